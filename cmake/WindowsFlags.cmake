@@ -1,0 +1,9 @@
+# Unicode Win32 for Windows 7 and later; everything linked statically so that the program needs
+# only the DLLs every Windows has.
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+add_link_options(-static)
+
+set(KT_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH "Private Wine prefix of the tests")
+set(KT_SCREENSHOTS ${CMAKE_BINARY_DIR}/screenshots CACHE PATH "Where the end-to-end tests save their screenshots")
+configure_file(${CMAKE_SOURCE_DIR}/tools/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)

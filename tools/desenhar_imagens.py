@@ -1,0 +1,188 @@
+#!/usr/bin/env python3
+"""Draws the program's icons and glyphs into resources/imagens/.
+
+The images are committed; run this again (python3 with Pillow, Debian's python3-pil) after
+changing a drawing. Every glyph is an icon with an alpha channel so that it sits on any
+button face; ARQUIVOIAC is the 24 x 24 bitmap of the installation description's control.
+"""
+from pathlib import Path
+from PIL import Image, ImageDraw
+
+OUT = Path(__file__).resolve().parent.parent / "resources" / "imagens"
+NAVY = (24, 48, 120, 255)
+SKY = (90, 150, 220, 255)
+GREEN = (30, 140, 60, 255)
+RED = (190, 30, 30, 255)
+GOLD = (230, 170, 30, 255)
+GRAY = (120, 120, 120, 255)
+WHITE = (255, 255, 255, 255)
+CLEAR = (0, 0, 0, 0)
+
+
+def canvas(size):
+    return Image.new("RGBA", (size, size), CLEAR)
+
+
+def braille_cell(draw, x, y, w, h, dots, on=NAVY, off=None):
+    """Six dots in two columns, numbered 1-2-3 down the left and 4-5-6 down the right."""
+    r = min(w / 4.2, h / 6.2)
+    for n in range(1, 7):
+        col = 0 if n <= 3 else 1
+        row = (n - 1) % 3
+        cx = x + w * (0.28 + 0.44 * col)
+        cy = y + h * (0.18 + 0.32 * row)
+        fill = on if n in dots else off
+        if fill:
+            draw.ellipse([cx - r, cy - r, cx + r, cy + r], fill=fill)
+
+
+def program_icon(size):
+    img = canvas(size)
+    d = ImageDraw.Draw(img)
+    d.rounded_rectangle([0, 0, size - 1, size - 1], radius=size // 6, fill=WHITE, outline=NAVY,
+                        width=max(1, size // 16))
+    # The letter "p" in Braille: dots 1, 2, 3 and 4.
+    braille_cell(d, size * 0.12, size * 0.1, size * 0.76, size * 0.8, {1, 2, 3, 4},
+                 off=(200, 210, 230, 255))
+    return img
+
+
+def framework_icon(size):
+    img = canvas(size)
+    d = ImageDraw.Draw(img)
+    d.ellipse([1, 1, size - 2, size - 2], fill=SKY, outline=NAVY, width=max(1, size // 16))
+    # A life ring: four bands.
+    c = size / 2
+    for a in (0, 90, 180, 270):
+        d.pieslice([1, 1, size - 2, size - 2], a + 20, a + 70, fill=WHITE)
+    d.ellipse([c - size * 0.22, c - size * 0.22, c + size * 0.22, c + size * 0.22], fill=CLEAR)
+    return img
+
+
+def install_glyph(size):
+    img = canvas(size)
+    d = ImageDraw.Draw(img)
+    d.rectangle([size * 0.12, size * 0.5, size * 0.88, size * 0.92], fill=GOLD, outline=NAVY,
+                width=max(1, size // 24))
+    d.polygon([(size * 0.5, size * 0.62), (size * 0.22, size * 0.32), (size * 0.4, size * 0.32),
+               (size * 0.4, size * 0.05), (size * 0.6, size * 0.05), (size * 0.6, size * 0.32),
+               (size * 0.78, size * 0.32)], fill=GREEN)
+    return img
+
+
+def change_glyph(size):
+    img = canvas(size)
+    d = ImageDraw.Draw(img)
+    d.rectangle([size * 0.1, size * 0.06, size * 0.9, size * 0.94], fill=WHITE, outline=NAVY,
+                width=max(1, size // 24))
+    for i in range(3):
+        y = size * (0.22 + 0.26 * i)
+        d.rectangle([size * 0.2, y, size * 0.34, y + size * 0.14], outline=NAVY,
+                    width=max(1, size // 32))
+        if i != 1:
+            d.line([(size * 0.21, y + size * 0.07), (size * 0.27, y + size * 0.13),
+                    (size * 0.36, y - size * 0.02)], fill=GREEN, width=max(2, size // 14))
+        d.line([(size * 0.42, y + size * 0.07), (size * 0.8, y + size * 0.07)], fill=GRAY,
+               width=max(1, size // 20))
+    return img
+
+
+def uninstall_glyph(size):
+    img = canvas(size)
+    d = ImageDraw.Draw(img)
+    d.rectangle([size * 0.12, size * 0.4, size * 0.88, size * 0.92], fill=GOLD, outline=NAVY,
+                width=max(1, size // 24))
+    w = max(2, size // 9)
+    d.line([(size * 0.3, size * 0.06), (size * 0.7, size * 0.46)], fill=RED, width=w)
+    d.line([(size * 0.7, size * 0.06), (size * 0.3, size * 0.46)], fill=RED, width=w)
+    return img
+
+
+def arrow_glyph(size, right=True, color=GREEN):
+    img = canvas(size)
+    d = ImageDraw.Draw(img)
+    pts = [(0.15, 0.38), (0.55, 0.38), (0.55, 0.15), (0.9, 0.5), (0.55, 0.85), (0.55, 0.62),
+           (0.15, 0.62)]
+    if not right:
+        pts = [(1 - x, y) for x, y in pts]
+    d.polygon([(x * size, y * size) for x, y in pts], fill=color)
+    return img
+
+
+def cancel_glyph(size):
+    img = canvas(size)
+    d = ImageDraw.Draw(img)
+    w = max(2, size // 6)
+    d.line([(size * 0.2, size * 0.2), (size * 0.8, size * 0.8)], fill=RED, width=w)
+    d.line([(size * 0.8, size * 0.2), (size * 0.2, size * 0.8)], fill=RED, width=w)
+    return img
+
+
+def check_glyph(size):
+    img = canvas(size)
+    d = ImageDraw.Draw(img)
+    d.line([(size * 0.12, size * 0.55), (size * 0.4, size * 0.82), (size * 0.9, size * 0.18)],
+           fill=GREEN, width=max(2, size // 6))
+    return img
+
+
+def about_glyph(size):
+    img = canvas(size)
+    d = ImageDraw.Draw(img)
+    d.ellipse([1, 1, size - 2, size - 2], fill=SKY)
+    d.ellipse([size * 0.43, size * 0.18, size * 0.57, size * 0.32], fill=WHITE)
+    d.rectangle([size * 0.43, size * 0.4, size * 0.57, size * 0.8], fill=WHITE)
+    return img
+
+
+def folder_glyph(size):
+    img = canvas(size)
+    d = ImageDraw.Draw(img)
+    d.rectangle([size * 0.06, size * 0.2, size * 0.45, size * 0.35], fill=GOLD)
+    d.rectangle([size * 0.06, size * 0.3, size * 0.94, size * 0.85], fill=GOLD, outline=NAVY)
+    return img
+
+
+def banner(width, height):
+    """The decorative strip of the wizard's pages: a row of Braille cells spelling "pontilha"."""
+    img = Image.new("RGBA", (width, height), NAVY)
+    d = ImageDraw.Draw(img)
+    word = [{1, 2, 3, 4}, {1, 3, 5}, {1, 3, 4, 5}, {2, 3, 4, 5}, {2, 4}, {1, 2, 3}, {1, 2, 5},
+            {1}]
+    cell_w = height * 0.55
+    x = (width - cell_w * len(word) * 1.25) / 2
+    for dots in word:
+        braille_cell(d, x, height * 0.1, cell_w, height * 0.8, dots, on=WHITE,
+                     off=(60, 90, 160, 255))
+        x += cell_w * 1.25
+    return img
+
+
+def save_icon(name, draw, sizes):
+    images = [draw(s) for s in sizes]
+    images[-1].save(OUT / name, sizes=[(s, s) for s in sizes], append_images=images[:-1])
+
+
+def main():
+    OUT.mkdir(parents=True, exist_ok=True)
+    save_icon("Pontilha.ico", program_icon, [16, 24, 32, 48, 64])
+    save_icon("CentralSolucoes.ico", framework_icon, [16, 32, 48])
+    save_icon("Instalar.ico", install_glyph, [16, 32, 48])
+    save_icon("Alterar.ico", change_glyph, [16, 32, 48])
+    save_icon("Desinstalar.ico", uninstall_glyph, [16, 32, 48])
+    save_icon("Prosseguir.ico", lambda s: arrow_glyph(s, True), [16, 24, 32])
+    save_icon("Voltar.ico", lambda s: arrow_glyph(s, False, NAVY), [16, 24, 32])
+    save_icon("Cancelar.ico", cancel_glyph, [16, 24, 32])
+    save_icon("Concluido.ico", check_glyph, [16, 24, 32])
+    save_icon("Sobre.ico", about_glyph, [16, 24, 32])
+    save_icon("Pasta.ico", folder_glyph, [16, 24, 32])
+    banner(480, 48).convert("RGB").save(OUT / "Faixa.bmp")
+    arquivo = Image.new("RGB", (24, 24), (255, 255, 255))
+    d = ImageDraw.Draw(arquivo)
+    d.rectangle([3, 1, 20, 22], outline=NAVY[:3], fill=(255, 255, 255))
+    braille_cell(d, 6, 4, 12, 16, {1, 2, 4, 5}, on=NAVY[:3])
+    arquivo.save(OUT / "ArquivoIAC.bmp")
+
+
+if __name__ == "__main__":
+    main()

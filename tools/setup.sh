@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need on Debian 12, and nothing that is already there.
+set -euo pipefail
+
+packages=(
+    cmake make g++ clang-14 libclang-rt-14-dev googletest zlib1g-dev
+    g++-mingw-w64-i686-posix binutils-mingw-w64-i686 libz-mingw-w64-dev
+    wine wine32:i386 wine64 xvfb xauth
+    chromium python3
+)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+installed() {
+    [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" = "install ok installed" ]
+}
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    as_root dpkg --add-architecture i386
+    need_update=1
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    installed "$p" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ] || [ -n "${need_update:-}" ]; then
+    echo "setup: installing ${missing[*]:-(package lists only)}"
+    as_root apt-get update -q
+    if [ ${#missing[@]} -gt 0 ]; then
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+    fi
+fi
