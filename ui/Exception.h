@@ -1,0 +1,37 @@
+// The runtime's exceptions: a message in the user's language and nothing else. The installer's
+// error family derives from Exception; std::bad_alloc plays the runtime's out-of-memory error.
+// Portable: no Win32 here.
+#pragma once
+
+#include <exception>
+#include <string>
+
+namespace ui {
+
+class Exception : public std::exception {
+public:
+    explicit Exception(std::wstring message = {}) : message_(std::move(message)) {}
+    const std::wstring& Message() const { return message_; }
+    const char* what() const noexcept override { return "ui::Exception"; }
+
+private:
+    std::wstring message_;
+};
+
+// Raised where code finds an invalid object (a null record or routine); a real memory fault is
+// not recoverable in C++ and ends the program with the system's report.
+class EAccessViolation : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// A text that should be a number and is not.
+class EConvertError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// The message that the standard exception display shows for any error.
+std::wstring MessageOf(const std::exception& error);
+
+} // namespace ui
