@@ -9,7 +9,7 @@ add_executable(kt_unit_tests
     tests/unit/CamposTest.cpp
 )
 target_link_libraries(kt_unit_tests PRIVATE kt_portable GTest::gtest_main)
-gtest_discover_tests(kt_unit_tests DISCOVERY_MODE PRE_TEST)
+gtest_discover_tests(kt_unit_tests DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 120)
 
 # The Windows build, cross-compiled with mingw-w64 and tested under Wine in a prefix of its own.
 set(KT_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)

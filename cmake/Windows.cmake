@@ -5,6 +5,16 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(${KT_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
+# Our stand-in for the GUI toolkit: forms, controls, actions, threads. Knows nothing of the installer.
+add_library(kt_ui STATIC
+    ui/Application.cpp
+    ui/Controls.cpp
+    ui/Form.cpp
+    ui/Glyphs.cpp
+    ui/Thread.cpp
+)
+target_link_libraries(kt_ui PUBLIC kt_portable comctl32 gdi32 user32)
+
 add_executable(Pontilha WIN32
     core/program/Pontilha.cpp
     resources/Pontilha.rc
@@ -12,8 +22,15 @@ add_executable(Pontilha WIN32
 target_link_libraries(Pontilha PRIVATE kt_portable)
 target_link_options(Pontilha PRIVATE -municode -s)
 
+add_library(kt_teste_janelas STATIC tests/win/comum/Janelas.cpp)
+target_link_libraries(kt_teste_janelas PUBLIC kt_portable user32)
+
 add_executable(kt_win_tests
+    tests/win/Principal.cpp
+    tests/win/TestesWin.rc
     tests/win/CamposWinTest.cpp
+    tests/win/ui/FormTest.cpp
+    tests/win/ui/ThreadTest.cpp
 )
-target_link_libraries(kt_win_tests PRIVATE kt_portable GTest::gtest_main)
-gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+target_link_libraries(kt_win_tests PRIVATE kt_ui kt_teste_janelas GTest::gtest)
+gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)

@@ -1,0 +1,53 @@
+// Finding and working windows from outside, as a user would: by caption, class and control id,
+// with time limits. Used by the Windows tests (from a robot thread) and the end-to-end driver
+// (from another process). Clicks are posted, never sent: the target may be in a modal loop.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace teste {
+
+using namespace std::chrono_literals;
+using Prazo = std::chrono::milliseconds;
+inline constexpr Prazo kPrazoPadrao = 10s;
+
+// Polls the condition until it holds or the time is up; answers whether it held.
+bool EsperarAte(const std::function<bool()>& condicao, Prazo prazo = kPrazoPadrao);
+
+std::wstring Texto(HWND janela);
+std::wstring Classe(HWND janela);
+bool Visivel(HWND janela);
+bool Habilitado(HWND janela);
+
+// Top-level windows, visible or not, of a process (0: any process) or of a thread.
+std::vector<HWND> JanelasDoProcesso(DWORD processo);
+std::vector<HWND> JanelasDaTarefa(DWORD tarefa);
+
+// A visible top-level window of the process whose caption is exactly the text; waits for it.
+HWND EsperarJanela(DWORD processo, const std::wstring& titulo, Prazo prazo = kPrazoPadrao);
+// The same for a window of a thread.
+HWND EsperarJanelaDaTarefa(DWORD tarefa, const std::wstring& titulo, Prazo prazo = kPrazoPadrao);
+// Waits until no visible window of the process has that caption.
+bool EsperarFechar(DWORD processo, const std::wstring& titulo, Prazo prazo = kPrazoPadrao);
+
+// A control with the id anywhere below the window (child dialogs included), or null.
+HWND Controle(HWND raiz, int id);
+// A child of the window whose text is exactly the given one, or null.
+HWND ControlePorTexto(HWND raiz, const std::wstring& texto);
+
+// The text of a message box (its static text control).
+std::wstring TextoDaMensagem(HWND caixa);
+// Presses a button of a message box or dialog by its id (IDOK, IDYES, IDNO ...).
+void Responder(HWND caixa, int idBotao);
+
+void Clicar(HWND botao);
+void Fechar(HWND janela);
+void DefinirTexto(HWND controle, const std::wstring& texto);
+bool Marcado(HWND caixa);
+
+} // namespace teste

@@ -1,0 +1,219 @@
+// Forms shown modally, worked from a robot thread the way a user would: clicks, the close box,
+// actions and their rebinding, child dialogs, the close query and the standard error display.
+#include "ui/Application.h"
+#include "ui/Exception.h"
+#include "ui/Form.h"
+#include "tests/win/TesteUiIds.h"
+#include "tests/win/comum/Janelas.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+namespace {
+
+using namespace teste;
+
+constexpr UINT kDesistir = WM_APP + 90;
+const std::wstring kTitulo = L"Teste de formulário";
+
+class FormTeste : public ui::Form {
+public:
+    FormTeste() : ui::Form(IDD_TESTE) {}
+    std::function<bool()> consulta = [] { return true; };
+    int consultas = 0;
+
+protected:
+    bool CloseQuery() override {
+        ++consultas;
+        return desistiu_ || consulta();
+    }
+    bool OnMessage(UINT msg, WPARAM, LPARAM, LRESULT&) override {
+        if (msg != kDesistir)
+            return false;
+        desistiu_ = true;
+        EndModal(-1);
+        return true;
+    }
+
+private:
+    bool desistiu_ = false;
+};
+
+// Runs the robot on its own thread while the form is modal on this one. Whatever happens to the
+// robot, the form is made to close so that a failing test cannot hang.
+int ExibirCom(FormTeste& form, const std::function<void(HWND)>& robo) {
+    std::atomic<bool> acabou{false};
+    std::thread tarefa([&] {
+        HWND janela =
+            EsperarJanelaDaTarefa(GetWindowThreadProcessId(form.Handle(), nullptr), kTitulo);
+        if (janela)
+            robo(janela);
+        PostMessageW(form.Handle(), kDesistir, 0, 0);
+        acabou = true;
+    });
+    const int resultado = form.ShowModal();
+    // The robot may still be asking this thread's windows something: keep answering.
+    EsperarAte([&] {
+        ui::Application::ProcessMessages();
+        return acabou.load();
+    });
+    tarefa.join();
+    return resultado;
+}
+
+TEST(Form, AnActionEndsTheModalLoopWithItsResult) {
+    FormTeste form;
+    form.Bind(IDC_BOTAO, ui::Action(L"&OK", [&] { form.EndModal(ui::mrOk); }));
+    const int resultado = ExibirCom(form, [](HWND janela) {
+        Clicar(Controle(janela, IDC_BOTAO));
+        EsperarFechar(GetCurrentProcessId(), kTitulo);
+    });
+    EXPECT_EQ(resultado, ui::mrOk);
+    EXPECT_FALSE(form.Visible());
+    EXPECT_FALSE(form.Modal());
+}
+
+TEST(Form, TheCloseBoxAsksTheCloseQueryAndNoKeepsTheFormOpen) {
+    FormTeste form;
+    std::atomic<int> respostas{0};
+    form.consulta = [&] { return ++respostas > 1; };
+    std::atomic<bool> abertoDepoisDoNao{false};
+    const int resultado = ExibirCom(form, [&](HWND janela) {
+        Fechar(janela);
+        EsperarAte([&] { return respostas.load() == 1; });
+        Sleep(100);
+        abertoDepoisDoNao = Visivel(janela);
+        Fechar(janela);
+        EsperarFechar(GetCurrentProcessId(), kTitulo);
+    });
+    EXPECT_TRUE(abertoDepoisDoNao);
+    EXPECT_EQ(resultado, ui::mrCancel);
+    EXPECT_EQ(form.consultas, 2);
+}
+
+TEST(Form, EscapeClosesThroughTheCloseQuery) {
+    FormTeste form;
+    const int resultado = ExibirCom(form, [](HWND janela) {
+        HWND edicao = Controle(janela, IDC_EDICAO);
+        PostMessageW(edicao, WM_KEYDOWN, VK_ESCAPE, 0);
+        EsperarFechar(GetCurrentProcessId(), kTitulo);
+    });
+    EXPECT_EQ(resultado, ui::mrCancel);
+    EXPECT_EQ(form.consultas, 1);
+}
+
+TEST(Form, RebindingAButtonChangesCaptionHintAndHandler) {
+    FormTeste form;
+    std::wstring executada;
+    ui::Action primeira(
+        L"&Instalar", [&] { executada = L"primeira"; }, L"dica 1");
+    ui::Action segunda(
+        L"Continuar", [&] { executada = L"segunda"; }, L"dica 2");
+    form.Bind(IDC_BOTAO, primeira);
+    HWND botao = form.Item(IDC_BOTAO);
+    EXPECT_EQ(Texto(botao), L"&Instalar");
+    EXPECT_EQ(form.Hint(botao), L"dica 1");
+    form.Bind(IDC_BOTAO, segunda);
+    EXPECT_EQ(Texto(botao), L"Continuar");
+    EXPECT_EQ(form.Hint(botao), L"dica 2");
+    ExibirCom(form, [&](HWND janela) {
+        Clicar(Controle(janela, IDC_BOTAO));
+        EsperarAte([&] { return !executada.empty(); });
+    });
+    EXPECT_EQ(executada, L"segunda");
+}
+
+TEST(Form, ACheckBoxCarriesItsActionAndTogglesBeforeIt) {
+    FormTeste form;
+    bool marcadaNaAcao = false;
+    form.Bind(IDC_CAIXA, ui::Action(L"Opções avançadas", [&] {
+                  marcadaNaAcao = ui::CheckBox(form.Item(IDC_CAIXA)).Checked();
+                  form.EndModal(ui::mrOk);
+              }));
+    ExibirCom(form, [](HWND janela) {
+        Clicar(Controle(janela, IDC_CAIXA));
+        EsperarFechar(GetCurrentProcessId(), kTitulo);
+    });
+    EXPECT_TRUE(marcadaNaAcao);
+    EXPECT_EQ(Texto(form.Item(IDC_CAIXA)), L"Opções avançadas");
+}
+
+TEST(Form, ChildDialogControlsBelongToTheForm) {
+    FormTeste form;
+    HWND pagina = form.AddChildDialog(IDD_TESTE_PAGINA, RECT{0, 100, 200, 160});
+    ASSERT_NE(pagina, nullptr);
+    EXPECT_EQ(form.Item(IDC_BOTAO_PAGINA), GetDlgItem(pagina, IDC_BOTAO_PAGINA));
+    bool clicado = false;
+    form.Bind(IDC_BOTAO_PAGINA, ui::Action(L"Página", [&] {
+                  clicado = true;
+                  form.EndModal(ui::mrOk);
+              }));
+    ShowWindow(pagina, SW_SHOW);
+    ExibirCom(form, [](HWND janela) {
+        Clicar(Controle(janela, IDC_BOTAO_PAGINA));
+        EsperarFechar(GetCurrentProcessId(), kTitulo);
+    });
+    EXPECT_TRUE(clicado);
+}
+
+TEST(Form, AnErrorInAHandlerIsShownAndTheFormGoesOn) {
+    FormTeste form;
+    form.Bind(IDC_BOTAO, ui::Action(L"Falhar", [] { throw ui::Exception(L"Algo deu errado."); }));
+    std::wstring mensagem;
+    std::wstring titulo;
+    bool continuouAberto = false;
+    ExibirCom(form, [&](HWND janela) {
+        Clicar(Controle(janela, IDC_BOTAO));
+        HWND caixa = nullptr;
+        EsperarAte([&] {
+            for (HWND j : JanelasDaTarefa(GetWindowThreadProcessId(janela, nullptr)))
+                if (Visivel(j) && Classe(j) == L"#32770" && j != janela)
+                    caixa = j;
+            return caixa != nullptr;
+        });
+        if (!caixa)
+            return;
+        mensagem = TextoDaMensagem(caixa);
+        titulo = Texto(caixa);
+        EXPECT_EQ(GetWindow(caixa, GW_OWNER), janela);
+        Responder(caixa, IDOK);
+        EsperarAte([&] { return !IsWindow(caixa); });
+        continuouAberto = Visivel(janela);
+    });
+    EXPECT_EQ(mensagem, L"Algo deu errado.");
+    EXPECT_EQ(titulo, ui::Application::Title());
+    EXPECT_TRUE(continuouAberto);
+}
+
+TEST(Form, OtherWindowsOfTheThreadAreDisabledWhileModal) {
+    FormTeste outro;
+    outro.Show();
+    FormTeste form;
+    bool desabilitadoDurante = true;
+    ExibirCom(form, [&](HWND) { desabilitadoDurante = !Habilitado(outro.Handle()); });
+    EXPECT_TRUE(desabilitadoDurante);
+    EXPECT_TRUE(Habilitado(outro.Handle()));
+    outro.Hide();
+}
+
+TEST(Form, HintsFollowTheApplicationsHidePause) {
+    FormTeste form;
+    HWND rotulo = form.Item(IDC_ROTULO);
+    form.SetHint(rotulo, L"texto inteiro do rótulo");
+    HWND dica = nullptr;
+    for (HWND j : JanelasDaTarefa(GetCurrentThreadId()))
+        if (Classe(j) == TOOLTIPS_CLASSW && GetWindow(j, GW_OWNER) == form.Handle())
+            dica = j;
+    ASSERT_NE(dica, nullptr);
+    const int antes = ui::Application::HintHidePause();
+    ui::Application::SetHintHidePause(50000);
+    EXPECT_EQ(SendMessageW(dica, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 50000);
+    ui::Application::SetHintHidePause(antes);
+    EXPECT_EQ(SendMessageW(dica, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), antes);
+    EXPECT_EQ(form.Hint(rotulo), L"texto inteiro do rótulo");
+}
+
+} // namespace

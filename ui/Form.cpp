@@ -1,0 +1,326 @@
+#include "ui/Form.h"
+
+#include "ui/Application.h"
+#include "ui/Exception.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace ui {
+namespace {
+
+// The thread's enabled, visible top-level windows other than the form: disabled while the form
+// is modal, enabled again afterwards.
+class ThreadWindowsDisabled {
+public:
+    explicit ThreadWindowsDisabled(HWND except) : except_(except) {
+        EnumThreadWindows(GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(this));
+        for (HWND window : windows_)
+            EnableWindow(window, FALSE);
+    }
+    ~ThreadWindowsDisabled() {
+        for (HWND window : windows_)
+            if (IsWindow(window))
+                EnableWindow(window, TRUE);
+    }
+    ThreadWindowsDisabled(const ThreadWindowsDisabled&) = delete;
+    ThreadWindowsDisabled& operator=(const ThreadWindowsDisabled&) = delete;
+
+private:
+    static BOOL CALLBACK Collect(HWND window, LPARAM self) {
+        auto* me = reinterpret_cast<ThreadWindowsDisabled*>(self);
+        if (window != me->except_ && IsWindowVisible(window) && IsWindowEnabled(window))
+            me->windows_.push_back(window);
+        return TRUE;
+    }
+
+    HWND except_;
+    std::vector<HWND> windows_;
+};
+
+} // namespace
+
+Form::Form(int templateId, HWND owner) {
+    CreateDialogParamW(Application::Instance(), MAKEINTRESOURCEW(templateId), owner, &DialogProc,
+                       reinterpret_cast<LPARAM>(this));
+    if (!hwnd_)
+        throw Exception(L"Não foi possível criar a janela " + std::to_wstring(templateId) + L".");
+    ShowWindow(hwnd_, SW_HIDE);
+}
+
+Form::~Form() {
+    if (tooltip_)
+        Application::UnregisterTooltip(tooltip_.Get());
+    tooltip_.Reset();
+    // Messages sent while the windows are destroyed must not reach a half-destroyed form.
+    for (HWND child : childDialogs_)
+        SetWindowLongPtrW(child, DWLP_USER, 0);
+    if (hwnd_) {
+        SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
+        DestroyWindow(hwnd_);
+    }
+}
+
+Form* Form::FromHandle(HWND hwnd) {
+    if (!hwnd || GetWindowLongPtrW(hwnd, DWLP_DLGPROC) != reinterpret_cast<LONG_PTR>(&DialogProc))
+        return nullptr;
+    return reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+}
+
+HWND Form::Item(int id) const {
+    if (HWND item = GetDlgItem(hwnd_, id))
+        return item;
+    for (HWND child : childDialogs_)
+        if (HWND item = GetDlgItem(child, id))
+            return item;
+    return nullptr;
+}
+
+int Form::ShowModal() {
+    if (modal_)
+        throw Exception(L"A janela já está sendo exibida.");
+    ThreadWindowsDisabled disabled(hwnd_);
+    modal_ = true;
+    modalResult_ = mrNone;
+    Application::PushModal(this);
+    struct LeaveModal {
+        Form* form;
+        ~LeaveModal() {
+            Application::PopModal(form);
+            form->modal_ = false;
+            form->Hide();
+        }
+    } leave{this};
+
+    EnableWindow(hwnd_, TRUE);
+    Show();
+    SetActiveWindow(hwnd_);
+    MSG msg;
+    for (;;) {
+        if (modalResult_ != mrNone) {
+            if (CloseQuery())
+                break;
+            modalResult_ = mrNone;
+        }
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            // Somebody quit the thread: end this loop too and let the outer one see the quit.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            modalResult_ = mrCancel;
+            break;
+        }
+        if (got == -1)
+            throw Exception(L"Falha ao ler as mensagens da janela.");
+        Application::DispatchOne(msg);
+    }
+    return modalResult_;
+}
+
+void Form::Close() {
+    if (modal_) {
+        EndModal(mrCancel);
+        return;
+    }
+    if (CloseQuery())
+        Hide();
+}
+
+void Form::EndModal(int result) {
+    modalResult_ = result;
+    // Wakes the modal loop when the result was set from a nested loop or another window.
+    PostMessageW(hwnd_, WM_NULL, 0, 0);
+}
+
+void Form::CenterOnScreen() const {
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int x = work.left + ((work.right - work.left) - (r.right - r.left)) / 2;
+    const int y = work.top + ((work.bottom - work.top) - (r.bottom - r.top)) / 2;
+    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND Form::AddChildDialog(int templateId, const RECT& area) {
+    HWND child = CreateDialogParamW(Application::Instance(), MAKEINTRESOURCEW(templateId), hwnd_,
+                                    &ChildDialogProc, reinterpret_cast<LPARAM>(this));
+    if (!child)
+        throw Exception(L"Não foi possível criar a página " + std::to_wstring(templateId) + L".");
+    SetWindowPos(child, nullptr, area.left, area.top, area.right - area.left,
+                 area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+    childDialogs_.push_back(child);
+    return child;
+}
+
+void Form::Bind(int controlId, const Action& action, bool imageOnly) {
+    Button control(Item(controlId));
+    if (!control.Handle())
+        throw Exception(L"Controle " + std::to_wstring(controlId) + L" inexistente.");
+    actions_[controlId] = action;
+    SetWindowTextW(control.Handle(), action.Caption().c_str());
+    if (!imageOnly)
+        control.SetGlyph(action.Glyph());
+    SetHint(control.Handle(), action.Hint());
+}
+
+const Action* Form::BoundAction(int controlId) const {
+    auto found = actions_.find(controlId);
+    return found == actions_.end() ? nullptr : &found->second;
+}
+
+void Form::EnsureTooltip() {
+    if (tooltip_)
+        return;
+    tooltip_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                                   Application::Instance(), nullptr));
+    SendMessageW(tooltip_.Get(), TTM_SETMAXTIPWIDTH, 0, Scale(400));
+    Application::RegisterTooltip(tooltip_.Get());
+}
+
+void Form::SetHint(HWND control, const std::wstring& text) {
+    EnsureTooltip();
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = GetParent(control);
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    SendMessageW(tooltip_.Get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    hints_[control] = text;
+    if (text.empty())
+        return;
+    tool.lpszText = const_cast<wchar_t*>(hints_[control].c_str());
+    SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+std::wstring Form::Hint(HWND control) const {
+    auto found = hints_.find(control);
+    return found == hints_.end() ? std::wstring() : found->second;
+}
+
+void Form::SetLabelColor(int controlId, COLORREF color) {
+    labelColors_[controlId] = color;
+    InvalidateRect(Item(controlId), nullptr, TRUE);
+}
+
+void Form::SetLabelFont(int controlId, int pointSize, bool bold, bool italic) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)), sizeof font, &font);
+    HDC screen = GetDC(nullptr);
+    font.lfHeight = -MulDiv(pointSize, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    font.lfItalic = italic ? TRUE : FALSE;
+    fonts_.emplace_back(CreateFontIndirectW(&font));
+    SendMessageW(Item(controlId), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.back().Get()), TRUE);
+}
+
+int Form::Scale(int pixels) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return MulDiv(pixels, dpi, 96);
+}
+
+INT_PTR CALLBACK Form::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+    Form* form = nullptr;
+    if (msg == WM_INITDIALOG) {
+        form = reinterpret_cast<Form*>(lParam);
+        form->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+        return TRUE;
+    }
+    form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    if (!form)
+        return FALSE;
+    try {
+        return form->HandleMessage(hwnd, msg, wParam, lParam);
+    } catch (...) {
+        Application::HandleException(std::current_exception());
+        return TRUE;
+    }
+}
+
+INT_PTR CALLBACK Form::ChildDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+    if (msg == WM_INITDIALOG) {
+        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+        return FALSE;
+    }
+    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    if (!form)
+        return FALSE;
+    switch (msg) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        break;
+    default:
+        return FALSE;
+    }
+    try {
+        return form->HandleMessage(hwnd, msg, wParam, lParam);
+    } catch (...) {
+        Application::HandleException(std::current_exception());
+        return TRUE;
+    }
+}
+
+INT_PTR Form::HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_COMMAND:
+        return HandleCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_CLOSE:
+        Close();
+        return TRUE;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        return HandleControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_NOTIFY: {
+        LRESULT result = 0;
+        if (!OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result))
+            return FALSE;
+        SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
+        return TRUE;
+    }
+    default: {
+        LRESULT result = 0;
+        if (!OnMessage(msg, wParam, lParam, result))
+            return FALSE;
+        SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
+        return TRUE;
+    }
+    }
+}
+
+bool Form::HandleCommand(int id, int notifyCode, HWND control) {
+    if (notifyCode == BN_CLICKED) {
+        if (const Action* action = BoundAction(id)) {
+            action->Execute();
+            return true;
+        }
+    }
+    if (OnCommand(id, notifyCode, control))
+        return true;
+    // Escape, when no control of the form has the cancel id.
+    if (id == IDCANCEL && !Item(IDCANCEL)) {
+        Close();
+        return true;
+    }
+    return false;
+}
+
+INT_PTR Form::HandleControlColor(HDC dc, HWND control) {
+    auto found = labelColors_.find(GetDlgCtrlID(control));
+    if (found == labelColors_.end())
+        return FALSE;
+    SetTextColor(dc, found->second);
+    SetBkMode(dc, TRANSPARENT);
+    // Hollow, so that a label drawn over another (the titles' shadow) keeps what lies below.
+    return reinterpret_cast<INT_PTR>(GetStockObject(HOLLOW_BRUSH));
+}
+
+} // namespace ui

@@ -1,0 +1,104 @@
+// A form: a window made from a DIALOGEX template, shown modally by a loop of its own.
+//
+// How it works: the window is created hidden and modeless from its template. ShowModal disables
+// the thread's other windows, shows the form and runs GetMessage until a modal result is set;
+// IsDialogMessage gives Tab, the arrow keys and mnemonics their dialog meaning. Every way to close
+// (close box, Alt+F4, Escape, Close(), EndModal()) sets a modal result; the loop then asks
+// CloseQuery() and goes on when it answers false. Scenes are child dialogs (DS_CONTROL) whose
+// commands reach the form, so control ids are unique across the form and its scenes. No
+// exception leaves a dialog procedure: the standard exception display shows it.
+#pragma once
+
+#include "ui/Action.h"
+#include "ui/Controls.h"
+#include "ui/Owned.h"
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+enum ModalResult : int { mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL, mrYes = IDYES, mrNo = IDNO };
+
+class Form {
+public:
+    // Creates the window from the template, hidden whatever the template says.
+    explicit Form(int templateId, HWND owner = nullptr);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // The form whose window this is, or null for any other window.
+    static Form* FromHandle(HWND hwnd);
+
+    HWND Handle() const { return hwnd_; }
+    // A control of the form or of one of its scenes.
+    HWND Item(int id) const;
+
+    int ShowModal();
+    bool Modal() const { return modal_; }
+    // Asks to close: in the modal loop the close query decides; otherwise it hides the form.
+    void Close();
+    void EndModal(int result);
+    int ModalResultValue() const { return modalResult_; }
+
+    void Show() const { ShowWindow(hwnd_, SW_SHOW); }
+    void Hide() const { ShowWindow(hwnd_, SW_HIDE); }
+    bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
+    std::wstring Caption() const { return Control(hwnd_).Text(); }
+    void SetCaption(const std::wstring& caption) const { SetWindowTextW(hwnd_, caption.c_str()); }
+    void CenterOnScreen() const;
+
+    // A child dialog made from a template, placed at the given rectangle of the client area and
+    // hidden; its controls belong to this form.
+    HWND AddChildDialog(int templateId, const RECT& area);
+
+    // The control carries the action: its caption (unless it is image-only), glyph, hint and
+    // click handler. Binding again replaces all four.
+    void Bind(int controlId, const Action& action, bool imageOnly = false);
+    const Action* BoundAction(int controlId) const;
+
+    // A tooltip with the text; an empty text removes it.
+    void SetHint(HWND control, const std::wstring& text);
+    std::wstring Hint(HWND control) const;
+
+    // Label appearance: colour of the text, and a font made from the form's own.
+    void SetLabelColor(int controlId, COLORREF color);
+    void SetLabelFont(int controlId, int pointSize, bool bold, bool italic = false);
+
+    // Pixels at 96 dots per inch, scaled to the screen's DPI.
+    static int Scale(int pixels);
+
+protected:
+    virtual bool CloseQuery() { return true; }
+    // Commands that no bound action took.
+    virtual bool OnCommand(int /*id*/, int /*notifyCode*/, HWND /*control*/) { return false; }
+    virtual bool OnNotify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+    virtual bool OnMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/,
+                           LRESULT& /*result*/) {
+        return false;
+    }
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM) noexcept;
+    static INT_PTR CALLBACK ChildDialogProc(HWND, UINT, WPARAM, LPARAM) noexcept;
+    INT_PTR HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleControlColor(HDC dc, HWND control);
+    bool HandleCommand(int id, int notifyCode, HWND control);
+    void EnsureTooltip();
+
+    HWND hwnd_ = nullptr;
+    std::vector<HWND> childDialogs_;
+    int modalResult_ = mrNone;
+    bool modal_ = false;
+    std::map<int, Action> actions_;
+    std::map<int, COLORREF> labelColors_;
+    std::vector<UniqueFont> fonts_;
+    UniqueWindow tooltip_;
+    std::map<HWND, std::wstring> hints_;
+};
+
+} // namespace ui

@@ -1,0 +1,53 @@
+#include "ui/Glyphs.h"
+
+#include "ui/Application.h"
+#include "ui/Owned.h"
+
+#include <map>
+#include <utility>
+
+namespace ui::Glyphs {
+namespace {
+
+using Key = std::pair<std::wstring, int>;
+
+std::map<Key, UniqueIcon>& Icons() {
+    static std::map<Key, UniqueIcon> icons;
+    return icons;
+}
+
+std::map<Key, UniqueImageList>& Lists() {
+    static std::map<Key, UniqueImageList> lists;
+    return lists;
+}
+
+} // namespace
+
+HICON Icon(const std::wstring& resource, int size) {
+    Key key{resource, size};
+    auto& icons = Icons();
+    auto found = icons.find(key);
+    if (found != icons.end())
+        return found->second.Get();
+    auto* icon = static_cast<HICON>(LoadImageW(Application::Instance(), resource.c_str(),
+                                               IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    if (!icon)
+        return nullptr;
+    return icons.emplace(key, UniqueIcon(icon)).first->second.Get();
+}
+
+HIMAGELIST ImageList(const std::wstring& resource, int size) {
+    Key key{resource, size};
+    auto& lists = Lists();
+    auto found = lists.find(key);
+    if (found != lists.end())
+        return found->second.Get();
+    HICON icon = Icon(resource, size);
+    if (!icon)
+        return nullptr;
+    UniqueImageList list(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 1, 0));
+    ImageList_AddIcon(list.Get(), icon);
+    return lists.emplace(key, std::move(list)).first->second.Get();
+}
+
+} // namespace ui::Glyphs
