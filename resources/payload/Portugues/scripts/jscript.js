@@ -197,7 +197,7 @@ var Pontilha = (function () {
                 mostrar(0);
             }
             botao.textContent = "Pausar";
-            relogio = setInterval(avancar, 600);
+            relogio = setInterval(avancar, 500);
         }
         botao.addEventListener("click", function () {
             if (relogio) {
