@@ -1,7 +1,7 @@
 /* Pontilha: os scripts do curso de Braille. */
 // Every page of the course loads this file. It runs from disk (file://) in a current browser:
 // plain JavaScript, no framework, no network.
-var Pontilha = (function () {
+var Pontilha = (function() {
     "use strict";
 
     // The signs of the Grafia Braille para a Língua Portuguesa (Ministério da Educação, 3rd
@@ -10,6 +10,7 @@ var Pontilha = (function () {
     // "(" the same cell (1 2 6), and "ã" and ")" the same cell (3 4 5); the reader tells them
     // apart by context. The tools that draw the course's images and animations read this table
     // from here, so it stays plain JSON between its two markers.
+    // clang-format off
     const GRAFIA = /* GRAFIA { */ {
         "a": "1", "b": "12", "c": "14", "d": "145", "e": "15",
         "f": "124", "g": "1245", "h": "125", "i": "24", "j": "245",
@@ -24,23 +25,18 @@ var Pontilha = (function () {
         "-": "36", "\"": "236", "(": "126", ")": "345",
         "sinal de número": "3456", "sinal de maiúscula": "46"
     } /* } GRAFIA */;
+    // clang-format on
 
     // After the number sign, the digits 1 to 9 and 0 are the ten letters of the first series.
     const ALGARISMOS = "1234567890";
     const PRIMEIRA_SERIE = "abcdefghij";
     const MAIUSCULA = GRAFIA["sinal de maiúscula"];
 
-    function ehLetra(c) {
-        return c.toLowerCase() !== c.toUpperCase();
-    }
+    function ehLetra(c) { return c.toLowerCase() !== c.toUpperCase(); }
 
-    function ehMaiuscula(c) {
-        return ehLetra(c) && c === c.toUpperCase();
-    }
+    function ehMaiuscula(c) { return ehLetra(c) && c === c.toUpperCase(); }
 
-    function ehAlgarismo(c) {
-        return c !== undefined && c >= "0" && c <= "9";
-    }
+    function ehAlgarismo(c) { return c !== undefined && c >= "0" && c <= "9"; }
 
     function sinal(c) {
         const pontos = GRAFIA[c];
@@ -68,7 +64,8 @@ var Pontilha = (function () {
     // takes a single number sign.
     function fimDoNumero(texto, inicio) {
         let i = inicio;
-        while (ehAlgarismo(texto[i]) || ((texto[i] === "," || texto[i] === ".") && ehAlgarismo(texto[i + 1]))) {
+        while (ehAlgarismo(texto[i]) ||
+               ((texto[i] === "," || texto[i] === ".") && ehAlgarismo(texto[i + 1]))) {
             i++;
         }
         return i;
@@ -113,17 +110,11 @@ var Pontilha = (function () {
         return String.fromCharCode(codigo);
     }
 
-    function emUnicode(texto) {
-        return transcrever(texto).map(celaEmUnicode).join("");
-    }
+    function emUnicode(texto) { return transcrever(texto).map(celaEmUnicode).join(""); }
 
-    function descreverCela(pontos) {
-        return pontos === "" ? "espaço" : pontos.split("").join(" ");
-    }
+    function descreverCela(pontos) { return pontos === "" ? "espaço" : pontos.split("").join(" "); }
 
-    function descreverPontos(texto) {
-        return transcrever(texto).map(descreverCela).join(" + ");
-    }
+    function descreverPontos(texto) { return transcrever(texto).map(descreverCela).join(" + "); }
 
     function criar(tag, classe, texto) {
         const elemento = document.createElement(tag);
@@ -139,31 +130,28 @@ var Pontilha = (function () {
     function embaralhar(lista) {
         for (let i = lista.length - 1; i > 0; i--) {
             const j = Math.floor(Math.random() * (i + 1));
-            [lista[i], lista[j]] = [lista[j], lista[i]];
+            [lista[i], lista[j]] = [ lista[j], lista[i] ];
         }
         return lista;
     }
 
-    function normalizar(texto) {
-        return texto.trim().toLowerCase().replace(/\s+/g, " ");
-    }
+    function normalizar(texto) { return texto.trim().toLowerCase().replace(/\s+/g, " "); }
 
     function esperar(ms) {
-        return new Promise(function (resolver) {
-            setTimeout(resolver, ms);
-        });
+        return new Promise(function(resolver) { setTimeout(resolver, ms); });
     }
 
     // ---------------------------------------------------------------------------------------
     // Animations: the cells of a text appear one by one, the same movie that the page offers
     // as an SWF file for the players that still show it.
 
-    const reduzirMovimento = window.matchMedia && window.matchMedia("(prefers-reduced-motion: reduce)").matches;
+    const reduzirMovimento =
+        window.matchMedia && window.matchMedia("(prefers-reduced-motion: reduce)").matches;
 
     function Animacao(figura) {
         const texto = figura.dataset.texto;
         const palco = figura.querySelector(".palco");
-        const celas = transcrever(texto).map(function (pontos) {
+        const celas = transcrever(texto).map(function(pontos) {
             const cela = criar("span", "cela-animada", celaEmUnicode(pontos));
             palco.appendChild(cela);
             return cela;
@@ -177,9 +165,7 @@ var Pontilha = (function () {
 
         function mostrar(n) {
             visiveis = n;
-            celas.forEach(function (cela, i) {
-                cela.classList.toggle("oculta", i >= n);
-            });
+            celas.forEach(function(cela, i) { cela.classList.toggle("oculta", i >= n); });
         }
         function parar() {
             clearInterval(relogio);
@@ -199,7 +185,7 @@ var Pontilha = (function () {
             botao.textContent = "Pausar";
             relogio = setInterval(avancar, 500);
         }
-        botao.addEventListener("click", function () {
+        botao.addEventListener("click", function() {
             if (relogio) {
                 parar();
             } else {
@@ -215,15 +201,11 @@ var Pontilha = (function () {
         }
         this.texto = texto;
         this.avancar = avancar;
-        this.completa = function () {
-            return visiveis >= celas.length;
-        };
-        this.mostrada = function () {
-            return celas.filter(function (cela) {
-                return !cela.classList.contains("oculta");
-            }).map(function (cela) {
-                return cela.textContent;
-            }).join("");
+        this.completa = function() { return visiveis >= celas.length; };
+        this.mostrada = function() {
+            return celas.filter(function(cela) { return !cela.classList.contains("oculta"); })
+                .map(function(cela) { return cela.textContent; })
+                .join("");
         };
     }
 
@@ -241,11 +223,12 @@ var Pontilha = (function () {
 
     function iniciarEscolha(exercicio) {
         const resposta = exercicio.dataset.resposta;
-        exercicio.querySelectorAll("button.opcao").forEach(function (opcao) {
-            opcao.addEventListener("click", function () {
+        exercicio.querySelectorAll("button.opcao").forEach(function(opcao) {
+            opcao.addEventListener("click", function() {
                 const certo = opcao.textContent.trim() === resposta;
-                avisar(exercicio, certo, certo ? "Certo! É a letra «" + resposta + "»." :
-                    "Ainda não. Esta cela tem os pontos " + descreverPontos(resposta) + ".");
+                avisar(exercicio, certo,
+                       certo ? "Certo! Está escrito «" + resposta + "»."
+                             : "Ainda não. Confira os pontos: " + descreverPontos(resposta) + ".");
             });
         });
     }
@@ -254,19 +237,21 @@ var Pontilha = (function () {
     function CelaDeBotoes(recipiente) {
         const botoes = [];
         const grade = criar("div", "cela-botoes");
-        [1, 4, 2, 5, 3, 6].forEach(function (ponto) {
+        [1, 4, 2, 5, 3, 6].forEach(function(ponto) {
             const botao = criar("button", "ponto", String(ponto));
             botao.type = "button";
             botao.setAttribute("aria-pressed", "false");
             botao.setAttribute("aria-label", "ponto " + ponto);
-            botao.addEventListener("click", function () {
-                botao.setAttribute("aria-pressed", botao.getAttribute("aria-pressed") === "true" ? "false" : "true");
+            botao.addEventListener("click", function() {
+                botao.setAttribute("aria-pressed", botao.getAttribute("aria-pressed") === "true"
+                                                       ? "false"
+                                                       : "true");
             });
             botoes[ponto] = botao;
             grade.appendChild(botao);
         });
         recipiente.prepend(grade);
-        this.pontos = function () {
+        this.pontos = function() {
             let pontos = "";
             for (let p = 1; p <= 6; p++) {
                 if (botoes[p].getAttribute("aria-pressed") === "true") {
@@ -275,9 +260,10 @@ var Pontilha = (function () {
             }
             return pontos;
         };
-        this.marcar = function (pontos) {
+        this.marcar = function(pontos) {
             for (let p = 1; p <= 6; p++) {
-                botoes[p].setAttribute("aria-pressed", pontos.indexOf(String(p)) >= 0 ? "true" : "false");
+                botoes[p].setAttribute("aria-pressed",
+                                       pontos.indexOf(String(p)) >= 0 ? "true" : "false");
             }
         };
     }
@@ -286,20 +272,26 @@ var Pontilha = (function () {
         const resposta = exercicio.dataset.resposta;
         const cela = new CelaDeBotoes(exercicio.querySelector(".area"));
         exercicio.celaDeBotoes = cela;
-        exercicio.querySelector("button.conferir").addEventListener("click", function () {
+        exercicio.querySelector("button.conferir").addEventListener("click", function() {
             const certo = cela.pontos() === sinal(resposta);
-            avisar(exercicio, certo, certo ? "Certo! «" + resposta + "» tem os pontos " + descreverPontos(resposta) + "." :
-                "Ainda não. Você marcou " + (cela.pontos() === "" ? "nenhum ponto" : "os pontos " + descreverCela(cela.pontos())) + ".");
+            avisar(
+                exercicio, certo,
+                certo ? "Certo! «" + resposta + "» tem os pontos " + descreverPontos(resposta) + "."
+                      : "Ainda não. Você marcou " +
+                            (cela.pontos() === "" ? "nenhum ponto"
+                                                  : "os pontos " + descreverCela(cela.pontos())) +
+                            ".");
         });
     }
 
     function iniciarLeitura(exercicio) {
         const resposta = exercicio.dataset.resposta;
         const campo = exercicio.querySelector("input");
-        exercicio.querySelector("button.conferir").addEventListener("click", function () {
+        exercicio.querySelector("button.conferir").addEventListener("click", function() {
             const certo = normalizar(campo.value) === normalizar(resposta);
-            avisar(exercicio, certo, certo ? "Certo! Está escrito «" + resposta + "»." :
-                "Ainda não. Leia de novo, cela por cela, da esquerda para a direita.");
+            avisar(exercicio, certo,
+                   certo ? "Certo! Está escrito «" + resposta + "»."
+                         : "Ainda não. Leia de novo, cela por cela, da esquerda para a direita.");
         });
     }
 
@@ -311,11 +303,11 @@ var Pontilha = (function () {
     function iniciarExame(formulario) {
         const questoes = Array.from(formulario.querySelectorAll(".questao-exame"));
         const resultado = formulario.querySelector(".resultado");
-        formulario.addEventListener("submit", function (evento) {
+        formulario.addEventListener("submit", function(evento) {
             evento.preventDefault();
             let acertos = 0;
             let semResposta = 0;
-            questoes.forEach(function (questao) {
+            questoes.forEach(function(questao) {
                 const marcada = questao.querySelector("input:checked");
                 const certa = marcada !== null && marcada.value === questao.dataset.resposta;
                 if (marcada === null) {
@@ -329,11 +321,13 @@ var Pontilha = (function () {
             });
             let texto = "Você acertou " + acertos + " de " + questoes.length + " questões. ";
             if (semResposta > 0) {
-                texto += (semResposta === 1 ? "Uma questão ficou" : semResposta + " questões ficaram") + " sem resposta. ";
+                texto +=
+                    (semResposta === 1 ? "Uma questão ficou" : semResposta + " questões ficaram") +
+                    " sem resposta. ";
             }
-            texto += acertos >= NOTA_PARA_APROVACAO * questoes.length ?
-                "Parabéns, você foi aprovado no exame do Pontilha!" :
-                "Reveja as lições das questões marcadas e tente de novo.";
+            texto += acertos >= NOTA_PARA_APROVACAO * questoes.length
+                         ? "Parabéns, você foi aprovado no exame do Pontilha!"
+                         : "Reveja as lições das questões marcadas e tente de novo.";
             resultado.textContent = texto;
             resultado.dataset.acertos = String(acertos);
         });
@@ -346,6 +340,7 @@ var Pontilha = (function () {
     // player can also load a list of his own with the file field. Words use a-z and ç only: the
     // keyboard has those 27 cells.
 
+    // clang-format off
     const PALAVRAS_DA_FORCA = [
         "abelha", "abraço", "amigo", "banana", "bicicleta", "bola", "braille", "cadeira",
         "caderno", "caixa", "casa", "cavalo", "cela", "cidade", "criança", "dedos",
@@ -354,15 +349,18 @@ var Pontilha = (function () {
         "navio", "ovelha", "palhaço", "panela", "pipoca", "ponto", "queijo", "reglete",
         "sapato", "sorvete", "tartaruga", "tesoura", "uva", "vassoura", "vento", "zebra"
     ];
+    // clang-format on
     const LETRAS_DO_TECLADO = "abcdefghijklmnopqrstuvwxyzç";
     const ERROS_PERMITIDOS = 6;
 
     function palavrasDaLista(texto) {
-        return texto.replace(/^\uFEFF/, "").split(/\r?\n/).map(normalizar).filter(function (palavra) {
-            return palavra.length > 1 && Array.from(palavra).every(function (c) {
-                return LETRAS_DO_TECLADO.indexOf(c) >= 0;
+        return texto.replace(/^\uFEFF/, "")
+            .split(/\r?\n/)
+            .map(normalizar)
+            .filter(function(palavra) {
+                return palavra.length > 1 && Array.from(palavra).every(function(
+                                                 c) { return LETRAS_DO_TECLADO.indexOf(c) >= 0; });
             });
-        });
     }
 
     function Forca(raiz) {
@@ -378,37 +376,33 @@ var Pontilha = (function () {
         const teclado = raiz.querySelector(".teclado");
         const teclas = {};
 
-        Array.from(LETRAS_DO_TECLADO).forEach(function (letra) {
+        Array.from(LETRAS_DO_TECLADO).forEach(function(letra) {
             const tecla = criar("button", "tecla", celaEmUnicode(sinal(letra)));
             tecla.type = "button";
             tecla.dataset.letra = letra;
             tecla.setAttribute("aria-label", "pontos " + descreverCela(sinal(letra)));
-            tecla.addEventListener("click", function () {
-                self.tentar(letra);
-            });
+            tecla.addEventListener("click", function() { self.tentar(letra); });
             teclas[letra] = tecla;
             teclado.appendChild(tecla);
         });
 
         function terminou() {
-            return erros >= ERROS_PERMITIDOS || Array.from(palavra).every(function (c) {
-                return tentadas.has(c);
-            });
+            return erros >= ERROS_PERMITIDOS ||
+                   Array.from(palavra).every(function(c) { return tentadas.has(c); });
         }
         function desenhar() {
             const letras = Array.from(palavra);
-            quadro.textContent = letras.map(function (c) {
-                return tentadas.has(c) ? c : "_";
-            }).join(" ");
-            quadroBraille.textContent = letras.map(function (c) {
-                return tentadas.has(c) ? celaEmUnicode(sinal(c)) : "\u2800";
-            }).join("");
-            partes.forEach(function (parte, i) {
-                parte.style.visibility = i < erros ? "visible" : "hidden";
-            });
-            Object.keys(teclas).forEach(function (letra) {
-                teclas[letra].disabled = tentadas.has(letra) || terminou();
-            });
+            quadro.textContent =
+                letras.map(function(c) { return tentadas.has(c) ? c : "_"; }).join(" ");
+            quadroBraille.textContent =
+                letras
+                    .map(function(
+                        c) { return tentadas.has(c) ? celaEmUnicode(sinal(c)) : "\u2800"; })
+                    .join("");
+            partes.forEach(function(
+                parte, i) { parte.style.visibility = i < erros ? "visible" : "hidden"; });
+            Object.keys(teclas).forEach(function(
+                letra) { teclas[letra].disabled = tentadas.has(letra) || terminou(); });
             if (erros >= ERROS_PERMITIDOS) {
                 situacao.textContent = "Não foi dessa vez. A palavra era «" + palavra + "».";
                 raiz.dataset.estado = "perdeu";
@@ -416,17 +410,18 @@ var Pontilha = (function () {
                 situacao.textContent = "Você acertou! A palavra é «" + palavra + "».";
                 raiz.dataset.estado = "ganhou";
             } else {
-                situacao.textContent = "Erros: " + erros + " de " + ERROS_PERMITIDOS + ". A palavra tem " + palavra.length + " letras.";
+                situacao.textContent = "Erros: " + erros + " de " + ERROS_PERMITIDOS +
+                                       ". A palavra tem " + palavra.length + " letras.";
                 raiz.dataset.estado = "jogando";
             }
         }
-        this.novaPalavra = function (escolhida) {
+        this.novaPalavra = function(escolhida) {
             palavra = escolhida || palavras[Math.floor(Math.random() * palavras.length)];
             tentadas = new Set();
             erros = 0;
             desenhar();
         };
-        this.tentar = function (letra) {
+        this.tentar = function(letra) {
             if (terminou() || tentadas.has(letra) || LETRAS_DO_TECLADO.indexOf(letra) < 0) {
                 return;
             }
@@ -436,7 +431,7 @@ var Pontilha = (function () {
             }
             desenhar();
         };
-        this.usarLista = function (lista) {
+        this.usarLista = function(lista) {
             if (lista.length > 0) {
                 palavras = lista;
                 self.novaPalavra();
@@ -444,34 +439,33 @@ var Pontilha = (function () {
             return lista.length;
         };
 
-        raiz.querySelector(".nova").addEventListener("click", function () {
-            self.novaPalavra();
-        });
-        document.addEventListener("keydown", function (evento) {
+        raiz.querySelector(".nova").addEventListener("click", function() { self.novaPalavra(); });
+        document.addEventListener("keydown", function(evento) {
             const modificada = evento.ctrlKey || evento.altKey || evento.metaKey;
-            if (!modificada && evento.target.tagName !== "INPUT" && evento.key && evento.key.length === 1) {
+            if (!modificada && evento.target.tagName !== "INPUT" && evento.key &&
+                evento.key.length === 1) {
                 self.tentar(evento.key.toLowerCase());
             }
         });
         const arquivo = raiz.querySelector("input[type=file]");
-        arquivo.addEventListener("change", function () {
+        arquivo.addEventListener("change", function() {
             if (arquivo.files.length === 0) {
                 return;
             }
             const leitor = new FileReader();
-            leitor.onload = function () {
+            leitor.onload = function() {
                 const usadas = self.usarLista(palavrasDaLista(String(leitor.result)));
-                raiz.querySelector(".lista").textContent = usadas > 0 ?
-                    "Lista carregada: " + usadas + " palavras." : "O arquivo não tem palavras que o jogo use.";
+                raiz.querySelector(".lista").textContent =
+                    usadas > 0 ? "Lista carregada: " + usadas + " palavras."
+                               : "O arquivo não tem palavras que o jogo use.";
             };
             leitor.readAsText(arquivo.files[0], "utf-8");
         });
         if (location.protocol === "http:" || location.protocol === "https:") {
-            fetch("words.txt").then(function (resposta) {
-                return resposta.ok ? resposta.text() : "";
-            }).then(function (texto) {
-                self.usarLista(palavrasDaLista(texto));
-            }).catch(function () {});
+            fetch("words.txt")
+                .then(function(resposta) { return resposta.ok ? resposta.text() : ""; })
+                .then(function(texto) { self.usarLista(palavrasDaLista(texto)); })
+                .catch(function() {}); // the built-in copy stays in use
         }
         this.novaPalavra();
     }
@@ -492,7 +486,9 @@ var Pontilha = (function () {
         this.espera = 900;
 
         function rotulo(carta) {
-            carta.setAttribute("aria-label", carta.classList.contains("aberta") ? carta.dataset.descricao : "carta fechada");
+            carta.setAttribute("aria-label", carta.classList.contains("aberta")
+                                                 ? carta.dataset.descricao
+                                                 : "carta fechada");
         }
         function fechar(carta) {
             carta.classList.remove("aberta");
@@ -505,9 +501,11 @@ var Pontilha = (function () {
             rotulo(carta);
         }
         function informar() {
-            situacao.textContent = encontrados === PARES_DA_MEMORIA ?
-                "Parabéns! Você encontrou os " + PARES_DA_MEMORIA + " pares em " + jogadas + " jogadas." :
-                "Pares encontrados: " + encontrados + " de " + PARES_DA_MEMORIA + ". Jogadas: " + jogadas + ".";
+            situacao.textContent = encontrados === PARES_DA_MEMORIA
+                                       ? "Parabéns! Você encontrou os " + PARES_DA_MEMORIA +
+                                             " pares em " + jogadas + " jogadas."
+                                       : "Pares encontrados: " + encontrados + " de " +
+                                             PARES_DA_MEMORIA + ". Jogadas: " + jogadas + ".";
             raiz.dataset.estado = encontrados === PARES_DA_MEMORIA ? "completo" : "jogando";
         }
         function conferir() {
@@ -523,7 +521,7 @@ var Pontilha = (function () {
                 return;
             }
             informar();
-            setTimeout(function () {
+            setTimeout(function() {
                 fechar(primeira);
                 fechar(segunda);
                 viradas = [];
@@ -545,26 +543,23 @@ var Pontilha = (function () {
             botao.dataset.par = letra;
             botao.dataset.face = face;
             botao.dataset.descricao = descricao;
-            botao.addEventListener("click", function () {
-                virar(botao);
-            });
+            botao.addEventListener("click", function() { virar(botao); });
             fechar(botao);
             return botao;
         }
-        this.novoJogo = function () {
+        this.novoJogo = function() {
             mesa.textContent = "";
             viradas = [];
             jogadas = 0;
             encontrados = 0;
             const letras = embaralhar(Array.from(LETRAS_DA_MEMORIA)).slice(0, PARES_DA_MEMORIA);
             const cartas = [];
-            letras.forEach(function (letra) {
+            letras.forEach(function(letra) {
                 cartas.push(carta(letra, letra, "letra " + letra));
-                cartas.push(carta(letra, celaEmUnicode(sinal(letra)), "cela braille, pontos " + descreverCela(sinal(letra))));
+                cartas.push(carta(letra, celaEmUnicode(sinal(letra)),
+                                  "cela braille, pontos " + descreverCela(sinal(letra))));
             });
-            embaralhar(cartas).forEach(function (c) {
-                mesa.appendChild(c);
-            });
+            embaralhar(cartas).forEach(function(c) { mesa.appendChild(c); });
             informar();
         };
         raiz.querySelector(".nova").addEventListener("click", this.novoJogo);
@@ -581,7 +576,7 @@ var Pontilha = (function () {
     function Verificacao() {
         this.feitas = 0;
         this.falhas = [];
-        this.confirmar = function (condicao, descricao) {
+        this.confirmar = function(condicao, descricao) {
             this.feitas++;
             if (!condicao) {
                 this.falhas.push(descricao);
@@ -590,13 +585,17 @@ var Pontilha = (function () {
     }
 
     function conferirTranscricoes(v) {
-        document.querySelectorAll(".braille[data-tinta]").forEach(function (elemento) {
+        document.querySelectorAll(".braille[data-tinta]").forEach(function(elemento) {
             const esperado = emUnicode(elemento.dataset.tinta);
-            v.confirmar(elemento.textContent === esperado, "Braille de «" + elemento.dataset.tinta + "»: " + elemento.textContent + " em vez de " + esperado);
+            v.confirmar(elemento.textContent === esperado, "Braille de «" + elemento.dataset.tinta +
+                                                               "»: " + elemento.textContent +
+                                                               " em vez de " + esperado);
         });
-        document.querySelectorAll(".pontos[data-tinta]").forEach(function (elemento) {
+        document.querySelectorAll(".pontos[data-tinta]").forEach(function(elemento) {
             const esperado = descreverPontos(elemento.dataset.tinta);
-            v.confirmar(elemento.textContent === esperado, "pontos de «" + elemento.dataset.tinta + "»: " + elemento.textContent + " em vez de " + esperado);
+            v.confirmar(elemento.textContent === esperado, "pontos de «" + elemento.dataset.tinta +
+                                                               "»: " + elemento.textContent +
+                                                               " em vez de " + esperado);
         });
     }
 
@@ -604,7 +603,7 @@ var Pontilha = (function () {
         if (imagem.complete) {
             return Promise.resolve();
         }
-        return new Promise(function (resolver) {
+        return new Promise(function(resolver) {
             imagem.addEventListener("load", resolver);
             imagem.addEventListener("error", resolver);
         });
@@ -613,64 +612,66 @@ var Pontilha = (function () {
     async function conferirImagens(v) {
         for (const imagem of document.images) {
             await carregada(imagem);
-            v.confirmar(imagem.naturalWidth > 0, "a imagem " + imagem.getAttribute("src") + " não abriu");
-            v.confirmar(imagem.alt.trim() !== "", "a imagem " + imagem.getAttribute("src") + " não tem texto alternativo");
+            v.confirmar(imagem.naturalWidth > 0,
+                        "a imagem " + imagem.getAttribute("src") + " não abriu");
+            v.confirmar(imagem.alt.trim() !== "",
+                        "a imagem " + imagem.getAttribute("src") + " não tem texto alternativo");
         }
     }
 
     async function conferirSons(v) {
         for (const som of document.querySelectorAll("audio")) {
             if (som.readyState < 1) {
-                await Promise.race([esperar(5000), new Promise(function (resolver) {
-                    som.addEventListener("loadedmetadata", resolver);
-                    som.addEventListener("error", resolver);
-                })]);
+                await Promise.race([
+                    esperar(5000), new Promise(function(resolver) {
+                        som.addEventListener("loadedmetadata", resolver);
+                        som.addEventListener("error", resolver);
+                    })
+                ]);
             }
             v.confirmar(som.duration > 0, "o som " + som.currentSrc + " não abriu");
         }
     }
 
     function conferirAnimacoes(v) {
-        animacoes.forEach(function (animacao) {
+        animacoes.forEach(function(animacao) {
             while (!animacao.completa()) {
                 animacao.avancar();
             }
-            v.confirmar(animacao.mostrada() === emUnicode(animacao.texto), "a animação de «" + animacao.texto + "» não mostrou todas as celas");
+            v.confirmar(animacao.mostrada() === emUnicode(animacao.texto),
+                        "a animação de «" + animacao.texto + "» não mostrou todas as celas");
         });
     }
 
-    function clicar(elemento) {
-        elemento.dispatchEvent(new MouseEvent("click", {bubbles: true}));
-    }
+    function clicar(elemento) { elemento.dispatchEvent(new MouseEvent("click", {bubbles : true})); }
 
     function conferirExercicios(v) {
-        document.querySelectorAll(".exercicio.escolha").forEach(function (exercicio) {
+        document.querySelectorAll(".exercicio.escolha").forEach(function(exercicio) {
             const opcoes = Array.from(exercicio.querySelectorAll("button.opcao"));
-            const certa = opcoes.find(function (opcao) {
-                return opcao.textContent.trim() === exercicio.dataset.resposta;
-            });
-            v.confirmar(certa !== undefined, "o exercício de «" + exercicio.dataset.resposta + "» não tem a resposta entre as opções");
-            clicar(opcoes.find(function (opcao) {
-                return opcao !== certa;
-            }));
+            const certa = opcoes.find(function(
+                opcao) { return opcao.textContent.trim() === exercicio.dataset.resposta; });
+            v.confirmar(certa !== undefined, "o exercício de «" + exercicio.dataset.resposta +
+                                                 "» não tem a resposta entre as opções");
+            clicar(opcoes.find(function(opcao) { return opcao !== certa; }));
             v.confirmar(exercicio.dataset.resultado === "errado", "uma opção errada foi aceita");
             if (certa) {
                 clicar(certa);
             }
             v.confirmar(exercicio.dataset.resultado === "certo", "a opção certa foi recusada");
         });
-        document.querySelectorAll(".exercicio.escrita").forEach(function (exercicio) {
+        document.querySelectorAll(".exercicio.escrita").forEach(function(exercicio) {
             const conferir = exercicio.querySelector("button.conferir");
             exercicio.celaDeBotoes.marcar("");
             clicar(conferir);
             v.confirmar(exercicio.dataset.resultado === "errado", "uma cela vazia foi aceita");
-            Array.from(sinal(exercicio.dataset.resposta)).forEach(function (ponto) {
+            Array.from(sinal(exercicio.dataset.resposta)).forEach(function(ponto) {
                 clicar(exercicio.querySelector("button.ponto[aria-label='ponto " + ponto + "']"));
             });
             clicar(conferir);
-            v.confirmar(exercicio.dataset.resultado === "certo", "os pontos de «" + exercicio.dataset.resposta + "» foram recusados");
+            v.confirmar(exercicio.dataset.resultado === "certo",
+                        "os pontos de «" + exercicio.dataset.resposta + "» foram recusados");
         });
-        document.querySelectorAll(".exercicio.leitura").forEach(function (exercicio) {
+        document.querySelectorAll(".exercicio.leitura").forEach(function(exercicio) {
             const campo = exercicio.querySelector("input");
             const conferir = exercicio.querySelector("button.conferir");
             campo.value = exercicio.dataset.resposta + "x";
@@ -678,7 +679,8 @@ var Pontilha = (function () {
             v.confirmar(exercicio.dataset.resultado === "errado", "uma leitura errada foi aceita");
             campo.value = "  " + exercicio.dataset.resposta.toUpperCase() + " ";
             clicar(conferir);
-            v.confirmar(exercicio.dataset.resultado === "certo", "a leitura de «" + exercicio.dataset.resposta + "» foi recusada");
+            v.confirmar(exercicio.dataset.resultado === "certo",
+                        "a leitura de «" + exercicio.dataset.resposta + "» foi recusada");
             campo.value = "";
         });
     }
@@ -690,22 +692,28 @@ var Pontilha = (function () {
         }
         const questoes = Array.from(formulario.querySelectorAll(".questao-exame"));
         const resultado = formulario.querySelector(".resultado");
-        const corrigir = function () {
+        const corrigir = function() {
             formulario.requestSubmit();
             return Number(resultado.dataset.acertos);
         };
-        questoes.forEach(function (questao) {
-            v.confirmar(questao.querySelector("input[value='" + questao.dataset.resposta + "']") !== null, "uma questão do exame não tem a sua resposta entre as opções");
+        questoes.forEach(function(questao) {
+            v.confirmar(questao.querySelector("input[value='" + questao.dataset.resposta + "']") !==
+                            null,
+                        "uma questão do exame não tem a sua resposta entre as opções");
             questao.querySelector("input[value='" + questao.dataset.resposta + "']").checked = true;
         });
         v.confirmar(corrigir() === questoes.length, "o exame todo certo não teve nota máxima");
         v.confirmar(/aprovado/.test(resultado.textContent), "o exame todo certo não aprovou");
-        questoes.slice(0, 4).forEach(function (questao) {
-            questao.querySelector("input:not([value='" + questao.dataset.resposta + "'])").checked = true;
+        questoes.slice(0, 4).forEach(function(questao) {
+            questao.querySelector("input:not([value='" + questao.dataset.resposta + "'])").checked =
+                true;
         });
         questoes[4].querySelector("input:checked").checked = false;
-        v.confirmar(corrigir() === questoes.length - 5, "o exame com cinco erros teve a nota errada");
-        v.confirmar(/Uma questão ficou sem resposta/.test(resultado.textContent) && /tente de novo/.test(resultado.textContent), "o exame com cinco erros não pediu revisão");
+        v.confirmar(corrigir() === questoes.length - 5,
+                    "o exame com cinco erros teve a nota errada");
+        v.confirmar(/Uma questão ficou sem resposta/.test(resultado.textContent) &&
+                        /tente de novo/.test(resultado.textContent),
+                    "o exame com cinco erros não pediu revisão");
         formulario.reset();
         resultado.textContent = "";
     }
@@ -716,20 +724,21 @@ var Pontilha = (function () {
             return;
         }
         const raiz = document.querySelector(".forca");
-        v.confirmar(palavrasDaLista("\uFEFFCasa\r\nbraille\npé\n\nk\n").join(",") === "casa,braille", "a leitura de uma lista de palavras");
-        PALAVRAS_DA_FORCA.forEach(function (palavra) {
-            v.confirmar(palavrasDaLista(palavra).length === 1, "a palavra «" + palavra + "» não cabe no teclado");
+        v.confirmar(palavrasDaLista("\uFEFFCasa\r\nbraille\npé\n\nk\n").join(",") ===
+                        "casa,braille",
+                    "a leitura de uma lista de palavras");
+        PALAVRAS_DA_FORCA.forEach(function(palavra) {
+            v.confirmar(palavrasDaLista(palavra).length === 1,
+                        "a palavra «" + palavra + "» não cabe no teclado");
         });
         forca.novaPalavra("abraço");
-        "abrço".split("").forEach(function (letra) {
-            clicar(raiz.querySelector(".tecla[data-letra='" + letra + "']"));
-        });
+        "abrço".split("").forEach(function(
+            letra) { clicar(raiz.querySelector(".tecla[data-letra='" + letra + "']")); });
         v.confirmar(raiz.dataset.estado === "ganhou", "a forca não reconheceu a palavra completa");
-        v.confirmar(raiz.querySelector(".palavra-braille").textContent === emUnicode("abraço"), "a forca não mostrou a palavra em Braille");
+        v.confirmar(raiz.querySelector(".palavra-braille").textContent === emUnicode("abraço"),
+                    "a forca não mostrou a palavra em Braille");
         forca.novaPalavra("uva");
-        "bcdefg".split("").forEach(function (letra) {
-            forca.tentar(letra);
-        });
+        "bcdefg".split("").forEach(function(letra) { forca.tentar(letra); });
         v.confirmar(raiz.dataset.estado === "perdeu", "a forca não terminou depois de seis erros");
         forca.novaPalavra();
     }
@@ -743,25 +752,28 @@ var Pontilha = (function () {
         memoria.espera = 10;
         memoria.novoJogo();
         const cartas = Array.from(raiz.querySelectorAll(".carta"));
-        v.confirmar(cartas.length === 2 * PARES_DA_MEMORIA, "a mesa não tem " + 2 * PARES_DA_MEMORIA + " cartas");
+        v.confirmar(cartas.length === 2 * PARES_DA_MEMORIA,
+                    "a mesa não tem " + 2 * PARES_DA_MEMORIA + " cartas");
         const primeira = cartas[0];
-        const diferente = cartas.find(function (c) {
-            return c.dataset.par !== primeira.dataset.par;
-        });
+        const diferente =
+            cartas.find(function(c) { return c.dataset.par !== primeira.dataset.par; });
         clicar(primeira);
         clicar(diferente);
         await esperar(50);
-        v.confirmar(!primeira.classList.contains("aberta") && !diferente.classList.contains("aberta"), "um par errado ficou aberto");
-        cartas.forEach(function (c) {
+        v.confirmar(!primeira.classList.contains("aberta") &&
+                        !diferente.classList.contains("aberta"),
+                    "um par errado ficou aberto");
+        cartas.forEach(function(c) {
             if (!c.classList.contains("achada")) {
                 clicar(c);
-                clicar(cartas.find(function (outra) {
-                    return outra !== c && outra.dataset.par === c.dataset.par;
-                }));
+                clicar(cartas.find(function(
+                    outra) { return outra !== c && outra.dataset.par === c.dataset.par; }));
             }
         });
-        v.confirmar(raiz.dataset.estado === "completo", "o jogo da memória não terminou com todos os pares");
-        v.confirmar(/em 9 jogadas/.test(raiz.querySelector(".situacao").textContent), "o jogo da memória contou mal as jogadas");
+        v.confirmar(raiz.dataset.estado === "completo",
+                    "o jogo da memória não terminou com todos os pares");
+        v.confirmar(/em 9 jogadas/.test(raiz.querySelector(".situacao").textContent),
+                    "o jogo da memória contou mal as jogadas");
         memoria.espera = 900;
         memoria.novoJogo();
     }
@@ -776,13 +788,12 @@ var Pontilha = (function () {
         conferirExame(v);
         conferirForca(v);
         await conferirMemoria(v);
-        return {verificacoes: v.feitas, falhas: v.falhas};
+        return {verificacoes : v.feitas, falhas : v.falhas};
     }
 
     function iniciar() {
-        document.querySelectorAll(".animacao[data-texto]").forEach(function (figura) {
-            animacoes.push(new Animacao(figura));
-        });
+        document.querySelectorAll(".animacao[data-texto]")
+            .forEach(function(figura) { animacoes.push(new Animacao(figura)); });
         document.querySelectorAll(".exercicio.escolha").forEach(iniciarEscolha);
         document.querySelectorAll(".exercicio.escrita").forEach(iniciarEscrita);
         document.querySelectorAll(".exercicio.leitura").forEach(iniciarLeitura);
@@ -804,9 +815,9 @@ var Pontilha = (function () {
     }
 
     return {
-        transcrever: transcrever,
-        emUnicode: emUnicode,
-        descreverPontos: descreverPontos,
-        autoteste: autoteste
+        transcrever : transcrever,
+        emUnicode : emUnicode,
+        descreverPontos : descreverPontos,
+        autoteste : autoteste
     };
 })();
