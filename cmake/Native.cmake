@@ -29,3 +29,12 @@ ExternalProject_Add(windows
 # One ctest run covers both builds: the Windows build's tests are a subdirectory of this one's.
 file(WRITE ${CMAKE_BINARY_DIR}/windows-tests.cmake "subdirs(\"${CMAKE_BINARY_DIR}/win\")\n")
 set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${CMAKE_BINARY_DIR}/windows-tests.cmake)
+
+# The Pontilha course in resources/payload/: its files, links and Braille; its binaries; every
+# page run in a headless browser (skipped when Chromium is missing). Python 3 standard library.
+set(KT_PYTHON3 /usr/bin/python3 CACHE FILEPATH "Python 3 for the course's tests")
+add_test(NAME curso_site COMMAND ${KT_PYTHON3} ${CMAKE_SOURCE_DIR}/tests/curso/test_site.py)
+add_test(NAME curso_binarios COMMAND ${KT_PYTHON3} ${CMAKE_SOURCE_DIR}/tests/curso/test_binarios.py)
+add_test(NAME curso_navegador COMMAND ${KT_PYTHON3} ${CMAKE_SOURCE_DIR}/tests/curso/test_navegador.py)
+set_tests_properties(curso_navegador PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120)
+set_tests_properties(curso_site curso_binarios PROPERTIES TIMEOUT 60)
