@@ -9,6 +9,7 @@ add_executable(kt_unit_tests
     tests/unit/Esperados.cpp
     tests/unit/CamposTest.cpp
     tests/unit/TextosFrameworkTest.cpp
+    tests/unit/ErrosArquivoTest.cpp
 )
 target_link_libraries(kt_unit_tests PRIVATE kt_portable GTest::gtest_main)
 # The saved expected outputs that the tests compare with.
