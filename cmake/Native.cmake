@@ -10,6 +10,7 @@ add_executable(kt_unit_tests
     tests/unit/CamposTest.cpp
     tests/unit/TextosFrameworkTest.cpp
     tests/unit/ErrosArquivoTest.cpp
+    tests/unit/VersaoTest.cpp
 )
 target_link_libraries(kt_unit_tests PRIVATE kt_portable GTest::gtest_main)
 # The saved expected outputs that the tests compare with.
