@@ -11,6 +11,7 @@ add_executable(kt_unit_tests
     tests/unit/TextosFrameworkTest.cpp
     tests/unit/ErrosArquivoTest.cpp
     tests/unit/VersaoTest.cpp
+    tests/unit/LinhasAutoRemocaoTest.cpp
 )
 target_link_libraries(kt_unit_tests PRIVATE kt_portable GTest::gtest_main)
 # The saved expected outputs that the tests compare with.
