@@ -8,6 +8,7 @@ add_subdirectory(${KT_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_
 add_executable(kt_unit_tests
     tests/unit/Esperados.cpp
     tests/unit/CamposTest.cpp
+    tests/unit/DescricaoTest.cpp
     tests/unit/TextosFrameworkTest.cpp
     tests/unit/ErrosArquivoTest.cpp
     tests/unit/VersaoTest.cpp
