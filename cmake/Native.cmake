@@ -9,6 +9,7 @@ add_executable(kt_unit_tests
     tests/unit/Esperados.cpp
     tests/unit/CamposTest.cpp
     tests/unit/DescricaoTest.cpp
+    tests/unit/ConteudoPontilhaTest.cpp
     tests/unit/TextosFrameworkTest.cpp
     tests/unit/ErrosArquivoTest.cpp
     tests/unit/VersaoTest.cpp
