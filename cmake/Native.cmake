@@ -6,9 +6,19 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${KT_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 add_executable(kt_unit_tests
+    tests/unit/Esperados.cpp
     tests/unit/CamposTest.cpp
+    tests/unit/DescricaoTest.cpp
+    tests/unit/ConteudoPontilhaTest.cpp
+    tests/unit/TextosFrameworkTest.cpp
+    tests/unit/ErrosArquivoTest.cpp
+    tests/unit/VersaoTest.cpp
+    tests/unit/LinhasAutoRemocaoTest.cpp
 )
 target_link_libraries(kt_unit_tests PRIVATE kt_portable GTest::gtest_main)
+# The saved expected outputs that the tests compare with.
+target_compile_definitions(kt_unit_tests PRIVATE
+    KT_ESPERADOS="${CMAKE_SOURCE_DIR}/tests/unit/esperados")
 gtest_discover_tests(kt_unit_tests DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 120)
 
 # The Windows build, cross-compiled with mingw-w64 and tested under Wine in a prefix of its own.

@@ -77,6 +77,18 @@ std::wstring LinhaDoArquivoDoSite(const TArquivoDoSite& arquivo) {
            arquivo.Nome + L", 1, 1, sim";
 }
 
+namespace {
+
+// The start page as a file of its own: a directory of that name is no installation, and a
+// directory that cannot be examined counts as not installed instead of failing the start-up.
+bool PaginaInicialPresente(const std::wstring& diretorioPrograma) {
+    std::error_code erro;
+    return std::filesystem::is_regular_file(
+        std::filesystem::path(diretorioPrograma + produto::kPaginaInicial), erro);
+}
+
+} // namespace
+
 void PreencherConteudoPontilha(TDadosDescricao& descricao, const std::wstring& diretorioPrograma) {
     TConfiguracaoInstalacao& c = descricao.Configuracao;
     c.NumeroDeDiscos = 1;
@@ -86,7 +98,7 @@ void PreencherConteudoPontilha(TDadosDescricao& descricao, const std::wstring& d
     c.ModoAutoRemocao = 2;
 
     c.DiretorioDeInstalacao = diretorioPrograma;
-    c.Instalado = std::filesystem::exists(std::filesystem::path(diretorioPrograma + produto::kPaginaInicial));
+    c.Instalado = PaginaInicialPresente(diretorioPrograma);
     c.PermiteAlterar = false;
     c.PermiteReinstalar = true;
     c.PermiteCompacta = false;

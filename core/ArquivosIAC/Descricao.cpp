@@ -3,7 +3,6 @@
 #include "fileops/Texto.h"
 #include "ui/Exception.h"
 
-
 namespace kt {
 
 void TListaLinhas::Substituir(int i, const std::wstring& linha) {

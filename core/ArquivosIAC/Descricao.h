@@ -119,7 +119,7 @@ std::wstring CaminhoDeDestino(const TListaCampos& campos, const TDiretoriosDesti
 // "Anything but não means yes" (compact and normal columns, directory state at uninstall).
 bool DiferenteDeNao(const std::wstring& valor);
 
-// Reads a number column as a decimal integer; anything else throws ui::Exception.
+// Reads a number column as a decimal integer; anything else throws ui::EConvertError.
 std::int32_t LerNumero(const std::wstring& valor);
 
 // Ensures exactly the path's own trailing delimiter: adds a backslash when there is none.
