@@ -15,6 +15,14 @@ add_library(kt_ui STATIC
 )
 target_link_libraries(kt_ui PUBLIC kt_portable comctl32 gdi32 user32)
 
+# The installer framework's Win32 side: file operations and their reports, the dialogs, the
+# payload services. Everything it shows goes through the toolkit.
+add_library(kt_framework STATIC
+    fileops/Ajuda.cpp
+    fileops/Ansi.cpp
+)
+target_link_libraries(kt_framework PUBLIC kt_ui advapi32 shell32 ole32)
+
 add_executable(Pontilha WIN32
     core/program/Pontilha.cpp
     resources/Pontilha.rc
@@ -22,15 +30,19 @@ add_executable(Pontilha WIN32
 target_link_libraries(Pontilha PRIVATE kt_portable)
 target_link_options(Pontilha PRIVATE -municode -s)
 
-add_library(kt_teste_janelas STATIC tests/win/comum/Janelas.cpp)
-target_link_libraries(kt_teste_janelas PUBLIC kt_portable user32)
+# What the Windows and end-to-end tests share: working windows from outside, screenshots.
+find_package(ZLIB REQUIRED)
+add_library(kt_teste_janelas STATIC tests/win/comum/Janelas.cpp tests/win/comum/Captura.cpp)
+target_link_libraries(kt_teste_janelas PUBLIC kt_portable ZLIB::ZLIB gdi32 user32)
 
 add_executable(kt_win_tests
     tests/win/Principal.cpp
     tests/win/TestesWin.rc
     tests/win/CamposWinTest.cpp
+    tests/win/CapturaTest.cpp
     tests/win/ui/FormTest.cpp
     tests/win/ui/ThreadTest.cpp
 )
 target_link_libraries(kt_win_tests PRIVATE kt_ui kt_teste_janelas GTest::gtest)
-gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    PROPERTIES TIMEOUT 120 ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")

@@ -7,3 +7,6 @@ set(KT_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH "Private Wine prefix
 set(KT_SCREENSHOTS ${CMAKE_BINARY_DIR}/screenshots CACHE PATH "Where the end-to-end tests save their screenshots")
 configure_file(${CMAKE_SOURCE_DIR}/tools/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
+
+# Resource scripts name their images and manifests relative to resources/.
+string(APPEND CMAKE_RC_FLAGS " -I${CMAKE_SOURCE_DIR}/resources")

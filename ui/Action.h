@@ -19,9 +19,9 @@ public:
     void SetCaption(std::wstring caption) { caption_ = std::move(caption); }
     const std::wstring& Hint() const { return hint_; }
     void SetHint(std::wstring hint) { hint_ = std::move(hint); }
-    // Name of an icon resource drawn beside the caption; empty for none.
-    const std::wstring& Glyph() const { return glyph_; }
-    void SetGlyph(std::wstring iconResource) { glyph_ = std::move(iconResource); }
+    // Id of an icon resource drawn beside the caption; 0 for none.
+    int Glyph() const { return glyph_; }
+    void SetGlyph(int iconResource) { glyph_ = iconResource; }
     void SetOnExecute(std::function<void()> onExecute) { onExecute_ = std::move(onExecute); }
 
     void Execute() const {
@@ -32,7 +32,7 @@ public:
 private:
     std::wstring caption_;
     std::wstring hint_;
-    std::wstring glyph_;
+    int glyph_ = 0;
     std::function<void()> onExecute_;
 };
 

@@ -49,17 +49,17 @@ void Control::SetBounds(const RECT& r) const {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Button::SetGlyph(const std::wstring& iconResource) const {
+void Button::SetGlyph(int iconResource) const {
     const int size = GetSystemMetrics(SM_CXSMICON);
     BUTTON_IMAGELIST images{};
-    images.himl = iconResource.empty() ? nullptr : Glyphs::ImageList(iconResource, size);
+    images.himl = iconResource == 0 ? nullptr : Glyphs::ImageList(iconResource, size);
     images.margin = {4, 0, 0, 0};
     images.uAlign = BUTTON_IMAGELIST_ALIGN_LEFT;
     SendMessageW(Handle(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&images));
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void Button::SetImage(const std::wstring& iconResource, int size) const {
+void Button::SetImage(int iconResource, int size) const {
     SendMessageW(Handle(), BM_SETIMAGE, IMAGE_ICON,
                  reinterpret_cast<LPARAM>(Glyphs::Icon(iconResource, size)));
 }

@@ -46,8 +46,8 @@ public:
 class Button : public Control {
 public:
     using Control::Control;
-    void SetGlyph(const std::wstring& iconResource) const;
-    void SetImage(const std::wstring& iconResource, int size) const;
+    void SetGlyph(int iconResource) const;
+    void SetImage(int iconResource, int size) const;
     void Click() const;
 };
 

@@ -9,7 +9,7 @@
 namespace ui::Glyphs {
 namespace {
 
-using Key = std::pair<std::wstring, int>;
+using Key = std::pair<int, int>;
 
 std::map<Key, UniqueIcon>& Icons() {
     static std::map<Key, UniqueIcon> icons;
@@ -23,20 +23,20 @@ std::map<Key, UniqueImageList>& Lists() {
 
 } // namespace
 
-HICON Icon(const std::wstring& resource, int size) {
+HICON Icon(int resource, int size) {
     Key key{resource, size};
     auto& icons = Icons();
     auto found = icons.find(key);
     if (found != icons.end())
         return found->second.Get();
-    auto* icon = static_cast<HICON>(LoadImageW(Application::Instance(), resource.c_str(),
+    auto* icon = static_cast<HICON>(LoadImageW(Application::Instance(), MAKEINTRESOURCEW(resource),
                                                IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
     if (!icon)
         return nullptr;
     return icons.emplace(key, UniqueIcon(icon)).first->second.Get();
 }
 
-HIMAGELIST ImageList(const std::wstring& resource, int size) {
+HIMAGELIST ImageList(int resource, int size) {
     Key key{resource, size};
     auto& lists = Lists();
     auto found = lists.find(key);

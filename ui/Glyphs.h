@@ -5,14 +5,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <string>
-
 namespace ui::Glyphs {
 
-// The icon resource at the given size in pixels (scaled for the screen's DPI by the caller), or
-// null when there is no such resource.
-HICON Icon(const std::wstring& resource, int size);
+// The icon resource with that id at the given size in pixels (scaled for the screen's DPI by the
+// caller), or null when there is no such resource.
+HICON Icon(int resource, int size);
 // An image list holding that one icon, for buttons that show a glyph beside their caption.
-HIMAGELIST ImageList(const std::wstring& resource, int size);
+HIMAGELIST ImageList(int resource, int size);
 
 } // namespace ui::Glyphs
