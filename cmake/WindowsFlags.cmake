@@ -7,3 +7,5 @@ set(KT_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH "Private Wine prefix
 set(KT_SCREENSHOTS ${CMAKE_BINARY_DIR}/screenshots CACHE PATH "Where the end-to-end tests save their screenshots")
 configure_file(${CMAKE_SOURCE_DIR}/tools/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
+# zlib goes into the program (libz.a, not the import library of a zlib DLL).
+set(ZLIB_USE_STATIC_LIBS ON)
