@@ -5,6 +5,15 @@ set(KT_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources (Deb
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${KT_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
+# The container packer: the Windows build runs it to make the payload (cmake/Windows.cmake).
+add_library(kt_empacotamento STATIC
+    tools/empacotador/Empacotador.cpp
+    tools/empacotador/Payload.cpp
+)
+target_link_libraries(kt_empacotamento PUBLIC kt_portable ZLIB::ZLIB)
+add_executable(kt_empacotador tools/empacotador/main.cpp)
+target_link_libraries(kt_empacotador PRIVATE kt_empacotamento)
+
 add_executable(kt_unit_tests
     tests/unit/Esperados.cpp
     tests/unit/CamposTest.cpp
@@ -14,12 +23,45 @@ add_executable(kt_unit_tests
     tests/unit/ErrosArquivoTest.cpp
     tests/unit/VersaoTest.cpp
     tests/unit/LinhasAutoRemocaoTest.cpp
+    tests/unit/CabecalhoZLibTest.cpp
+    tests/unit/FluxoMemoriaTest.cpp
+    tests/unit/CopiarFluxoTest.cpp
+    tests/unit/FluxoDescompressaoTest.cpp
+    tests/unit/EmpacotadorTest.cpp
 )
-target_link_libraries(kt_unit_tests PRIVATE kt_portable GTest::gtest_main)
+target_link_libraries(kt_unit_tests PRIVATE kt_portable kt_empacotamento GTest::gtest_main)
 # The saved expected outputs that the tests compare with.
 target_compile_definitions(kt_unit_tests PRIVATE
     KT_ESPERADOS="${CMAKE_SOURCE_DIR}/tests/unit/esperados")
 gtest_discover_tests(kt_unit_tests DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 120)
+
+# Fuzzers (libFuzzer, so only with clang): the portable core built once more with the fuzzer's
+# coverage instrumentation. CTest runs each for a bounded number of inputs from the committed
+# seeds; tools/fuzz.sh runs them for as long as it is told.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    add_library(kt_portable_fuzz STATIC ${KT_PORTABLE_SOURCES})
+    target_include_directories(kt_portable_fuzz PUBLIC ${CMAKE_SOURCE_DIR})
+    target_compile_options(kt_portable_fuzz PUBLIC -fsanitize=fuzzer-no-link,address,undefined)
+    target_link_libraries(kt_portable_fuzz PUBLIC ZLIB::ZLIB)
+
+    # runs: inputs tried in a CTest run, a few seconds' worth (the container fuzzer packs large
+    # streams and manages about a thousand a second).
+    function(kt_fuzzer alvo runs)
+        string(TOLOWER ${alvo} nome)
+        add_executable(kt_fuzz_${nome} tests/fuzz/Fuzz${alvo}.cpp)
+        target_link_libraries(kt_fuzz_${nome} PRIVATE kt_portable_fuzz)
+        target_link_options(kt_fuzz_${nome} PRIVATE -fsanitize=fuzzer,address,undefined)
+        # New inputs go to the first directory, in the build tree; the seeds stay as committed.
+        set(corpus ${CMAKE_BINARY_DIR}/fuzz/${nome})
+        file(MAKE_DIRECTORY ${corpus})
+        add_test(NAME fuzz_${nome}
+            COMMAND kt_fuzz_${nome} -runs=${runs} -max_len=8192 -max_total_time=120
+                    -artifact_prefix=${CMAKE_BINARY_DIR}/fuzz/ ${corpus}
+                    ${CMAKE_SOURCE_DIR}/tests/fuzz/sementes/${nome})
+    endfunction()
+    kt_fuzzer(Conteiner 5000)
+    kt_fuzzer(Campos 50000)
+endif()
 
 # The Windows build, cross-compiled with mingw-w64 and tested under Wine in a prefix of its own.
 set(KT_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
@@ -28,9 +70,11 @@ ExternalProject_Add(windows
     BINARY_DIR ${CMAKE_BINARY_DIR}/win
     CMAKE_ARGS
         -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-i686.cmake
+        -DKT_EMPACOTADOR=$<TARGET_FILE:kt_empacotador>
         -DCMAKE_BUILD_TYPE=Release
         -DKT_WINEPREFIX=${KT_WINEPREFIX}
         -DKT_SCREENSHOTS=${CMAKE_BINARY_DIR}/screenshots
+    DEPENDS kt_empacotador
     BUILD_ALWAYS ON
     INSTALL_COMMAND ""
     USES_TERMINAL_BUILD ON

@@ -30,6 +30,47 @@ add_executable(Pontilha WIN32
 target_link_libraries(Pontilha PRIVATE kt_portable)
 target_link_options(Pontilha PRIVATE -municode -s)
 
+# The site's payload. The host build's packer (KT_EMPACOTADOR) reads the site's file list,
+# packs each file of resources/payload into a container in payload/ and writes payload.rc there,
+# which resources/Pontilha.rc includes. The packer names the files it reads and writes, so that
+# this build depends on exactly those.
+if(NOT KT_EMPACOTADOR)
+    message(FATAL_ERROR "KT_EMPACOTADOR is not set: the Windows build is configured by the host build")
+endif()
+set(KT_PAYLOAD_FONTES ${CMAKE_SOURCE_DIR}/resources/payload)
+set(KT_PAYLOAD_DIR ${CMAKE_BINARY_DIR}/payload)
+function(kt_listar_payload comando diretorio variavel)
+    execute_process(COMMAND ${KT_EMPACOTADOR} ${comando} ${diretorio}
+        OUTPUT_VARIABLE lista OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    string(REPLACE "\n" ";" lista "${lista}")
+    set(${variavel} ${lista} PARENT_SCOPE)
+endfunction()
+kt_listar_payload(entradas ${KT_PAYLOAD_FONTES} KT_PAYLOAD_ENTRADAS)
+kt_listar_payload(saidas ${KT_PAYLOAD_DIR} KT_PAYLOAD_SAIDAS)
+
+set(faltando "")
+foreach(arquivo IN LISTS KT_PAYLOAD_ENTRADAS)
+    if(NOT EXISTS "${arquivo}")
+        string(APPEND faltando "\n  ${arquivo}")
+    endif()
+endforeach()
+if(faltando)
+    message(FATAL_ERROR "Payload files missing (core/ArquivosIAC/ConteudoPontilha.cpp lists the "
+                        "site's files; each belongs under resources/payload):${faltando}")
+endif()
+# A payload file that disappears later configures this build again, which then names it.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${KT_PAYLOAD_ENTRADAS} ${KT_EMPACOTADOR})
+
+add_custom_command(OUTPUT ${KT_PAYLOAD_SAIDAS}
+    COMMAND ${KT_EMPACOTADOR} payload ${KT_PAYLOAD_FONTES} ${KT_PAYLOAD_DIR}
+    DEPENDS ${KT_PAYLOAD_ENTRADAS} ${KT_EMPACOTADOR}
+    COMMENT "Packing the site's files into containers"
+    VERBATIM)
+add_custom_target(kt_payload DEPENDS ${KT_PAYLOAD_SAIDAS})
+add_dependencies(Pontilha kt_payload)
+target_include_directories(Pontilha PRIVATE ${KT_PAYLOAD_DIR})
+set_source_files_properties(resources/Pontilha.rc PROPERTIES OBJECT_DEPENDS "${KT_PAYLOAD_SAIDAS}")
+
 # What the Windows and end-to-end tests share: working windows from outside, screenshots.
 find_package(ZLIB REQUIRED)
 add_library(kt_teste_janelas STATIC tests/win/comum/Janelas.cpp tests/win/comum/Captura.cpp)

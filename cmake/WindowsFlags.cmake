@@ -7,6 +7,8 @@ set(KT_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH "Private Wine prefix
 set(KT_SCREENSHOTS ${CMAKE_BINARY_DIR}/screenshots CACHE PATH "Where the end-to-end tests save their screenshots")
 configure_file(${CMAKE_SOURCE_DIR}/tools/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
+# zlib goes into the program (libz.a, not the import library of a zlib DLL).
+set(ZLIB_USE_STATIC_LIBS ON)
 
 # Resource scripts name their images and manifests relative to resources/.
 string(APPEND CMAKE_RC_FLAGS " -I${CMAKE_SOURCE_DIR}/resources")

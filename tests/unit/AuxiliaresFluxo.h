@@ -1,0 +1,82 @@
+// What the container and stream tests share: test data, a target that fills up, a progress
+// recorder and the extraction of a container held in memory.
+#pragma once
+
+#include "payload/container/CabecalhoZLib.h"
+#include "payload/container/CopiarFluxo.h"
+#include "payload/container/FluxoDescompressao.h"
+
+#include <cstring>
+#include <random>
+#include <vector>
+
+namespace kt::teste {
+
+// Incompressible bytes: deflate stores them, as it does the site's images and animations.
+inline std::vector<std::uint8_t> BytesAleatorios(std::size_t n, unsigned semente = 1) {
+    std::mt19937 gerador(semente);
+    std::vector<std::uint8_t> bytes(n);
+    for (std::uint8_t& b : bytes)
+        b = static_cast<std::uint8_t>(gerador());
+    return bytes;
+}
+
+// Text-like bytes that deflate shrinks, as it does the site's pages.
+inline std::vector<std::uint8_t> BytesDeTexto(std::size_t n, unsigned semente = 1) {
+    static const char palavras[] = "cela ponto relevo leitura escrita alfabeto reglete ";
+    std::mt19937 gerador(semente);
+    std::vector<std::uint8_t> bytes(n);
+    for (std::size_t i = 0; i < n; ++i)
+        bytes[i] = static_cast<std::uint8_t>(palavras[(i + gerador() % 3) % (sizeof palavras - 1)]);
+    return bytes;
+}
+
+// A memory target that takes at most `capacidade` bytes in all.
+class TFluxoLimitado : public TFluxoMemoria {
+public:
+    explicit TFluxoLimitado(std::size_t capacidade) : livre_(capacidade) {}
+    std::size_t Gravar(const void* origem, std::size_t n) override {
+        const std::size_t aceitos = std::min(n, livre_);
+        livre_ -= aceitos;
+        return TFluxoMemoria::Gravar(origem, aceitos);
+    }
+
+private:
+    std::size_t livre_;
+};
+
+// Records every percent; asks to stop at call number `pararNa` (1-based) when given.
+struct TRegistroProgresso {
+    std::vector<std::int32_t> percentuais;
+    std::size_t pararNa = 0;
+
+    TEventoProgresso Evento() {
+        return [this](std::int32_t percentual, bool& parar) {
+            percentuais.push_back(percentual);
+            parar = percentuais.size() == pararNa;
+        };
+    }
+};
+
+inline TCabecalhoZLib CabecalhoDe(const std::vector<std::uint8_t>& conteiner) {
+    TCabecalhoZLib cabecalho;
+    std::memcpy(&cabecalho, conteiner.data(), sizeof cabecalho);
+    return cabecalho;
+}
+
+inline void DefinirTamanhoDescompactado(std::vector<std::uint8_t>& conteiner, std::uint32_t n) {
+    std::memcpy(conteiner.data() + offsetof(TCabecalhoZLib, TamanhoDescompactado), &n, sizeof n);
+}
+
+// Extracts a container as the program does: the zlib data from offset 50, inflated through the
+// decompression stream into destino, TamanhoDescompactado bytes with that as the total.
+inline void Extrair(const std::vector<std::uint8_t>& conteiner, TFluxo& destino,
+                    const TEventoProgresso& progresso = {}) {
+    TFluxoMemoria origem(conteiner);
+    origem.Posicionar(kTamanhoCabecalhoZLib, TOrigemFluxo::Inicio);
+    TFluxoDescompressao descompressao(origem);
+    const std::uint32_t tamanho = CabecalhoDe(conteiner).TamanhoDescompactado;
+    CopiarFluxo(descompressao, destino, tamanho, progresso, tamanho);
+}
+
+} // namespace kt::teste
