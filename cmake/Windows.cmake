@@ -71,6 +71,12 @@ add_dependencies(Pontilha kt_payload)
 target_include_directories(Pontilha PRIVATE ${KT_PAYLOAD_DIR})
 set_source_files_properties(resources/Pontilha.rc PROPERTIES OBJECT_DEPENDS "${KT_PAYLOAD_SAIDAS}")
 
+# The program's promises before it runs: PE32 GUI, system DLLs only, manifest, version information.
+find_program(KT_OBJDUMP i686-w64-mingw32-objdump REQUIRED)
+add_test(NAME Pontilha.ProgramaDeInstalacaoSeguro
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/win/verificar_programa.sh $<TARGET_FILE:Pontilha>
+            ${KT_OBJDUMP} ${CMAKE_RC_COMPILER})
+
 # What the Windows and end-to-end tests share: working windows from outside, screenshots.
 find_package(ZLIB REQUIRED)
 add_library(kt_teste_janelas STATIC tests/win/comum/Janelas.cpp tests/win/comum/Captura.cpp)
