@@ -20,6 +20,8 @@ target_link_libraries(kt_ui PUBLIC kt_portable comctl32 gdi32 user32)
 add_library(kt_framework STATIC
     fileops/Ajuda.cpp
     fileops/Ansi.cpp
+    fileops/Processos.cpp
+    fileops/AbrirAjuda.cpp
 )
 target_link_libraries(kt_framework PUBLIC kt_ui advapi32 shell32 ole32)
 
@@ -32,7 +34,8 @@ target_link_options(Pontilha PRIVATE -municode -s)
 
 # What the Windows and end-to-end tests share: working windows from outside, screenshots.
 find_package(ZLIB REQUIRED)
-add_library(kt_teste_janelas STATIC tests/win/comum/Janelas.cpp tests/win/comum/Captura.cpp)
+add_library(kt_teste_janelas STATIC tests/win/comum/Janelas.cpp tests/win/comum/Captura.cpp
+    tests/win/comum/Arquivos.cpp)
 target_link_libraries(kt_teste_janelas PUBLIC kt_portable ZLIB::ZLIB gdi32 user32)
 
 add_executable(kt_win_tests
@@ -42,7 +45,17 @@ add_executable(kt_win_tests
     tests/win/CapturaTest.cpp
     tests/win/ui/FormTest.cpp
     tests/win/ui/ThreadTest.cpp
+    tests/win/fileops/ProcessosTest.cpp
+    tests/win/fileops/AbrirAjudaTest.cpp
 )
-target_link_libraries(kt_win_tests PRIVATE kt_ui kt_teste_janelas GTest::gtest)
+target_link_libraries(kt_win_tests PRIVATE kt_framework kt_ui kt_teste_janelas GTest::gtest)
+
+# Small programs that the Windows tests start: one that sleeps, one that leaves a marker file.
+add_executable(kt_prog_dormir WIN32 tests/win/programas/Dormir.cpp)
+add_executable(kt_prog_marcador WIN32 tests/win/programas/Marcador.cpp)
+foreach(programa kt_prog_dormir kt_prog_marcador)
+    target_link_options(${programa} PRIVATE -municode)
+endforeach()
+add_dependencies(kt_win_tests kt_prog_dormir kt_prog_marcador)
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 120 ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
