@@ -20,8 +20,13 @@ target_link_libraries(kt_ui PUBLIC kt_portable comctl32 gdi32 user32)
 add_library(kt_framework STATIC
     fileops/Ajuda.cpp
     fileops/Ansi.cpp
+    fileops/VerificacoesWin32.cpp
+    fileops/RelatorioDeErro.cpp
+    fileops/TamanhoArquivo.cpp
     fileops/Processos.cpp
     fileops/AbrirAjuda.cpp
+    fileops/ServicosKT.cpp
+    dialogs/CentralSolucoes.cpp
 )
 target_link_libraries(kt_framework PUBLIC kt_ui advapi32 shell32 ole32)
 
@@ -35,7 +40,7 @@ target_link_options(Pontilha PRIVATE -municode -s)
 # What the Windows and end-to-end tests share: working windows from outside, screenshots.
 find_package(ZLIB REQUIRED)
 add_library(kt_teste_janelas STATIC tests/win/comum/Janelas.cpp tests/win/comum/Captura.cpp
-    tests/win/comum/Arquivos.cpp)
+    tests/win/comum/RoboCentral.cpp tests/win/comum/Arquivos.cpp)
 target_link_libraries(kt_teste_janelas PUBLIC kt_portable ZLIB::ZLIB gdi32 user32)
 
 add_executable(kt_win_tests
@@ -45,8 +50,12 @@ add_executable(kt_win_tests
     tests/win/CapturaTest.cpp
     tests/win/ui/FormTest.cpp
     tests/win/ui/ThreadTest.cpp
+    tests/win/fileops/VerificacoesWin32Test.cpp
+    tests/win/fileops/TamanhoArquivoTest.cpp
+    tests/win/fileops/AjudaTest.cpp
     tests/win/fileops/ProcessosTest.cpp
     tests/win/fileops/AbrirAjudaTest.cpp
+    tests/win/dialogs/CentralSolucoesTest.cpp
 )
 target_link_libraries(kt_win_tests PRIVATE kt_framework kt_ui kt_teste_janelas GTest::gtest)
 
