@@ -4,12 +4,18 @@
 #include "fileops/AbrirAjuda.h"
 #include "fileops/Processos.h"
 #include "fileops/TamanhoArquivo.h"
+#include "fileops/VersaoArquivo.h"
 
 namespace kt::ServicosKT {
 
 bool ExecutarEEsperar(std::wstring_view programa, std::wstring_view parametros,
                       std::uint16_t exibicao, std::int32_t modoEspera) {
     return kt::ExecutarEEsperar(programa, parametros, exibicao, modoEspera);
+}
+
+bool LerVersaoArquivo(std::wstring_view nomeArquivo, bool doModulo, TVersaoArquivo* versaoArquivo,
+                      TVersaoArquivo* versaoProduto) {
+    return kt::LerVersaoArquivo(nomeArquivo, doModulo, versaoArquivo, versaoProduto);
 }
 
 std::int32_t TamanhoArquivo(std::wstring_view nomeArquivo) {

@@ -21,6 +21,10 @@ namespace kt::ServicosKT {
 bool ExecutarEEsperar(std::wstring_view programa, std::wstring_view parametros,
                       std::uint16_t exibicao, std::int32_t modoEspera);
 
+// 5. The version numbers of a file or a loaded module (fileops/VersaoArquivo.h).
+bool LerVersaoArquivo(std::wstring_view nomeArquivo, bool doModulo, TVersaoArquivo* versaoArquivo,
+                      TVersaoArquivo* versaoProduto);
+
 // 7. The size of a file, or -1 (fileops/TamanhoArquivo.h).
 std::int32_t TamanhoArquivo(std::wstring_view nomeArquivo);
 
