@@ -27,6 +27,7 @@ add_library(kt_framework STATIC
     fileops/VersaoArquivo.cpp
     fileops/Processos.cpp
     fileops/AbrirAjuda.cpp
+    fileops/AutoRemocao.cpp
     fileops/ServicosKT.cpp
     dialogs/CentralSolucoes.cpp
 )
@@ -60,19 +61,22 @@ add_executable(kt_win_tests
     tests/win/fileops/VersaoArquivoTest.cpp
     tests/win/fileops/ProcessosTest.cpp
     tests/win/fileops/AbrirAjudaTest.cpp
+    tests/win/fileops/AutoRemocaoTest.cpp
     tests/win/dialogs/CentralSolucoesTest.cpp
 )
 target_link_libraries(kt_win_tests PRIVATE kt_framework kt_ui kt_teste_janelas GTest::gtest)
 
-# Small programs that the Windows tests start: one that sleeps, one that leaves a marker file; and
-# a library without version information.
+# Small programs that the Windows tests start: one that sleeps, one that leaves a marker file, one
+# that removes itself; and a library without version information.
 add_executable(kt_prog_dormir WIN32 tests/win/programas/Dormir.cpp)
 add_executable(kt_prog_marcador WIN32 tests/win/programas/Marcador.cpp)
-foreach(programa kt_prog_dormir kt_prog_marcador)
+add_executable(kt_prog_autoremocao WIN32 tests/win/programas/AutoRemocao.cpp)
+target_link_libraries(kt_prog_autoremocao PRIVATE kt_framework)
+foreach(programa kt_prog_dormir kt_prog_marcador kt_prog_autoremocao)
     target_link_options(${programa} PRIVATE -municode)
 endforeach()
 add_library(kt_sem_versao SHARED tests/win/programas/SemVersao.cpp)
 set_target_properties(kt_sem_versao PROPERTIES PREFIX "")
-add_dependencies(kt_win_tests kt_prog_dormir kt_prog_marcador kt_sem_versao)
+add_dependencies(kt_win_tests kt_prog_dormir kt_prog_marcador kt_prog_autoremocao kt_sem_versao)
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 120 ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")

@@ -2,6 +2,7 @@
 
 #include "dialogs/CentralSolucoes.h"
 #include "fileops/AbrirAjuda.h"
+#include "fileops/AutoRemocao.h"
 #include "fileops/Processos.h"
 #include "fileops/TamanhoArquivo.h"
 #include "fileops/VersaoArquivo.h"
@@ -20,6 +21,10 @@ bool LerVersaoArquivo(std::wstring_view nomeArquivo, bool doModulo, TVersaoArqui
 
 std::int32_t TamanhoArquivo(std::wstring_view nomeArquivo) {
     return kt::TamanhoArquivo(nomeArquivo);
+}
+
+bool AutoRemover() {
+    return kt::AutoRemover();
 }
 
 bool EsperarObjetos(const HANDLE* handles, std::uint32_t indiceUltimo, std::int32_t modo,

@@ -28,6 +28,9 @@ bool LerVersaoArquivo(std::wstring_view nomeArquivo, bool doModulo, TVersaoArqui
 // 7. The size of a file, or -1 (fileops/TamanhoArquivo.h).
 std::int32_t TamanhoArquivo(std::wstring_view nomeArquivo);
 
+// 8. The self-removal batch file (fileops/AutoRemocao.h).
+bool AutoRemover();
+
 // 9. A wait on kernel handles that lets window messages through (fileops/Processos.h).
 bool EsperarObjetos(const HANDLE* handles, std::uint32_t indiceUltimo, std::int32_t modo,
                     std::uint32_t tempoLimite);
