@@ -1,8 +1,11 @@
 #include "tests/win/comum/Arquivos.h"
 
+#include "tests/win/comum/Janelas.h"
+
 #include <windows.h>
 
 #include <atomic>
+#include <chrono>
 #include <vector>
 
 namespace teste {
@@ -26,7 +29,14 @@ PastaTemporaria::PastaTemporaria(std::wstring_view nome) {
 }
 
 PastaTemporaria::~PastaTemporaria() {
-    RemoverArvore(caminho_);
+    // A program that the test started (a batch file opened by the shell) may still be ending
+    // with the folder as its current directory.
+    EsperarAte(
+        [&] {
+            RemoverArvore(caminho_);
+            return !Existe(caminho_);
+        },
+        std::chrono::seconds(5));
 }
 
 bool Existe(const std::wstring& caminho) {

@@ -8,7 +8,7 @@
 namespace teste {
 
 // A new folder in the temporary directory, named after the test and the process, removed with
-// everything in it by the destructor.
+// everything in it by the destructor (which waits a few seconds for it to be free).
 class PastaTemporaria {
 public:
     explicit PastaTemporaria(std::wstring_view nome);
