@@ -20,8 +20,19 @@ target_link_libraries(kt_ui PUBLIC kt_portable comctl32 gdi32 user32)
 add_library(kt_framework STATIC
     fileops/Ajuda.cpp
     fileops/Ansi.cpp
+    fileops/VerificacoesWin32.cpp
+    fileops/RelatorioDeErro.cpp
+    fileops/TamanhoArquivo.cpp
+    fileops/Atalho.cpp
+    fileops/VersaoArquivo.cpp
+    fileops/Processos.cpp
+    fileops/AbrirAjuda.cpp
+    fileops/AutoRemocao.cpp
+    fileops/ServicosKT.cpp
+    dialogs/CentralSolucoes.cpp
 )
-target_link_libraries(kt_framework PUBLIC kt_ui advapi32 shell32 ole32)
+# version.dll is not among them: it is loaded at run time from the system directory.
+target_link_libraries(kt_framework PUBLIC kt_ui advapi32 shell32 ole32 uuid)
 
 add_executable(Pontilha WIN32
     core/program/Pontilha.cpp
@@ -79,7 +90,8 @@ add_test(NAME Pontilha.ProgramaDeInstalacaoSeguro
 
 # What the Windows and end-to-end tests share: working windows from outside, screenshots.
 find_package(ZLIB REQUIRED)
-add_library(kt_teste_janelas STATIC tests/win/comum/Janelas.cpp tests/win/comum/Captura.cpp)
+add_library(kt_teste_janelas STATIC tests/win/comum/Janelas.cpp tests/win/comum/Captura.cpp
+    tests/win/comum/RoboCentral.cpp tests/win/comum/Arquivos.cpp)
 target_link_libraries(kt_teste_janelas PUBLIC kt_portable ZLIB::ZLIB gdi32 user32)
 
 add_executable(kt_win_tests
@@ -89,7 +101,29 @@ add_executable(kt_win_tests
     tests/win/CapturaTest.cpp
     tests/win/ui/FormTest.cpp
     tests/win/ui/ThreadTest.cpp
+    tests/win/fileops/VerificacoesWin32Test.cpp
+    tests/win/fileops/TamanhoArquivoTest.cpp
+    tests/win/fileops/AjudaTest.cpp
+    tests/win/fileops/AtalhoTest.cpp
+    tests/win/fileops/VersaoArquivoTest.cpp
+    tests/win/fileops/ProcessosTest.cpp
+    tests/win/fileops/AbrirAjudaTest.cpp
+    tests/win/fileops/AutoRemocaoTest.cpp
+    tests/win/dialogs/CentralSolucoesTest.cpp
 )
-target_link_libraries(kt_win_tests PRIVATE kt_ui kt_teste_janelas GTest::gtest)
+target_link_libraries(kt_win_tests PRIVATE kt_framework kt_ui kt_teste_janelas GTest::gtest)
+
+# Small programs that the Windows tests start: one that sleeps, one that leaves a marker file, one
+# that removes itself; and a library without version information.
+add_executable(kt_prog_dormir WIN32 tests/win/programas/Dormir.cpp)
+add_executable(kt_prog_marcador WIN32 tests/win/programas/Marcador.cpp)
+add_executable(kt_prog_autoremocao WIN32 tests/win/programas/AutoRemocao.cpp)
+target_link_libraries(kt_prog_autoremocao PRIVATE kt_framework)
+foreach(programa kt_prog_dormir kt_prog_marcador kt_prog_autoremocao)
+    target_link_options(${programa} PRIVATE -municode)
+endforeach()
+add_library(kt_sem_versao SHARED tests/win/programas/SemVersao.cpp)
+set_target_properties(kt_sem_versao PROPERTIES PREFIX "")
+add_dependencies(kt_win_tests kt_prog_dormir kt_prog_marcador kt_prog_autoremocao kt_sem_versao)
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 120 ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")

@@ -1,10 +1,13 @@
-// Entry of the Windows tests: the toolkit needs its application object on the main thread.
+// Entry of the Windows tests: the toolkit needs its application object on the main thread, and the
+// framework its Solutions Center, made hidden right after it as the program does.
+#include "dialogs/CentralSolucoes.h"
 #include "ui/Application.h"
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     ui::Application::Initialize();
+    const kt::TCentralSolucoesDoPrograma central;
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -8,3 +8,7 @@
 #define IDC_ROTULO 1003
 #define IDC_EDICAO 1004
 #define IDC_BOTAO_PAGINA 1101
+
+// The test program's version numbers: file 1.2.3.4, product 5.6.7.8.
+#define KT_TESTE_VERSAO_ARQUIVO 1, 2, 3, 4
+#define KT_TESTE_VERSAO_PRODUTO 5, 6, 7, 8

@@ -1,0 +1,94 @@
+#include "fileops/Atalho.h"
+
+#include "fileops/PonteiroCom.h"
+#include "fileops/RelatorioDeErro.h"
+#include "fileops/Texto.h"
+
+#include <windows.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+namespace kt {
+
+namespace {
+
+// A failing COM or shell call leaves the guarded block; the shortcut's single row reports it.
+void VerificarCom(HRESULT resultado) {
+    if (FAILED(resultado))
+        throw EOperacaoEmArquivo();
+}
+
+// The target's directory without its trailing backslash, except that a drive root keeps it: the
+// working directory "C:" would mean the drive's current directory, not its root.
+std::wstring DiretorioDoAlvo(const std::wstring& alvo) {
+    const std::size_t barra = alvo.rfind(L'\\');
+    if (barra == std::wstring::npos)
+        return {};
+    const bool raiz = barra > 0 && alvo[barra - 1] == L':';
+    return alvo.substr(0, raiz ? barra + 1 : barra);
+}
+
+int CsidlDe(std::int32_t onde) {
+    switch (onde) {
+    case kAtalhoNaAreaDeTrabalho:
+        return CSIDL_DESKTOPDIRECTORY;
+    case kAtalhoNaInicializacao:
+        return CSIDL_STARTUP;
+    case kAtalhoNoMenuIniciar:
+        return CSIDL_STARTMENU;
+    case kAtalhoEmProgramas:
+        return CSIDL_PROGRAMS;
+    default:
+        return -1;
+    }
+}
+
+struct TListaDeItens {
+    PIDLIST_ABSOLUTE Itens = nullptr;
+    TListaDeItens() = default;
+    ~TListaDeItens() { CoTaskMemFree(Itens); }
+    TListaDeItens(const TListaDeItens&) = delete;
+    TListaDeItens& operator=(const TListaDeItens&) = delete;
+};
+
+// The special folder followed by a backslash; empty for a value that names no folder. A folder
+// that the shell cannot name is a failure: the link must not land in the current drive's root.
+std::wstring PastaDoAtalho(std::int32_t onde) {
+    const int csidl = CsidlDe(onde);
+    if (csidl < 0)
+        return {};
+    TListaDeItens lista;
+    VerificarCom(SHGetSpecialFolderLocation(nullptr, csidl, &lista.Itens));
+    wchar_t pasta[MAX_PATH] = {};
+    if (!SHGetPathFromIDListW(lista.Itens, pasta))
+        throw EOperacaoEmArquivo();
+    return std::wstring(pasta) + L"\\";
+}
+
+} // namespace
+
+bool CriarAtalho(std::wstring_view alvo, std::wstring_view nomeAtalho, std::wstring_view descricao,
+                 std::int32_t onde) {
+    bool resultado = false;
+    const TRegistroAjuda ajuda = AjudaSemArquivo(kContextoPadrao);
+    const std::wstring destino = Curta(alvo);
+    std::wstring arquivos = destino;
+    ExecutarRelatando(ajuda, kLinhasAtalho, arquivos, [&] {
+        // Left initialised for the thread: the shell's objects may be used again on it.
+        CoInitialize(nullptr);
+        TPonteiroCom<IShellLinkW> link;
+        VerificarCom(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                      IID_IShellLinkW, link.Put()));
+        TPonteiroCom<IPersistFile> arquivo;
+        VerificarCom(link.Consultar(arquivo));
+        link->SetPath(destino.c_str());
+        link->SetDescription(Curta(descricao).c_str());
+        link->SetWorkingDirectory(DiretorioDoAlvo(destino).c_str());
+        const std::wstring caminho = PastaDoAtalho(onde) + Curta(nomeAtalho);
+        arquivos = Curta(caminho);
+        resultado = arquivo->Save(caminho.c_str(), FALSE) == S_OK;
+    });
+    return resultado;
+}
+
+} // namespace kt

@@ -1,0 +1,219 @@
+#include "fileops/AutoRemocao.h"
+
+#include "fileops/ErrosArquivo.h"
+#include "fileops/LinhasAutoRemocao.h"
+#include "fileops/VerificacoesWin32.h"
+#include "ui/Owned.h"
+
+#include <windows.h>
+#include <sddl.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kt {
+
+namespace {
+
+// Full control for SYSTEM and the Administrators, nothing for anybody else, nothing inherited.
+constexpr const wchar_t* kSomenteAdministradores = L"D:P(A;;FA;;;SY)(A;;FA;;;BA)";
+// GetTempFileName picks a free .tmp name; its .bat twin may be taken, then another name is tried.
+constexpr int kTentativasDeNome = 16;
+
+bool ProcessoElevado() {
+    ui::UniqueHandle token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Put()))
+        return false;
+    TOKEN_ELEVATION elevacao{};
+    DWORD tamanho = 0;
+    return GetTokenInformation(token.Get(), TokenElevation, &elevacao, sizeof elevacao, &tamanho) &&
+           elevacao.TokenIsElevated != 0;
+}
+
+class TDescritorDeSeguranca {
+public:
+    explicit TDescritorDeSeguranca(const wchar_t* sddl) {
+        if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1,
+                                                                  &descritor_, nullptr))
+            GerarUltimoErroWindows();
+    }
+    ~TDescritorDeSeguranca() { LocalFree(descritor_); }
+    TDescritorDeSeguranca(const TDescritorDeSeguranca&) = delete;
+    TDescritorDeSeguranca& operator=(const TDescritorDeSeguranca&) = delete;
+
+    SECURITY_ATTRIBUTES Atributos() const {
+        return {sizeof(SECURITY_ATTRIBUTES), descritor_, FALSE};
+    }
+
+private:
+    PSECURITY_DESCRIPTOR descritor_ = nullptr;
+};
+
+// The text in the code page, or nothing when a character has no exact equivalent there: a
+// replacement "?" in a del line is a wildcard and could name other files.
+std::optional<std::string> NaPagina(std::wstring_view texto, UINT pagina) {
+    if (texto.empty())
+        return std::string();
+    const bool utf8 = pagina == CP_UTF8;
+    const DWORD opcoes = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    BOOL substituiu = FALSE;
+    const int tamanho =
+        WideCharToMultiByte(pagina, opcoes, texto.data(), static_cast<int>(texto.size()), nullptr,
+                            0, nullptr, utf8 ? nullptr : &substituiu);
+    if (tamanho <= 0 || substituiu)
+        return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(tamanho), '\0');
+    WideCharToMultiByte(pagina, opcoes, texto.data(), static_cast<int>(texto.size()), bytes.data(),
+                        tamanho, nullptr, nullptr);
+    return bytes;
+}
+
+// The path as the batch can write it in the code page: as it is, or else its short form.
+std::wstring CaminhoNaPagina(const std::wstring& caminho, UINT pagina) {
+    if (NaPagina(caminho, pagina))
+        return caminho;
+    wchar_t curto[MAX_PATH] = {};
+    const DWORD tamanho = GetShortPathNameW(caminho.c_str(), curto, MAX_PATH);
+    if (tamanho > 0 && tamanho < MAX_PATH && NaPagina(curto, pagina))
+        return curto;
+    throw ECaminhoInvalido();
+}
+
+std::wstring ProprioExecutavel() {
+    wchar_t caminho[MAX_PATH] = {};
+    VerificarHandle(static_cast<std::uint32_t>(GetModuleFileNameW(nullptr, caminho, MAX_PATH)));
+    return caminho;
+}
+
+std::wstring ComExtensaoBat(const std::wstring& temporario) {
+    const std::size_t ponto = temporario.rfind(L'.');
+    const std::size_t barra = temporario.rfind(L'\\');
+    const bool temExtensao =
+        ponto != std::wstring::npos && (barra == std::wstring::npos || ponto > barra);
+    const std::wstring semExtensao = temExtensao ? temporario.substr(0, ponto) : temporario;
+    return (semExtensao + L".bat").substr(0, MAX_PATH);
+}
+
+struct TLoteCriado {
+    std::wstring Nome;
+    ui::UniqueFile Arquivo;
+};
+
+// A new, empty batch file named as GetTempFileName names its files with the prefix "bat", the
+// extension changed to ".bat". It is created new: a file of that name that somebody else left
+// there is never written into.
+TLoteCriado CriarLote(const std::wstring& pasta, SECURITY_ATTRIBUTES* seguranca) {
+    for (int tentativa = 0; tentativa < kTentativasDeNome; ++tentativa) {
+        wchar_t temporario[MAX_PATH] = {};
+        VerificarHandle(
+            static_cast<std::uint32_t>(GetTempFileNameW(pasta.c_str(), L"bat", 0, temporario)));
+        TLoteCriado lote{ComExtensaoBat(temporario), {}};
+        lote.Arquivo.Reset(CreateFileW(lote.Nome.c_str(), GENERIC_WRITE, 0, seguranca, CREATE_NEW,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+        const DWORD erro = GetLastError();
+        DeleteFileW(temporario);
+        if (lote.Arquivo)
+            return lote;
+        if (erro != ERROR_FILE_EXISTS && erro != ERROR_ALREADY_EXISTS)
+            GerarErroWindows(erro);
+    }
+    GerarErroWindows(ERROR_FILE_EXISTS);
+}
+
+// The batch's text in the console's (OEM) code page, in which cmd reads it.
+std::string TextoEmOEM(const std::wstring& nomeLote) {
+    const UINT pagina = GetOEMCP();
+    const std::wstring executavel = CaminhoNaPagina(ProprioExecutavel(), pagina);
+    const std::wstring lote = CaminhoNaPagina(nomeLote, pagina);
+    const std::optional<std::string> texto =
+        NaPagina(TextoDoLote(LinhasAutoRemocaoSegura(executavel, lote, pagina)), pagina);
+    if (!texto)
+        throw ECaminhoInvalido();
+    return *texto;
+}
+
+void Gravar(TLoteCriado& lote) {
+    const std::string texto = TextoEmOEM(lote.Nome);
+    DWORD gravados = 0;
+    VerificarResultado(WriteFile(lote.Arquivo.Get(), texto.data(), static_cast<DWORD>(texto.size()),
+                                 &gravados, nullptr));
+    if (gravados != texto.size())
+        GerarErroWindows(ERROR_DISK_FULL);
+    VerificarResultado(CloseHandle(lote.Arquivo.Release()));
+}
+
+// Writes the whole batch file and answers its name; a batch cut in the middle is deleted rather
+// than left to run half a command.
+std::wstring EscreverLote(const std::wstring& pasta, bool elevado) {
+    if (pasta.empty())
+        throw ECaminhoInvalido();
+    std::optional<TDescritorDeSeguranca> somenteAdministradores;
+    SECURITY_ATTRIBUTES atributos{};
+    if (elevado) {
+        somenteAdministradores.emplace(kSomenteAdministradores);
+        atributos = somenteAdministradores->Atributos();
+    }
+    TLoteCriado lote = CriarLote(pasta, somenteAdministradores ? &atributos : nullptr);
+    try {
+        Gravar(lote);
+    } catch (...) {
+        lote.Arquivo.Reset();
+        DeleteFileW(lote.Nome.c_str());
+        throw;
+    }
+    return lote.Nome;
+}
+
+// Starts the batch in a console window of its own, in the folder it lies in. The handles are
+// closed at once: nothing waits for it.
+void IniciarLote(const std::wstring& lote, const std::wstring& pasta) {
+    const std::wstring entreAspas = L"\"" + lote + L"\"";
+    std::vector<wchar_t> linha(entreAspas.begin(), entreAspas.end());
+    linha.push_back(L'\0');
+    STARTUPINFOW inicio{};
+    inicio.cb = sizeof inicio;
+    PROCESS_INFORMATION processo{};
+    if (CreateProcessW(lote.c_str(), linha.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
+                       nullptr, pasta.c_str(), &inicio, &processo)) {
+        CloseHandle(processo.hThread);
+        CloseHandle(processo.hProcess);
+    }
+}
+
+std::wstring PastaDoLote(bool elevado) {
+    wchar_t pasta[MAX_PATH] = {};
+    if (elevado) {
+        const UINT tamanho = GetSystemWindowsDirectoryW(pasta, MAX_PATH);
+        if (tamanho == 0 || tamanho >= MAX_PATH)
+            return {};
+        std::wstring sistema(pasta);
+        if (!sistema.ends_with(L'\\'))
+            sistema += L'\\';
+        return sistema + L"Temp\\";
+    }
+    const DWORD tamanho = GetTempPathW(MAX_PATH, pasta);
+    return tamanho == 0 || tamanho > MAX_PATH ? std::wstring() : std::wstring(pasta);
+}
+
+} // namespace
+
+std::wstring PastaDoLoteDeRemocao() {
+    return PastaDoLote(ProcessoElevado());
+}
+
+bool AutoRemover() {
+    const bool elevado = ProcessoElevado();
+    const std::wstring pasta = PastaDoLote(elevado);
+    std::wstring lote;
+    try {
+        lote = EscreverLote(pasta, elevado);
+    } catch (...) {
+        return false;
+    }
+    IniciarLote(lote, pasta);
+    return true;
+}
+
+} // namespace kt

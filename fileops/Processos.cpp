@@ -1,0 +1,96 @@
+#include "fileops/Processos.h"
+
+#include "fileops/Texto.h"
+#include "ui/Application.h"
+#include <vector>
+
+namespace kt {
+
+namespace {
+
+constexpr DWORD kEntradaDePintura = QS_PAINT | QS_SENDMESSAGE;
+constexpr DWORD kTodaEntrada = QS_KEY | QS_MOUSEMOVE | QS_MOUSEBUTTON | QS_POSTMESSAGE | QS_TIMER |
+                               QS_PAINT | QS_SENDMESSAGE | QS_HOTKEY;
+static_assert(kEntradaDePintura == 0x60 && kTodaEntrada == 0xFF);
+
+DWORD MascaraDe(std::int32_t modo) {
+    switch (modo) {
+    case kEsperaProcessandoTudo:
+        return kTodaEntrada;
+    case kEsperaPintando:
+        return kEntradaDePintura;
+    default:
+        return 0;
+    }
+}
+
+// Redraws the thread's windows and nothing else. Sent messages are handled by PeekMessage itself.
+void BombearPintura() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
+        DispatchMessageW(&msg);
+}
+
+void TratarEntrada(std::int32_t modo) {
+    if (modo == kEsperaProcessandoTudo)
+        ui::Application::ProcessMessages();
+    else
+        BombearPintura();
+}
+
+} // namespace
+
+bool EsperarObjetos(const HANDLE* handles, std::uint32_t indiceUltimo, std::int32_t modo,
+                    std::uint32_t tempoLimite) {
+    const DWORD quantos = indiceUltimo + 1;
+    const DWORD mascara = MascaraDe(modo);
+    for (;;) {
+        const DWORD espera =
+            MsgWaitForMultipleObjects(quantos, handles, FALSE, tempoLimite, mascara);
+        if (espera == WAIT_FAILED)
+            return false;
+        // Any of the handles, also one that a dying owner left abandoned, ends the wait.
+        if (espera < WAIT_OBJECT_0 + quantos || espera == WAIT_TIMEOUT ||
+            (espera >= WAIT_ABANDONED_0 && espera < WAIT_ABANDONED_0 + quantos))
+            return true;
+        if (espera == WAIT_OBJECT_0 + quantos && mascara != 0)
+            TratarEntrada(modo);
+    }
+}
+
+std::wstring LinhaDeComando(std::wstring_view programa, std::wstring_view parametros) {
+    const bool aspas =
+        programa.find(L' ') != std::wstring_view::npos && !programa.starts_with(L'"');
+    std::wstring linha = aspas ? L"\"" + std::wstring(programa) + L"\"" : std::wstring(programa);
+    return linha + std::wstring(parametros);
+}
+
+std::optional<TProcessoIniciado> IniciarProcesso(const std::wstring& linhaDeComando,
+                                                 std::uint16_t exibicao, DWORD criacao) {
+    // CreateProcessW may write into the command line, so it gets a buffer of its own.
+    std::vector<wchar_t> linha(linhaDeComando.begin(), linhaDeComando.end());
+    linha.push_back(L'\0');
+    STARTUPINFOW inicio{};
+    inicio.cb = sizeof inicio;
+    inicio.dwFlags = STARTF_USESHOWWINDOW;
+    inicio.wShowWindow = exibicao;
+    PROCESS_INFORMATION processo{};
+    if (!CreateProcessW(nullptr, linha.data(), nullptr, nullptr, FALSE, criacao, nullptr, nullptr,
+                        &inicio, &processo))
+        return std::nullopt;
+    return TProcessoIniciado{ui::UniqueHandle(processo.hProcess),
+                             ui::UniqueHandle(processo.hThread)};
+}
+
+bool ExecutarEEsperar(std::wstring_view programa, std::wstring_view parametros,
+                      std::uint16_t exibicao, std::int32_t modoEspera) {
+    const std::optional<TProcessoIniciado> iniciado =
+        IniciarProcesso(LinhaDeComando(Curta(programa), Curta(parametros)), exibicao,
+                        CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS);
+    if (!iniciado)
+        return false;
+    const HANDLE processo = iniciado->Processo.Get();
+    return EsperarObjetos(&processo, 0, modoEspera, INFINITE);
+}
+
+} // namespace kt

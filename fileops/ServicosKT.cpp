@@ -1,0 +1,59 @@
+#include "fileops/ServicosKT.h"
+
+#include "dialogs/CentralSolucoes.h"
+#include "fileops/AbrirAjuda.h"
+#include "fileops/AutoRemocao.h"
+#include "fileops/Processos.h"
+#include "fileops/TamanhoArquivo.h"
+#include "fileops/VersaoArquivo.h"
+
+namespace kt::ServicosKT {
+
+bool ExecutarEEsperar(std::wstring_view programa, std::wstring_view parametros,
+                      std::uint16_t exibicao, std::int32_t modoEspera) {
+    return kt::ExecutarEEsperar(programa, parametros, exibicao, modoEspera);
+}
+
+bool LerVersaoArquivo(std::wstring_view nomeArquivo, bool doModulo, TVersaoArquivo* versaoArquivo,
+                      TVersaoArquivo* versaoProduto) {
+    return kt::LerVersaoArquivo(nomeArquivo, doModulo, versaoArquivo, versaoProduto);
+}
+
+std::int32_t TamanhoArquivo(std::wstring_view nomeArquivo) {
+    return kt::TamanhoArquivo(nomeArquivo);
+}
+
+bool AutoRemover() {
+    return kt::AutoRemover();
+}
+
+bool EsperarObjetos(const HANDLE* handles, std::uint32_t indiceUltimo, std::int32_t modo,
+                    std::uint32_t tempoLimite) {
+    return kt::EsperarObjetos(handles, indiceUltimo, modo, tempoLimite);
+}
+
+void SepararCampos(std::wstring_view linha, TListaCampos& campos, wchar_t separador) {
+    kt::SepararCampos(linha, campos, separador);
+}
+
+void JuntarCampos(std::wstring& texto, std::int32_t tamanhoMaximo, const TListaCampos& campos,
+                  wchar_t separador) {
+    kt::JuntarCampos(texto, tamanhoMaximo, campos, separador);
+}
+
+void AbrirAjuda(const TRegistroAjuda* ajuda) {
+    kt::AbrirAjuda(ajuda);
+}
+
+void FormatarVersao(const TVersaoArquivo& versao, std::wstring& texto, std::int32_t tamanhoMaximo,
+                    bool pontuado) {
+    kt::FormatarVersao(versao, texto, tamanhoMaximo, pontuado);
+}
+
+bool MostrarCentralSolucoes(std::wstring_view modulo, std::wstring_view problema,
+                            std::wstring_view arquivos, std::wstring_view solucao,
+                            const TRegistroAjuda* ajuda, CRITICAL_SECTION* trava) {
+    return kt::MostrarCentralSolucoes(modulo, problema, arquivos, solucao, ajuda, trava);
+}
+
+} // namespace kt::ServicosKT
