@@ -127,3 +127,10 @@ set_target_properties(kt_sem_versao PROPERTIES PREFIX "")
 add_dependencies(kt_win_tests kt_prog_dormir kt_prog_marcador kt_prog_autoremocao kt_sem_versao)
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 120 ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
+
+# The tests' Wine prefix is made by the build (about a quarter of a minute, once), not by the
+# first test that happens to run.
+add_custom_command(OUTPUT ${KT_WINEPREFIX}/.pronto
+    COMMAND ${CMAKE_BINARY_DIR}/wine-run cmd /c exit
+    COMMENT "Making the Wine prefix of the tests")
+add_custom_target(kt_prefixo_wine ALL DEPENDS ${KT_WINEPREFIX}/.pronto)
