@@ -49,6 +49,10 @@ void Control::SetBounds(const RECT& r) const {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Edit::SetMaxLength(int characters) const {
+    SendMessageW(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(characters), 0);
+}
+
 void Button::SetGlyph(int iconResource) const {
     const int size = GetSystemMetrics(SM_CXSMICON);
     BUTTON_IMAGELIST images{};

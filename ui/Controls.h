@@ -39,6 +39,8 @@ public:
 class Edit : public Control {
 public:
     using Control::Control;
+    // The most characters the user can type in.
+    void SetMaxLength(int characters) const;
 };
 
 // A push button. SetGlyph shows an icon beside the caption; SetImage makes an image-only button
