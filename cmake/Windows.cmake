@@ -23,11 +23,25 @@ add_library(kt_framework STATIC
 )
 target_link_libraries(kt_framework PUBLIC kt_ui advapi32 shell32 ole32)
 
+# The installer core: the installation description object, the wizard window and its launcher,
+# Pontilha's product routines. A program built on it is a wizard: Pontilha.exe, the test products.
+add_library(kt_assistente STATIC
+    core/ArquivosIAC/ControleNV.cpp
+    core/ArquivosIAC/ArquivoIAC.cpp
+    core/formularios/Assistente.cpp
+    core/formularios/AssistenteInicio.cpp
+    core/formularios/AssistenteFluxo.cpp
+    core/formularios/DiretoriosDoSistema.cpp
+    core/formularios/ExecutarAssistente.cpp
+    core/program/RotinasPontilha.cpp
+)
+target_link_libraries(kt_assistente PUBLIC kt_framework)
+
 add_executable(Pontilha WIN32
     core/program/Pontilha.cpp
     resources/Pontilha.rc
 )
-target_link_libraries(Pontilha PRIVATE kt_portable)
+target_link_libraries(Pontilha PRIVATE kt_assistente)
 target_link_options(Pontilha PRIVATE -municode -s)
 
 # The site's payload. The host build's packer (KT_EMPACOTADOR) reads the site's file list,
@@ -87,3 +101,46 @@ add_executable(kt_win_tests
 target_link_libraries(kt_win_tests PRIVATE kt_ui kt_teste_janelas GTest::gtest)
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 120 ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
+
+# Test products: small wizards with a built-in description of their own, for the end-to-end tests.
+add_library(kt_produto_de_teste STATIC tests/e2e/produtos/ProdutoDeTeste.cpp)
+target_link_libraries(kt_produto_de_teste PUBLIC kt_assistente)
+set(KT_PRODUTOS_DE_TESTE Licenca Componentes Falha Lento)
+set(KT_ALVOS_DOS_PRODUTOS "")
+foreach(produto IN LISTS KT_PRODUTOS_DE_TESTE)
+    string(TOLOWER ${produto} nome)
+    add_executable(kt_produto_${nome} WIN32
+        tests/e2e/produtos/Produto${produto}.cpp
+        tests/e2e/produtos/Produto.rc
+    )
+    target_link_libraries(kt_produto_${nome} PRIVATE kt_produto_de_teste)
+    target_link_options(kt_produto_${nome} PRIVATE -municode)
+    list(APPEND KT_ALVOS_DOS_PRODUTOS kt_produto_${nome})
+endforeach()
+
+# The end-to-end driver: runs Pontilha.exe and the test products from fresh folders of the
+# prefix (C:\e2e\<test>\) and works their windows from outside. The programs are found in this
+# build's folder (KT_PROGRAMAS). The tour (Passeio.*) and the keyboard tests (Teclado.*) run alone:
+# the screenshots must show only the wizard, and the keyboard focus leaves a window whenever a
+# window of another test becomes active.
+add_executable(kt_e2e_tests
+    tests/e2e/ProgramaEmTeste.cpp
+    tests/e2e/Registro.cpp
+    tests/e2e/OperacoesTest.cpp
+    tests/e2e/OpcoesTest.cpp
+    tests/e2e/LicencaTest.cpp
+    tests/e2e/InicioTest.cpp
+    tests/e2e/TecladoTest.cpp
+    tests/e2e/PasseioTest.cpp
+)
+target_link_libraries(kt_e2e_tests PRIVATE kt_teste_janelas GTest::gtest_main advapi32)
+add_dependencies(kt_e2e_tests Pontilha ${KT_ALVOS_DOS_PRODUTOS})
+set(KT_AMBIENTE_E2E
+    ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}"
+    ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
+gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "-Passeio.*:Teclado.*"
+    PROPERTIES TIMEOUT 120 ${KT_AMBIENTE_E2E})
+gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "Passeio.*:Teclado.*"
+    PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE ${KT_AMBIENTE_E2E})
