@@ -97,10 +97,19 @@ add_executable(kt_win_tests
     tests/win/CapturaTest.cpp
     tests/win/ui/FormTest.cpp
     tests/win/ui/ThreadTest.cpp
+    tests/win/assistente/AssistenteEmTeste.cpp
+    tests/win/assistente/ArquivoIACTest.cpp
+    tests/win/assistente/AssistenteTest.cpp
+    tests/win/program/RotinasPontilhaTest.cpp
 )
-target_link_libraries(kt_win_tests PRIVATE kt_ui kt_teste_janelas GTest::gtest)
+target_link_libraries(kt_win_tests PRIVATE kt_assistente kt_teste_janelas GTest::gtest)
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "-RotinasPontilha.*"
     PROPERTIES TIMEOUT 120 ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
+# The product routines work on the one Uninstall key and the one pair of shortcut files.
+gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "RotinasPontilha.*"
+    PROPERTIES TIMEOUT 120 RESOURCE_LOCK "registro_e_atalhos_pontilha")
 
 # Test products: small wizards with a built-in description of their own, for the end-to-end tests.
 add_library(kt_produto_de_teste STATIC tests/e2e/produtos/ProdutoDeTeste.cpp)
