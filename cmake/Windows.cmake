@@ -85,6 +85,16 @@ add_dependencies(Pontilha kt_payload)
 target_include_directories(Pontilha PRIVATE ${KT_PAYLOAD_DIR})
 set_source_files_properties(resources/Pontilha.rc PROPERTIES OBJECT_DEPENDS "${KT_PAYLOAD_SAIDAS}")
 
+# The framework's resource script as every program's resource script includes it: a change in any
+# of these builds the including scripts again (their include path is not scanned for dependencies).
+file(GLOB KT_RECURSOS_DO_FRAMEWORK CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/resources/Framework.rc
+    ${CMAKE_SOURCE_DIR}/resources/Assistente.rc
+    ${CMAKE_SOURCE_DIR}/resources/*.h
+    ${CMAKE_SOURCE_DIR}/resources/imagens/*)
+set_source_files_properties(tests/win/TestesWin.rc tests/e2e/produtos/Produto.rc
+    PROPERTIES OBJECT_DEPENDS "${KT_RECURSOS_DO_FRAMEWORK}")
+
 # What the Windows and end-to-end tests share: working windows from outside, screenshots.
 find_package(ZLIB REQUIRED)
 add_library(kt_teste_janelas STATIC tests/win/comum/Janelas.cpp tests/win/comum/Captura.cpp)
@@ -97,6 +107,7 @@ add_executable(kt_win_tests
     tests/win/CapturaTest.cpp
     tests/win/ui/FormTest.cpp
     tests/win/ui/ThreadTest.cpp
+    tests/win/ui/ControlsTest.cpp
     tests/win/assistente/AssistenteEmTeste.cpp
     tests/win/assistente/ArquivoIACTest.cpp
     tests/win/assistente/AssistenteTest.cpp

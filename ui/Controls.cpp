@@ -1,5 +1,6 @@
 #include "ui/Controls.h"
 
+#include "ui/Application.h"
 #include "ui/Exception.h"
 #include "ui/Glyphs.h"
 #include "ui/Owned.h"
@@ -210,8 +211,13 @@ bool Animation::OpenFileCopyClip() const {
                                  reinterpret_cast<LPARAM>(MAKEINTRESOURCEW(kFileCopyClip))) != 0;
 }
 
-void Animation::Play(int stopFrame) const {
-    SendMessageW(Handle(), ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(0, stopFrame));
+bool Animation::OpenClip(int resource) const {
+    return SendMessageW(Handle(), ACM_OPENW, reinterpret_cast<WPARAM>(Application::Instance()),
+                        reinterpret_cast<LPARAM>(MAKEINTRESOURCEW(resource))) != 0;
+}
+
+bool Animation::Play(int stopFrame) const {
+    return SendMessageW(Handle(), ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(0, stopFrame)) != 0;
 }
 
 void Animation::Stop() const {

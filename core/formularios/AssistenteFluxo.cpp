@@ -131,8 +131,12 @@ void TfrmAssistente::InstalarOQue() {
 
     SelecionarCena(cenaInstala);
     const ui::Animation animacao(Item(IDC_Animacao));
-    animacao.OpenFileCopyClip();
-    animacao.Play(kQuadroFinalDaAnimacao);
+    // Systems since Windows Vista carry no file-copy clip, and others one too short for these
+    // frames; the framework brings one of its own.
+    if (!animacao.OpenFileCopyClip() || !animacao.Play(kQuadroFinalDaAnimacao)) {
+        animacao.OpenClip(IDA_COPIANDO);
+        animacao.Play(kQuadroFinalDaAnimacao);
+    }
 }
 
 } // namespace kt
