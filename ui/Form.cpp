@@ -424,6 +424,9 @@ INT_PTR Form::HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 
 bool Form::HandleCommand(int id, int notifyCode, HWND control) {
     if (notifyCode == BN_CLICKED) {
+        // A message (BM_CLICK) can still press a disabled button.
+        if (control && !IsWindowEnabled(control))
+            return true;
         if (const Action* action = BoundAction(id)) {
             action->Execute();
             return true;

@@ -19,22 +19,23 @@ std::wstring ComoDiretorio(const std::wstring& caminho) {
     GerarErroWindows(GetLastError());
 }
 
-} // namespace
-
-std::wstring LerDiretorioDoWindows() {
+// A directory that a Windows call writes into a buffer of MAX_PATH characters.
+std::wstring LerDiretorioDaChamada(UINT(WINAPI* chamada)(LPWSTR, UINT)) {
     wchar_t caminho[MAX_PATH] = {};
-    const UINT tamanho = GetWindowsDirectoryW(caminho, MAX_PATH);
+    const UINT tamanho = chamada(caminho, MAX_PATH);
     if (tamanho == 0 || tamanho >= MAX_PATH)
         FalhaDoWindows();
     return ComoDiretorio(caminho);
 }
 
+} // namespace
+
+std::wstring LerDiretorioDoWindows() {
+    return LerDiretorioDaChamada(GetWindowsDirectoryW);
+}
+
 std::wstring LerDiretorioDoSistema() {
-    wchar_t caminho[MAX_PATH] = {};
-    const UINT tamanho = GetSystemDirectoryW(caminho, MAX_PATH);
-    if (tamanho == 0 || tamanho >= MAX_PATH)
-        FalhaDoWindows();
-    return ComoDiretorio(caminho);
+    return LerDiretorioDaChamada(GetSystemDirectoryW);
 }
 
 std::wstring LerDiretorioDoPrograma() {

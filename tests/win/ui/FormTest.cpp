@@ -218,6 +218,23 @@ TEST(Form, HintsFollowTheApplicationsHidePause) {
     EXPECT_EQ(form.Hint(rotulo), L"texto inteiro do rótulo");
 }
 
+// A click that reaches a disabled button by a message (automation, a screen reader's default
+// action) must not run what the user cannot choose.
+TEST(Form, ADisabledButtonRunsNoActionWhenClickedByAMessage) {
+    FormTeste form;
+    std::atomic<int> cliques{0};
+    form.Bind(IDC_BOTAO, ui::Action(L"Desinstalar", [&] { ++cliques; }));
+    EnableWindow(form.Item(IDC_BOTAO), FALSE);
+    ExibirCom(form, [&](HWND janela) {
+        Clicar(Controle(janela, IDC_BOTAO));
+        Sleep(300);
+        EnableWindow(Controle(janela, IDC_BOTAO), TRUE);
+        Clicar(Controle(janela, IDC_BOTAO));
+        EsperarAte([&] { return cliques.load() == 1; });
+    });
+    EXPECT_EQ(cliques.load(), 1);
+}
+
 TEST(Form, AChildDialogIsAControlOfTheFormUnderItsTemplateId) {
     FormTeste form;
     HWND pagina = form.AddChildDialog(IDD_TESTE_PAGINA, RECT{0, 100, 200, 160});
