@@ -54,6 +54,7 @@ public:
     std::wstring DiretorioProgramFiles;
     // The window may close without asking: an operation has finished or the start-up failed.
     bool PodeFechar = false;
+    // Set by the copy worker when it could not create a directory.
     bool ErroDeDiretorio = false;
     TRegistroAjuda Ajuda{};
 

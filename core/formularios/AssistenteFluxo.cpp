@@ -9,12 +9,15 @@
 #include "ui/Application.h"
 #include "ui/Controls.h"
 
+#include <functional>
+#include <utility>
+
 namespace kt {
 namespace {
 
 using namespace textos_assistente;
 
-// The frames of the copy animation that play over and over.
+// The copy animation plays its frames from the first to this one, over and over.
 constexpr int kQuadroFinalDaAnimacao = 20;
 
 ui::Action Acao(const wchar_t* legenda, int glifo, std::function<void()> executar) {
@@ -25,6 +28,8 @@ ui::Action Acao(const wchar_t* legenda, int glifo, std::function<void()> executa
 
 } // namespace
 
+// Changing the components, uninstalling and browsing for a directory are flows of their own; their
+// actions get a handler where those flows are built.
 void TfrmAssistente::CriarAcoes() {
     actReinstalar = Acao(kInstalarReinstalar, IDI_INSTALAR, [this] { Reinstalar(); });
     actAlterarComponentes = Acao(kAlterarComponentes, IDI_ALTERAR, nullptr);
