@@ -363,4 +363,20 @@ TEST(Componentes, ARowWithoutANameShiftsNeitherTheStatesNorTheDescriptions) {
     }));
 }
 
+// Every scene has its "&Voltar" and "&Cancelar"; a mnemonic presses only the button that the
+// scene shown carries.
+TEST(Teclado, AMnemonicPressesTheButtonOfTheSceneShown) {
+    ASSERT_TRUE(ExecutarAssistenteCom(kt::PreencherConteudoPontilha, [](HWND janela) {
+        IrParaOpcoes(janela);
+        Clicar(Controle(janela, IDC_chkAvancado));
+        ASSERT_TRUE(EsperarAte(
+            [&] { return Texto(Controle(janela, IDC_botaoProsseguir)) == textos::kContinuar; }));
+        Clicar(Controle(janela, IDC_botaoProsseguir));
+        ASSERT_TRUE(EsperarCena(kt::cenaOQue));
+        // From the scene's last button the search for the letter passes the later scenes first.
+        PostMessageW(Controle(janela, IDC_botaoInstalarOQue), WM_SYSCHAR, L'v', 1 << 29);
+        EXPECT_TRUE(EsperarCena(kt::cenaOpcoes));
+    }));
+}
+
 } // namespace
