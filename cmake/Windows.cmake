@@ -20,6 +20,8 @@ target_link_libraries(kt_ui PUBLIC kt_portable comctl32 gdi32 user32)
 add_library(kt_framework STATIC
     fileops/Ajuda.cpp
     fileops/Ansi.cpp
+    fileops/PastasEspeciais.cpp
+    fileops/Registro.cpp
     fileops/VerificacoesWin32.cpp
     fileops/RelatorioDeErro.cpp
     fileops/TamanhoArquivo.cpp
@@ -122,8 +124,8 @@ target_sources(kt_framework INTERFACE $<TARGET_OBJECTS:kt_recursos>)
 # What the Windows and end-to-end tests share: working windows from outside, screenshots.
 find_package(ZLIB REQUIRED)
 add_library(kt_teste_janelas STATIC tests/win/comum/Janelas.cpp tests/win/comum/Captura.cpp
-    tests/win/comum/RoboCentral.cpp tests/win/comum/Arquivos.cpp)
-target_link_libraries(kt_teste_janelas PUBLIC kt_portable ZLIB::ZLIB gdi32 user32)
+    tests/win/comum/RoboCentral.cpp tests/win/comum/Arquivos.cpp tests/win/comum/LerAtalho.cpp)
+target_link_libraries(kt_teste_janelas PUBLIC kt_portable ZLIB::ZLIB gdi32 user32 ole32 uuid)
 
 add_executable(kt_win_tests
     tests/win/Principal.cpp

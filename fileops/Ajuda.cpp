@@ -1,13 +1,12 @@
 #include "fileops/Ajuda.h"
 
 #include "fileops/Ansi.h"
+#include "fileops/Registro.h"
 #include "fileops/TextosFramework.h"
-#include "ui/Owned.h"
 
 #include <windows.h>
 
 #include <cstring>
-#include <vector>
 
 namespace kt {
 namespace {
@@ -26,25 +25,12 @@ std::wstring ChaveDoFramework() {
 } // namespace
 
 bool LerLocalDoFramework(std::wstring& local) {
-    local.clear();
-    ui::UniqueKey chave;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, ChaveDoFramework().c_str(), 0, KEY_READ, chave.Put()) !=
-        ERROR_SUCCESS)
-        return false;
-    const std::wstring valor(TextoFramework(ids::kValorLocal));
-    DWORD tipo = 0;
-    DWORD bytes = 0;
     // A value that is missing or not a string reads as empty: the help file then lies in the
     // current directory, and the report is still shown.
-    if (RegQueryValueExW(chave.Get(), valor.c_str(), nullptr, &tipo, nullptr, &bytes) !=
-            ERROR_SUCCESS ||
-        (tipo != REG_SZ && tipo != REG_EXPAND_SZ))
-        return true;
-    std::vector<wchar_t> dados(bytes / sizeof(wchar_t) + 1, L'\0');
-    if (RegQueryValueExW(chave.Get(), valor.c_str(), nullptr, nullptr,
-                         reinterpret_cast<BYTE*>(dados.data()), &bytes) == ERROR_SUCCESS)
-        local = dados.data();
-    return true;
+    const auto lido = LerTextoDoRegistro(HKEY_LOCAL_MACHINE, ChaveDoFramework(),
+                                         std::wstring(TextoFramework(ids::kValorLocal)));
+    local = lido.value_or(L"");
+    return lido.has_value();
 }
 
 void PreencherAjuda(TRegistroAjuda& ajuda, std::int32_t contexto) {

@@ -1,5 +1,6 @@
 #include "fileops/Atalho.h"
 
+#include "fileops/PastasEspeciais.h"
 #include "fileops/PonteiroCom.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/Texto.h"
@@ -43,26 +44,16 @@ int CsidlDe(std::int32_t onde) {
     }
 }
 
-struct TListaDeItens {
-    PIDLIST_ABSOLUTE Itens = nullptr;
-    TListaDeItens() = default;
-    ~TListaDeItens() { CoTaskMemFree(Itens); }
-    TListaDeItens(const TListaDeItens&) = delete;
-    TListaDeItens& operator=(const TListaDeItens&) = delete;
-};
-
 // The special folder followed by a backslash; empty for a value that names no folder. A folder
 // that the shell cannot name is a failure: the link must not land in the current drive's root.
 std::wstring PastaDoAtalho(std::int32_t onde) {
     const int csidl = CsidlDe(onde);
     if (csidl < 0)
         return {};
-    TListaDeItens lista;
-    VerificarCom(SHGetSpecialFolderLocation(nullptr, csidl, &lista.Itens));
-    wchar_t pasta[MAX_PATH] = {};
-    if (!SHGetPathFromIDListW(lista.Itens, pasta))
+    const std::wstring pasta = PastaEspecial(csidl);
+    if (pasta.empty())
         throw EOperacaoEmArquivo();
-    return std::wstring(pasta) + L"\\";
+    return pasta + L"\\";
 }
 
 } // namespace

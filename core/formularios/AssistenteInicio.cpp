@@ -3,6 +3,8 @@
 #include "core/formularios/Assistente.h"
 
 #include "core/formularios/DiretoriosDoSistema.h"
+#include "core/formularios/TextosAssistente.h"
+#include "fileops/ServicosKT.h"
 #include "resources/AssistenteIds.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
@@ -39,6 +41,10 @@ void TfrmAssistente::IniciarAssistente() {
         AvancarCarregamento(100);
         SelecionarCena(cenaConfigurar);
     } catch (...) {
+        namespace textos = textos_assistente;
+        ServicosKT::MostrarCentralSolucoes(textos::kModuloDoAssistente,
+                                           textos::kErroNaInicializacao, L"",
+                                           textos::kSolucaoErroNaInicializacao, &Ajuda, nullptr);
         PodeFechar = true;
         EndModal(ui::mrCancel);
     }

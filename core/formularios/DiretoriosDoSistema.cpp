@@ -2,6 +2,7 @@
 
 #include "core/ArquivosIAC/Descricao.h"
 #include "fileops/ErrosArquivo.h"
+#include "fileops/Registro.h"
 #include "fileops/Texto.h"
 #include "ui/Owned.h"
 
@@ -55,25 +56,8 @@ std::wstring LerDiretorioDoPrograma() {
 
 std::wstring LerDiretorioProgramFiles() {
     return ComoDiretorio(
-        LerTextoDoRegistro(HKEY_LOCAL_MACHINE, kChaveVersaoDoWindows, kValorProgramFiles));
-}
-
-std::wstring LerTextoDoRegistro(HKEY raiz, const std::wstring& chave, const std::wstring& valor) {
-    ui::UniqueKey aberta;
-    if (RegOpenKeyExW(raiz, chave.c_str(), 0, KEY_QUERY_VALUE, aberta.Put()) != ERROR_SUCCESS)
-        return {};
-    DWORD tipo = 0;
-    DWORD bytes = 0;
-    if (RegQueryValueExW(aberta.Get(), valor.c_str(), nullptr, &tipo, nullptr, &bytes) !=
-            ERROR_SUCCESS ||
-        (tipo != REG_SZ && tipo != REG_EXPAND_SZ))
-        return {};
-    // One character more than the data, which the registry does not promise to end with a zero.
-    std::vector<wchar_t> dados(bytes / sizeof(wchar_t) + 1, L'\0');
-    if (RegQueryValueExW(aberta.Get(), valor.c_str(), nullptr, nullptr,
-                         reinterpret_cast<BYTE*>(dados.data()), &bytes) != ERROR_SUCCESS)
-        return {};
-    return dados.data();
+        LerTextoDoRegistro(HKEY_LOCAL_MACHINE, kChaveVersaoDoWindows, kValorProgramFiles)
+            .value_or(L""));
 }
 
 } // namespace kt

@@ -20,8 +20,4 @@ std::wstring LerDiretorioDoPrograma();
 // The Program Files directory as the registry gives it; a lone delimiter when it names none.
 std::wstring LerDiretorioProgramFiles();
 
-// A string value of a key, opened without creating it; empty when the key or the value is
-// missing or the value is not a string.
-std::wstring LerTextoDoRegistro(HKEY raiz, const std::wstring& chave, const std::wstring& valor);
-
 } // namespace kt

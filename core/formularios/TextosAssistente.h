@@ -65,6 +65,14 @@ inline constexpr const wchar_t* kDiretorioVazio = L"O diretório escolhido não 
 inline constexpr const wchar_t* kCancelarInstalacao =
     L"Tem certeza que deseja cancelar a instalação.";
 
+// The Solutions Center report of a start-up that failed.
+inline constexpr const wchar_t* kModuloDoAssistente = L"Pontilha.exe";
+inline constexpr const wchar_t* kErroNaInicializacao =
+    L"Erro na inicialização do assistente de instalação";
+inline constexpr const wchar_t* kSolucaoErroNaInicializacao =
+    L"A Central de Soluções não pode resolver o problema. Entre em contado com o suporte do "
+    L"produto e relate-o. O assistente de instalação  será fechado.";
+
 // The about page: four lines separated by CR LF, each opening with five blanks.
 inline constexpr const wchar_t* kSobreSuporte =
     L"     Em caso de dúvidas, problemas com o programa de instalação ou sugestões, entre em "

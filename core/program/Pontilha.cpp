@@ -3,6 +3,7 @@
 #include "core/program/Produto.h"
 #include "core/program/RotinasPontilha.h"
 #include "core/program/RotinasProduto.h"
+#include "dialogs/CentralSolucoes.h"
 #include "ui/Application.h"
 
 #include <windows.h>
@@ -19,6 +20,8 @@ void PreencherRotinas() {
     std::memset(&Rotinas, 0, sizeof Rotinas);
     Rotinas.TamanhoRotinas = kt::kTamanhoRotinas;
     Rotinas.RegistrarProduto = kt::RegistrarDesinstalacao;
+    Rotinas.Opcao1 = kt::CriarAtalhoMenuIniciar;
+    Rotinas.Opcao2 = kt::CriarAtalhoAreaDeTrabalho;
     Rotinas.RemoverRegistro = kt::ApagarRegistroDesinstalacao;
     Rotinas.RemoverAtalhos = kt::RemoverAtalhosProduto;
 }
@@ -30,6 +33,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     try {
         ui::Application::Initialize();
+        const kt::TCentralSolucoesDoPrograma central;
         PreencherRotinas();
         kt::ExecutarAssistente(kt::produto::kNomeDescricao, Rotinas);
     } catch (...) {

@@ -2,13 +2,13 @@
 
 #include "core/ArquivosIAC/Descricao.h"
 #include "core/program/Produto.h"
+#include "fileops/Atalho.h"
 #include "fileops/ErrosArquivo.h"
+#include "fileops/PastasEspeciais.h"
 #include "ui/Owned.h"
 
 #include <windows.h>
 #include <shlobj.h>
-
-#include <memory>
 
 namespace kt {
 namespace {
@@ -21,22 +21,6 @@ void Verificar(LONG resultado) {
 void GravarTexto(HKEY chave, const wchar_t* nome, const std::wstring& dados) {
     Verificar(RegSetValueExW(chave, nome, 0, REG_SZ, reinterpret_cast<const BYTE*>(dados.c_str()),
                              static_cast<DWORD>((dados.size() + 1) * sizeof(wchar_t))));
-}
-
-struct LiberarListaDeIds {
-    void operator()(ITEMIDLIST* lista) const { CoTaskMemFree(lista); }
-};
-
-// The path of a special folder, or empty when the system has no such folder.
-std::wstring PastaEspecial(int csidl) {
-    ITEMIDLIST* bruta = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &bruta)))
-        return {};
-    const std::unique_ptr<ITEMIDLIST, LiberarListaDeIds> lista(bruta);
-    wchar_t caminho[MAX_PATH] = {};
-    if (!SHGetPathFromIDListW(lista.get(), caminho))
-        return {};
-    return caminho;
 }
 
 } // namespace
@@ -54,6 +38,16 @@ void RegistrarDesinstalacao(const std::wstring& diretorio) {
     GravarTexto(chave.Get(), kSobre, produto::kEnderecoWeb);
     GravarTexto(chave.Get(), kAjuda, produto::kLinkAjuda);
     GravarTexto(chave.Get(), kAtualizacoes, produto::kEnderecoWeb);
+}
+
+void CriarAtalhoMenuIniciar(const std::wstring& diretorio) {
+    CriarAtalho(diretorio + produto::kPaginaInicial, produto::kAtalho, produto::kNomeExibido,
+                kAtalhoEmProgramas);
+}
+
+void CriarAtalhoAreaDeTrabalho(const std::wstring& diretorio) {
+    CriarAtalho(diretorio + produto::kPaginaInicial, produto::kAtalho, produto::kNomeExibido,
+                kAtalhoNaAreaDeTrabalho);
 }
 
 void ApagarRegistroDesinstalacao(const std::wstring& /*diretorio*/) {

@@ -22,6 +22,11 @@ inline constexpr const wchar_t* kAtualizacoes = L"URLUpdateInfo";
 // failure raises the error of its Windows error code.
 void RegistrarDesinstalacao(const std::wstring& diretorio);
 
+// The shortcut "Pontilha.lnk" to the installed start page, in the Start menu's Programs folder and
+// on the desktop. The shell service reports its own failures; its result is not needed here.
+void CriarAtalhoMenuIniciar(const std::wstring& diretorio);
+void CriarAtalhoAreaDeTrabalho(const std::wstring& diretorio);
+
 // Deletes the Uninstall key with its values; a missing key is no error. Ignores the directory.
 void ApagarRegistroDesinstalacao(const std::wstring& diretorio);
 

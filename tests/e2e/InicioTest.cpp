@@ -1,7 +1,10 @@
 // The wizard's start-up seen from outside: the loading page while the description is filled, and
-// a description that cannot be filled.
+// a description that cannot be filled, which the Solutions Center reports.
 #include "core/formularios/TextosAssistente.h"
+#include "dialogs/CentralSolucoes.h"
+#include "fileops/TextosFramework.h"
 #include "resources/AssistenteIds.h"
+#include "tests/win/comum/RoboCentral.h"
 #include "tests/e2e/ProgramaEmTeste.h"
 #include "tests/e2e/produtos/Produtos.h"
 
@@ -12,6 +15,7 @@ namespace {
 
 using namespace e2e;
 namespace textos = kt::textos_assistente;
+const std::wstring kTituloDaCentral(kt::textos_central::kTitulo);
 
 int Progresso(const ProgramaEmTeste& programa) {
     DWORD_PTR posicao = 0;
@@ -37,9 +41,24 @@ TEST(Inicio, TheLoadingPageShowsWhileTheDescriptionIsFilled) {
     EXPECT_EQ(Progresso(lento), 100);
 }
 
-TEST(Inicio, AFailureWhileFillingTheDescriptionClosesWithoutTheCancelQuestion) {
+TEST(Inicio, AFailureWhileFillingTheDescriptionIsReportedThenClosesWithoutTheCancelQuestion) {
     ProgramaEmTeste falha(produtos::kProdutoFalha);
     falha.Iniciar();
+    HWND central = falha.EsperarCaixa(kTituloDaCentral, 30s);
+    ASSERT_NE(central, nullptr);
+    const teste::TRelatorioVisto relatorio = teste::LerRelatorio(central);
+    falha.CapturarComo(central, L"central-erro-na-inicializacao");
+    EXPECT_EQ(relatorio.Modulo,
+              std::wstring(kt::TextoFramework(kt::ids::kModulo)) + textos::kModuloDoAssistente);
+    EXPECT_EQ(relatorio.Problema,
+              std::wstring(kt::TextoFramework(kt::ids::kProblema)) + textos::kErroNaInicializacao);
+    EXPECT_EQ(relatorio.Arquivos, std::wstring(kt::TextoFramework(kt::ids::kArquivos)) +
+                                      std::wstring(kt::TextoFramework(kt::ids::kNenhumArquivo)));
+    EXPECT_EQ(relatorio.Solucao, std::wstring(kt::TextoFramework(kt::ids::kSolucao)) +
+                                     textos::kSolucaoErroNaInicializacao);
+    EXPECT_TRUE(relatorio.AjudaHabilitada);
+    teste::Continuar(central);
+
     bool perguntou = false;
     DWORD codigo = 1;
     const bool terminou = teste::EsperarAte(

@@ -1,6 +1,7 @@
 #include "tests/e2e/produtos/ProdutoDeTeste.h"
 
 #include "core/formularios/ExecutarAssistente.h"
+#include "dialogs/CentralSolucoes.h"
 #include "ui/Application.h"
 
 #include <windows.h>
@@ -13,6 +14,7 @@ int ExecutarProdutoDeTeste(const kt::TConteudoDescricao& conteudo) {
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     try {
         ui::Application::Initialize();
+        const kt::TCentralSolucoesDoPrograma central;
         kt::TRotinasProduto rotinas{};
         rotinas.TamanhoRotinas = kt::kTamanhoRotinas;
         kt::ExecutarAssistente(L"teste.ikt", rotinas, conteudo);

@@ -3,6 +3,7 @@
 // installation, each checked on the window's own state.
 #include "core/ArquivosIAC/ConteudoPontilha.h"
 #include "core/formularios/DiretoriosDoSistema.h"
+#include "fileops/Registro.h"
 #include "core/formularios/TextosAssistente.h"
 #include "resources/AssistenteIds.h"
 #include "resources/Imagens.h"
@@ -12,6 +13,8 @@
 #include "ui/Glyphs.h"
 
 #include <commctrl.h>
+#include "fileops/Registro.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -117,8 +120,10 @@ TEST(Inicio, ReadsTheDirectoriesWithTrailingDelimitersAndFillsTheHelpRecord) {
             EXPECT_EQ(a.DiretorioDoPrograma, programa);
             EXPECT_EQ(a.DiretorioEscolhido, programa);
             EXPECT_EQ(a.DiretorioProgramFiles,
-                      kt::ComDelimitador(kt::LerTextoDoRegistro(
-                          HKEY_LOCAL_MACHINE, kt::kChaveVersaoDoWindows, kt::kValorProgramFiles)));
+                      kt::ComDelimitador(kt::LerTextoDoRegistro(HKEY_LOCAL_MACHINE,
+                                                                kt::kChaveVersaoDoWindows,
+                                                                kt::kValorProgramFiles)
+                                             .value_or(L"")));
             EXPECT_EQ(a.Ajuda.Tamanho, kt::kTamanhoRegistroAjuda);
             EXPECT_EQ(a.Ajuda.Tipo, kt::kAjudaArquivoDeAjuda);
             EXPECT_EQ(a.Ajuda.Contexto, kt::kContextoPadrao);
@@ -147,9 +152,11 @@ TEST(Inicio, ARegistryValueThatIsMissingOrNotAStringReadsAsEmpty) {
     EXPECT_EQ(kt::LerTextoDoRegistro(HKEY_CURRENT_USER, chave, L"Texto"), L"C:\\Arquivos");
     EXPECT_EQ(kt::LerTextoDoRegistro(HKEY_CURRENT_USER, chave, L"Numero"), L"");
     EXPECT_EQ(kt::LerTextoDoRegistro(HKEY_CURRENT_USER, chave, L"Ausente"), L"");
-    EXPECT_EQ(kt::LerTextoDoRegistro(HKEY_CURRENT_USER, chave + L"\\Ausente", L"Texto"), L"");
+    EXPECT_EQ(kt::LerTextoDoRegistro(HKEY_CURRENT_USER, chave + L"\\Ausente", L"Texto"),
+              std::nullopt);
     // A missing Program Files value leaves a lone delimiter.
-    EXPECT_EQ(kt::ComDelimitador(kt::LerTextoDoRegistro(HKEY_CURRENT_USER, chave, L"Ausente")),
+    EXPECT_EQ(kt::ComDelimitador(
+                  kt::LerTextoDoRegistro(HKEY_CURRENT_USER, chave, L"Ausente").value_or(L"")),
               L"\\");
     RegDeleteKeyW(HKEY_CURRENT_USER, chave.c_str());
 }

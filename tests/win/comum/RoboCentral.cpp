@@ -41,6 +41,10 @@ TRelatorioVisto LerRelatorio(HWND janela) {
     return visto;
 }
 
+void Continuar(HWND janela) {
+    Clicar(Controle(janela, IDC_bitContinuar));
+}
+
 std::vector<TRelatorioVisto> ComRobo(const std::function<void()>& acao,
                                      const std::function<void(const TRelatorioVisto&)>& aoVer) {
     const DWORD principal = GetCurrentThreadId();
@@ -55,7 +59,7 @@ std::vector<TRelatorioVisto> ComRobo(const std::function<void()>& acao,
             vistos.push_back(LerRelatorio(janela));
             if (aoVer)
                 aoVer(vistos.back());
-            Clicar(Controle(janela, IDC_bitContinuar));
+            Continuar(janela);
             EsperarAte([&] { return !Visivel(janela); });
         }
         roboTerminou = true;

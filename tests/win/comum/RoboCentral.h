@@ -29,6 +29,8 @@ struct TRelatorioVisto {
 
 // The report on screen, read from its window.
 TRelatorioVisto LerRelatorio(HWND janela);
+// Closes the report on screen with "&Continuar", as the user would.
+void Continuar(HWND janela);
 
 // Runs the action on this thread, the one that owns the Solutions Center. Each report that the
 // action shows is read, handed to aoVer (which runs on the robot's thread, with the report still

@@ -1,8 +1,8 @@
 // Shortcuts for real in the prefix's special folders, read back through the shell's own link
 // object: target, working directory and description; and the saves that the shell refuses.
 #include "fileops/Atalho.h"
-#include "fileops/PonteiroCom.h"
 #include "tests/win/comum/Arquivos.h"
+#include "tests/win/comum/LerAtalho.h"
 #include "tests/win/comum/RoboCentral.h"
 
 #include <windows.h>
@@ -17,33 +17,8 @@ namespace {
 
 using namespace kt;
 using teste::ComRobo;
-
-struct TAtalhoLido {
-    bool Carregado = false;
-    std::wstring Alvo;
-    std::wstring Diretorio;
-    std::wstring Descricao;
-};
-
-TAtalhoLido LerAtalho(const std::wstring& caminho) {
-    TAtalhoLido lido;
-    CoInitialize(nullptr);
-    TPonteiroCom<IShellLinkW> link;
-    TPonteiroCom<IPersistFile> arquivo;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                link.Put())) ||
-        FAILED(link.Consultar(arquivo)) || FAILED(arquivo->Load(caminho.c_str(), STGM_READ)))
-        return lido;
-    wchar_t texto[INFOTIPSIZE] = {};
-    lido.Carregado = true;
-    link->GetPath(texto, MAX_PATH, nullptr, SLGP_RAWPATH);
-    lido.Alvo = texto;
-    link->GetWorkingDirectory(texto, MAX_PATH);
-    lido.Diretorio = texto;
-    link->GetDescription(texto, INFOTIPSIZE);
-    lido.Descricao = texto;
-    return lido;
-}
+using teste::LerAtalho;
+using teste::TAtalhoLido;
 
 std::wstring PastaEspecial(int csidl) {
     wchar_t pasta[MAX_PATH] = {};

@@ -9,6 +9,8 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "tests/win/comum/LerAtalho.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -106,6 +108,27 @@ TEST(RotinasPontilha, RemovingTheShortcutsDeletesBothAndMissingOnesAreNoError) {
     EXPECT_FALSE(Existe(desktop));
     EXPECT_FALSE(Existe(programas));
     EXPECT_NO_THROW(kt::RemoverAtalhosProduto(L"C:\\Pontilha\\"));
+}
+
+TEST(RotinasPontilha, TheOptionRoutinesMakeBothShortcutsToTheStartPageAndRemovalDeletesThem) {
+    const std::wstring desktop = Atalho(CSIDL_DESKTOPDIRECTORY);
+    const std::wstring programas = Atalho(CSIDL_PROGRAMS);
+    DeleteFileW(desktop.c_str());
+    DeleteFileW(programas.c_str());
+
+    kt::CriarAtalhoMenuIniciar(L"C:\\Pontilha 1.0\\");
+    kt::CriarAtalhoAreaDeTrabalho(L"C:\\Pontilha 1.0\\");
+    for (const std::wstring& atalho : {desktop, programas}) {
+        ASSERT_TRUE(Existe(atalho)) << std::string(atalho.begin(), atalho.end());
+        const teste::TAtalhoLido lido = teste::LerAtalho(atalho);
+        EXPECT_EQ(lido.Alvo, L"C:\\Pontilha 1.0\\Pontilha.pt.html");
+        EXPECT_EQ(lido.Diretorio, L"C:\\Pontilha 1.0");
+        EXPECT_EQ(lido.Descricao, kt::produto::kNomeExibido);
+    }
+
+    kt::RemoverAtalhosProduto(L"C:\\Pontilha 1.0\\");
+    EXPECT_FALSE(Existe(desktop));
+    EXPECT_FALSE(Existe(programas));
 }
 
 } // namespace
