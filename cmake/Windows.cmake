@@ -209,15 +209,27 @@ add_executable(kt_e2e_tests
     tests/e2e/InicioTest.cpp
     tests/e2e/TecladoTest.cpp
     tests/e2e/PasseioTest.cpp
+    tests/e2e/CarregamentoSeguroTest.cpp
 )
 target_link_libraries(kt_e2e_tests PRIVATE kt_teste_janelas GTest::gtest_main advapi32)
-add_dependencies(kt_e2e_tests Pontilha ${KT_ALVOS_DOS_PRODUTOS})
+# A DLL to plant beside a program, and a program without the defence against it.
+add_library(kt_dll_plantada SHARED tests/e2e/plantada/DllPlantada.cpp)
+set_target_properties(kt_dll_plantada PROPERTIES PREFIX "")
+add_executable(kt_prog_sem_defesa tests/e2e/plantada/SemDefesa.cpp)
+target_link_options(kt_prog_sem_defesa PRIVATE -municode)
+add_dependencies(kt_e2e_tests Pontilha ${KT_ALVOS_DOS_PRODUTOS} kt_dll_plantada kt_prog_sem_defesa)
 set(KT_AMBIENTE_E2E
     ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}"
     ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    TEST_FILTER "-Passeio.*:Teclado.*"
+    TEST_FILTER "-Passeio.*:Teclado.*:CarregamentoSeguro.*"
     PROPERTIES TIMEOUT 120 ${KT_AMBIENTE_E2E})
+# Native-first loading of the library that the planting test plants (see its source).
+gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "CarregamentoSeguro.*"
+    PROPERTIES TIMEOUT 120
+        ENVIRONMENT "KT_WINEDLLOVERRIDES=msftedit=n,b"
+        ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "Passeio.*:Teclado.*"
     PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE ${KT_AMBIENTE_E2E})
