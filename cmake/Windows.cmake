@@ -20,7 +20,7 @@ target_link_libraries(kt_ui PUBLIC kt_portable comctl32 gdi32 user32)
 add_library(kt_framework STATIC
     fileops/Ajuda.cpp
     fileops/Ansi.cpp
-    fileops/PastasEspeciais.cpp
+    fileops/PastasDoShell.cpp
     fileops/Registro.cpp
     fileops/VerificacoesWin32.cpp
     fileops/RelatorioDeErro.cpp

@@ -1,6 +1,6 @@
 #include "fileops/Atalho.h"
 
-#include "fileops/PastasEspeciais.h"
+#include "fileops/PastasDoShell.h"
 #include "fileops/PonteiroCom.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/Texto.h"

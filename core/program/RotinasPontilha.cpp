@@ -4,7 +4,7 @@
 #include "core/program/Produto.h"
 #include "fileops/Atalho.h"
 #include "fileops/ErrosArquivo.h"
-#include "fileops/PastasEspeciais.h"
+#include "fileops/PastasDoShell.h"
 #include "ui/Owned.h"
 
 #include <windows.h>

@@ -1,4 +1,4 @@
-#include "fileops/PastasEspeciais.h"
+#include "fileops/PastasDoShell.h"
 
 #include <windows.h>
 #include <shlobj.h>
