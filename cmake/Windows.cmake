@@ -30,6 +30,11 @@ add_library(kt_framework STATIC
     fileops/AutoRemocao.cpp
     fileops/ServicosKT.cpp
     dialogs/CentralSolucoes.cpp
+    payload/container/FluxoArquivo.cpp
+    payload/container/FluxoRecurso.cpp
+    payload/container/VerificarArquivoZLib.cpp
+    payload/container/Descompactar.cpp
+    payload/container/ExtrairRecurso.cpp
 )
 # version.dll is not among them: it is loaded at run time from the system directory.
 target_link_libraries(kt_framework PUBLIC kt_ui advapi32 shell32 ole32 uuid)
