@@ -130,6 +130,22 @@ endforeach()
 add_library(kt_sem_versao SHARED tests/win/programas/SemVersao.cpp)
 set_target_properties(kt_sem_versao PROPERTIES PREFIX "")
 add_dependencies(kt_win_tests kt_prog_dormir kt_prog_marcador kt_prog_autoremocao kt_sem_versao)
+# The container services' tests: containers made by the tests with zlib and small ones that the
+# test program embeds, and Pontilha.exe's payload, read from the program beside the tests and
+# compared with the site's files in the source tree.
+target_sources(kt_win_tests PRIVATE
+    tests/win/payload/AuxiliaresConteiner.cpp
+    tests/win/payload/FluxoArquivoTest.cpp
+    tests/win/payload/VerificarArquivoZLibTest.cpp
+    tests/win/payload/DescompactarTest.cpp
+    tests/win/payload/ExtrairRecursoTest.cpp
+)
+target_link_libraries(kt_win_tests PRIVATE ZLIB::ZLIB)
+target_compile_definitions(kt_win_tests PRIVATE KT_FONTES_PAYLOAD="Z:${KT_PAYLOAD_FONTES}")
+set_source_files_properties(tests/win/TestesWin.rc PROPERTIES
+    OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/payload/ConteineresDeTeste.rc)
+add_dependencies(kt_win_tests Pontilha)
+
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 120 ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
 
