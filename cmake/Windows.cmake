@@ -155,3 +155,11 @@ add_custom_command(OUTPUT ${KT_WINEPREFIX}/.pronto
     COMMAND ${CMAKE_BINARY_DIR}/wine-run cmd /c exit
     COMMENT "Making the Wine prefix of the tests")
 add_custom_target(kt_prefixo_wine ALL DEPENDS ${KT_WINEPREFIX}/.pronto)
+
+# The extraction benchmark (tools/bench_extracao.sh): DescompactarArquivo against zlib's inflate
+# driven directly, over the same 64 MiB container. It prints figures and asserts nothing.
+add_executable(kt_bench_extracao tools/bench/BenchExtracao.cpp)
+target_link_libraries(kt_bench_extracao PRIVATE kt_framework ZLIB::ZLIB)
+# Every allocation passes the bench's own counters first (its peak of heap bytes).
+target_link_options(kt_bench_extracao PRIVATE -municode -Wl,--wrap=malloc -Wl,--wrap=calloc
+    -Wl,--wrap=realloc -Wl,--wrap=free)
