@@ -39,11 +39,25 @@ add_library(kt_framework STATIC
 # version.dll is not among them: it is loaded at run time from the system directory.
 target_link_libraries(kt_framework PUBLIC kt_ui advapi32 shell32 ole32 uuid)
 
+# The installer core: the installation description object, the wizard window and its launcher,
+# Pontilha's product routines. A program built on it is a wizard: Pontilha.exe, the test products.
+add_library(kt_assistente STATIC
+    core/ArquivosIAC/ControleNV.cpp
+    core/ArquivosIAC/ArquivoIAC.cpp
+    core/formularios/Assistente.cpp
+    core/formularios/AssistenteInicio.cpp
+    core/formularios/AssistenteFluxo.cpp
+    core/formularios/DiretoriosDoSistema.cpp
+    core/formularios/ExecutarAssistente.cpp
+    core/program/RotinasPontilha.cpp
+)
+target_link_libraries(kt_assistente PUBLIC kt_framework)
+
 add_executable(Pontilha WIN32
     core/program/Pontilha.cpp
     resources/Pontilha.rc
 )
-target_link_libraries(Pontilha PRIVATE kt_portable)
+target_link_libraries(Pontilha PRIVATE kt_assistente)
 target_link_options(Pontilha PRIVATE -municode -s)
 
 # The site's payload. The host build's packer (KT_EMPACOTADOR) reads the site's file list,
@@ -93,6 +107,23 @@ add_test(NAME Pontilha.ProgramaDeInstalacaoSeguro
     COMMAND ${CMAKE_SOURCE_DIR}/tests/win/verificar_programa.sh $<TARGET_FILE:Pontilha>
             ${KT_OBJDUMP} ${CMAKE_RC_COMPILER})
 
+# The framework's windows and images. Every program built on the framework links these resource
+# objects (the linker merges them); each window's script is compiled apart so that its control ids
+# are its own. Their headers and images are found through the include path, which is not scanned
+# for dependencies: name them.
+add_library(kt_recursos OBJECT
+    resources/Framework.rc
+    resources/CentralSolucoes.rc
+    resources/Assistente.rc
+)
+file(GLOB KT_RECURSOS_INCLUIDOS CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/resources/*.h
+    ${CMAKE_SOURCE_DIR}/resources/imagens/*)
+set_source_files_properties(resources/Framework.rc resources/CentralSolucoes.rc
+    resources/Assistente.rc tests/win/TestesWin.rc tests/e2e/produtos/Produto.rc
+    PROPERTIES OBJECT_DEPENDS "${KT_RECURSOS_INCLUIDOS}")
+target_sources(kt_framework INTERFACE $<TARGET_OBJECTS:kt_recursos>)
+
 # What the Windows and end-to-end tests share: working windows from outside, screenshots.
 find_package(ZLIB REQUIRED)
 add_library(kt_teste_janelas STATIC tests/win/comum/Janelas.cpp tests/win/comum/Captura.cpp
@@ -115,8 +146,13 @@ add_executable(kt_win_tests
     tests/win/fileops/AbrirAjudaTest.cpp
     tests/win/fileops/AutoRemocaoTest.cpp
     tests/win/dialogs/CentralSolucoesTest.cpp
+    tests/win/ui/ControlsTest.cpp
+    tests/win/assistente/AssistenteEmTeste.cpp
+    tests/win/assistente/ArquivoIACTest.cpp
+    tests/win/assistente/AssistenteTest.cpp
+    tests/win/program/RotinasPontilhaTest.cpp
 )
-target_link_libraries(kt_win_tests PRIVATE kt_framework kt_ui kt_teste_janelas GTest::gtest)
+target_link_libraries(kt_win_tests PRIVATE kt_assistente kt_teste_janelas GTest::gtest)
 
 # Small programs that the Windows tests start: one that sleeps, one that leaves a marker file, one
 # that removes itself; and a library without version information.
@@ -142,11 +178,12 @@ target_sources(kt_win_tests PRIVATE
 )
 target_link_libraries(kt_win_tests PRIVATE ZLIB::ZLIB)
 target_compile_definitions(kt_win_tests PRIVATE KT_FONTES_PAYLOAD="Z:${KT_PAYLOAD_FONTES}")
-set_source_files_properties(tests/win/TestesWin.rc PROPERTIES
+set_property(SOURCE tests/win/TestesWin.rc APPEND PROPERTY
     OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/payload/ConteineresDeTeste.rc)
 add_dependencies(kt_win_tests Pontilha)
 
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "-RotinasPontilha.*"
     PROPERTIES TIMEOUT 120 ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
 
 # The tests' Wine prefix is made by the build (about a quarter of a minute, once), not by the
@@ -155,6 +192,54 @@ add_custom_command(OUTPUT ${KT_WINEPREFIX}/.pronto
     COMMAND ${CMAKE_BINARY_DIR}/wine-run cmd /c exit
     COMMENT "Making the Wine prefix of the tests")
 add_custom_target(kt_prefixo_wine ALL DEPENDS ${KT_WINEPREFIX}/.pronto)
+
+# The product routines work on the one Uninstall key and the one pair of shortcut files.
+gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "RotinasPontilha.*"
+    PROPERTIES TIMEOUT 120 RESOURCE_LOCK "registro_e_atalhos_pontilha")
+
+# Test products: small wizards with a built-in description of their own, for the end-to-end tests.
+add_library(kt_produto_de_teste STATIC tests/e2e/produtos/ProdutoDeTeste.cpp)
+target_link_libraries(kt_produto_de_teste PUBLIC kt_assistente)
+set(KT_PRODUTOS_DE_TESTE Licenca Componentes Falha Lento)
+set(KT_ALVOS_DOS_PRODUTOS "")
+foreach(produto IN LISTS KT_PRODUTOS_DE_TESTE)
+    string(TOLOWER ${produto} nome)
+    add_executable(kt_produto_${nome} WIN32
+        tests/e2e/produtos/Produto${produto}.cpp
+        tests/e2e/produtos/Produto.rc
+    )
+    target_link_libraries(kt_produto_${nome} PRIVATE kt_produto_de_teste)
+    target_link_options(kt_produto_${nome} PRIVATE -municode)
+    list(APPEND KT_ALVOS_DOS_PRODUTOS kt_produto_${nome})
+endforeach()
+
+# The end-to-end driver: runs Pontilha.exe and the test products from fresh folders of the
+# prefix (C:\e2e\<test>\) and works their windows from outside. The programs are found in this
+# build's folder (KT_PROGRAMAS). The tour (Passeio.*) and the keyboard tests (Teclado.*) run alone:
+# the screenshots must show only the wizard, and the keyboard focus leaves a window whenever a
+# window of another test becomes active.
+add_executable(kt_e2e_tests
+    tests/e2e/ProgramaEmTeste.cpp
+    tests/e2e/Registro.cpp
+    tests/e2e/OperacoesTest.cpp
+    tests/e2e/OpcoesTest.cpp
+    tests/e2e/LicencaTest.cpp
+    tests/e2e/InicioTest.cpp
+    tests/e2e/TecladoTest.cpp
+    tests/e2e/PasseioTest.cpp
+)
+target_link_libraries(kt_e2e_tests PRIVATE kt_teste_janelas GTest::gtest_main advapi32)
+add_dependencies(kt_e2e_tests Pontilha ${KT_ALVOS_DOS_PRODUTOS})
+set(KT_AMBIENTE_E2E
+    ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}"
+    ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
+gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "-Passeio.*:Teclado.*"
+    PROPERTIES TIMEOUT 120 ${KT_AMBIENTE_E2E})
+gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "Passeio.*:Teclado.*"
+    PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE ${KT_AMBIENTE_E2E})
 
 # The extraction benchmark (tools/bench_extracao.sh): DescompactarArquivo against zlib's inflate
 # driven directly, over the same 64 MiB container. It prints figures and asserts nothing.

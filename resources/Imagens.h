@@ -13,3 +13,4 @@
 #define IDI_SOBRE 209
 #define IDI_PASTA 210
 #define IDB_FAIXA 220
+#define IDA_COPIANDO 230

@@ -3,8 +3,11 @@
 
 The images are committed; run this again (python3 with Pillow, Debian's python3-pil) after
 changing a drawing. Every glyph is an icon with an alpha channel so that it sits on any
-button face; ARQUIVOIAC is the 24 x 24 bitmap of the installation description's control.
+button face; ARQUIVOIAC is the 24 x 24 bitmap of the installation description's control;
+Copiando.avi is the copying page's animation for systems that have no file-copy clip.
 """
+import math
+import struct
 from pathlib import Path
 from PIL import Image, ImageDraw
 
@@ -158,6 +161,106 @@ def banner(width, height):
     return img
 
 
+# The copying animation: a sheet flies in an arc from one folder to the other. The Animate control
+# plays frames 0 to 20 over and over, and takes the top left pixel's colour as transparent.
+CLIP_SIZE = (272, 60)
+CLIP_FRAMES = 21
+CLIP_FACE = (240, 240, 240)
+
+
+def folder(draw, x, y, open_front=False):
+    draw.rectangle([x, y + 6, x + 18, y + 12], fill=GOLD[:3], outline=NAVY[:3])
+    draw.rectangle([x, y + 10, x + 46, y + 40], fill=GOLD[:3], outline=NAVY[:3])
+    if open_front:
+        draw.polygon([(x + 4, y + 18), (x + 50, y + 18), (x + 46, y + 40), (x, y + 40)],
+                     fill=(245, 200, 80), outline=NAVY[:3])
+
+
+def sheet(draw, cx, cy):
+    draw.rectangle([cx - 9, cy - 12, cx + 9, cy + 12], fill=(255, 255, 255), outline=NAVY[:3])
+    for i in range(4):
+        y = cy - 7 + i * 5
+        draw.line([(cx - 5, y), (cx + 5, y)], fill=GRAY[:3])
+
+
+def clip_frame(n):
+    img = Image.new("RGB", CLIP_SIZE, CLIP_FACE)
+    d = ImageDraw.Draw(img)
+    left, right = 30, CLIP_SIZE[0] - 30 - 50
+    folder(d, left, 12)
+    folder(d, right, 12)
+    t = n / (CLIP_FRAMES - 1)
+    cx = left + 25 + (right - left) * t
+    cy = 34 - 26 * math.sin(math.pi * t)
+    sheet(d, int(cx), int(cy))
+    folder(d, right, 12, open_front=True)
+    return img
+
+
+def rle8(pixels, width, height):
+    """Bottom-up rows as runs of one colour index, each row closed, then the end of the bitmap."""
+    out = bytearray()
+    for y in range(height - 1, -1, -1):
+        row = pixels[y * width:(y + 1) * width]
+        x = 0
+        while x < width:
+            run = 1
+            while x + run < width and run < 255 and row[x + run] == row[x]:
+                run += 1
+            out += bytes([run, row[x]])
+            x += run
+        out += b"\x00\x00"
+    out[-2:] = b"\x00\x01"
+    return bytes(out)
+
+
+def chunk(tag, data):
+    padded = data + (b"\x00" if len(data) % 2 else b"")
+    return tag + struct.pack("<I", len(data)) + padded
+
+
+def riff_list(kind, tag, body):
+    return kind + struct.pack("<I", len(body) + 4) + tag + body
+
+
+def copy_clip():
+    frames = [clip_frame(n) for n in range(CLIP_FRAMES)]
+    # One palette for all frames, with the face colour at index 0.
+    strip = Image.new("RGB", (CLIP_SIZE[0], CLIP_SIZE[1] * CLIP_FRAMES))
+    for n, frame in enumerate(frames):
+        strip.paste(frame, (0, n * CLIP_SIZE[1]))
+    paletted = strip.quantize(colors=64, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
+    palette = paletted.getpalette()[:64 * 3]
+    width, height = CLIP_SIZE
+    data = list(paletted.getdata())
+    encoded = [rle8(data[n * width * height:(n + 1) * width * height], width, height)
+               for n in range(CLIP_FRAMES)]
+
+    rate = 15
+    largest = max(len(e) for e in encoded)
+    avih = struct.pack("<IIIIIIIIII4I", 1000000 // rate, largest * rate, 0, 0x10, CLIP_FRAMES,
+                       0, 1, largest, width, height, 0, 0, 0, 0)
+    strh = (b"vids" + b"mrle" + struct.pack("<IHHIIIIIIIIhhhh", 0, 0, 0, 0, 1, rate, 0,
+                                            CLIP_FRAMES, largest, 0xFFFFFFFF, 0, 0, 0,
+                                            width, height))
+    colours = len(palette) // 3
+    strf = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 1, largest, 0, 0, colours,
+                       colours)
+    for i in range(colours):
+        r, g, b = palette[i * 3:i * 3 + 3]
+        strf += bytes([b, g, r, 0])
+    hdrl = riff_list(b"LIST", b"hdrl", chunk(b"avih", avih) +
+                     riff_list(b"LIST", b"strl", chunk(b"strh", strh) + chunk(b"strf", strf)))
+    movi_body = b""
+    index = b""
+    for e in encoded:
+        index += b"00dc" + struct.pack("<III", 0x10, len(movi_body) + 4, len(e))
+        movi_body += chunk(b"00dc", e)
+    movi = riff_list(b"LIST", b"movi", movi_body)
+    avi = riff_list(b"RIFF", b"AVI ", hdrl + movi + chunk(b"idx1", index))
+    (OUT / "Copiando.avi").write_bytes(avi)
+
+
 def save_icon(name, draw, sizes):
     images = [draw(s) for s in sizes]
     images[-1].save(OUT / name, sizes=[(s, s) for s in sizes], append_images=images[:-1])
@@ -182,6 +285,7 @@ def main():
     d.rectangle([3, 1, 20, 22], outline=NAVY[:3], fill=(255, 255, 255))
     braille_cell(d, 6, 4, 12, 16, {1, 2, 4, 5}, on=NAVY[:3])
     arquivo.save(OUT / "ArquivoIAC.bmp")
+    copy_clip()
 
 
 if __name__ == "__main__":

@@ -1,5 +1,6 @@
 #include "ui/Controls.h"
 
+#include "ui/Application.h"
 #include "ui/Exception.h"
 #include "ui/Glyphs.h"
 #include "ui/Owned.h"
@@ -47,6 +48,10 @@ RECT Control::Bounds() const {
 void Control::SetBounds(const RECT& r) const {
     SetWindowPos(handle_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Edit::SetMaxLength(int characters) const {
+    SendMessageW(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(characters), 0);
 }
 
 void Button::SetGlyph(int iconResource) const {
@@ -206,8 +211,13 @@ bool Animation::OpenFileCopyClip() const {
                                  reinterpret_cast<LPARAM>(MAKEINTRESOURCEW(kFileCopyClip))) != 0;
 }
 
-void Animation::Play(int stopFrame) const {
-    SendMessageW(Handle(), ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(0, stopFrame));
+bool Animation::OpenClip(int resource) const {
+    return SendMessageW(Handle(), ACM_OPENW, reinterpret_cast<WPARAM>(Application::Instance()),
+                        reinterpret_cast<LPARAM>(MAKEINTRESOURCEW(resource))) != 0;
+}
+
+bool Animation::Play(int stopFrame) const {
+    return SendMessageW(Handle(), ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(0, stopFrame)) != 0;
 }
 
 void Animation::Stop() const {

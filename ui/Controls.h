@@ -39,6 +39,8 @@ public:
 class Edit : public Control {
 public:
     using Control::Control;
+    // The most characters the user can type in.
+    void SetMaxLength(int characters) const;
 };
 
 // A push button. SetGlyph shows an icon beside the caption; SetImage makes an image-only button
@@ -115,8 +117,10 @@ public:
     using Control::Control;
     // The file-copy clip of shell32. False when the system has no such clip.
     bool OpenFileCopyClip() const;
-    // Plays frames 0..stopFrame over and over.
-    void Play(int stopFrame) const;
+    // A clip among the program's own resources of type "AVI". False when there is no such clip.
+    bool OpenClip(int resource) const;
+    // Plays frames 0..stopFrame over and over. False when the clip is shorter.
+    bool Play(int stopFrame) const;
     void Stop() const;
 };
 

@@ -2,11 +2,13 @@
 
 #include "ui/Application.h"
 #include "ui/Exception.h"
+#include "ui/Glyphs.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace ui {
 namespace {
@@ -39,6 +41,45 @@ private:
     HWND except_;
     std::vector<HWND> windows_;
 };
+
+// Where a watched control keeps the window procedure that it had before.
+constexpr wchar_t kPreviousProc[] = L"ui.Form.PreviousProc";
+
+bool IsButtonPress(UINT msg) {
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsButtonRelease(UINT msg) {
+    return msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP;
+}
+
+// The first visible, enabled control that Tab stops at, in the order Tab walks: the children in
+// their order, child dialogs entered where they stand.
+HWND FirstTabStop(HWND container) {
+    for (HWND child = GetWindow(container, GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        const LONG style = GetWindowLongW(child, GWL_STYLE);
+        if (!(style & WS_VISIBLE) || (style & WS_DISABLED))
+            continue;
+        if (GetWindowLongW(child, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) {
+            if (HWND inner = FirstTabStop(child))
+                return inner;
+        } else if (style & WS_TABSTOP) {
+            return child;
+        }
+    }
+    return nullptr;
+}
 
 } // namespace
 
@@ -148,10 +189,18 @@ HWND Form::AddChildDialog(int templateId, const RECT& area) {
                                     &ChildDialogProc, reinterpret_cast<LPARAM>(this));
     if (!child)
         throw Exception(L"Não foi possível criar a página " + std::to_wstring(templateId) + L".");
+    SetWindowLongPtrW(child, GWLP_ID, templateId);
     SetWindowPos(child, nullptr, area.left, area.top, area.right - area.left,
                  area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
     childDialogs_.push_back(child);
     return child;
+}
+
+void Form::FocusFirstControl(HWND container) const {
+    if (!IsWindowVisible(container))
+        return;
+    if (HWND first = FirstTabStop(container))
+        SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
 }
 
 void Form::Bind(int controlId, const Action& action, bool imageOnly) {
@@ -160,7 +209,9 @@ void Form::Bind(int controlId, const Action& action, bool imageOnly) {
         throw Exception(L"Controle " + std::to_wstring(controlId) + L" inexistente.");
     actions_[controlId] = action;
     SetWindowTextW(control.Handle(), action.Caption().c_str());
-    if (!imageOnly)
+    if (imageOnly)
+        control.SetImage(action.Glyph(), GetSystemMetrics(SM_CXICON));
+    else
         control.SetGlyph(action.Glyph());
     SetHint(control.Handle(), action.Hint());
 }
@@ -168,6 +219,77 @@ void Form::Bind(int controlId, const Action& action, bool imageOnly) {
 const Action* Form::BoundAction(int controlId) const {
     auto found = actions_.find(controlId);
     return found == actions_.end() ? nullptr : &found->second;
+}
+
+void Form::SetOnRelease(int controlId, std::function<void()> handler) {
+    HWND control = Item(controlId);
+    if (!control)
+        throw Exception(L"Controle " + std::to_wstring(controlId) + L" inexistente.");
+    releaseWatches_[control].handler = std::move(handler);
+    if (GetPropW(control, kPreviousProc))
+        return;
+    const LONG_PTR previous =
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ReleaseWatchProc));
+    SetPropW(control, kPreviousProc, reinterpret_cast<HANDLE>(previous));
+}
+
+LRESULT CALLBACK Form::ReleaseWatchProc(HWND control, UINT msg, WPARAM wParam,
+                                        LPARAM lParam) noexcept {
+    const auto previous = reinterpret_cast<WNDPROC>(GetPropW(control, kPreviousProc));
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+        RemovePropW(control, kPreviousProc);
+        return CallWindowProcW(previous, control, msg, wParam, lParam);
+    }
+    Form* form = FromHandle(GetAncestor(control, GA_ROOT));
+    if (form && IsButtonPress(msg)) {
+        // The control may follow the mouse itself until the button goes up and report the
+        // release only as its click notification (see HandleMessage).
+        ReleaseWatch& watch = form->releaseWatches_[control];
+        watch.pressPending = true;
+        watch.clickReported = false;
+    }
+    const LRESULT result = CallWindowProcW(previous, control, msg, wParam, lParam);
+    if (form && (IsButtonRelease(msg) || msg == WM_KEYUP || msg == WM_SYSKEYUP)) {
+        try {
+            form->HandleRelease(control, IsButtonRelease(msg));
+        } catch (...) {
+            Application::HandleException(std::current_exception());
+        }
+    }
+    return result;
+}
+
+void Form::HandleRelease(HWND control, bool mouse) {
+    auto found = releaseWatches_.find(control);
+    if (found == releaseWatches_.end())
+        return;
+    ReleaseWatch& watch = found->second;
+    if (mouse) {
+        watch.pressPending = false;
+        // Already run for this press by the control's click notification.
+        if (std::exchange(watch.clickReported, false))
+            return;
+    }
+    if (watch.handler)
+        watch.handler();
+}
+
+void Form::HandleClickNotification(HWND control) {
+    auto found = releaseWatches_.find(control);
+    if (found == releaseWatches_.end() || !found->second.pressPending)
+        return;
+    found->second.pressPending = false;
+    found->second.clickReported = true;
+    if (found->second.handler)
+        found->second.handler();
+}
+
+void Form::SetIcon(int iconResource) const {
+    if (HICON big = Glyphs::Icon(iconResource, GetSystemMetrics(SM_CXICON)))
+        SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    if (HICON small = Glyphs::Icon(iconResource, GetSystemMetrics(SM_CXSMICON)))
+        SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 }
 
 void Form::EnsureTooltip() {
@@ -280,8 +402,12 @@ INT_PTR Form::HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORBTN:
         return HandleControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_NOTIFY: {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        if (header.code == static_cast<UINT>(NM_CLICK) ||
+            header.code == static_cast<UINT>(NM_RCLICK))
+            HandleClickNotification(header.hwndFrom);
         LRESULT result = 0;
-        if (!OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result))
+        if (!OnNotify(header, result))
             return FALSE;
         SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
         return TRUE;
@@ -298,6 +424,9 @@ INT_PTR Form::HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 
 bool Form::HandleCommand(int id, int notifyCode, HWND control) {
     if (notifyCode == BN_CLICKED) {
+        // A message (BM_CLICK) can still press a disabled button.
+        if (control && !IsWindowEnabled(control))
+            return true;
         if (const Action* action = BoundAction(id)) {
             action->Execute();
             return true;
@@ -313,7 +442,17 @@ bool Form::HandleCommand(int id, int notifyCode, HWND control) {
     return false;
 }
 
+void Form::SetBackgroundColor(int controlId, COLORREF color) {
+    backgrounds_[controlId] = {color, UniqueBrush(CreateSolidBrush(color))};
+    InvalidateRect(Item(controlId), nullptr, TRUE);
+}
+
 INT_PTR Form::HandleControlColor(HDC dc, HWND control) {
+    auto background = backgrounds_.find(GetDlgCtrlID(control));
+    if (background != backgrounds_.end()) {
+        SetBkColor(dc, background->second.first);
+        return reinterpret_cast<INT_PTR>(background->second.second.Get());
+    }
     auto found = labelColors_.find(GetDlgCtrlID(control));
     if (found == labelColors_.end())
         return FALSE;

@@ -15,7 +15,9 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -53,13 +55,26 @@ public:
     void CenterOnScreen() const;
 
     // A child dialog made from a template, placed at the given rectangle of the client area and
-    // hidden; its controls belong to this form.
+    // hidden; its controls belong to this form. Its own control id is the template's id.
     HWND AddChildDialog(int templateId, const RECT& area);
+    // Gives the focus to the first control of the container (the form, or one of its child
+    // dialogs) that Tab stops at; nothing happens when it has none or is not shown.
+    void FocusFirstControl(HWND container) const;
 
-    // The control carries the action: its caption (unless it is image-only), glyph, hint and
-    // click handler. Binding again replaces all four.
+    // The control carries the action: its caption, glyph, hint and click handler. Binding again
+    // replaces all four. An image-only button shows the glyph, large, as its image and keeps the
+    // caption as its window text, which screen readers read.
     void Bind(int controlId, const Action& action, bool imageOnly = false);
     const Action* BoundAction(int controlId) const;
+
+    // Runs the handler once each time a mouse button or a key is released in the control. A
+    // control that follows the mouse itself on a button press (a list view) reports the release
+    // as its click notification, which counts the same.
+    void SetOnRelease(int controlId, std::function<void()> handler);
+
+    // The caption bar's and the task bar's icon, from the program's icon resources; nothing when
+    // the program has no such icon.
+    void SetIcon(int iconResource) const;
 
     // A tooltip with the text; an empty text removes it.
     void SetHint(HWND control, const std::wstring& text);
@@ -68,6 +83,8 @@ public:
     // Label appearance: colour of the text, and a font made from the form's own.
     void SetLabelColor(int controlId, COLORREF color);
     void SetLabelFont(int controlId, int pointSize, bool bold, bool italic = false);
+    // A solid background for a static control: what a picture does not cover, or behind a text.
+    void SetBackgroundColor(int controlId, COLORREF color);
 
     // Pixels at 96 dots per inch, scaled to the screen's DPI.
     static int Scale(int pixels);
@@ -89,6 +106,15 @@ private:
     INT_PTR HandleControlColor(HDC dc, HWND control);
     bool HandleCommand(int id, int notifyCode, HWND control);
     void EnsureTooltip();
+    static LRESULT CALLBACK ReleaseWatchProc(HWND, UINT, WPARAM, LPARAM) noexcept;
+    void HandleRelease(HWND control, bool mouse);
+    void HandleClickNotification(HWND control);
+
+    struct ReleaseWatch {
+        std::function<void()> handler;
+        bool pressPending = false;  // a button went down and its release was not seen yet
+        bool clickReported = false; // the control reported that press's click already
+    };
 
     HWND hwnd_ = nullptr;
     std::vector<HWND> childDialogs_;
@@ -96,9 +122,11 @@ private:
     bool modal_ = false;
     std::map<int, Action> actions_;
     std::map<int, COLORREF> labelColors_;
+    std::map<int, std::pair<COLORREF, UniqueBrush>> backgrounds_;
     std::vector<UniqueFont> fonts_;
     UniqueWindow tooltip_;
     std::map<HWND, std::wstring> hints_;
+    std::map<HWND, ReleaseWatch> releaseWatches_;
 };
 
 } // namespace ui

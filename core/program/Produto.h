@@ -17,4 +17,9 @@ inline constexpr const wchar_t* kEnderecoWeb = L"https://www.quarvel.com.br/pont
 inline constexpr const wchar_t* kNomeDescricao = L"kt.ikt";
 inline constexpr const wchar_t* kDiretorioPadrao = L"Pontilha 1.0";
 
+// Who answers for the installer, as the wizard's about page names them.
+inline constexpr const wchar_t* kEmailSuporte = L"suporte@quarvel.com.br";
+inline constexpr const wchar_t* kDesenvolvedor = L"Quarvel Tecnologia Educacional";
+inline constexpr const wchar_t* kNomeInstalador = L"Assistente de Instalação do Pontilha";
+
 } // namespace kt::produto

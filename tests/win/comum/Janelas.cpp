@@ -1,5 +1,11 @@
 #include "tests/win/comum/Janelas.h"
 
+#include "ui/Owned.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cwchar>
 #include <thread>
 
 namespace teste {
@@ -35,6 +41,49 @@ HWND VisivelComTitulo(const std::vector<HWND>& janelas, const std::wstring& titu
         if (IsWindowVisible(janela) && Texto(janela) == titulo)
             return janela;
     return nullptr;
+}
+
+// A buffer in the address space of a window's process, for the list view messages that take a
+// pointer: the pointer must be valid where the list view runs.
+class MemoriaRemota {
+public:
+    MemoriaRemota(HWND janela, std::size_t tamanho) : tamanho_(tamanho) {
+        DWORD processo = 0;
+        GetWindowThreadProcessId(janela, &processo);
+        processo_.Reset(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE,
+                                    FALSE, processo));
+        if (processo_)
+            endereco_ = VirtualAllocEx(processo_.Get(), nullptr, tamanho, MEM_COMMIT | MEM_RESERVE,
+                                       PAGE_READWRITE);
+    }
+    ~MemoriaRemota() {
+        if (endereco_)
+            VirtualFreeEx(processo_.Get(), endereco_, 0, MEM_RELEASE);
+    }
+    MemoriaRemota(const MemoriaRemota&) = delete;
+    MemoriaRemota& operator=(const MemoriaRemota&) = delete;
+
+    bool Valida() const { return endereco_ != nullptr; }
+    void* Endereco(std::size_t deslocamento = 0) const {
+        return static_cast<char*>(endereco_) + deslocamento;
+    }
+    void Escrever(const void* dados, std::size_t tamanho) const {
+        WriteProcessMemory(processo_.Get(), endereco_, dados, tamanho, nullptr);
+    }
+    void Ler(std::size_t deslocamento, void* dados, std::size_t tamanho) const {
+        ReadProcessMemory(processo_.Get(), Endereco(deslocamento), dados, tamanho, nullptr);
+    }
+
+private:
+    ui::UniqueHandle processo_;
+    void* endereco_ = nullptr;
+    std::size_t tamanho_;
+};
+
+LRESULT Enviar(HWND janela, UINT mensagem, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR resultado = 0;
+    SendMessageTimeoutW(janela, mensagem, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &resultado);
+    return static_cast<LRESULT>(resultado);
 }
 
 } // namespace
@@ -135,6 +184,67 @@ void Responder(HWND caixa, int idBotao) {
         Clicar(botao);
     else
         PostMessageW(caixa, WM_COMMAND, MAKEWPARAM(idBotao, BN_CLICKED), 0);
+}
+
+int ContarItens(HWND lista) {
+    return static_cast<int>(Enviar(lista, LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::wstring TextoDoItem(HWND lista, int item) {
+    constexpr std::size_t kLetras = 260;
+    MemoriaRemota memoria(lista, sizeof(LVITEMW) + kLetras * sizeof(wchar_t));
+    if (!memoria.Valida())
+        return {};
+    LVITEMW pedido{};
+    pedido.cchTextMax = kLetras;
+    pedido.pszText = static_cast<wchar_t*>(memoria.Endereco(sizeof(LVITEMW)));
+    memoria.Escrever(&pedido, sizeof pedido);
+    const auto letras =
+        static_cast<std::size_t>(Enviar(lista, LVM_GETITEMTEXTW, static_cast<WPARAM>(item),
+                                        reinterpret_cast<LPARAM>(memoria.Endereco())));
+    std::wstring texto(kLetras, L'\0');
+    memoria.Ler(sizeof(LVITEMW), texto.data(), kLetras * sizeof(wchar_t));
+    texto.resize(std::min(letras, kLetras - 1));
+    return texto;
+}
+
+bool ItemMarcado(HWND lista, int item) {
+    const auto estado = static_cast<UINT>(
+        Enviar(lista, LVM_GETITEMSTATE, static_cast<WPARAM>(item), LVIS_STATEIMAGEMASK));
+    // State image 2 is the checked box, 1 the empty one.
+    return (estado >> 12) == 2;
+}
+
+RECT RetanguloDoItem(HWND lista, int item) {
+    RECT retangulo{LVIR_BOUNDS, 0, 0, 0};
+    MemoriaRemota memoria(lista, sizeof retangulo);
+    if (!memoria.Valida())
+        return {};
+    memoria.Escrever(&retangulo, sizeof retangulo);
+    Enviar(lista, LVM_GETITEMRECT, static_cast<WPARAM>(item),
+           reinterpret_cast<LPARAM>(memoria.Endereco()));
+    memoria.Ler(0, &retangulo, sizeof retangulo);
+    return retangulo;
+}
+
+HWND Foco(HWND janela) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(janela, nullptr), &info))
+        return nullptr;
+    return info.hwndFocus;
+}
+
+void Tecla(HWND janela, UINT tecla) {
+    const UINT varredura = MapVirtualKeyW(tecla, MAPVK_VK_TO_VSC);
+    PostMessageW(janela, WM_KEYDOWN, tecla, 1 | (varredura << 16));
+    PostMessageW(janela, WM_KEYUP, tecla, 1 | (varredura << 16) | (3u << 30));
+}
+
+void ClicarEm(HWND janela, POINT ponto) {
+    const LPARAM posicao = MAKELPARAM(ponto.x, ponto.y);
+    PostMessageW(janela, WM_LBUTTONDOWN, MK_LBUTTON, posicao);
+    PostMessageW(janela, WM_LBUTTONUP, 0, posicao);
 }
 
 void Clicar(HWND botao) {

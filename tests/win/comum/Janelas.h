@@ -45,6 +45,20 @@ std::wstring TextoDaMensagem(HWND caixa);
 // Presses a button of a message box or dialog by its id (IDOK, IDYES, IDNO ...).
 void Responder(HWND caixa, int idBotao);
 
+// Items of a list view with check boxes, in this process or another.
+int ContarItens(HWND lista);
+std::wstring TextoDoItem(HWND lista, int item);
+bool ItemMarcado(HWND lista, int item);
+// The item's rectangle in the list's client coordinates.
+RECT RetanguloDoItem(HWND lista, int item);
+
+// The window that has the keyboard focus in the thread that owns the given window.
+HWND Foco(HWND janela);
+// Presses and releases a key in the window, as keyboard input would reach it.
+void Tecla(HWND janela, UINT tecla);
+// Presses and releases the left mouse button at a point of the window's client area.
+void ClicarEm(HWND janela, POINT ponto);
+
 void Clicar(HWND botao);
 void Fechar(HWND janela);
 void DefinirTexto(HWND controle, const std::wstring& texto);

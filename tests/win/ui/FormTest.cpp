@@ -3,6 +3,8 @@
 #include "ui/Application.h"
 #include "ui/Exception.h"
 #include "ui/Form.h"
+#include "ui/Glyphs.h"
+#include "resources/Imagens.h"
 #include "tests/win/TesteUiIds.h"
 #include "tests/win/comum/Janelas.h"
 
@@ -214,6 +216,118 @@ TEST(Form, HintsFollowTheApplicationsHidePause) {
     ui::Application::SetHintHidePause(antes);
     EXPECT_EQ(SendMessageW(dica, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), antes);
     EXPECT_EQ(form.Hint(rotulo), L"texto inteiro do rótulo");
+}
+
+// A click that reaches a disabled button by a message (automation, a screen reader's default
+// action) must not run what the user cannot choose.
+TEST(Form, ADisabledButtonRunsNoActionWhenClickedByAMessage) {
+    FormTeste form;
+    std::atomic<int> cliques{0};
+    form.Bind(IDC_BOTAO, ui::Action(L"Desinstalar", [&] { ++cliques; }));
+    EnableWindow(form.Item(IDC_BOTAO), FALSE);
+    ExibirCom(form, [&](HWND janela) {
+        Clicar(Controle(janela, IDC_BOTAO));
+        Sleep(300);
+        EnableWindow(Controle(janela, IDC_BOTAO), TRUE);
+        Clicar(Controle(janela, IDC_BOTAO));
+        EsperarAte([&] { return cliques.load() == 1; });
+    });
+    EXPECT_EQ(cliques.load(), 1);
+}
+
+TEST(Form, AChildDialogIsAControlOfTheFormUnderItsTemplateId) {
+    FormTeste form;
+    HWND pagina = form.AddChildDialog(IDD_TESTE_PAGINA, RECT{0, 100, 200, 160});
+    EXPECT_EQ(GetDlgCtrlID(pagina), IDD_TESTE_PAGINA);
+    EXPECT_EQ(form.Item(IDD_TESTE_PAGINA), pagina);
+}
+
+TEST(Form, TheFirstControlToFocusSkipsDisabledAndHiddenOnesAndEntersChildDialogs) {
+    FormTeste form;
+    HWND pagina = form.AddChildDialog(IDD_TESTE_PAGINA, RECT{0, 100, 200, 160});
+    form.Show();
+    EnableWindow(form.Item(IDC_BOTAO), FALSE);
+    form.FocusFirstControl(form.Handle());
+    EXPECT_EQ(GetFocus(), form.Item(IDC_CAIXA));
+
+    form.FocusFirstControl(pagina);
+    EXPECT_EQ(GetFocus(), form.Item(IDC_CAIXA)) << "a hidden page has nothing to focus";
+    ShowWindow(pagina, SW_SHOW);
+    form.FocusFirstControl(pagina);
+    EXPECT_EQ(GetFocus(), form.Item(IDC_BOTAO_PAGINA));
+    form.Hide();
+}
+
+TEST(Form, AnImageOnlyButtonShowsTheGlyphLargeAndKeepsTheCaptionAsItsText) {
+    FormTeste form;
+    ui::Action acao(L"Instalar / Reinstalar", [] {});
+    acao.SetGlyph(IDI_INSTALAR);
+    form.Bind(IDC_BOTAO, acao, true);
+    HWND botao = form.Item(IDC_BOTAO);
+    EXPECT_EQ(Texto(botao), L"Instalar / Reinstalar");
+    const HICON grande = ui::Glyphs::Icon(IDI_INSTALAR, GetSystemMetrics(SM_CXICON));
+    ASSERT_NE(grande, nullptr);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(botao, BM_GETIMAGE, IMAGE_ICON, 0)), grande);
+}
+
+TEST(Form, TheWindowIconAndAStaticsBackgroundComeFromTheForm) {
+    FormTeste form;
+    form.SetIcon(IDI_INSTALAR);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(form.Handle(), WM_GETICON, ICON_SMALL, 0)),
+              ui::Glyphs::Icon(IDI_INSTALAR, GetSystemMetrics(SM_CXSMICON)));
+
+    form.SetBackgroundColor(IDC_ROTULO, RGB(24, 48, 120));
+    HDC dc = GetDC(form.Handle());
+    const auto pincel = reinterpret_cast<HBRUSH>(
+        SendMessageW(form.Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(form.Item(IDC_ROTULO))));
+    ReleaseDC(form.Handle(), dc);
+    LOGBRUSH descricao{};
+    ASSERT_TRUE(GetObjectW(pincel, sizeof descricao, &descricao));
+    EXPECT_EQ(descricao.lbStyle, static_cast<UINT>(BS_SOLID));
+    EXPECT_EQ(descricao.lbColor, RGB(24, 48, 120));
+}
+
+TEST(Form, AReleaseRunsItsHandlerOnceForAKeyAndOnceForAMouseClick) {
+    FormTeste form;
+    std::atomic<int> soltos{0};
+    form.SetOnRelease(IDC_EDICAO, [&] { ++soltos; });
+    ExibirCom(form, [&](HWND janela) {
+        HWND edicao = Controle(janela, IDC_EDICAO);
+        Tecla(edicao, VK_END);
+        EsperarAte([&] { return soltos.load() == 1; });
+        ClicarEm(edicao, POINT{4, 4});
+        EsperarAte([&] { return soltos.load() == 2; });
+        Sleep(100);
+    });
+    EXPECT_EQ(soltos.load(), 2);
+}
+
+// A list view follows the mouse itself once a button goes down and reports the click; that
+// counts as the one release of the click.
+TEST(Form, AListViewsClickCountsAsOneRelease) {
+    FormTeste form;
+    HWND pagina = form.AddChildDialog(IDD_TESTE_LISTA, RECT{0, 0, 200, 120});
+    ShowWindow(pagina, SW_SHOW);
+    const ui::CheckList lista(form.Item(IDC_LISTA));
+    lista.Setup();
+    lista.Add(L"primeiro");
+    lista.Add(L"segundo");
+    std::atomic<int> soltos{0};
+    std::atomic<int> selecionado{-1};
+    form.SetOnRelease(IDC_LISTA, [&] {
+        ++soltos;
+        selecionado = lista.Selected();
+    });
+    ExibirCom(form, [&](HWND janela) {
+        HWND controle = Controle(janela, IDC_LISTA);
+        const RECT item = RetanguloDoItem(controle, 1);
+        ClicarEm(controle, POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+        EsperarAte([&] { return soltos.load() >= 1; });
+        Sleep(200);
+    });
+    EXPECT_EQ(soltos.load(), 1);
+    EXPECT_EQ(selecionado.load(), 1);
 }
 
 } // namespace

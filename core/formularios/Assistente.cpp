@@ -1,0 +1,180 @@
+#include "core/formularios/Assistente.h"
+
+#include "core/formularios/TextosAssistente.h"
+#include "fileops/Texto.h"
+#include "resources/AssistenteIds.h"
+#include "resources/Imagens.h"
+#include "ui/Application.h"
+#include "ui/Controls.h"
+
+#include <utility>
+
+namespace kt {
+namespace {
+
+using namespace textos_assistente;
+
+// The scenes' templates in page order (a scene's control id is its template id).
+constexpr std::array<int, kNumeroDeCenas> kModelosDasCenas = {
+    IDC_cenaIniciar, IDC_cenaConfigurar, IDC_cenaDesinstalar, IDC_cenaLicenca,
+    IDC_cenaOpcoes,  IDC_cenaOQue,       IDC_cenaInstala,     IDC_cenaSobre,
+};
+
+// Where the scenes stand in the window's template, in dialog units: below the banner.
+constexpr RECT kAreaDasCenas = {0, 32, 320, 232};
+
+// A scene's title: a black label with a navy one drawn over it, one pixel up and to the left.
+struct TTitulo {
+    int preto;
+    int azul;
+    const wchar_t* texto;
+};
+
+constexpr std::array<TTitulo, 7> kTitulos = {{
+    {IDC_lblCarregando1, IDC_lblCarregando2, kCarregando},
+    {IDC_lblOperacao1, IDC_lblOperacao2, kEscolhaUmaOperacao},
+    {IDC_lblDesinstalando1, IDC_lblDesinstalando2, kDesinstalando},
+    {IDC_lblLicenca1, IDC_lblLicenca2, kLicencaDeUso},
+    {IDC_lblOpcoesInstalacao1, IDC_lblOpcoesInstalacao2, kOpcoesDeInstalacao},
+    {IDC_lblComponentes1, IDC_lblComponentes2, kComponentesDoPrograma},
+    {IDC_lblTituloSobre1, IDC_lblTituloSobre2, kSobre},
+}};
+
+constexpr COLORREF kPreto = RGB(0, 0, 0);
+// The banner's own background, around the picture where the window is wider than it.
+constexpr COLORREF kFundoDaFaixa = RGB(24, 48, 120);
+constexpr COLORREF kAzulMarinho = RGB(0, 0, 128);
+constexpr int kPontosDoTitulo = 12;
+
+// The longest directory the user can type: with the delimiter that the wizard adds, it still
+// fits the description's short string.
+constexpr int kTamanhoMaximoDoDiretorio = static_cast<int>(kTamanhoTextoCurto) - 1;
+
+} // namespace
+
+TfrmAssistente::TfrmAssistente(TConteudoDescricao conteudo)
+    : ui::Form(IDD_frmAssistente), Descricao(Handle(), std::move(conteudo)) {
+    CriarCenas();
+    CriarAcoes();
+    PrepararControles();
+    AplicarTextos();
+    SelecionarCena(cenaIniciar);
+}
+
+void TfrmAssistente::CriarCenas() {
+    RECT area = kAreaDasCenas;
+    MapDialogRect(Handle(), &area);
+    for (int i = 0; i < kNumeroDeCenas; ++i)
+        cenas_[i] = AddChildDialog(kModelosDasCenas[i], area);
+}
+
+void TfrmAssistente::PrepararControles() {
+    SetIcon(IDI_PONTILHA);
+    SetBackgroundColor(IDC_imgFaixa, kFundoDaFaixa);
+    for (const TTitulo& titulo : kTitulos) {
+        SetLabelFont(titulo.preto, kPontosDoTitulo, true);
+        SetLabelFont(titulo.azul, kPontosDoTitulo, true);
+        SetLabelColor(titulo.preto, kPreto);
+        SetLabelColor(titulo.azul, kAzulMarinho);
+        const ui::Label sombra(Item(titulo.preto));
+        RECT posicao = sombra.Bounds();
+        OffsetRect(&posicao, 1, 1);
+        sombra.SetBounds(posicao);
+    }
+    ui::CheckList(Item(IDC_chkOQue)).Setup();
+    SetOnRelease(IDC_chkOQue, [this] { NovaSelecao(); });
+    ui::Edit(Item(IDC_txtDir)).SetMaxLength(kTamanhoMaximoDoDiretorio);
+    // Uninstall runs to its end without a point at which it could stop.
+    ui::Button(Item(IDC_bitCancelar)).SetEnabled(false);
+}
+
+void TfrmAssistente::AplicarTextos() {
+    SetCaption(kTituloDaJanela);
+    AplicarTextosDosTitulos();
+    const std::pair<int, const wchar_t*> textos[] = {
+        {IDC_lblInstrucoes, kInstrucoes},
+        {IDC_textoInstalar, kInstalarReinstalar},
+        {IDC_textoAlterar, kAlterarComponentes},
+        {IDC_textoDesinstalar, kDesinstalar},
+        {IDC_lblArquivos, kRemovendoArquivos},
+        {IDC_lblDirs, kRemovendoDiretorios},
+        {IDC_lblAtalhos, kRemovendoAtalhos},
+        {IDC_lblRegistro, kRemovendoRegistro},
+        {IDC_bitCancelar, kSair},
+        {IDC_lblOBS, L""},
+        {IDC_lblPergunta, kPergunta},
+        {IDC_optSim, kRespostaSim},
+        {IDC_optNao, kRespostaNao},
+        {IDC_lblOpcoes, kSelecioneOpcoes},
+        {IDC_chkCompacta, kInstalacaoCompacta},
+        {IDC_lblInstrucoesDir, kEscolhaDiretorio},
+        {IDC_lblSelecione, kSelecioneComponentes},
+    };
+    for (const auto& [controle, texto] : textos)
+        ui::Control(Item(controle)).SetText(texto);
+    VincularAcoes();
+}
+
+void TfrmAssistente::AplicarTextosDosTitulos() {
+    for (const TTitulo& titulo : kTitulos) {
+        ui::Label(Item(titulo.preto)).SetText(titulo.texto);
+        ui::Label(Item(titulo.azul)).SetText(titulo.texto);
+    }
+}
+
+void TfrmAssistente::VincularAcoes() {
+    const std::pair<int, const ui::Action*> botoes[] = {
+        {IDC_bitSobre, &actSobre},
+        {IDC_botaoSairConfigurar, &actSair},
+        {IDC_bitCancelarLicenca, &actSair},
+        {IDC_botaoContinuarLicenca, &actContinuarLicenca},
+        {IDC_chkAvancado, &actAvancado},
+        {IDC_bitProcurar, &actProcurarDir},
+        {IDC_botaoVoltarOpcoes, &actVoltarOpcoes},
+        {IDC_bitCancelarOpcoes, &actSair},
+        {IDC_botaoVoltarOQue, &actVoltarOQue},
+        {IDC_botaoCancelarOQue, &actSair},
+        {IDC_botaoInstalarOQue, &actInstalarOQue},
+        {IDC_BitBtn9, &actSairDaCopia},
+        {IDC_bitVoltar, &actVoltarSobre},
+        {IDC_bitCancelarSobre, &actSair},
+    };
+    for (const auto& [botao, acao] : botoes)
+        Bind(botao, *acao);
+    Bind(IDC_botaoInstalar, actReinstalar, true);
+    Bind(IDC_botaoAlterar, actAlterarComponentes, true);
+    Bind(IDC_botaoDesinstalar, actDesinstalar, true);
+    AlternarAvancado();
+}
+
+void TfrmAssistente::SelecionarCena(TCena cena) {
+    for (int i = 0; i < kNumeroDeCenas; ++i)
+        ShowWindow(cenas_[i], i == cena ? SW_SHOW : SW_HIDE);
+    FocusFirstControl(cenas_[cena]);
+}
+
+TCena TfrmAssistente::CenaAtual() const {
+    for (int i = 0; i < kNumeroDeCenas; ++i)
+        if (ui::Control(cenas_[i]).Visible())
+            return static_cast<TCena>(i);
+    return cenaIniciar;
+}
+
+bool TfrmAssistente::ConfirmarCancelamento() {
+    return ui::Application::ShowMessageBox(kCancelarInstalacao, kConfirmacao,
+                                           MB_YESNO | MB_ICONQUESTION) != IDNO;
+}
+
+bool TfrmAssistente::CloseQuery() {
+    return PodeFechar || ConfirmarCancelamento();
+}
+
+bool TfrmAssistente::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
+    if (msg != kMensagemIniciarAssistente)
+        return false;
+    IniciarAssistente();
+    result = 0;
+    return true;
+}
+
+} // namespace kt

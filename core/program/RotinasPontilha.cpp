@@ -1,0 +1,75 @@
+#include "core/program/RotinasPontilha.h"
+
+#include "core/ArquivosIAC/Descricao.h"
+#include "core/program/Produto.h"
+#include "fileops/ErrosArquivo.h"
+#include "ui/Owned.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <memory>
+
+namespace kt {
+namespace {
+
+void Verificar(LONG resultado) {
+    if (resultado != ERROR_SUCCESS)
+        GerarErroWindows(static_cast<std::uint32_t>(resultado));
+}
+
+void GravarTexto(HKEY chave, const wchar_t* nome, const std::wstring& dados) {
+    Verificar(RegSetValueExW(chave, nome, 0, REG_SZ, reinterpret_cast<const BYTE*>(dados.c_str()),
+                             static_cast<DWORD>((dados.size() + 1) * sizeof(wchar_t))));
+}
+
+struct LiberarListaDeIds {
+    void operator()(ITEMIDLIST* lista) const { CoTaskMemFree(lista); }
+};
+
+// The path of a special folder, or empty when the system has no such folder.
+std::wstring PastaEspecial(int csidl) {
+    ITEMIDLIST* bruta = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &bruta)))
+        return {};
+    const std::unique_ptr<ITEMIDLIST, LiberarListaDeIds> lista(bruta);
+    wchar_t caminho[MAX_PATH] = {};
+    if (!SHGetPathFromIDListW(lista.get(), caminho))
+        return {};
+    return caminho;
+}
+
+} // namespace
+
+void RegistrarDesinstalacao(const std::wstring& diretorio) {
+    ui::UniqueKey chave;
+    Verificar(RegCreateKeyExW(HKEY_LOCAL_MACHINE, produto::kChaveDesinstalacao, 0, nullptr,
+                              REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, chave.Put(),
+                              nullptr));
+    using namespace valor_desinstalacao;
+    GravarTexto(chave.Get(), kNomeExibido, produto::kNomeExibido);
+    GravarTexto(chave.Get(), kDesinstalador, ComDelimitador(diretorio) + produto::kDesinstalador);
+    GravarTexto(chave.Get(), kVersao, produto::kVersaoExibida);
+    GravarTexto(chave.Get(), kFabricante, produto::kFabricante);
+    GravarTexto(chave.Get(), kSobre, produto::kEnderecoWeb);
+    GravarTexto(chave.Get(), kAjuda, produto::kLinkAjuda);
+    GravarTexto(chave.Get(), kAtualizacoes, produto::kEnderecoWeb);
+}
+
+void ApagarRegistroDesinstalacao(const std::wstring& /*diretorio*/) {
+    const LONG resultado = RegDeleteKeyW(HKEY_LOCAL_MACHINE, produto::kChaveDesinstalacao);
+    if (resultado != ERROR_FILE_NOT_FOUND)
+        Verificar(resultado);
+}
+
+void RemoverAtalhosProduto(const std::wstring& /*diretorio*/) {
+    for (const int csidl : {CSIDL_DESKTOPDIRECTORY, CSIDL_PROGRAMS}) {
+        // A folder that cannot be found is skipped: its empty path would name a shortcut at the
+        // root of the current drive.
+        const std::wstring pasta = PastaEspecial(csidl);
+        if (!pasta.empty())
+            DeleteFileW((pasta + L"\\" + produto::kAtalho).c_str());
+    }
+}
+
+} // namespace kt

@@ -1,0 +1,32 @@
+// Pontilha's routines for the hook record: its entry in the Windows list of installed programs
+// and the removal of that entry and of its shortcuts.
+#pragma once
+
+#include <string>
+
+namespace kt {
+
+// Names of the Uninstall key's values, in the order in which they are written.
+namespace valor_desinstalacao {
+inline constexpr const wchar_t* kNomeExibido = L"DisplayName";
+inline constexpr const wchar_t* kDesinstalador = L"UninstallString";
+inline constexpr const wchar_t* kVersao = L"DisplayVersion";
+inline constexpr const wchar_t* kFabricante = L"Publisher";
+inline constexpr const wchar_t* kSobre = L"URLInfoAbout";
+inline constexpr const wchar_t* kAjuda = L"HelpLink";
+inline constexpr const wchar_t* kAtualizacoes = L"URLUpdateInfo";
+} // namespace valor_desinstalacao
+
+// Writes the product's Uninstall key under HKEY_LOCAL_MACHINE (made when missing): display name,
+// the uninstaller in the installation directory, version, publisher and web addresses. A registry
+// failure raises the error of its Windows error code.
+void RegistrarDesinstalacao(const std::wstring& diretorio);
+
+// Deletes the Uninstall key with its values; a missing key is no error. Ignores the directory.
+void ApagarRegistroDesinstalacao(const std::wstring& diretorio);
+
+// Deletes the shortcut from the desktop and then from the Start menu's Programs folder; a missing
+// shortcut is no error. Ignores the directory.
+void RemoverAtalhosProduto(const std::wstring& diretorio);
+
+} // namespace kt

@@ -1,0 +1,82 @@
+// A program under test, run the way a user runs a downloaded installer: copied into a fresh folder
+// of its own and started there. Its windows are found by caption within its own process, so that
+// tests may run side by side; every wait has a time limit, and a program still running when the
+// test ends is ended.
+#pragma once
+
+#include "tests/win/comum/Janelas.h"
+#include "ui/Owned.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+using namespace std::chrono_literals;
+using teste::Prazo;
+
+// The build's folder of programs (a Windows path), from the environment variable KT_PROGRAMAS.
+std::wstring PastaDosProgramas();
+
+// The folder of the running test: C:\e2e\<suite>.<test>\.
+std::wstring PastaDoTeste();
+
+class ProgramaEmTeste {
+public:
+    // Empties the test's folder and copies the program there under its own name.
+    explicit ProgramaEmTeste(const std::wstring& programa);
+    ~ProgramaEmTeste();
+    ProgramaEmTeste(const ProgramaEmTeste&) = delete;
+    ProgramaEmTeste& operator=(const ProgramaEmTeste&) = delete;
+
+    const std::wstring& Pasta() const { return pasta_; }
+    // A file beside the program, with the given bytes.
+    void CriarArquivo(const std::wstring& nome, const std::string& conteudo) const;
+
+    // Starts the program in its folder, or in another working directory.
+    void Iniciar(const std::wstring& diretorioDeTrabalho = {});
+    DWORD Processo() const { return processo_; }
+
+    // Waits for the wizard's window with that caption.
+    HWND EsperarJanela(const std::wstring& titulo);
+    // The same, and then for the operation page.
+    HWND EsperarAssistente(const std::wstring& titulo);
+    HWND Janela() const { return janela_; }
+    HWND Controle(int id) const { return teste::Controle(janela_, id); }
+    std::wstring Texto(int id) const { return teste::Texto(Controle(id)); }
+    bool Visivel(int id) const { return teste::Visivel(Controle(id)); }
+    bool Habilitado(int id) const { return teste::Habilitado(Controle(id)); }
+    bool Marcado(int id) const { return teste::Marcado(Controle(id)); }
+
+    // Waits until the scene with that id is the one shown.
+    bool EsperarCena(int cena, Prazo prazo = teste::kPrazoPadrao) const;
+    // The id of the scene shown, or 0.
+    int CenaVisivel() const;
+    void Clicar(int id) const { teste::Clicar(Controle(id)); }
+    void FecharJanela() const { teste::Fechar(janela_); }
+
+    // A visible message box (or other window) of the program with that caption; null after the
+    // time limit.
+    HWND EsperarCaixa(const std::wstring& titulo, Prazo prazo = teste::kPrazoPadrao) const;
+    // Whether any window of the program with that caption is showing now.
+    bool HaJanela(const std::wstring& titulo) const;
+
+    // Waits for the program to end; answers whether it did, and its exit code.
+    bool EsperarFim(DWORD& codigo, Prazo prazo = teste::kPrazoPadrao) const;
+
+    // A screenshot of the window, named after the test and the step.
+    void Capturar(HWND janela, const std::wstring& passo) const;
+    void Capturar(const std::wstring& passo) const { Capturar(janela_, passo); }
+    // A screenshot named only by the given name.
+    void CapturarComo(HWND janela, const std::wstring& nome) const;
+
+private:
+    std::wstring programa_;
+    std::wstring pasta_;
+    ui::UniqueHandle processoAberto_;
+    DWORD processo_ = 0;
+    HWND janela_ = nullptr;
+};
+
+} // namespace e2e

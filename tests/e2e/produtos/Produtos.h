@@ -1,0 +1,44 @@
+// The test products: small wizards with a built-in description of their own. What they put in
+// their descriptions is here, where the end-to-end tests read it too.
+#pragma once
+
+#include <chrono>
+
+namespace produtos {
+
+// File names of the programs under test, in the build's program folder.
+inline constexpr const wchar_t* kPontilha = L"Pontilha.exe";
+inline constexpr const wchar_t* kProdutoLicenca = L"kt_produto_licenca.exe";
+inline constexpr const wchar_t* kProdutoComponentes = L"kt_produto_componentes.exe";
+inline constexpr const wchar_t* kProdutoFalha = L"kt_produto_falha.exe";
+inline constexpr const wchar_t* kProdutoLento = L"kt_produto_lento.exe";
+
+// The licence product: Pontilha's description with a licence, named without a directory.
+inline constexpr const wchar_t* kArquivoDeLicenca = L"Licenca.rtf";
+inline constexpr const wchar_t* kArquivoDeLicencaAlternativo = L"Licenca.txt";
+inline constexpr const wchar_t* kObservacaoLicenca =
+    L"Leia a licença até o fim antes de responder.";
+
+// The components product: two components, compact installation allowed, a third option, a
+// caption and instructions of its own.
+inline constexpr const wchar_t* kTituloComponentes = L"Instalação do Produto de Teste";
+inline constexpr const wchar_t* kInstrucoesComponentes =
+    L"        Um momento: o produto de teste confere o sistema.";
+inline constexpr const wchar_t* kLegendaOpcao3 = L"Abrir o manual ao terminar";
+inline constexpr const wchar_t* kDiretorioComponentes = L"Produto de Teste";
+
+struct TComponente {
+    const wchar_t* Nome;
+    const wchar_t* Descricao;
+    bool Compacta;
+    bool Normal;
+};
+inline constexpr TComponente kComponentes[] = {
+    {L"Programa principal", L"Os arquivos sem os quais o programa não funciona", true, true},
+    {L"Exemplos", L"Documentos de exemplo para praticar", false, true},
+};
+
+// The slow product waits this long while it fills its description.
+inline constexpr std::chrono::milliseconds kEsperaDoProdutoLento{2000};
+
+} // namespace produtos

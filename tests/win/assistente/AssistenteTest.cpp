@@ -1,0 +1,382 @@
+// The wizard in this process: what the launcher hands it, what start-up reads and applies, the
+// licence files, the close query, the options' button, the components and the start of an
+// installation, each checked on the window's own state.
+#include "core/ArquivosIAC/ConteudoPontilha.h"
+#include "core/formularios/DiretoriosDoSistema.h"
+#include "core/formularios/TextosAssistente.h"
+#include "resources/AssistenteIds.h"
+#include "resources/Imagens.h"
+#include "tests/win/assistente/AssistenteEmTeste.h"
+#include "ui/Application.h"
+#include "ui/Controls.h"
+#include "ui/Glyphs.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+namespace {
+
+using namespace teste;
+namespace textos = kt::textos_assistente;
+
+void RotinaA(const std::wstring&) {}
+void RotinaB(const std::wstring&) {}
+
+// Pontilha's content with the settings changed by the function given.
+kt::TConteudoDescricao PontilhaCom(std::function<void(kt::TConfiguracaoInstalacao&)> mudar) {
+    return [mudar](kt::TDadosDescricao& dados, const std::wstring& diretorio) {
+        kt::PreencherConteudoPontilha(dados, diretorio);
+        mudar(dados.Configuracao);
+    };
+}
+
+HWND CaixaDeMensagem(HWND assistente) {
+    HWND caixa = nullptr;
+    EsperarAte([&] {
+        for (HWND j : JanelasDaTarefa(GetWindowThreadProcessId(assistente, nullptr)))
+            if (j != assistente && Visivel(j) && Classe(j) == L"#32770")
+                caixa = j;
+        return caixa != nullptr;
+    });
+    return caixa;
+}
+
+// The icon a message box shows: its static control with an icon.
+HICON IconeDaCaixa(HWND caixa) {
+    for (HWND c = GetWindow(caixa, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        if (Classe(c) == L"Static" && (GetWindowLongW(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+            return reinterpret_cast<HICON>(SendMessageW(c, STM_GETICON, 0, 0));
+    return nullptr;
+}
+
+TEST(ExecutarAssistente, CopiesExactly44BytesWhateverTheSizeFieldSays) {
+    kt::TRotinasProduto rotinas{};
+    rotinas.TamanhoRotinas = 12;
+    rotinas.Reservado1 = 0x11223344;
+    rotinas.Reservado2 = 0x55667788;
+    rotinas.RegistrarProduto = RotinaA;
+    rotinas.RemoverAtalhos = RotinaB;
+    const kt::TRotinasProduto original = rotinas;
+    kt::TRotinasProduto copia{};
+    const auto conteudo = [&](kt::TDadosDescricao& dados, const std::wstring& diretorio) {
+        // The caller's record changes while the wizard runs.
+        rotinas.RegistrarProduto = RotinaB;
+        rotinas.Reservado1 = 0;
+        NoAssistente([&](kt::TfrmAssistente& a) { copia = a.Rotinas; });
+        kt::PreencherConteudoPontilha(dados, diretorio);
+    };
+    ASSERT_TRUE(ExecutarAssistenteCom(
+        conteudo, [](HWND) {}, rotinas));
+    EXPECT_EQ(std::memcmp(&copia, &original, kt::kTamanhoRotinas), 0);
+}
+
+TEST(ExecutarAssistente, KeepsTheDescriptionNameAsAShortStringAndDestroysTheWindow) {
+    HWND janela = nullptr;
+    std::wstring nome;
+    std::thread robo([&] {
+        EsperarAte([&] {
+            NoAssistente([&](kt::TfrmAssistente& a) {
+                janela = a.Handle();
+                nome = a.NomeDescricao;
+            });
+            return janela != nullptr && EsperarCena(kt::cenaConfigurar);
+        });
+        NoAssistente([](kt::TfrmAssistente& a) {
+            a.PodeFechar = true;
+            a.Close();
+        });
+    });
+    kt::ExecutarAssistente(std::wstring(300, L'd'), kt::TRotinasProduto{});
+    robo.join();
+    EXPECT_EQ(nome, std::wstring(255, L'd'));
+    ASSERT_NE(janela, nullptr);
+    EXPECT_FALSE(IsWindow(janela));
+}
+
+TEST(Inicio, ReadsTheDirectoriesWithTrailingDelimitersAndFillsTheHelpRecord) {
+    std::wstring diretorioDoConteudo;
+    const auto conteudo = [&](kt::TDadosDescricao& dados, const std::wstring& diretorio) {
+        diretorioDoConteudo = diretorio;
+        kt::PreencherConteudoPontilha(dados, diretorio);
+    };
+    ASSERT_TRUE(ExecutarAssistenteCom(conteudo, [&](HWND) {
+        NoAssistente([&](kt::TfrmAssistente& a) {
+            wchar_t caminho[MAX_PATH];
+            GetWindowsDirectoryW(caminho, MAX_PATH);
+            EXPECT_EQ(a.DiretorioDoWindows, std::wstring(caminho) + L"\\");
+            GetSystemDirectoryW(caminho, MAX_PATH);
+            EXPECT_EQ(a.DiretorioDoSistema, std::wstring(caminho) + L"\\");
+            GetModuleFileNameW(nullptr, caminho, MAX_PATH);
+            std::wstring programa = caminho;
+            programa.erase(programa.find_last_of(L'\\') + 1);
+            EXPECT_EQ(a.DiretorioDoPrograma, programa);
+            EXPECT_EQ(a.DiretorioEscolhido, programa);
+            EXPECT_EQ(a.DiretorioProgramFiles,
+                      kt::ComDelimitador(kt::LerTextoDoRegistro(
+                          HKEY_LOCAL_MACHINE, kt::kChaveVersaoDoWindows, kt::kValorProgramFiles)));
+            EXPECT_EQ(a.Ajuda.Tamanho, kt::kTamanhoRegistroAjuda);
+            EXPECT_EQ(a.Ajuda.Tipo, kt::kAjudaArquivoDeAjuda);
+            EXPECT_EQ(a.Ajuda.Contexto, kt::kContextoPadrao);
+            EXPECT_EQ(a.Ajuda.ArquivoAjuda[0], '\0');
+            EXPECT_FALSE(a.PodeFechar);
+            EXPECT_EQ(ui::Gauge(a.Item(IDC_Progresso)).Position(), 100);
+            EXPECT_EQ(diretorioDoConteudo, programa);
+        });
+    }));
+}
+
+TEST(Inicio, ARegistryValueThatIsMissingOrNotAStringReadsAsEmpty) {
+    const std::wstring chave =
+        L"Software\\KtTestes\\Registro" + std::to_wstring(GetCurrentProcessId());
+    HKEY aberta = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, chave.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &aberta, nullptr),
+              ERROR_SUCCESS);
+    const DWORD numero = 7;
+    RegSetValueExW(aberta, L"Numero", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&numero),
+                   sizeof numero);
+    const wchar_t texto[] = L"C:\\Arquivos";
+    RegSetValueExW(aberta, L"Texto", 0, REG_SZ, reinterpret_cast<const BYTE*>(texto), sizeof texto);
+    RegCloseKey(aberta);
+
+    EXPECT_EQ(kt::LerTextoDoRegistro(HKEY_CURRENT_USER, chave, L"Texto"), L"C:\\Arquivos");
+    EXPECT_EQ(kt::LerTextoDoRegistro(HKEY_CURRENT_USER, chave, L"Numero"), L"");
+    EXPECT_EQ(kt::LerTextoDoRegistro(HKEY_CURRENT_USER, chave, L"Ausente"), L"");
+    EXPECT_EQ(kt::LerTextoDoRegistro(HKEY_CURRENT_USER, chave + L"\\Ausente", L"Texto"), L"");
+    // A missing Program Files value leaves a lone delimiter.
+    EXPECT_EQ(kt::ComDelimitador(kt::LerTextoDoRegistro(HKEY_CURRENT_USER, chave, L"Ausente")),
+              L"\\");
+    RegDeleteKeyW(HKEY_CURRENT_USER, chave.c_str());
+}
+
+TEST(Configuracao, TheDescriptionsSettingsReachTheControls) {
+    const auto conteudo = PontilhaCom([](kt::TConfiguracaoInstalacao& c) {
+        c.TituloDaJanela = L"Instalação de teste";
+        c.Instrucoes = L"Instruções de teste";
+        c.Opcoes[0] = {false, false, L"Primeira"};
+        c.Opcoes[1] = {true, false, L"Segunda"};
+        c.Opcoes[2] = {true, true, L"Terceira"};
+        c.ObservacaoLicenca = L"Observação";
+        c.NomeDoDiretorioPadrao = L"Destino";
+        c.Instalado = true;
+        c.PermiteAlterar = true;
+        c.PermiteReinstalar = false;
+        c.PermiteCompacta = true;
+    });
+    ASSERT_TRUE(ExecutarAssistenteCom(conteudo, [](HWND janela) {
+        EXPECT_EQ(Texto(janela), L"Instalação de teste");
+        EXPECT_EQ(Texto(Controle(janela, IDC_lblInstrucoes)), L"Instruções de teste");
+        const int caixas[] = {IDC_chkOpcao2, IDC_chkOpcao3, IDC_chkOpcao4};
+        const bool visiveis[] = {false, true, true};
+        const bool marcadas[] = {false, false, true};
+        const wchar_t* legendas[] = {L"Primeira", L"Segunda", L"Terceira"};
+        for (int i = 0; i < 3; ++i) {
+            HWND caixa = Controle(janela, caixas[i]);
+            EXPECT_EQ((GetWindowLongW(caixa, GWL_STYLE) & WS_VISIBLE) != 0, visiveis[i]);
+            EXPECT_EQ(Marcado(caixa), marcadas[i]);
+            EXPECT_EQ(Texto(caixa), legendas[i]);
+        }
+        EXPECT_EQ(Texto(Controle(janela, IDC_lblOBS)), L"Observação");
+        std::wstring programFiles;
+        NoAssistente([&](kt::TfrmAssistente& a) { programFiles = a.DiretorioProgramFiles; });
+        EXPECT_EQ(Texto(Controle(janela, IDC_txtDir)), programFiles + L"Destino");
+        EXPECT_FALSE(Habilitado(Controle(janela, IDC_botaoInstalar)));
+        EXPECT_TRUE(Habilitado(Controle(janela, IDC_botaoAlterar)));
+        EXPECT_TRUE(Habilitado(Controle(janela, IDC_botaoDesinstalar)));
+        EXPECT_TRUE(Habilitado(Controle(janela, IDC_chkCompacta)));
+    }));
+}
+
+// A licence file of this test's own in the temporary directory.
+class Licenca : public testing::Test {
+protected:
+    void SetUp() override {
+        wchar_t pasta[MAX_PATH];
+        GetTempPathW(MAX_PATH, pasta);
+        arquivo_ =
+            std::wstring(pasta) + L"licenca-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
+        std::ofstream(std::filesystem::path(arquivo_)) << "Termos de uso do teste.";
+    }
+    void TearDown() override { DeleteFileW(arquivo_.c_str()); }
+
+    // The licence settings and text after start-up with these two names.
+    void Iniciar(const std::wstring& primeiro, const std::wstring& segundo) {
+        const auto conteudo = PontilhaCom([&](kt::TConfiguracaoInstalacao& c) {
+            c.ArquivoDeLicenca = primeiro;
+            c.ArquivoDeLicencaAlternativo = segundo;
+        });
+        ASSERT_TRUE(ExecutarAssistenteCom(conteudo, [&](HWND janela) {
+            NoAssistente([&](kt::TfrmAssistente& a) {
+                primeiro_ = a.Descricao.Configuracao().ArquivoDeLicenca;
+                segundo_ = a.Descricao.Configuracao().ArquivoDeLicencaAlternativo;
+            });
+            texto_ = Texto(Controle(janela, IDC_Licenca));
+        }));
+    }
+
+    std::wstring arquivo_;
+    std::wstring primeiro_;
+    std::wstring segundo_;
+    std::wstring texto_;
+};
+
+TEST_F(Licenca, AFirstFileThatLoadsLeavesBothNames) {
+    Iniciar(arquivo_, L"ausente-2.txt");
+    EXPECT_EQ(primeiro_, arquivo_);
+    EXPECT_EQ(segundo_, L"ausente-2.txt");
+    EXPECT_EQ(texto_, L"Termos de uso do teste.");
+}
+
+TEST_F(Licenca, AFirstFileThatFailsIsClearedAndTheSecondLoads) {
+    Iniciar(L"ausente-1.txt", arquivo_);
+    EXPECT_EQ(primeiro_, L"");
+    EXPECT_EQ(segundo_, arquivo_);
+    EXPECT_EQ(texto_, L"Termos de uso do teste.");
+}
+
+TEST_F(Licenca, TwoFilesThatFailAreBothClearedAndTheBoxStaysEmpty) {
+    Iniciar(L"ausente-1.txt", L"C:\\ausente\\ausente-2.txt");
+    EXPECT_EQ(primeiro_, L"");
+    EXPECT_EQ(segundo_, L"");
+    EXPECT_EQ(texto_, L"");
+}
+
+TEST(Fechar, TheQuestionShowsTheQuestionIconAndNoKeepsTheWizardOnItsPage) {
+    bool perguntouDepois = false;
+    ASSERT_TRUE(ExecutarAssistenteCom(kt::PreencherConteudoPontilha, [&](HWND janela) {
+        Clicar(Controle(janela, IDC_botaoInstalar));
+        ASSERT_TRUE(EsperarCena(kt::cenaOpcoes));
+        Fechar(janela);
+        HWND caixa = CaixaDeMensagem(janela);
+        ASSERT_NE(caixa, nullptr);
+        EXPECT_EQ(Texto(caixa), textos::kConfirmacao);
+        EXPECT_EQ(IconeDaCaixa(caixa), LoadIconW(nullptr, IDI_QUESTION));
+        Responder(caixa, IDNO);
+        EXPECT_TRUE(EsperarAte([&] { return !IsWindow(caixa); }));
+        EXPECT_EQ(CenaAtual(), kt::cenaOpcoes);
+        EXPECT_TRUE(Visivel(janela));
+
+        // Once an operation has finished the window closes without asking.
+        NoAssistente([](kt::TfrmAssistente& a) { a.PodeFechar = true; });
+        Fechar(janela);
+        perguntouDepois = !EsperarAte([&] { return !IsWindow(janela); }, 5s);
+    }));
+    EXPECT_FALSE(perguntouDepois);
+}
+
+TEST(Opcoes, AdvancedOptionsRebindTheButtonWithTheGlyphsOfTheTwoPictures) {
+    ASSERT_TRUE(ExecutarAssistenteCom(kt::PreencherConteudoPontilha, [](HWND janela) {
+        Clicar(Controle(janela, IDC_botaoInstalar));
+        ASSERT_TRUE(EsperarCena(kt::cenaOpcoes));
+        HWND botao = Controle(janela, IDC_botaoProsseguir);
+        const auto glifo = [&] {
+            BUTTON_IMAGELIST imagens{};
+            SendMessageW(botao, BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&imagens));
+            return imagens.himl;
+        };
+        const int tamanho = GetSystemMetrics(SM_CXSMICON);
+        EXPECT_EQ(glifo(), ui::Glyphs::ImageList(IDI_INSTALAR, tamanho));
+
+        Clicar(Controle(janela, IDC_chkAvancado));
+        ASSERT_TRUE(EsperarAte([&] { return Texto(botao) == textos::kContinuar; }));
+        EXPECT_EQ(glifo(), ui::Glyphs::ImageList(IDI_PROSSEGUIR, tamanho));
+        EXPECT_FALSE(Visivel(Controle(janela, IDC_imgProsseguir)));
+        EXPECT_NE(SendMessageW(Controle(janela, IDC_imgProsseguir), STM_GETICON, 0, 0), 0);
+
+        Clicar(Controle(janela, IDC_chkAvancado));
+        ASSERT_TRUE(EsperarAte([&] { return Texto(botao) == textos::kInstalar; }));
+        EXPECT_EQ(glifo(), ui::Glyphs::ImageList(IDI_INSTALAR, tamanho));
+    }));
+}
+
+// Takes the wizard from the operation page to the options.
+void IrParaOpcoes(HWND janela) {
+    Clicar(Controle(janela, IDC_botaoInstalar));
+    ASSERT_TRUE(EsperarCena(kt::cenaOpcoes));
+}
+
+TEST(Instalar, ADirectoryWithoutADelimiterGainsOneAndTheOptionsAreWrittenBack) {
+    ASSERT_TRUE(ExecutarAssistenteCom(kt::PreencherConteudoPontilha, [](HWND janela) {
+        IrParaOpcoes(janela);
+        DefinirTexto(Controle(janela, IDC_txtDir), L"D:\\Cursos\\Pontilha");
+        Clicar(Controle(janela, IDC_chkOpcao3));
+        ASSERT_TRUE(EsperarAte([&] { return !Marcado(Controle(janela, IDC_chkOpcao3)); }));
+        Clicar(Controle(janela, IDC_botaoProsseguir));
+        ASSERT_TRUE(EsperarCena(kt::cenaInstala));
+        NoAssistente([](kt::TfrmAssistente& a) {
+            EXPECT_EQ(a.DiretorioEscolhido, L"D:\\Cursos\\Pontilha\\");
+            const kt::TConfiguracaoInstalacao& c = a.Descricao.Configuracao();
+            EXPECT_EQ(c.DiretorioDeInstalacao, L"D:\\Cursos\\Pontilha\\");
+            EXPECT_TRUE(c.Opcoes[0].Marcada);
+            EXPECT_FALSE(c.Opcoes[1].Marcada);
+            EXPECT_FALSE(c.Opcoes[2].Marcada);
+        });
+    }));
+}
+
+TEST(Instalar, ADirectoryWithADelimiterIsUsedAsTyped) {
+    ASSERT_TRUE(ExecutarAssistenteCom(kt::PreencherConteudoPontilha, [](HWND janela) {
+        IrParaOpcoes(janela);
+        DefinirTexto(Controle(janela, IDC_txtDir), L"D:\\Cursos\\");
+        Clicar(Controle(janela, IDC_botaoProsseguir));
+        ASSERT_TRUE(EsperarCena(kt::cenaInstala));
+        NoAssistente(
+            [](kt::TfrmAssistente& a) { EXPECT_EQ(a.DiretorioEscolhido, L"D:\\Cursos\\"); });
+    }));
+}
+
+// Three component rows, the middle one without a name.
+void PreencherComLinhaSemNome(kt::TDadosDescricao& dados, const std::wstring& diretorio) {
+    kt::PreencherConteudoPontilha(dados, diretorio);
+    dados.Configuracao.PermiteCompacta = true;
+    dados.Componentes = {};
+    dados.Componentes.Adicionar(L"Primeiro, Descrição do primeiro, sim, sim");
+    dados.Componentes.Adicionar(L", Linha sem nome, não, não");
+    dados.Componentes.Adicionar(L"Terceiro, Descrição do terceiro, não, sim");
+}
+
+TEST(Componentes, ARowWithoutANameShiftsNeitherTheStatesNorTheDescriptions) {
+    ASSERT_TRUE(ExecutarAssistenteCom(PreencherComLinhaSemNome, [](HWND janela) {
+        IrParaOpcoes(janela);
+        Clicar(Controle(janela, IDC_chkCompacta));
+        Clicar(Controle(janela, IDC_chkAvancado));
+        ASSERT_TRUE(EsperarAte(
+            [&] { return Texto(Controle(janela, IDC_botaoProsseguir)) == textos::kContinuar; }));
+        Clicar(Controle(janela, IDC_botaoProsseguir));
+        ASSERT_TRUE(EsperarCena(kt::cenaOQue));
+
+        HWND lista = Controle(janela, IDC_chkOQue);
+        ASSERT_EQ(ContarItens(lista), 2);
+        EXPECT_EQ(TextoDoItem(lista, 0), L"Primeiro");
+        EXPECT_EQ(TextoDoItem(lista, 1), L"Terceiro");
+        EXPECT_TRUE(ItemMarcado(lista, 0));
+        EXPECT_FALSE(ItemMarcado(lista, 1));
+
+        Tecla(lista, VK_END);
+        EXPECT_TRUE(EsperarAte(
+            [&] { return Texto(Controle(janela, IDC_sttPainel)) == L"Descrição do terceiro"; }));
+    }));
+}
+
+// Every scene has its "&Voltar" and "&Cancelar"; a mnemonic presses only the button that the
+// scene shown carries.
+TEST(Teclado, AMnemonicPressesTheButtonOfTheSceneShown) {
+    ASSERT_TRUE(ExecutarAssistenteCom(kt::PreencherConteudoPontilha, [](HWND janela) {
+        IrParaOpcoes(janela);
+        Clicar(Controle(janela, IDC_chkAvancado));
+        ASSERT_TRUE(EsperarAte(
+            [&] { return Texto(Controle(janela, IDC_botaoProsseguir)) == textos::kContinuar; }));
+        Clicar(Controle(janela, IDC_botaoProsseguir));
+        ASSERT_TRUE(EsperarCena(kt::cenaOQue));
+        // From the scene's last button the search for the letter passes the later scenes first.
+        PostMessageW(Controle(janela, IDC_botaoInstalarOQue), WM_SYSCHAR, L'v', 1 << 29);
+        EXPECT_TRUE(EsperarCena(kt::cenaOpcoes));
+    }));
+}
+
+} // namespace

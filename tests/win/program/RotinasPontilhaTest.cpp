@@ -1,0 +1,111 @@
+// Pontilha's product routines, for real in the test prefix: the Uninstall key with its values,
+// its removal, and the removal of the shortcuts. These tests share the key and the
+// shortcut files and run one at a time.
+#include "core/program/RotinasPontilha.h"
+
+#include "core/program/Produto.h"
+#include "ui/Owned.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Valores = std::vector<std::pair<std::wstring, std::wstring>>;
+
+bool ChaveExiste() {
+    ui::UniqueKey chave;
+    return RegOpenKeyExW(HKEY_LOCAL_MACHINE, kt::produto::kChaveDesinstalacao, 0, KEY_READ,
+                         chave.Put()) == ERROR_SUCCESS;
+}
+
+// The key's values by name (Wine's registry lists values by name, not in the order in which they
+// were written); a value that is not a string reads as "?".
+Valores LerValores() {
+    Valores valores;
+    ui::UniqueKey chave;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kt::produto::kChaveDesinstalacao, 0, KEY_READ,
+                      chave.Put()) != ERROR_SUCCESS)
+        return valores;
+    for (DWORD i = 0;; ++i) {
+        wchar_t nome[256];
+        DWORD letras = 256;
+        wchar_t dados[1024] = {};
+        DWORD bytes = sizeof dados - sizeof(wchar_t);
+        DWORD tipo = 0;
+        if (RegEnumValueW(chave.Get(), i, nome, &letras, nullptr, &tipo,
+                          reinterpret_cast<BYTE*>(dados), &bytes) != ERROR_SUCCESS)
+            break;
+        valores.emplace_back(nome, tipo == REG_SZ ? dados : L"?");
+    }
+    std::sort(valores.begin(), valores.end());
+    return valores;
+}
+
+Valores Esperados(const std::wstring& desinstalador) {
+    using namespace kt::valor_desinstalacao;
+    namespace p = kt::produto;
+    Valores valores = {{kNomeExibido, p::kNomeExibido}, {kDesinstalador, desinstalador},
+                       {kVersao, p::kVersaoExibida},    {kFabricante, p::kFabricante},
+                       {kSobre, p::kEnderecoWeb},       {kAjuda, p::kLinkAjuda},
+                       {kAtualizacoes, p::kEnderecoWeb}};
+    std::sort(valores.begin(), valores.end());
+    return valores;
+}
+
+TEST(RotinasPontilha, RegistrationWritesTheSevenStringValues) {
+    kt::ApagarRegistroDesinstalacao(L"");
+    kt::RegistrarDesinstalacao(L"C:\\Program Files\\Pontilha 1.0\\");
+    EXPECT_EQ(LerValores(), Esperados(L"C:\\Program Files\\Pontilha 1.0\\Pontilha.exe"));
+    kt::ApagarRegistroDesinstalacao(L"");
+}
+
+TEST(RotinasPontilha, TheUninstallerPathHasExactlyOneDelimiterAndAnExistingKeyIsRewritten) {
+    kt::ApagarRegistroDesinstalacao(L"");
+    kt::RegistrarDesinstalacao(L"D:\\Cursos\\Pontilha\\");
+    kt::RegistrarDesinstalacao(L"D:\\Cursos\\Pontilha");
+    EXPECT_EQ(LerValores(), Esperados(L"D:\\Cursos\\Pontilha\\Pontilha.exe"));
+    kt::ApagarRegistroDesinstalacao(L"");
+}
+
+TEST(RotinasPontilha, RemovingTheEntryDeletesTheKeyAndAMissingKeyIsNoError) {
+    kt::RegistrarDesinstalacao(L"C:\\Pontilha\\");
+    ASSERT_TRUE(ChaveExiste());
+    kt::ApagarRegistroDesinstalacao(L"C:\\Pontilha\\");
+    EXPECT_FALSE(ChaveExiste());
+    EXPECT_NO_THROW(kt::ApagarRegistroDesinstalacao(L"C:\\Pontilha\\"));
+}
+
+std::wstring Atalho(int csidl) {
+    wchar_t pasta[MAX_PATH] = {};
+    SHGetFolderPathW(nullptr, csidl | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, pasta);
+    return std::wstring(pasta) + L"\\" + kt::produto::kAtalho;
+}
+
+bool Existe(const std::wstring& arquivo) {
+    return GetFileAttributesW(arquivo.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+TEST(RotinasPontilha, RemovingTheShortcutsDeletesBothAndMissingOnesAreNoError) {
+    const std::wstring desktop = Atalho(CSIDL_DESKTOPDIRECTORY);
+    const std::wstring programas = Atalho(CSIDL_PROGRAMS);
+    std::ofstream(std::filesystem::path(desktop)) << "atalho";
+    std::ofstream(std::filesystem::path(programas)) << "atalho";
+    ASSERT_TRUE(Existe(desktop));
+    ASSERT_TRUE(Existe(programas));
+
+    kt::RemoverAtalhosProduto(L"C:\\Pontilha\\");
+    EXPECT_FALSE(Existe(desktop));
+    EXPECT_FALSE(Existe(programas));
+    EXPECT_NO_THROW(kt::RemoverAtalhosProduto(L"C:\\Pontilha\\"));
+}
+
+} // namespace
