@@ -32,6 +32,11 @@ add_library(kt_framework STATIC
     fileops/AutoRemocao.cpp
     fileops/ServicosKT.cpp
     dialogs/CentralSolucoes.cpp
+    payload/container/FluxoArquivo.cpp
+    payload/container/FluxoRecurso.cpp
+    payload/container/VerificarArquivoZLib.cpp
+    payload/container/Descompactar.cpp
+    payload/container/ExtrairRecurso.cpp
 )
 # version.dll is not among them: it is loaded at run time from the system directory.
 target_link_libraries(kt_framework PUBLIC kt_ui advapi32 shell32 ole32 uuid)
@@ -163,6 +168,22 @@ endforeach()
 add_library(kt_sem_versao SHARED tests/win/programas/SemVersao.cpp)
 set_target_properties(kt_sem_versao PROPERTIES PREFIX "")
 add_dependencies(kt_win_tests kt_prog_dormir kt_prog_marcador kt_prog_autoremocao kt_sem_versao)
+# The container services' tests: containers made by the tests with zlib and small ones that the
+# test program embeds, and Pontilha.exe's payload, read from the program beside the tests and
+# compared with the site's files in the source tree.
+target_sources(kt_win_tests PRIVATE
+    tests/win/payload/AuxiliaresConteiner.cpp
+    tests/win/payload/FluxoArquivoTest.cpp
+    tests/win/payload/VerificarArquivoZLibTest.cpp
+    tests/win/payload/DescompactarTest.cpp
+    tests/win/payload/ExtrairRecursoTest.cpp
+)
+target_link_libraries(kt_win_tests PRIVATE ZLIB::ZLIB)
+target_compile_definitions(kt_win_tests PRIVATE KT_FONTES_PAYLOAD="Z:${KT_PAYLOAD_FONTES}")
+set_property(SOURCE tests/win/TestesWin.rc APPEND PROPERTY
+    OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/payload/ConteineresDeTeste.rc)
+add_dependencies(kt_win_tests Pontilha)
+
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "-RotinasPontilha.*"
     PROPERTIES TIMEOUT 120 ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
@@ -233,3 +254,11 @@ gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "Passeio.*:Teclado.*"
     PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE ${KT_AMBIENTE_E2E})
+
+# The extraction benchmark (tools/bench_extracao.sh): DescompactarArquivo against zlib's inflate
+# driven directly, over the same 64 MiB container. It prints figures and asserts nothing.
+add_executable(kt_bench_extracao tools/bench/BenchExtracao.cpp)
+target_link_libraries(kt_bench_extracao PRIVATE kt_framework ZLIB::ZLIB)
+# Every allocation passes the bench's own counters first (its peak of heap bytes).
+target_link_options(kt_bench_extracao PRIVATE -municode -Wl,--wrap=malloc -Wl,--wrap=calloc
+    -Wl,--wrap=realloc -Wl,--wrap=free)

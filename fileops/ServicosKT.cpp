@@ -6,8 +6,24 @@
 #include "fileops/Processos.h"
 #include "fileops/TamanhoArquivo.h"
 #include "fileops/VersaoArquivo.h"
+#include "payload/container/Descompactar.h"
+#include "payload/container/VerificarArquivoZLib.h"
 
 namespace kt::ServicosKT {
+
+bool VerificarArquivoZLib(std::wstring_view nomeArquivo, TCabecalhoZLib* cabecalho) {
+    return kt::VerificarArquivoZLib(nomeArquivo, cabecalho);
+}
+
+void DescompactarArquivo(std::wstring_view origem, std::wstring_view destino,
+                         const TEventoProgresso& progresso) {
+    kt::DescompactarArquivo(origem, destino, progresso);
+}
+
+void DescompactarFluxo(TFluxo& origem, TFluxo& destino, std::uint32_t contagem,
+                       const TEventoProgresso& progresso) {
+    kt::DescompactarFluxo(origem, destino, contagem, progresso);
+}
 
 bool ExecutarEEsperar(std::wstring_view programa, std::wstring_view parametros,
                       std::uint16_t exibicao, std::int32_t modoEspera) {

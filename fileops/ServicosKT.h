@@ -8,6 +8,9 @@
 #include "fileops/Ajuda.h"
 #include "fileops/Campos.h"
 #include "fileops/Versao.h"
+#include "payload/container/CabecalhoZLib.h"
+#include "payload/container/CopiarFluxo.h"
+#include "payload/container/Fluxo.h"
 
 #include <windows.h>
 
@@ -16,6 +19,17 @@
 #include <string_view>
 
 namespace kt::ServicosKT {
+
+// 1. Whether a file is a container, and its header (payload/container/VerificarArquivoZLib.h).
+bool VerificarArquivoZLib(std::wstring_view nomeArquivo, TCabecalhoZLib* cabecalho);
+
+// 2. A container file extracted into a file (payload/container/Descompactar.h).
+void DescompactarArquivo(std::wstring_view origem, std::wstring_view destino,
+                         const TEventoProgresso& progresso);
+
+// 3. A zlib stream inflated from one stream into another (payload/container/Descompactar.h).
+void DescompactarFluxo(TFluxo& origem, TFluxo& destino, std::uint32_t contagem,
+                       const TEventoProgresso& progresso);
 
 // 4. Starts a program and waits for its end (fileops/Processos.h).
 bool ExecutarEEsperar(std::wstring_view programa, std::wstring_view parametros,

@@ -1,0 +1,24 @@
+// The extraction of an embedded container: the copy engine's step for an "rcdata" file row, run
+// on the main thread.
+#pragma once
+
+#include "payload/container/CopiarFluxo.h"
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace kt {
+
+// Extracts the RCDATA resource nomeRecurso of the module (null: the program's own), found by
+// name and type whatever its language, into the file destino (names are short strings, cut to
+// 255 characters): the container's TamanhoDescompactado bytes are inflated into memory with
+// DescompactarFluxo and then saved as the whole file, in place of any existing one.
+//
+// A missing resource or a target that cannot be created or written ends the step without a
+// report. A failed inflation was reported by DescompactarFluxo; then nothing is saved and an
+// existing target stays as it was, so that a truncated file is never installed as if whole.
+void ExtrairRecurso(std::wstring_view nomeRecurso, std::wstring_view destino,
+                    const TEventoProgresso& progresso, HMODULE modulo = nullptr);
+
+} // namespace kt
