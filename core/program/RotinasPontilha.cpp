@@ -23,6 +23,17 @@ void GravarTexto(HKEY chave, const wchar_t* nome, const std::wstring& dados) {
                              static_cast<DWORD>((dados.size() + 1) * sizeof(wchar_t))));
 }
 
+// Deletes a shortcut that may be missing. The shell reads a new or changed shortcut on the desktop
+// to show its icon, and holds it meanwhile: a delete refused for sharing is tried again for up to
+// a second rather than leaving the shortcut behind.
+void ApagarAtalho(const std::wstring& atalho) {
+    for (int tentativa = 0; tentativa < 20; ++tentativa) {
+        if (DeleteFileW(atalho.c_str()) || GetLastError() != ERROR_SHARING_VIOLATION)
+            return;
+        Sleep(50);
+    }
+}
+
 } // namespace
 
 void RegistrarDesinstalacao(const std::wstring& diretorio) {
@@ -62,7 +73,7 @@ void RemoverAtalhosProduto(const std::wstring& /*diretorio*/) {
         // root of the current drive.
         const std::wstring pasta = PastaEspecial(csidl);
         if (!pasta.empty())
-            DeleteFileW((pasta + L"\\" + produto::kAtalho).c_str());
+            ApagarAtalho(pasta + L"\\" + produto::kAtalho);
     }
 }
 
