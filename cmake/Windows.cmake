@@ -51,6 +51,7 @@ add_library(kt_assistente STATIC
     core/formularios/AssistenteFluxo.cpp
     core/formularios/DiretoriosDoSistema.cpp
     core/formularios/ExecutarAssistente.cpp
+    core/formularios/ProgramaDeInstalacao.cpp
     core/program/RotinasPontilha.cpp
 )
 target_link_libraries(kt_assistente PUBLIC kt_framework)

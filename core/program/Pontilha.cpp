@@ -1,15 +1,13 @@
 // Pontilha.exe: the wizard with Pontilha's description and routines. No argument is read.
-#include "core/formularios/ExecutarAssistente.h"
+#include "core/ArquivosIAC/ConteudoPontilha.h"
+#include "core/formularios/ProgramaDeInstalacao.h"
 #include "core/program/Produto.h"
 #include "core/program/RotinasPontilha.h"
 #include "core/program/RotinasProduto.h"
-#include "dialogs/CentralSolucoes.h"
-#include "ui/Application.h"
 
 #include <windows.h>
 
 #include <cstring>
-#include <exception>
 
 namespace {
 
@@ -29,17 +27,7 @@ void PreencherRotinas() {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    // Before anything can load a DLL: never from the program's own folder.
-    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-    try {
-        ui::Application::Initialize();
-        const kt::TCentralSolucoesDoPrograma central;
-        PreencherRotinas();
-        kt::ExecutarAssistente(kt::produto::kNomeDescricao, Rotinas);
-    } catch (...) {
-        // The wizard could not run at all (its window could not be made).
-        ui::Application::HandleException(std::current_exception());
-        return 1;
-    }
-    return 0;
+    PreencherRotinas();
+    return kt::ExecutarProgramaDeInstalacao(kt::produto::kNomeDescricao, Rotinas,
+                                            kt::PreencherConteudoPontilha);
 }

@@ -1,0 +1,29 @@
+#include "core/formularios/ProgramaDeInstalacao.h"
+
+#include "core/formularios/ExecutarAssistente.h"
+#include "dialogs/CentralSolucoes.h"
+#include "ui/Application.h"
+
+#include <windows.h>
+
+#include <exception>
+#include <utility>
+
+namespace kt {
+
+int ExecutarProgramaDeInstalacao(const std::wstring& nomeDescricao, const TRotinasProduto& rotinas,
+                                 TConteudoDescricao conteudo) {
+    // Before anything can load a DLL: a setup program runs next to whatever was downloaded.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    try {
+        ui::Application::Initialize();
+        const TCentralSolucoesDoPrograma central;
+        ExecutarAssistente(nomeDescricao, rotinas, std::move(conteudo));
+    } catch (...) {
+        ui::Application::HandleException(std::current_exception());
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace kt
