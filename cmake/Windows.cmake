@@ -32,14 +32,18 @@ add_library(kt_framework STATIC
     fileops/AutoRemocao.cpp
     fileops/ServicosKT.cpp
     dialogs/CentralSolucoes.cpp
+    dialogs/Sobrescrever.cpp
+    dialogs/TrocarDiscos.cpp
+    dialogs/Encontrar.cpp
     payload/container/FluxoArquivo.cpp
     payload/container/FluxoRecurso.cpp
     payload/container/VerificarArquivoZLib.cpp
     payload/container/Descompactar.cpp
     payload/container/ExtrairRecurso.cpp
 )
-# version.dll is not among them: it is loaded at run time from the system directory.
-target_link_libraries(kt_framework PUBLIC kt_ui advapi32 shell32 ole32 uuid)
+# version.dll is not among them: it is loaded at run time from the system directory. comdlg32
+# (the file-open dialog) is a KnownDLL, which Windows never looks for beside the program.
+target_link_libraries(kt_framework PUBLIC kt_ui advapi32 shell32 ole32 uuid comdlg32)
 
 # The installer core: the installation description object, the wizard window and its launcher,
 # Pontilha's product routines. A program built on it is a wizard: Pontilha.exe, the test products.
@@ -117,12 +121,16 @@ add_test(NAME Pontilha.ProgramaDeInstalacaoSeguro
 add_library(kt_recursos OBJECT
     resources/Framework.rc
     resources/CentralSolucoes.rc
+    resources/Sobrescrever.rc
+    resources/TrocarDiscos.rc
+    resources/Encontrar.rc
     resources/Assistente.rc
 )
 file(GLOB KT_RECURSOS_INCLUIDOS CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/resources/*.h
     ${CMAKE_SOURCE_DIR}/resources/imagens/*)
 set_source_files_properties(resources/Framework.rc resources/CentralSolucoes.rc
+    resources/Sobrescrever.rc resources/TrocarDiscos.rc resources/Encontrar.rc
     resources/Assistente.rc tests/win/TestesWin.rc tests/e2e/produtos/Produto.rc
     PROPERTIES OBJECT_DEPENDS "${KT_RECURSOS_INCLUIDOS}")
 target_sources(kt_framework INTERFACE $<TARGET_OBJECTS:kt_recursos>)
@@ -130,7 +138,8 @@ target_sources(kt_framework INTERFACE $<TARGET_OBJECTS:kt_recursos>)
 # What the Windows and end-to-end tests share: working windows from outside, screenshots.
 find_package(ZLIB REQUIRED)
 add_library(kt_teste_janelas STATIC tests/win/comum/Janelas.cpp tests/win/comum/Captura.cpp
-    tests/win/comum/RoboCentral.cpp tests/win/comum/Arquivos.cpp tests/win/comum/LerAtalho.cpp)
+    tests/win/comum/RoboCentral.cpp tests/win/comum/Arquivos.cpp tests/win/comum/LerAtalho.cpp
+    tests/win/comum/Robo.cpp)
 target_link_libraries(kt_teste_janelas PUBLIC kt_portable ZLIB::ZLIB gdi32 user32 ole32 uuid)
 
 add_executable(kt_win_tests
@@ -149,6 +158,9 @@ add_executable(kt_win_tests
     tests/win/fileops/AbrirAjudaTest.cpp
     tests/win/fileops/AutoRemocaoTest.cpp
     tests/win/dialogs/CentralSolucoesTest.cpp
+    tests/win/dialogs/SobrescreverTest.cpp
+    tests/win/dialogs/TrocarDiscosTest.cpp
+    tests/win/dialogs/EncontrarTest.cpp
     tests/win/ui/ControlsTest.cpp
     tests/win/assistente/AssistenteEmTeste.cpp
     tests/win/assistente/ArquivoIACTest.cpp
@@ -186,8 +198,13 @@ set_property(SOURCE tests/win/TestesWin.rc APPEND PROPERTY
 add_dependencies(kt_win_tests Pontilha)
 
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    TEST_FILTER "-RotinasPontilha.*"
+    TEST_FILTER "-RotinasPontilha.*:*Teclado.*"
     PROPERTIES TIMEOUT 120 ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
+# Tests that follow the keyboard focus run alone: the focus leaves a window whenever a window of
+# another test becomes active.
+gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "*Teclado.*"
+    PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
 
 # The tests' Wine prefix is made by the build (about a quarter of a minute, once), not by the
 # first test that happens to run.

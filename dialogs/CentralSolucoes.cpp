@@ -122,6 +122,8 @@ void ExibirDeOutraTarefa(const TRelatorio& relatorio) {
 
 TfrmCentralSolucoes::TfrmCentralSolucoes() : ui::Form(IDD_CENTRAL_SOLUCOES) {
     PreencherAjuda(ajudaPropria_, kContextoCentral);
+    // The window keeps the focus of its last report; "&Continuar" gets it back each time it opens.
+    SetActiveControl(IDC_bitContinuar);
     PrepararControles();
     Preencher({});
 }
@@ -248,14 +250,6 @@ void TfrmCentralSolucoes::Exibir() {
     CenterOnScreen();
     ShowModal();
     Hide();
-}
-
-bool TfrmCentralSolucoes::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT&) {
-    // The window keeps the focus of its last report; "&Continuar" gets it back each time it opens.
-    if (msg == WM_SHOWWINDOW && wParam != FALSE)
-        PostMessageW(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_bitContinuar)),
-                     TRUE);
-    return false;
 }
 
 TCentralSolucoesDoPrograma::TCentralSolucoesDoPrograma() {

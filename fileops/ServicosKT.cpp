@@ -1,6 +1,9 @@
 #include "fileops/ServicosKT.h"
 
 #include "dialogs/CentralSolucoes.h"
+#include "dialogs/Encontrar.h"
+#include "dialogs/Sobrescrever.h"
+#include "dialogs/TrocarDiscos.h"
 #include "fileops/AbrirAjuda.h"
 #include "fileops/AutoRemocao.h"
 #include "fileops/Processos.h"
@@ -70,6 +73,20 @@ bool MostrarCentralSolucoes(std::wstring_view modulo, std::wstring_view problema
                             std::wstring_view arquivos, std::wstring_view solucao,
                             const TRegistroAjuda* ajuda, CRITICAL_SECTION* trava) {
     return kt::MostrarCentralSolucoes(modulo, problema, arquivos, solucao, ajuda, trava);
+}
+
+std::int32_t PerguntarSobrescrever(std::wstring_view origem, std::wstring_view destino,
+                                   std::uint8_t botoes, bool descreverOrigem) {
+    return kt::PerguntarSobrescrever(origem, destino, botoes, descreverOrigem);
+}
+
+std::int32_t PedirDisco(std::int32_t disco, std::wstring_view conjunto,
+                        std::wstring_view pergunta) {
+    return kt::PedirDisco(disco, conjunto, pergunta);
+}
+
+std::int32_t EncontrarArquivo(std::wstring& nomeArquivo, std::int32_t tamanhoMaximo) {
+    return kt::EncontrarArquivo(nomeArquivo, tamanhoMaximo);
 }
 
 } // namespace kt::ServicosKT

@@ -68,4 +68,14 @@ bool MostrarCentralSolucoes(std::wstring_view modulo, std::wstring_view problema
                             std::wstring_view arquivos, std::wstring_view solucao,
                             const TRegistroAjuda* ajuda, CRITICAL_SECTION* trava);
 
+// 16. Whether a file may replace an existing one; answers 0 to 3 (dialogs/Sobrescrever.h).
+std::int32_t PerguntarSobrescrever(std::wstring_view origem, std::wstring_view destino,
+                                   std::uint8_t botoes, bool descreverOrigem);
+
+// 17. The insert-disk prompt; answers 0 to 2 (dialogs/TrocarDiscos.h).
+std::int32_t PedirDisco(std::int32_t disco, std::wstring_view conjunto, std::wstring_view pergunta);
+
+// 18. The locate-missing-file dialog; answers 0 to 2 (dialogs/Encontrar.h).
+std::int32_t EncontrarArquivo(std::wstring& nomeArquivo, std::int32_t tamanhoMaximo);
+
 } // namespace kt::ServicosKT

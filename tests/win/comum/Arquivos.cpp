@@ -39,6 +39,19 @@ PastaTemporaria::~PastaTemporaria() {
         std::chrono::seconds(5));
 }
 
+ArquivoPreso::ArquivoPreso(const std::wstring& caminho)
+    : handle_(CreateFileW(caminho.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+
+ArquivoPreso::~ArquivoPreso() {
+    if (Preso())
+        CloseHandle(handle_);
+}
+
+bool ArquivoPreso::Preso() const {
+    return handle_ != INVALID_HANDLE_VALUE;
+}
+
 bool Existe(const std::wstring& caminho) {
     return GetFileAttributesW(caminho.c_str()) != INVALID_FILE_ATTRIBUTES;
 }

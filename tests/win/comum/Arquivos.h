@@ -25,6 +25,20 @@ private:
     std::wstring caminho_;
 };
 
+// A file held open for reading and writing and shared with nobody, for as long as the object
+// lives: another program that has locked it.
+class ArquivoPreso {
+public:
+    explicit ArquivoPreso(const std::wstring& caminho);
+    ~ArquivoPreso();
+    ArquivoPreso(const ArquivoPreso&) = delete;
+    ArquivoPreso& operator=(const ArquivoPreso&) = delete;
+    bool Preso() const;
+
+private:
+    void* handle_;
+};
+
 bool Existe(const std::wstring& caminho);
 bool GravarArquivo(const std::wstring& caminho, std::string_view bytes);
 std::string LerArquivo(const std::wstring& caminho);
