@@ -25,6 +25,7 @@ add_library(kt_framework STATIC
     fileops/VerificacoesWin32.cpp
     fileops/RelatorioDeErro.cpp
     fileops/TamanhoArquivo.cpp
+    fileops/CopiarArquivo.cpp
     fileops/Atalho.cpp
     fileops/VersaoArquivo.cpp
     fileops/Processos.cpp
@@ -151,6 +152,7 @@ add_executable(kt_win_tests
     tests/win/ui/ThreadTest.cpp
     tests/win/fileops/VerificacoesWin32Test.cpp
     tests/win/fileops/TamanhoArquivoTest.cpp
+    tests/win/fileops/CopiarArquivoTest.cpp
     tests/win/fileops/AjudaTest.cpp
     tests/win/fileops/AtalhoTest.cpp
     tests/win/fileops/VersaoArquivoTest.cpp

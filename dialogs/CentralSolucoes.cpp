@@ -8,6 +8,7 @@
 #include "ui/Application.h"
 #include "ui/Exception.h"
 #include "ui/Glyphs.h"
+#include "ui/Owned.h"
 
 #include <cstring>
 
@@ -61,24 +62,6 @@ std::wstring NomeDoPrograma() {
     const std::wstring completo = caminho;
     return completo.substr(completo.find_last_of(L"\\/") + 1);
 }
-
-// Holds the caller's critical section, when there is one, for the length of a report.
-class TTravaOpcional {
-public:
-    explicit TTravaOpcional(CRITICAL_SECTION* trava) : trava_(trava) {
-        if (trava_)
-            EnterCriticalSection(trava_);
-    }
-    ~TTravaOpcional() {
-        if (trava_)
-            LeaveCriticalSection(trava_);
-    }
-    TTravaOpcional(const TTravaOpcional&) = delete;
-    TTravaOpcional& operator=(const TTravaOpcional&) = delete;
-
-private:
-    CRITICAL_SECTION* trava_;
-};
 
 class TPausaDeDicas {
 public:
@@ -270,7 +253,7 @@ TfrmCentralSolucoes* CentralSolucoesDoPrograma() {
 bool MostrarCentralSolucoes(std::wstring_view modulo, std::wstring_view problema,
                             std::wstring_view arquivos, std::wstring_view solucao,
                             const TRegistroAjuda* ajuda, CRITICAL_SECTION* trava) noexcept {
-    const TTravaOpcional travada(trava);
+    const ui::OptionalLock travada(trava);
     try {
         const TRelatorio relatorio{Curta(modulo), Curta(problema), Curta(arquivos), Texto(solucao),
                                    ajuda};

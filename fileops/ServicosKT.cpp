@@ -6,6 +6,7 @@
 #include "dialogs/TrocarDiscos.h"
 #include "fileops/AbrirAjuda.h"
 #include "fileops/AutoRemocao.h"
+#include "fileops/CopiarArquivo.h"
 #include "fileops/Processos.h"
 #include "fileops/TamanhoArquivo.h"
 #include "fileops/VersaoArquivo.h"
@@ -36,6 +37,11 @@ bool ExecutarEEsperar(std::wstring_view programa, std::wstring_view parametros,
 bool LerVersaoArquivo(std::wstring_view nomeArquivo, bool doModulo, TVersaoArquivo* versaoArquivo,
                       TVersaoArquivo* versaoProduto) {
     return kt::LerVersaoArquivo(nomeArquivo, doModulo, versaoArquivo, versaoProduto);
+}
+
+bool CopiarArquivo(std::wstring_view origem, std::wstring_view destino, std::int32_t modo,
+                   const TEventoProgresso& progresso, CRITICAL_SECTION* trava) {
+    return kt::CopiarArquivo(origem, destino, modo, progresso, trava);
 }
 
 std::int32_t TamanhoArquivo(std::wstring_view nomeArquivo) {

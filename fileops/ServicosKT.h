@@ -39,6 +39,11 @@ bool ExecutarEEsperar(std::wstring_view programa, std::wstring_view parametros,
 bool LerVersaoArquivo(std::wstring_view nomeArquivo, bool doModulo, TVersaoArquivo* versaoArquivo,
                       TVersaoArquivo* versaoProduto);
 
+// 6. A file copied in blocks with progress and a choice for an existing destination
+// (fileops/CopiarArquivo.h).
+bool CopiarArquivo(std::wstring_view origem, std::wstring_view destino, std::int32_t modo,
+                   const TEventoProgresso& progresso, CRITICAL_SECTION* trava);
+
 // 7. The size of a file, or -1 (fileops/TamanhoArquivo.h).
 std::int32_t TamanhoArquivo(std::wstring_view nomeArquivo);
 
