@@ -200,13 +200,28 @@ set_property(SOURCE tests/win/TestesWin.rc APPEND PROPERTY
 add_dependencies(kt_win_tests Pontilha)
 
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    TEST_FILTER "-RotinasPontilha.*:*Teclado.*"
+    TEST_FILTER "-RotinasPontilha.*:*Teclado.*:*DiscoCheio.*"
     PROPERTIES TIMEOUT 120 ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
 # Tests that follow the keyboard focus run alone: the focus leaves a window whenever a window of
 # another test becomes active.
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "*Teclado.*"
     PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
+
+# A real full disk: a 1 MiB tmpfs as drive K: of the prefix for the tests that need one, mounted
+# before them and unmounted after (they skip, saying why, where mounting is not allowed).
+set(KT_DISCO_CHEIO ${CMAKE_BINARY_DIR}/disco_cheio)
+add_test(NAME kt_disco_cheio_montar COMMAND ${CMAKE_SOURCE_DIR}/tests/win/disco_cheio.sh montar
+    ${KT_WINEPREFIX} ${KT_DISCO_CHEIO} k:)
+add_test(NAME kt_disco_cheio_desmontar COMMAND ${CMAKE_SOURCE_DIR}/tests/win/disco_cheio.sh
+    desmontar ${KT_WINEPREFIX} ${KT_DISCO_CHEIO} k:)
+set_tests_properties(kt_disco_cheio_montar PROPERTIES FIXTURES_SETUP kt_disco_cheio)
+set_tests_properties(kt_disco_cheio_desmontar PROPERTIES FIXTURES_CLEANUP kt_disco_cheio)
+gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "*DiscoCheio.*"
+    PROPERTIES TIMEOUT 120 FIXTURES_REQUIRED kt_disco_cheio
+        ENVIRONMENT "KT_DISCO_CHEIO=K:"
+        ENVIRONMENT_MODIFICATION "KT_DISCO_CHEIO_MOTIVO=set:Z:${KT_DISCO_CHEIO}.motivo")
 
 # The tests' Wine prefix is made by the build (about a quarter of a minute, once), not by the
 # first test that happens to run.

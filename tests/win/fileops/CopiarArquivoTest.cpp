@@ -52,11 +52,11 @@ std::string Conteudo(std::size_t tamanho) {
     return bytes;
 }
 
-// The names in the folder: a copy leaves nothing but its destination behind.
-std::vector<std::wstring> Nomes(const PastaTemporaria& pasta) {
+// The names in the folder (ending with a backslash): a copy leaves nothing but its destination.
+std::vector<std::wstring> Nomes(const std::wstring& pasta) {
     std::vector<std::wstring> nomes;
     WIN32_FIND_DATAW dados{};
-    HANDLE busca = FindFirstFileW((pasta / L"*").c_str(), &dados);
+    HANDLE busca = FindFirstFileW((pasta + L"*").c_str(), &dados);
     if (busca == INVALID_HANDLE_VALUE)
         return nomes;
     do {
@@ -118,7 +118,7 @@ TEST(CopiarArquivo, A25000ByteFileReportsProgressAfterEveryBlockAndOnceMore) {
     EXPECT_EQ(c.Progresso, (std::vector<std::int32_t>{40, 81, 100, 100}));
     EXPECT_TRUE(c.Relatorios.empty());
     EXPECT_EQ(teste::LerArquivo(pasta / L"destino.bin"), bytes);
-    EXPECT_EQ(Nomes(pasta), (std::vector<std::wstring>{L"destino.bin", L"origem.bin"}));
+    EXPECT_EQ(Nomes(pasta.Caminho()), (std::vector<std::wstring>{L"destino.bin", L"origem.bin"}));
 }
 
 TEST(CopiarArquivo, AnEmptyFileIsCopiedWithOrWithoutProgress) {
@@ -152,7 +152,7 @@ TEST(CopiarArquivo, CancellingAfterTheFirstBlockLeavesTheDestinationAsItWas) {
         if (anterior) {
             EXPECT_EQ(teste::LerArquivo(pasta / L"destino.bin"), anterior);
         }
-        EXPECT_EQ(Nomes(pasta).size(), anterior ? 2u : 1u) << "nothing left beside it";
+        EXPECT_EQ(Nomes(pasta.Caminho()).size(), anterior ? 2u : 1u) << "nothing left beside it";
     }
 }
 
@@ -276,7 +276,7 @@ TEST(CopiarArquivo, AMissingSourceIsReportedAndNothingIsCreated) {
     EXPECT_FALSE(c.Resultado);
     ASSERT_EQ(c.Relatorios.size(), 1u);
     EsperarRelatorio(c.Relatorios[0], origem, ids::kCopiaImpossivel, ids::kCopiaSemOrigem);
-    EXPECT_TRUE(Nomes(pasta).empty());
+    EXPECT_TRUE(Nomes(pasta.Caminho()).empty());
 }
 
 TEST(CopiarArquivo, ALockedSourceIsReportedNamingTheSource) {
@@ -290,7 +290,7 @@ TEST(CopiarArquivo, ALockedSourceIsReportedNamingTheSource) {
     ASSERT_EQ(c.Relatorios.size(), 1u);
     EsperarRelatorio(c.Relatorios[0], origem, ids::kViolacaoCompartilhamento,
                      ids::kViolacaoCompartilhamentoSolucao);
-    EXPECT_EQ(Nomes(pasta), (std::vector<std::wstring>{L"preso.txt"}));
+    EXPECT_EQ(Nomes(pasta.Caminho()), (std::vector<std::wstring>{L"preso.txt"}));
 }
 
 TEST(CopiarArquivo, ADestinationThatMayNotBeReplacedIsReportedAndKept) {
@@ -308,7 +308,7 @@ TEST(CopiarArquivo, ADestinationThatMayNotBeReplacedIsReportedAndKept) {
         ASSERT_EQ(c.Relatorios.size(), 1u);
         EsperarRelatorio(c.Relatorios[0], destino, ids::kAcessoNegado, ids::kAcessoNegadoSolucao);
         EXPECT_EQ(teste::LerArquivo(destino), "antigo");
-        EXPECT_EQ(Nomes(pasta).size(), 2u);
+        EXPECT_EQ(Nomes(pasta.Caminho()).size(), 2u);
     }
     SetFileAttributesW(destino.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
@@ -332,7 +332,7 @@ TEST(CopiarArquivo, TheProgressOfAFileOf4GiBAndMoreCountsItsWholeSize) {
     const TCopia c = Copiar(origem, pasta / L"copia.bin", 0, true, 1);
     EXPECT_FALSE(c.Resultado);
     EXPECT_EQ(c.Progresso, (std::vector<std::int32_t>{0}));
-    EXPECT_EQ(Nomes(pasta), (std::vector<std::wstring>{L"grande.bin"}));
+    EXPECT_EQ(Nomes(pasta.Caminho()), (std::vector<std::wstring>{L"grande.bin"}));
 }
 
 TEST(CopiarArquivo, FromAWorkerTheQuestionAndTheReportAppearOnTheMainThread) {
@@ -368,6 +368,34 @@ TEST(CopiarArquivo, FromAWorkerTheQuestionAndTheReportAppearOnTheMainThread) {
     EXPECT_EQ(GetWindowThreadProcessId(relatorios[0].Janela, nullptr), principal);
     EsperarRelatorio(relatorios[0], pasta / L"x.txt", ids::kCopiaImpossivel, ids::kCopiaSemOrigem);
     EXPECT_EQ(teste::LerArquivo(pasta / L"b.txt"), "novo");
+}
+
+std::wstring Ambiente(const wchar_t* nome) {
+    wchar_t valor[MAX_PATH] = {};
+    GetEnvironmentVariableW(nome, valor, MAX_PATH);
+    return valor;
+}
+
+// On a 1 MiB disk (tests/win/disco_cheio.sh), a 2 MiB copy over an existing file.
+TEST(CopiarArquivoDiscoCheio, AFullDiskIsReportedAndTheDestinationKeptAsItWas) {
+    const std::wstring disco = Ambiente(L"KT_DISCO_CHEIO") + L"\\";
+    if (disco.size() < 3 || !teste::Existe(disco)) {
+        const std::string motivo = teste::LerArquivo(Ambiente(L"KT_DISCO_CHEIO_MOTIVO"));
+        GTEST_SKIP() << "no full disk to copy to: "
+                     << (motivo.empty() ? "the drive of the set-up is missing" : motivo);
+    }
+    PastaTemporaria pasta(L"kt copiar");
+    const std::wstring origem = pasta / L"grande.bin";
+    ASSERT_TRUE(teste::GravarArquivo(origem, Conteudo(2 << 20)));
+    const std::wstring destino = disco + L"curso.bin";
+    ASSERT_TRUE(teste::GravarArquivo(destino, "versão anterior"));
+    const TCopia c = Copiar(origem, destino, kCopiaSubstitui);
+    EXPECT_FALSE(c.Resultado);
+    ASSERT_EQ(c.Relatorios.size(), 1u);
+    EsperarRelatorio(c.Relatorios[0], destino, ids::kDiscoCheio, ids::kDiscoCheioSolucao);
+    EXPECT_EQ(teste::LerArquivo(destino), "versão anterior");
+    EXPECT_EQ(Nomes(disco), (std::vector<std::wstring>{L"curso.bin"}));
+    DeleteFileW(destino.c_str());
 }
 
 } // namespace
