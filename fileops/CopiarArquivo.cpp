@@ -1,7 +1,7 @@
 #include "fileops/CopiarArquivo.h"
 
 #include "fileops/RelatorioDeErro.h"
-#include "fileops/ServicosKT.h"
+#include "fileops/ServicosDeJanela.h"
 #include "fileops/Texto.h"
 #include "fileops/VerificacoesWin32.h"
 #include "ui/Owned.h"
@@ -16,7 +16,7 @@ namespace {
 // The overwrite question's "&sim".
 constexpr std::int32_t kRespostaSim = 0;
 // The copy routine asks without "to all" buttons, describing the source.
-constexpr std::uint8_t kSemBotoesTodos = 0;
+constexpr std::int32_t kSemBotoesTodos = 0;
 // Attributes of an existing file that CREATE_ALWAYS with normal attributes refuses to replace.
 constexpr DWORD kAtributosRecusados = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
                                       FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
@@ -143,7 +143,8 @@ bool CopiarArquivo(std::wstring_view origem, std::wstring_view destino, std::int
             return;
         if (destinoExiste && modo == kCopiaPergunta) {
             const ui::OptionalLock travada(trava);
-            if (ServicosKT::PerguntarSobrescrever(de, para, kSemBotoesTodos, true) != kRespostaSim)
+            if (ServicosDeJanela().PerguntarSobrescrever(de, para, kSemBotoesTodos, true) !=
+                kRespostaSim)
                 return;
         }
 

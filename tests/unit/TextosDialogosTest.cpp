@@ -49,7 +49,7 @@ const std::vector<std::pair<const char*, std::wstring_view>> kTextos = {
 TEST(TextosDialogos, EveryTextIsTheSavedOne) {
     std::string atual;
     for (const auto& [nome, texto] : kTextos)
-        atual += std::string(nome) + "\t" + teste::Utf8(texto) + "\n";
+        atual += std::string(nome) + "\t" + Utf8(texto) + "\n";
     EXPECT_EQ(atual, teste::LerEsperado("TextosDialogos.txt"));
 }
 
