@@ -304,3 +304,9 @@ target_link_libraries(kt_bench_extracao PRIVATE kt_framework ZLIB::ZLIB)
 # Every allocation passes the bench's own counters first (its peak of heap bytes).
 target_link_options(kt_bench_extracao PRIVATE -municode -Wl,--wrap=malloc -Wl,--wrap=calloc
     -Wl,--wrap=realloc -Wl,--wrap=free)
+
+# The copy benchmark (tools/bench_copia.sh): CopiarArquivo against the system's CopyFile over the
+# same 64 MiB file. It prints figures and asserts nothing.
+add_executable(kt_bench_copia tools/bench/BenchCopia.cpp)
+target_link_libraries(kt_bench_copia PRIVATE kt_framework)
+target_link_options(kt_bench_copia PRIVATE -municode)
