@@ -68,6 +68,19 @@ bool GravarArquivo(const std::wstring& caminho, std::string_view bytes) {
     return ok && gravados == bytes.size();
 }
 
+bool GravarArquivoVazio(const std::wstring& caminho, long long tamanho) {
+    HANDLE arquivo = CreateFileW(caminho.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (arquivo == INVALID_HANDLE_VALUE)
+        return false;
+    LARGE_INTEGER fim{};
+    fim.QuadPart = tamanho;
+    const bool estendido =
+        SetFilePointerEx(arquivo, fim, nullptr, FILE_BEGIN) && SetEndOfFile(arquivo);
+    CloseHandle(arquivo);
+    return estendido;
+}
+
 std::string LerArquivo(const std::wstring& caminho) {
     HANDLE arquivo = CreateFileW(caminho.c_str(), GENERIC_READ,
                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,

@@ -41,6 +41,8 @@ private:
 
 bool Existe(const std::wstring& caminho);
 bool GravarArquivo(const std::wstring& caminho, std::string_view bytes);
+// A file of that many bytes with nothing written (sparse where the file system allows it).
+bool GravarArquivoVazio(const std::wstring& caminho, long long tamanho);
 std::string LerArquivo(const std::wstring& caminho);
 // Removes the folder and everything in it; read-only files too.
 void RemoverArvore(const std::wstring& pasta);

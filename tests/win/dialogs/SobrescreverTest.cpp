@@ -268,18 +268,7 @@ TEST(Sobrescrever, AnEmptyDestinationShows0BytesAfterTheSizeServicesReport) {
 TEST(Sobrescrever, ADestinationOf4GiBAndMoreShowsItsWholeSize) {
     PastaTemporaria pasta(L"kt sobrescrever");
     const std::wstring destino = pasta / L"grande.bin";
-    {
-        HANDLE h = CreateFileW(destino.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(h, INVALID_HANDLE_VALUE);
-        // Sparse where the file system allows it: nothing is written but the length.
-        LARGE_INTEGER fim{};
-        fim.QuadPart = (4LL << 30) + 1536;
-        SetFilePointerEx(h, fim, nullptr, FILE_BEGIN);
-        const bool estendido = SetEndOfFile(h);
-        CloseHandle(h);
-        ASSERT_TRUE(estendido);
-    }
+    ASSERT_TRUE(teste::GravarArquivoVazio(destino, (4LL << 30) + 1536));
     const TResultado r =
         Perguntar(Arquivo(pasta, L"a.txt", 5), destino, 0, true, Clicar(IDC_bitNao));
     EXPECT_EQ(r.Vista.TamPara, L"4194305 kb");

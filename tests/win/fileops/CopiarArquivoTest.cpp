@@ -76,9 +76,11 @@ struct TCopia {
     int Perguntas = 0;
 };
 
-// Copies with a robot that reads every report; a question fails the test (and is answered No).
+// Copies with a robot that reads every report and answers the overwrite question with
+// `responder`; without one, a question fails the test (and is answered No).
 TCopia Copiar(const std::wstring& origem, const std::wstring& destino, std::int32_t modo,
-              bool comProgresso = true, std::optional<int> pararEm = std::nullopt) {
+              bool comProgresso = true, std::optional<int> pararEm = std::nullopt,
+              const std::function<void(HWND)>& responder = {}) {
     TCopia c;
     const TEventoProgresso progresso = [&](std::int32_t percentual, bool& parar) {
         c.Progresso.push_back(percentual);
@@ -91,20 +93,10 @@ TCopia Copiar(const std::wstring& origem, const std::wstring& destino, std::int3
         },
         {{kTituloPergunta, [&](HWND janela) {
               ++c.Perguntas;
-              ADD_FAILURE_AT(__FILE__, __LINE__) << "unexpected question";
+              if (responder)
+                  return responder(janela);
+              ADD_FAILURE() << "unexpected question";
               teste::Clicar(teste::Controle(janela, IDC_bitNao));
-          }}});
-    return c;
-}
-
-TCopia CopiarRespondendo(const std::wstring& origem, const std::wstring& destino, std::int32_t modo,
-                         const std::function<void(HWND)>& responder) {
-    TCopia c;
-    c.Relatorios = teste::ComRoboDeJanelas(
-        [&] { c.Resultado = CopiarArquivo(origem, destino, modo, {}, nullptr); },
-        {{kTituloPergunta, [&](HWND janela) {
-              ++c.Perguntas;
-              responder(janela);
           }}});
     return c;
 }
@@ -183,13 +175,12 @@ TEST(CopiarArquivo, AnExistingDestinationIsReplacedKeptOrAskedAboutByTheMode) {
         SCOPED_TRACE(caso.Nome);
         ASSERT_TRUE(teste::GravarArquivo(destino, "conteúdo antigo"));
         std::wstring nomeDe;
-        const TCopia c = caso.Responder
-                             ? CopiarRespondendo(origem, destino, caso.Modo,
-                                                 [&](HWND j) {
-                                                     nomeDe = teste::TextoDe(j, IDC_lblNomeDe);
-                                                     caso.Responder(j);
-                                                 })
-                             : Copiar(origem, destino, caso.Modo, false);
+        const TCopia c =
+            Copiar(origem, destino, caso.Modo, false, std::nullopt,
+                   caso.Responder ? [&](HWND j) {
+                       nomeDe = teste::TextoDe(j, IDC_lblNomeDe);
+                       caso.Responder(j);
+                   } : std::function<void(HWND)>{});
         EXPECT_EQ(c.Resultado, caso.Copia);
         EXPECT_EQ(c.Perguntas, caso.Responder ? 1 : 0);
         if (caso.Responder) {
@@ -318,17 +309,7 @@ TEST(CopiarArquivo, ADestinationThatMayNotBeReplacedIsReportedAndKept) {
 TEST(CopiarArquivo, TheProgressOfAFileOf4GiBAndMoreCountsItsWholeSize) {
     PastaTemporaria pasta(L"kt copiar");
     const std::wstring origem = pasta / L"grande.bin";
-    {
-        HANDLE h = CreateFileW(origem.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(h, INVALID_HANDLE_VALUE);
-        LARGE_INTEGER fim{};
-        fim.QuadPart = (4LL << 30) + 2 * kBlocoCopia;
-        SetFilePointerEx(h, fim, nullptr, FILE_BEGIN);
-        const bool estendido = SetEndOfFile(h);
-        CloseHandle(h);
-        ASSERT_TRUE(estendido);
-    }
+    ASSERT_TRUE(teste::GravarArquivoVazio(origem, (4LL << 30) + 2 * kBlocoCopia));
     const TCopia c = Copiar(origem, pasta / L"copia.bin", 0, true, 1);
     EXPECT_FALSE(c.Resultado);
     EXPECT_EQ(c.Progresso, (std::vector<std::int32_t>{0}));
