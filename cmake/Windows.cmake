@@ -22,6 +22,7 @@ target_link_libraries(kt_ui PUBLIC kt_portable comctl32 gdi32 user32)
 add_library(kt_servicos STATIC
     fileops/Ajuda.cpp
     fileops/Ansi.cpp
+    fileops/Caminhos.cpp
     fileops/PastasDoShell.cpp
     fileops/Registro.cpp
     fileops/VerificacoesWin32.cpp
@@ -166,6 +167,7 @@ add_executable(kt_win_tests
     tests/win/fileops/ProcessosTest.cpp
     tests/win/fileops/AbrirAjudaTest.cpp
     tests/win/fileops/AutoRemocaoTest.cpp
+    tests/win/fileops/PastasDoShellTest.cpp
     tests/win/dialogs/CentralSolucoesTest.cpp
     tests/win/dialogs/SobrescreverTest.cpp
     tests/win/dialogs/TrocarDiscosTest.cpp

@@ -1,5 +1,6 @@
 #include "fileops/CopiarArquivo.h"
 
+#include "fileops/Caminhos.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/ServicosDeJanela.h"
 #include "fileops/Texto.h"
@@ -34,23 +35,6 @@ bool MesmoCaminho(const std::wstring& a, const std::wstring& b) {
     return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, x.c_str(),
                           static_cast<int>(x.size()), y.c_str(),
                           static_cast<int>(y.size())) == CSTR_EQUAL;
-}
-
-// Two existing paths name one file when the system gives both the same volume and file index:
-// a short 8.3 name, a path through "..", a second hard link. A path that cannot be opened is no
-// match; the copy reports it where it opens it.
-bool MesmoArquivo(const std::wstring& a, const std::wstring& b) {
-    const auto identidade = [](const std::wstring& caminho, BY_HANDLE_FILE_INFORMATION& info) {
-        ui::UniqueFile arquivo(CreateFileW(caminho.c_str(), 0,
-                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                           nullptr, OPEN_EXISTING, 0, nullptr));
-        return arquivo && GetFileInformationByHandle(arquivo.Get(), &info);
-    };
-    BY_HANDLE_FILE_INFORMATION x{};
-    BY_HANDLE_FILE_INFORMATION y{};
-    return identidade(a, x) && identidade(b, y) &&
-           x.dwVolumeSerialNumber == y.dwVolumeSerialNumber &&
-           x.nFileIndexHigh == y.nFileIndexHigh && x.nFileIndexLow == y.nFileIndexLow;
 }
 
 std::wstring PastaDe(const std::wstring& caminho) {

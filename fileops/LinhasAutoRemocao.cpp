@@ -87,7 +87,8 @@ std::vector<std::wstring> LinhasAutoRemocao(std::wstring_view executavel, std::w
 
 std::vector<std::wstring> LinhasAutoRemocaoSegura(std::wstring_view executavel,
                                                   std::wstring_view lote,
-                                                  std::uint32_t paginaDeCodigo) {
+                                                  std::uint32_t paginaDeCodigo,
+                                                  bool removerDiretorio) {
     const std::wstring programa = Aspas(executavel, &SemExpansao);
     std::vector<std::wstring> linhas = {
         L"@echo off",
@@ -102,7 +103,9 @@ std::vector<std::wstring> LinhasAutoRemocaoSegura(std::wstring_view executavel,
         L"goto loop",
         L":diretorios",
     };
-    AcrescentarRemocaoDosDiretorios(linhas, executavel, &SemExpansao);
+    const std::wstring_view diretorio = DiretorioDe(executavel);
+    if (removerDiretorio && !diretorio.empty())
+        linhas.push_back(L"rmdir " + Aspas(diretorio, &SemExpansao));
     AcrescentarFim(linhas, lote, &SemExpansao);
     return linhas;
 }

@@ -19,7 +19,7 @@ inline constexpr int kTentativasDeRemocao = 60;
 // are written as they are. For C:\Arquivos de programas\Pontilha\Pontilha.exe it is nine lines.
 std::vector<std::wstring> LinhasAutoRemocao(std::wstring_view executavel, std::wstring_view lote);
 
-// The form the program writes. It differs from the plain one in three ways:
+// The form the program writes. It differs from the plain one in four ways:
 // - cmd reads a batch file in its console's code page (Wine 8's cmd always in the OEM code page),
 //   not in the ANSI one. The file is to be written in the OEM code page, paginaDeCodigo, and the
 //   batch first switches its console to that code page, so that every path names the file it
@@ -27,10 +27,15 @@ std::vector<std::wstring> LinhasAutoRemocao(std::wstring_view executavel, std::w
 // - the executable is deleted also when read-only, and tried kTentativasDeRemocao times one
 //   second apart (ping is the pause that every Windows and Wine's cmd have); an executable that
 //   can never be deleted no longer keeps a console window spinning for ever;
-// - a "%" in a path is doubled, since cmd would expand it.
+// - a "%" in a path is doubled, since cmd would expand it;
+// - it removes the executable's own directory, when removerDiretorio, and no directory above it:
+//   a directory above the installation was there before it (Program Files, a folder of the
+//   user's), and rmdir would take it whenever it happened to be empty. The caller decides for the
+//   executable's directory, which may be one of the system's own.
 std::vector<std::wstring> LinhasAutoRemocaoSegura(std::wstring_view executavel,
                                                   std::wstring_view lote,
-                                                  std::uint32_t paginaDeCodigo);
+                                                  std::uint32_t paginaDeCodigo,
+                                                  bool removerDiretorio);
 
 // The file's text: every line ended by CR LF.
 std::wstring TextoDoLote(std::span<const std::wstring> linhas);

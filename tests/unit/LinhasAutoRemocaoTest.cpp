@@ -61,7 +61,7 @@ TEST(LinhasAutoRemocao, APathWithoutDirectoryRemovesNoDirectory) {
 // The safe form.
 
 TEST(LinhasAutoRemocaoSegura, BoundedPausedRetryInTheFilesCodePage) {
-    EXPECT_EQ(ComoGravado(LinhasAutoRemocaoSegura(kPontilha, kLote, kPaginaOEM)),
+    EXPECT_EQ(ComoGravado(LinhasAutoRemocaoSegura(kPontilha, kLote, kPaginaOEM, true)),
               teste::LerEsperado("AutoRemocaoSegura_Pontilha.bat"));
 }
 
@@ -69,17 +69,32 @@ TEST(LinhasAutoRemocaoSegura, PercentSignsAreDoubledAndAccentsKept) {
     EXPECT_EQ(ComoGravado(LinhasAutoRemocaoSegura(
                   L"D:\\Programação\\100% Braille\\Pontilha.exe",
                   L"C:\\Documents and Settings\\Conceição\\Configurações locais\\Temp\\bat3F.bat",
-                  kPaginaOEM)),
+                  kPaginaOEM, true)),
               teste::LerEsperado("AutoRemocaoSegura_Porcento.bat"));
 }
 
-TEST(LinhasAutoRemocaoSegura, RemovesTheSameDirectoriesAndEndsLikeThePlainForm) {
-    for (const wchar_t* programa : {kPontilha, L"C:\\Pontilha.exe", L"D:\\a\\b\\c\\P.exe"}) {
-        const std::vector<std::wstring> simples = LinhasAutoRemocao(programa, kLote);
-        const std::vector<std::wstring> segura = LinhasAutoRemocaoSegura(programa, kLote, 1252);
-        EXPECT_EQ(LinhasRmdir(segura), LinhasRmdir(simples));
-        EXPECT_TRUE(std::equal(simples.end() - 2, simples.end(), segura.end() - 2));
-        EXPECT_EQ(segura[1], L"chcp 1252>nul");
+// Only the program's own directory, never one above it, and not even that one when the caller
+// says it is the system's.
+TEST(LinhasAutoRemocaoSegura, RemovesAtMostTheProgramsOwnDirectory) {
+    struct Caso {
+        const wchar_t* programa;
+        bool removerDiretorio;
+        std::vector<std::wstring> rmdir;
+    };
+    const Caso casos[] = {
+        {kPontilha, true, {L"rmdir \"C:\\Arquivos de programas\\Pontilha\""}},
+        {L"D:\\a\\b\\c\\P.exe", true, {L"rmdir \"D:\\a\\b\\c\""}},
+        {L"C:\\Arquivos de programas\\Pontilha.exe", false, {}},
+        {L"C:\\Pontilha.exe", false, {}},
+        {L"Pontilha.exe", true, {}},
+    };
+    for (const Caso& caso : casos) {
+        const std::vector<std::wstring> linhas =
+            LinhasAutoRemocaoSegura(caso.programa, kLote, 1252, caso.removerDiretorio);
+        EXPECT_EQ(LinhasRmdir(linhas), caso.rmdir) << kt::Utf8(caso.programa);
+        EXPECT_EQ(linhas[1], L"chcp 1252>nul");
+        EXPECT_EQ(linhas[linhas.size() - 2], L"cls");
+        EXPECT_EQ(linhas.back(), L"del \"C:\\WINDOWS\\TEMP\\bat1A2B.bat\"");
     }
 }
 
