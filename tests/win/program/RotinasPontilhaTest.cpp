@@ -1,6 +1,6 @@
 // Pontilha's product routines, for real in the test prefix: the Uninstall key with its values,
-// its removal, and the removal of the shortcuts. These tests share the key and the
-// shortcut files and run one at a time.
+// its removal, and the removal of the shortcuts, which leaves another installation's. These tests
+// share the key and the shortcut files and run one at a time.
 #include "core/program/RotinasPontilha.h"
 
 #include "core/program/Produto.h"
@@ -9,6 +9,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "tests/win/comum/Arquivos.h"
 #include "tests/win/comum/LerAtalho.h"
 
 #include <gtest/gtest.h>
@@ -129,6 +130,49 @@ TEST(RotinasPontilha, TheOptionRoutinesMakeBothShortcutsToTheStartPageAndRemoval
     kt::RemoverAtalhosProduto(L"C:\\Pontilha 1.0\\");
     EXPECT_FALSE(Existe(desktop));
     EXPECT_FALSE(Existe(programas));
+}
+
+std::wstring Curto(const std::wstring& caminho) {
+    wchar_t curto[MAX_PATH] = {};
+    GetShortPathNameW(caminho.c_str(), curto, MAX_PATH);
+    return curto;
+}
+
+// An uninstaller copied elsewhere and run there leaves the entry and the shortcuts of the
+// installation that is still in use; its own go, in whatever spelling they name its directory,
+// and so do those of an installation that is gone.
+TEST(RotinasPontilha, TheEntryAndTheShortcutsOfAnotherInstallationStay) {
+    teste::PastaTemporaria esta(L"kt esta instalacao");
+    teste::PastaTemporaria outra(L"kt outra instalacao");
+    for (const teste::PastaTemporaria* pasta : {&esta, &outra}) {
+        ASSERT_TRUE(teste::GravarArquivo(*pasta / kt::produto::kDesinstalador, "MZ"));
+        ASSERT_TRUE(teste::GravarArquivo(*pasta / kt::produto::kPaginaInicial, "<html></html>"));
+    }
+    const std::wstring desktop = Atalho(CSIDL_DESKTOPDIRECTORY);
+    const std::wstring programas = Atalho(CSIDL_PROGRAMS);
+    struct Caso {
+        std::wstring instalada;
+        bool fica;
+    };
+    const Caso casos[] = {
+        {outra.Caminho(), true},
+        {esta.Caminho(), false},
+        {Curto(esta.Caminho()), false},
+        {outra / L"sumiu\\", false},
+    };
+    for (const Caso& caso : casos) {
+        kt::RegistrarDesinstalacao(caso.instalada);
+        kt::CriarAtalhoMenuIniciar(caso.instalada);
+        kt::CriarAtalhoAreaDeTrabalho(caso.instalada);
+        kt::ApagarRegistroDesinstalacao(esta.Caminho());
+        kt::RemoverAtalhosProduto(esta.Caminho());
+        EXPECT_EQ(ChaveExiste(), caso.fica) << teste::ParaUtf8(caso.instalada);
+        EXPECT_EQ(Existe(desktop), caso.fica) << teste::ParaUtf8(caso.instalada);
+        EXPECT_EQ(Existe(programas), caso.fica) << teste::ParaUtf8(caso.instalada);
+    }
+    RegDeleteKeyW(HKEY_LOCAL_MACHINE, kt::produto::kChaveDesinstalacao);
+    DeleteFileW(desktop.c_str());
+    DeleteFileW(programas.c_str());
 }
 
 } // namespace
