@@ -21,6 +21,7 @@ add_executable(kt_unit_tests
     tests/unit/ConteudoPontilhaTest.cpp
     tests/unit/TextosFrameworkTest.cpp
     tests/unit/TextosDialogosTest.cpp
+    tests/unit/TextosDesinstalacaoTest.cpp
     tests/unit/ErrosArquivoTest.cpp
     tests/unit/VersaoTest.cpp
     tests/unit/LinhasAutoRemocaoTest.cpp

@@ -62,6 +62,7 @@ add_library(kt_assistente STATIC
     core/formularios/Assistente.cpp
     core/formularios/AssistenteInicio.cpp
     core/formularios/AssistenteFluxo.cpp
+    core/formularios/AssistenteDesinstalacao.cpp
     core/formularios/DiretoriosDoSistema.cpp
     core/formularios/ExecutarAssistente.cpp
     core/formularios/ProgramaDeInstalacao.cpp
@@ -247,7 +248,7 @@ gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
 # Test products: small wizards with a built-in description of their own, for the end-to-end tests.
 add_library(kt_produto_de_teste STATIC tests/e2e/produtos/ProdutoDeTeste.cpp)
 target_link_libraries(kt_produto_de_teste PUBLIC kt_assistente)
-set(KT_PRODUTOS_DE_TESTE Licenca Componentes Falha Lento)
+set(KT_PRODUTOS_DE_TESTE Licenca Componentes Falha Lento Desinstalacao)
 set(KT_ALVOS_DOS_PRODUTOS "")
 foreach(produto IN LISTS KT_PRODUTOS_DE_TESTE)
     string(TOLOWER ${produto} nome)
@@ -275,8 +276,14 @@ add_executable(kt_e2e_tests
     tests/e2e/TecladoTest.cpp
     tests/e2e/PasseioTest.cpp
     tests/e2e/CarregamentoSeguroTest.cpp
+    tests/e2e/Instalacao.cpp
+    tests/e2e/DesinstalacaoTest.cpp
 )
-target_link_libraries(kt_e2e_tests PRIVATE kt_teste_janelas GTest::gtest_main advapi32)
+# Pontilha's own routines make the shortcuts and the Programs entry of an installation that a test
+# lays out, from the site's files in the source tree.
+target_link_libraries(kt_e2e_tests PRIVATE kt_assistente kt_teste_janelas GTest::gtest_main
+    advapi32)
+target_compile_definitions(kt_e2e_tests PRIVATE KT_FONTES_PAYLOAD="Z:${KT_PAYLOAD_FONTES}")
 # A DLL to plant beside a program, and a program without the defence against it.
 add_library(kt_dll_plantada SHARED tests/e2e/plantada/DllPlantada.cpp)
 set_target_properties(kt_dll_plantada PROPERTIES PREFIX "")
@@ -287,8 +294,12 @@ set(KT_AMBIENTE_E2E
     ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}"
     ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    TEST_FILTER "-Passeio.*:Teclado.*:CarregamentoSeguro.*"
+    TEST_FILTER "-Passeio.*:Teclado.*:CarregamentoSeguro.*:Desinstalacao.*"
     PROPERTIES TIMEOUT 120 ${KT_AMBIENTE_E2E})
+# Pontilha's uninstall works on the one Uninstall key and the one pair of shortcut files.
+gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "Desinstalacao.*"
+    PROPERTIES TIMEOUT 120 RESOURCE_LOCK "registro_e_atalhos_pontilha" ${KT_AMBIENTE_E2E})
 # Native-first loading of the library that the planting test plants (see its source).
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "CarregamentoSeguro.*"

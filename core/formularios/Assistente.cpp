@@ -6,6 +6,7 @@
 #include "resources/Imagens.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
+#include "ui/Glyphs.h"
 
 #include <utility>
 
@@ -86,6 +87,10 @@ void TfrmAssistente::PrepararControles() {
     ui::Edit(Item(IDC_txtDir)).SetMaxLength(kTamanhoMaximoDoDiretorio);
     // Uninstall runs to its end without a point at which it could stop.
     ui::Button(Item(IDC_bitCancelar)).SetEnabled(false);
+    // The check mark that uninstall copies beside each finished step, drawn at the size of the
+    // small pictures that show it rather than scaled down from the template's large icon.
+    ui::Picture(Item(IDC_imgCHK))
+        .SetIcon(ui::Glyphs::Icon(IDI_CONCLUIDO, GetSystemMetrics(SM_CXSMICON)));
 }
 
 void TfrmAssistente::AplicarTextos() {

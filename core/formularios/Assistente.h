@@ -96,6 +96,14 @@ private:
     void MarcarComponentes(int coluna);
     bool TemLicenca() const;
 
+    // Uninstall (AssistenteDesinstalacao.cpp).
+    void Desinstalar();
+    void RemoverArquivos();
+    void RemoverDiretorios();
+    void MostrarRemocao(const std::wstring& caminho, int feitos, int total);
+    void ConcluirPasso(int imagem);
+    bool ProgramaEhDaInstalacao() const;
+
     // The check boxes of the description's installation options 1, 2 and 3.
     static constexpr std::array<int, kNumeroDeOpcoes> kCaixasDasOpcoes = {
         IDC_chkOpcao2, IDC_chkOpcao3, IDC_chkOpcao4};

@@ -28,12 +28,12 @@ ui::Action Acao(const wchar_t* legenda, int glifo, std::function<void()> executa
 
 } // namespace
 
-// Changing the components, uninstalling and browsing for a directory are flows of their own; their
-// actions get a handler where those flows are built.
+// Changing the components and browsing for a directory are flows of their own; their actions get
+// a handler where those flows are built.
 void TfrmAssistente::CriarAcoes() {
     actReinstalar = Acao(kInstalarReinstalar, IDI_INSTALAR, [this] { Reinstalar(); });
     actAlterarComponentes = Acao(kAlterarComponentes, IDI_ALTERAR, nullptr);
-    actDesinstalar = Acao(kDesinstalar, IDI_DESINSTALAR, nullptr);
+    actDesinstalar = Acao(kDesinstalar, IDI_DESINSTALAR, [this] { Desinstalar(); });
     actSobre = Acao(kBotaoSobre, IDI_SOBRE, [this] { MostrarSobre(); });
     actVoltarSobre = Acao(kVoltar, IDI_VOLTAR, [this] { SelecionarCena(cenaConfigurar); });
     actSair = Acao(kCancelar, IDI_CANCELAR, [this] { Close(); });

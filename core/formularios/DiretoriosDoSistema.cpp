@@ -39,7 +39,7 @@ std::wstring LerDiretorioDoSistema() {
     return LerDiretorioDaChamada(GetSystemDirectoryW);
 }
 
-std::wstring LerDiretorioDoPrograma() {
+std::wstring LerCaminhoDoPrograma() {
     std::vector<wchar_t> caminho(MAX_PATH);
     for (;;) {
         const DWORD tamanho =
@@ -50,7 +50,11 @@ std::wstring LerDiretorioDoPrograma() {
             break;
         caminho.resize(caminho.size() * 2);
     }
-    std::wstring programa(caminho.data());
+    return caminho.data();
+}
+
+std::wstring LerDiretorioDoPrograma() {
+    const std::wstring programa = LerCaminhoDoPrograma();
     return Curta(programa.substr(0, programa.find_last_of(L"\\/") + 1));
 }
 

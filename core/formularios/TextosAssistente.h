@@ -41,6 +41,8 @@ inline constexpr const wchar_t* kRemovendoArquivos = L"Removendo os arquivos";
 inline constexpr const wchar_t* kRemovendoDiretorios = L"Removendo os diretórios";
 inline constexpr const wchar_t* kRemovendoAtalhos = L"Removendo os atalhos";
 inline constexpr const wchar_t* kRemovendoRegistro = L"Removendo entradas no registro";
+inline constexpr const wchar_t* kDesinstalacaoTerminada =
+    L"A desinstalação foi terminada com sucesso!";
 
 // cenaLicenca
 inline constexpr const wchar_t* kPergunta = L"Você  concorda com os termos da licença?";

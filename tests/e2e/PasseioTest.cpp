@@ -1,10 +1,12 @@
 // The tour: every scene that can be reached, in Pontilha.exe and in the test products, saved as a
-// screenshot named after the scene (build/screenshots/<scene>.png). Run alone, so that no other
-// test's window lies over the wizard.
+// screenshot named after the scene (build/screenshots/<scene>.png), the uninstall of an
+// installation among them. Run alone, so that no other test's window lies over the wizard.
 #include "core/formularios/TextosAssistente.h"
 #include "resources/AssistenteIds.h"
+#include "tests/e2e/Instalacao.h"
 #include "tests/e2e/ProgramaEmTeste.h"
 #include "tests/e2e/produtos/Produtos.h"
+#include "tests/win/comum/Arquivos.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -90,11 +92,19 @@ TEST(Passeio, Pontilha) {
 
 TEST(Passeio, PontilhaInstalado) {
     ProgramaEmTeste pontilha(produtos::kPontilha);
-    pontilha.CriarArquivo(L"Pontilha.pt.html", "<html></html>");
+    InstalarPontilhaAMao(pontilha.Pasta());
     pontilha.Iniciar();
     ASSERT_TRUE(pontilha.EsperarAssistente(textos::kTituloDaJanela));
     pontilha.CapturarComo(pontilha.Janela(), L"cenaConfigurar-instalado");
-    FecharConfirmando(pontilha);
+
+    pontilha.Clicar(IDC_botaoDesinstalar);
+    HWND mensagem = pontilha.EsperarCaixa(textos::kInformacao);
+    ASSERT_TRUE(mensagem);
+    pontilha.CapturarComo(pontilha.Janela(), L"cenaDesinstalar");
+    teste::Responder(mensagem, IDOK);
+    DWORD codigo = 1;
+    EXPECT_TRUE(pontilha.EsperarFim(codigo));
+    EXPECT_TRUE(teste::EsperarAte([&] { return !teste::Existe(pontilha.Pasta()); }, 30s));
 }
 
 TEST(Passeio, Licenca) {

@@ -36,9 +36,9 @@ std::wstring PastaDoTeste() {
     return L"C:\\e2e\\" + NomeDoTeste() + L"\\";
 }
 
-ProgramaEmTeste::ProgramaEmTeste(const std::wstring& programa)
-    : programa_(programa), pasta_(PastaDoTeste()) {
-    std::filesystem::remove_all(pasta_);
+ProgramaEmTeste::ProgramaEmTeste(const std::wstring& programa, const std::wstring& subpasta)
+    : programa_(programa), pasta_(PastaDoTeste() + (subpasta.empty() ? L"" : subpasta + L"\\")) {
+    std::filesystem::remove_all(PastaDoTeste());
     std::filesystem::create_directories(pasta_);
     const std::wstring origem = PastaDosProgramas() + L"\\" + programa;
     if (!CopyFileW(origem.c_str(), (pasta_ + programa).c_str(), FALSE))
@@ -58,7 +58,7 @@ void ProgramaEmTeste::CriarArquivo(const std::wstring& nome, const std::string& 
 }
 
 void ProgramaEmTeste::Iniciar(const std::wstring& diretorioDeTrabalho) {
-    const std::wstring caminho = pasta_ + programa_;
+    const std::wstring caminho = Caminho();
     std::wstring linha = L"\"" + caminho + L"\"";
     STARTUPINFOW inicio{};
     inicio.cb = sizeof inicio;

@@ -24,13 +24,17 @@ std::wstring PastaDoTeste();
 
 class ProgramaEmTeste {
 public:
-    // Empties the test's folder and copies the program there under its own name.
-    explicit ProgramaEmTeste(const std::wstring& programa);
+    // Empties the test's folder and copies the program there under its own name, or into the
+    // subfolder of it that the path below it names (made with its parents).
+    explicit ProgramaEmTeste(const std::wstring& programa, const std::wstring& subpasta = {});
     ~ProgramaEmTeste();
     ProgramaEmTeste(const ProgramaEmTeste&) = delete;
     ProgramaEmTeste& operator=(const ProgramaEmTeste&) = delete;
 
+    // The program's folder, ending with a backslash.
     const std::wstring& Pasta() const { return pasta_; }
+    // The program's own path.
+    std::wstring Caminho() const { return pasta_ + programa_; }
     // A file beside the program, with the given bytes.
     void CriarArquivo(const std::wstring& nome, const std::string& conteudo) const;
 

@@ -12,6 +12,7 @@ inline constexpr const wchar_t* kProdutoLicenca = L"kt_produto_licenca.exe";
 inline constexpr const wchar_t* kProdutoComponentes = L"kt_produto_componentes.exe";
 inline constexpr const wchar_t* kProdutoFalha = L"kt_produto_falha.exe";
 inline constexpr const wchar_t* kProdutoLento = L"kt_produto_lento.exe";
+inline constexpr const wchar_t* kProdutoDesinstalacao = L"kt_produto_desinstalacao.exe";
 
 // The licence product: Pontilha's description with a licence, named without a directory.
 inline constexpr const wchar_t* kArquivoDeLicenca = L"Licenca.rtf";
@@ -37,6 +38,27 @@ inline constexpr TComponente kComponentes[] = {
     {L"Programa principal", L"Os arquivos sem os quais o programa não funciona", true, true},
     {L"Exemplos", L"Documentos de exemplo para praticar", false, true},
 };
+
+// The uninstall product: no self-removal, a file that uninstall leaves ("não"), and hooks that
+// keep a diary and raise on demand. It counts as installed where its manual lies beside it.
+struct TArquivoDoProduto {
+    const wchar_t* Caminho; // relative to the installation directory
+    bool Fica;              // its row's state is "não"
+};
+inline constexpr TArquivoDoProduto kArquivosDesinstalacao[] = {
+    {L"manual.html", false},
+    {L"dados\\exemplo.txt", false},
+    {L"dados\\imagens\\foto.jpg", false},
+    {L"leiame.txt", true},
+};
+// In the order of the rows, the deeper first.
+inline constexpr const wchar_t* kDiretoriosDesinstalacao[] = {L"dados\\imagens", L"dados"};
+// The hooks append a line to the file that this variable names, "hook|directory|marks", the
+// marks being the four steps' check marks as the page shows them then ("1100": the first two).
+inline constexpr const wchar_t* kVariavelDiario = L"KT_DIARIO_DOS_GANCHOS";
+// The hook that this variable names ("RemoverRegistro") raises, with this message.
+inline constexpr const wchar_t* kVariavelGanchoQueFalha = L"KT_GANCHO_QUE_FALHA";
+inline constexpr const wchar_t* kFalhaDoGancho = L"O registro do produto de teste está bloqueado.";
 
 // The slow product waits this long while it fills its description.
 inline constexpr std::chrono::milliseconds kEsperaDoProdutoLento{2000};

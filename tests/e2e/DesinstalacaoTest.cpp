@@ -1,0 +1,221 @@
+// Uninstall from the installed copy of the program: Pontilha removes itself and its course
+// without a trace but what the user made, and the uninstall product shows the steps' order, what
+// stays without self-removal or with a "não" row, and the end of the sequence at a hook that
+// raises.
+#include "core/formularios/TextosAssistente.h"
+#include "resources/AssistenteIds.h"
+#include "tests/e2e/Instalacao.h"
+#include "tests/e2e/ProgramaEmTeste.h"
+#include "tests/e2e/produtos/Produtos.h"
+#include "tests/win/comum/Arquivos.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+using namespace e2e;
+namespace textos = kt::textos_assistente;
+
+// The four steps' check marks as the page shows them: "1100" for the first two.
+std::wstring Marcas(const ProgramaEmTeste& programa) {
+    std::wstring marcas;
+    for (int imagem : {IDC_imgArquivos, IDC_imgDirs, IDC_imgAtalhos, IDC_imgRegistro}) {
+        DWORD_PTR icone = 0;
+        SendMessageTimeoutW(programa.Controle(imagem), STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, 2000,
+                            &icone);
+        marcas += icone ? L'1' : L'0';
+    }
+    return marcas;
+}
+
+// Clicks "Desinstalar" and waits for the closing message; null when it never came.
+HWND Desinstalar(const ProgramaEmTeste& programa) {
+    programa.Clicar(IDC_botaoDesinstalar);
+    return programa.EsperarCaixa(textos::kInformacao);
+}
+
+long long Milissegundos(std::chrono::steady_clock::duration duracao) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(duracao).count();
+}
+
+TEST(Desinstalacao, NothingOfPontilhaIsLeftButTheFolderAboveIt) {
+    ProgramaEmTeste pontilha(produtos::kPontilha, L"Programação Ótima\\Pontilha 1.0");
+    InstalarPontilhaAMao(pontilha.Pasta());
+    for (const std::wstring& atalho : AtalhosDoProduto())
+        ASSERT_TRUE(teste::Existe(atalho));
+    ASSERT_TRUE(NaListaDeProgramas());
+    pontilha.Iniciar();
+    ASSERT_TRUE(pontilha.EsperarAssistente(textos::kTituloDaJanela));
+    ASSERT_TRUE(pontilha.Habilitado(IDC_botaoDesinstalar));
+
+    const auto clique = std::chrono::steady_clock::now();
+    HWND mensagem = Desinstalar(pontilha);
+    ASSERT_TRUE(mensagem);
+    const auto mensagemVista = std::chrono::steady_clock::now();
+    EXPECT_EQ(teste::TextoDaMensagem(mensagem), textos::kDesinstalacaoTerminada);
+    EXPECT_EQ(GetWindow(mensagem, GW_OWNER), pontilha.Janela());
+    EXPECT_EQ(pontilha.CenaVisivel(), IDC_cenaDesinstalar);
+    EXPECT_EQ(Marcas(pontilha), L"1111");
+    EXPECT_FALSE(pontilha.Habilitado(IDC_bitCancelar));
+    pontilha.Capturar(L"cenaDesinstalar");
+    pontilha.Capturar(mensagem, L"mensagem");
+    teste::Responder(mensagem, IDOK);
+
+    DWORD codigo = 1;
+    ASSERT_TRUE(pontilha.EsperarFim(codigo));
+    EXPECT_EQ(codigo, 0u);
+    const bool removida = teste::EsperarAte([&] { return !teste::Existe(pontilha.Pasta()); }, 30s);
+    const auto fim = std::chrono::steady_clock::now();
+    std::cout << "[ medida ] desinstalacao do Pontilha: " << Milissegundos(mensagemVista - clique)
+              << " ms do clique a mensagem, " << Milissegundos(fim - clique)
+              << " ms do clique ao ultimo arquivo removido\n";
+    EXPECT_TRUE(removida);
+    EXPECT_TRUE(teste::Existe(PastaDoTeste() + L"Programação Ótima"));
+    for (const std::wstring& atalho : AtalhosDoProduto())
+        EXPECT_FALSE(teste::Existe(atalho)) << teste::ParaUtf8(atalho);
+    EXPECT_FALSE(NaListaDeProgramas());
+}
+
+TEST(Desinstalacao, AUsersFileKeepsItsFolderAndFilesDeletedByHandStillEndInSuccess) {
+    ProgramaEmTeste pontilha(produtos::kPontilha);
+    InstalarPontilhaAMao(pontilha.Pasta());
+    const std::vector<std::wstring> curso = ArquivosDoCurso();
+    // The start page stays: it makes the folder an installation.
+    for (std::size_t i = 1; i < curso.size(); i += 5)
+        ASSERT_TRUE(DeleteFileW((pontilha.Pasta() + curso[i]).c_str()));
+    const std::wstring anotacoes = pontilha.Pasta() + L"Portugues\\minhas anotações.txt";
+    ASSERT_TRUE(teste::GravarArquivo(anotacoes, "Ponto 1 e 2: letra b."));
+    pontilha.Iniciar();
+    ASSERT_TRUE(pontilha.EsperarAssistente(textos::kTituloDaJanela));
+
+    HWND mensagem = Desinstalar(pontilha);
+    ASSERT_TRUE(mensagem);
+    EXPECT_EQ(teste::TextoDaMensagem(mensagem), textos::kDesinstalacaoTerminada);
+    teste::Responder(mensagem, IDOK);
+    DWORD codigo = 1;
+    ASSERT_TRUE(pontilha.EsperarFim(codigo));
+    EXPECT_TRUE(teste::EsperarAte([&] { return !teste::Existe(pontilha.Caminho()); }, 30s));
+
+    for (const std::wstring& arquivo : curso)
+        EXPECT_FALSE(teste::Existe(pontilha.Pasta() + arquivo)) << teste::ParaUtf8(arquivo);
+    EXPECT_FALSE(teste::Existe(pontilha.Pasta() + L"Portugues\\frases"));
+    EXPECT_FALSE(teste::Existe(pontilha.Pasta() + L"Portugues\\scripts"));
+    EXPECT_EQ(teste::LerArquivo(anotacoes), "Ponto 1 e 2: letra b.");
+}
+
+// The uninstall product's files laid out as an installation leaves them.
+void InstalarProduto(const ProgramaEmTeste& produto) {
+    for (const produtos::TArquivoDoProduto& arquivo : produtos::kArquivosDesinstalacao) {
+        const std::filesystem::path caminho(produto.Pasta() + arquivo.Caminho);
+        std::filesystem::create_directories(caminho.parent_path());
+        ASSERT_TRUE(teste::GravarArquivo(caminho.wstring(), "conteúdo"));
+    }
+}
+
+// The hooks' diary, in a file beside the installation folder; the variable is this process's
+// and passes to the program that it starts.
+std::wstring AbrirDiario() {
+    const std::wstring diario = PastaDoTeste() + L"diario.txt";
+    SetEnvironmentVariableW(produtos::kVariavelDiario, diario.c_str());
+    return diario;
+}
+
+std::vector<std::wstring> Linhas(const std::wstring& arquivo) {
+    std::vector<std::wstring> linhas;
+    std::istringstream texto(teste::LerArquivo(arquivo));
+    for (std::string linha; std::getline(texto, linha);)
+        linhas.push_back(teste::DeUtf8(linha));
+    return linhas;
+}
+
+// A self-removal batch file that names the program, in either temporary folder it may go to.
+bool LoteQueRemove(const std::wstring& programa) {
+    wchar_t temporaria[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temporaria);
+    wchar_t windows[MAX_PATH] = {};
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    const std::string nome = teste::ParaUtf8(std::filesystem::path(programa).filename().wstring());
+    for (const std::wstring& pasta :
+         {std::wstring(temporaria), std::wstring(windows) + L"\\Temp"}) {
+        std::error_code erro;
+        for (const auto& entrada : std::filesystem::directory_iterator(pasta, erro))
+            if (entrada.path().extension() == L".bat" &&
+                teste::LerArquivo(entrada.path().wstring()).find(nome) != std::string::npos)
+                return true;
+    }
+    return false;
+}
+
+TEST(DesinstalacaoProduto, WithoutSelfRemovalTheProgramAndANaoFileStayAndTheHooksRunInOrder) {
+    ProgramaEmTeste produto(produtos::kProdutoDesinstalacao, L"Produto à parte");
+    InstalarProduto(produto);
+    const std::wstring diario = AbrirDiario();
+    produto.Iniciar();
+    ASSERT_TRUE(produto.EsperarAssistente(textos::kTituloDaJanela));
+
+    HWND mensagem = Desinstalar(produto);
+    ASSERT_TRUE(mensagem);
+    teste::Responder(mensagem, IDOK);
+    DWORD codigo = 1;
+    ASSERT_TRUE(produto.EsperarFim(codigo));
+
+    EXPECT_FALSE(LoteQueRemove(produto.Caminho()));
+    EXPECT_TRUE(teste::Existe(produto.Caminho()));
+    for (const produtos::TArquivoDoProduto& arquivo : produtos::kArquivosDesinstalacao)
+        EXPECT_EQ(teste::Existe(produto.Pasta() + arquivo.Caminho), arquivo.Fica)
+            << teste::ParaUtf8(arquivo.Caminho);
+    for (const wchar_t* diretorio : produtos::kDiretoriosDesinstalacao)
+        EXPECT_FALSE(teste::Existe(produto.Pasta() + diretorio)) << teste::ParaUtf8(diretorio);
+    // Each hook after the check marks of the steps before it, with the directory of the program.
+    const std::wstring pasta = produto.Pasta();
+    EXPECT_EQ(Linhas(diario), (std::vector<std::wstring>{L"RemoverAtalhos|" + pasta + L"|1100",
+                                                         L"RemoverRegistro|" + pasta + L"|1110",
+                                                         L"AoDesinstalar|" + pasta + L"|1111"}));
+}
+
+TEST(DesinstalacaoProduto, AHookThatRaisesEndsTheSequenceAndTheCloseQuestionStillGuardsThePage) {
+    ProgramaEmTeste produto(produtos::kProdutoDesinstalacao);
+    InstalarProduto(produto);
+    const std::wstring diario = AbrirDiario();
+    SetEnvironmentVariableW(produtos::kVariavelGanchoQueFalha, L"RemoverRegistro");
+    produto.Iniciar();
+    ASSERT_TRUE(produto.EsperarAssistente(textos::kTituloDaJanela));
+
+    produto.Clicar(IDC_botaoDesinstalar);
+    const std::wstring programa = std::filesystem::path(produtos::kProdutoDesinstalacao).stem();
+    HWND erro = produto.EsperarCaixa(programa);
+    ASSERT_TRUE(erro);
+    EXPECT_EQ(teste::TextoDaMensagem(erro), produtos::kFalhaDoGancho);
+    produto.Capturar(erro, L"erro");
+    teste::Responder(erro, IDOK);
+    ASSERT_TRUE(teste::EsperarAte([&] { return !IsWindow(erro); }));
+
+    EXPECT_EQ(produto.CenaVisivel(), IDC_cenaDesinstalar);
+    EXPECT_EQ(Marcas(produto), L"1110");
+    produto.Capturar(L"cenaDesinstalar");
+    EXPECT_FALSE(produto.HaJanela(textos::kInformacao));
+    EXPECT_EQ(Linhas(diario).size(), 2u) << "AoDesinstalar is not called";
+
+    produto.FecharJanela();
+    HWND pergunta = produto.EsperarCaixa(textos::kConfirmacao);
+    ASSERT_TRUE(pergunta);
+    EXPECT_EQ(teste::TextoDaMensagem(pergunta), textos::kCancelarInstalacao);
+    teste::Responder(pergunta, IDNO);
+    ASSERT_TRUE(teste::EsperarAte([&] { return !IsWindow(pergunta); }));
+    EXPECT_EQ(produto.CenaVisivel(), IDC_cenaDesinstalar);
+
+    produto.FecharJanela();
+    pergunta = produto.EsperarCaixa(textos::kConfirmacao);
+    ASSERT_TRUE(pergunta);
+    teste::Responder(pergunta, IDYES);
+    DWORD codigo = 1;
+    EXPECT_TRUE(produto.EsperarFim(codigo));
+}
+
+} // namespace

@@ -1,0 +1,94 @@
+// A wizard to uninstall: a few files in nested directories, one that uninstall leaves, no
+// self-removal, and hooks that note when they run and what the page shows, and raise on demand.
+#include "core/ArquivosIAC/Descricao.h"
+#include "fileops/Texto.h"
+#include "resources/AssistenteIds.h"
+#include "tests/e2e/produtos/ProdutoDeTeste.h"
+#include "tests/e2e/produtos/Produtos.h"
+#include "ui/Application.h"
+#include "ui/Exception.h"
+#include "ui/Form.h"
+
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+using namespace produtos;
+
+std::wstring Variavel(const wchar_t* nome) {
+    wchar_t valor[MAX_PATH] = {};
+    const DWORD tamanho = GetEnvironmentVariableW(nome, valor, MAX_PATH);
+    return tamanho > 0 && tamanho < MAX_PATH ? valor : L"";
+}
+
+// The four steps' check marks as the page shows them now.
+std::wstring Marcas() {
+    const ui::Form* assistente = ui::Application::ActiveModalForm();
+    std::wstring marcas;
+    for (int imagem : {IDC_imgArquivos, IDC_imgDirs, IDC_imgAtalhos, IDC_imgRegistro})
+        marcas += assistente && ui::Picture(assistente->Item(imagem)).Icon() ? L'1' : L'0';
+    return marcas;
+}
+
+void Anotar(const std::wstring& gancho, const std::wstring& diretorio) {
+    const std::wstring diario = Variavel(kVariavelDiario);
+    if (!diario.empty())
+        std::ofstream(std::filesystem::path(diario), std::ios::app | std::ios::binary)
+            << kt::Utf8(gancho + L"|" + diretorio + L"|" + Marcas()) << "\n";
+    if (Variavel(kVariavelGanchoQueFalha) == gancho)
+        throw ui::Exception(kFalhaDoGancho);
+}
+
+void RemoverAtalhos(const std::wstring& diretorio) {
+    Anotar(L"RemoverAtalhos", diretorio);
+}
+
+void RemoverRegistro(const std::wstring& diretorio) {
+    Anotar(L"RemoverRegistro", diretorio);
+}
+
+void AoDesinstalar(const std::wstring& diretorio) {
+    Anotar(L"AoDesinstalar", diretorio);
+}
+
+std::wstring LinhaDoArquivo(const TArquivoDoProduto& arquivo) {
+    const std::wstring caminho = arquivo.Caminho;
+    const std::size_t barra = caminho.rfind(L'\\');
+    const std::wstring sub = barra == std::wstring::npos ? L"" : caminho.substr(0, barra);
+    const std::wstring nome = caminho.substr(barra == std::wstring::npos ? 0 : barra + 1);
+    return nome + L", 0, copiar, Base, " + sub + L", " + nome + L", 1, 1, " +
+           (arquivo.Fica ? kt::kNao : kt::kSim);
+}
+
+void PreencherDesinstalacao(kt::TDadosDescricao& descricao, const std::wstring& diretorioPrograma) {
+    kt::TConfiguracaoInstalacao& c = descricao.Configuracao;
+    c.NumeroDeDiscos = 1;
+    c.ModoAutoRemocao = 0;
+    c.DiretorioDeInstalacao = diretorioPrograma;
+    c.Instalado =
+        GetFileAttributesW((diretorioPrograma + kArquivosDesinstalacao[0].Caminho).c_str()) !=
+        INVALID_FILE_ATTRIBUTES;
+    c.PermiteReinstalar = true;
+    c.NomeDoDiretorioPadrao = L"Produto para Desinstalar";
+    descricao.Componentes.Adicionar(L"Tudo, Todos os arquivos, sim, sim, sim, sim");
+    for (const wchar_t* diretorio : kDiretoriosDesinstalacao)
+        descricao.Diretorios.Adicionar(std::wstring(diretorio) + L", 0, 0, sim");
+    descricao.Arquivos.Adicionar(std::wstring(kProdutoDesinstalacao) + L", 0, copiar, Base, , " +
+                                 kProdutoDesinstalacao + L", 1, 1, sim");
+    for (const TArquivoDoProduto& arquivo : kArquivosDesinstalacao)
+        descricao.Arquivos.Adicionar(LinhaDoArquivo(arquivo));
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    kt::TRotinasProduto rotinas{};
+    rotinas.RemoverAtalhos = RemoverAtalhos;
+    rotinas.RemoverRegistro = RemoverRegistro;
+    rotinas.AoDesinstalar = AoDesinstalar;
+    return ExecutarProdutoDeTeste(PreencherDesinstalacao, rotinas);
+}
