@@ -44,6 +44,24 @@ long long Milissegundos(std::chrono::steady_clock::duration duracao) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(duracao).count();
 }
 
+// A self-removal batch file that names the program, in either temporary folder it may go to.
+bool LoteQueRemove(const std::wstring& programa) {
+    wchar_t temporaria[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temporaria);
+    wchar_t windows[MAX_PATH] = {};
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    const std::string nome = teste::ParaUtf8(std::filesystem::path(programa).filename().wstring());
+    for (const std::wstring& pasta :
+         {std::wstring(temporaria), std::wstring(windows) + L"\\Temp"}) {
+        std::error_code erro;
+        for (const auto& entrada : std::filesystem::directory_iterator(pasta, erro))
+            if (entrada.path().extension() == L".bat" &&
+                teste::LerArquivo(entrada.path().wstring()).find(nome) != std::string::npos)
+                return true;
+    }
+    return false;
+}
+
 TEST(Desinstalacao, NothingOfPontilhaIsLeftButTheFolderAboveIt) {
     ProgramaEmTeste pontilha(produtos::kPontilha, L"Programação Ótima\\Pontilha 1.0");
     InstalarPontilhaAMao(pontilha.Pasta());
@@ -82,13 +100,15 @@ TEST(Desinstalacao, NothingOfPontilhaIsLeftButTheFolderAboveIt) {
     EXPECT_FALSE(NaListaDeProgramas());
 }
 
-TEST(Desinstalacao, AUsersFileKeepsItsFolderAndFilesDeletedByHandStillEndInSuccess) {
+TEST(Desinstalacao, AUsersFileKeepsItsFolderAndFilesDeletedByHandOrReadOnlyStillEndInSuccess) {
     ProgramaEmTeste pontilha(produtos::kPontilha);
     InstalarPontilhaAMao(pontilha.Pasta());
     const std::vector<std::wstring> curso = ArquivosDoCurso();
     // The start page stays: it makes the folder an installation.
     for (std::size_t i = 1; i < curso.size(); i += 5)
         ASSERT_TRUE(DeleteFileW((pontilha.Pasta() + curso[i]).c_str()));
+    // Made read-only by the user, it is still the course's.
+    ASSERT_TRUE(SetFileAttributesW((pontilha.Pasta() + curso[2]).c_str(), FILE_ATTRIBUTE_READONLY));
     const std::wstring anotacoes = pontilha.Pasta() + L"Portugues\\minhas anotações.txt";
     ASSERT_TRUE(teste::GravarArquivo(anotacoes, "Ponto 1 e 2: letra b."));
     pontilha.Iniciar();
@@ -107,6 +127,35 @@ TEST(Desinstalacao, AUsersFileKeepsItsFolderAndFilesDeletedByHandStillEndInSucce
     EXPECT_FALSE(teste::Existe(pontilha.Pasta() + L"Portugues\\frases"));
     EXPECT_FALSE(teste::Existe(pontilha.Pasta() + L"Portugues\\scripts"));
     EXPECT_EQ(teste::LerArquivo(anotacoes), "Ponto 1 e 2: letra b.");
+}
+
+// A copy of the program that the user keeps under another name beside a start page, in a folder
+// that holds files of the user's: uninstalling there removes the course's files and nothing else.
+TEST(Desinstalacao, ACopyUnderAnotherNameRemovesOnlyTheCoursesFilesAndNotItself) {
+    ProgramaEmTeste copia(produtos::kPontilha, L"Meus documentos");
+    copia.Renomear(L"Pontilha (2).exe");
+    const std::wstring curso[] = {L"Pontilha.pt.html", L"Portugues\\braille.html"};
+    const std::wstring doUsuario[] = {L"index.html", L"Portugues\\minha página.html"};
+    std::filesystem::create_directories(copia.Pasta() + L"Portugues");
+    for (const std::wstring& arquivo : curso)
+        ASSERT_TRUE(teste::GravarArquivo(copia.Pasta() + arquivo, "<html></html>"));
+    for (const std::wstring& arquivo : doUsuario)
+        ASSERT_TRUE(teste::GravarArquivo(copia.Pasta() + arquivo, "<html>meu</html>"));
+    copia.Iniciar();
+    ASSERT_TRUE(copia.EsperarAssistente(textos::kTituloDaJanela));
+
+    HWND mensagem = Desinstalar(copia);
+    ASSERT_TRUE(mensagem);
+    teste::Responder(mensagem, IDOK);
+    DWORD codigo = 1;
+    ASSERT_TRUE(copia.EsperarFim(codigo));
+
+    EXPECT_FALSE(LoteQueRemove(copia.Caminho()));
+    EXPECT_TRUE(teste::Existe(copia.Caminho()));
+    for (const std::wstring& arquivo : curso)
+        EXPECT_FALSE(teste::Existe(copia.Pasta() + arquivo)) << teste::ParaUtf8(arquivo);
+    for (const std::wstring& arquivo : doUsuario)
+        EXPECT_TRUE(teste::Existe(copia.Pasta() + arquivo)) << teste::ParaUtf8(arquivo);
 }
 
 // The uninstall product's files laid out as an installation leaves them.
@@ -132,24 +181,6 @@ std::vector<std::wstring> Linhas(const std::wstring& arquivo) {
     for (std::string linha; std::getline(texto, linha);)
         linhas.push_back(teste::DeUtf8(linha));
     return linhas;
-}
-
-// A self-removal batch file that names the program, in either temporary folder it may go to.
-bool LoteQueRemove(const std::wstring& programa) {
-    wchar_t temporaria[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temporaria);
-    wchar_t windows[MAX_PATH] = {};
-    GetWindowsDirectoryW(windows, MAX_PATH);
-    const std::string nome = teste::ParaUtf8(std::filesystem::path(programa).filename().wstring());
-    for (const std::wstring& pasta :
-         {std::wstring(temporaria), std::wstring(windows) + L"\\Temp"}) {
-        std::error_code erro;
-        for (const auto& entrada : std::filesystem::directory_iterator(pasta, erro))
-            if (entrada.path().extension() == L".bat" &&
-                teste::LerArquivo(entrada.path().wstring()).find(nome) != std::string::npos)
-                return true;
-    }
-    return false;
 }
 
 TEST(DesinstalacaoProduto, WithoutSelfRemovalTheProgramAndANaoFileStayAndTheHooksRunInOrder) {

@@ -52,6 +52,12 @@ ProgramaEmTeste::~ProgramaEmTeste() {
     }
 }
 
+void ProgramaEmTeste::Renomear(const std::wstring& nome) {
+    if (!MoveFileW(Caminho().c_str(), (pasta_ + nome).c_str()))
+        throw std::runtime_error("não foi possível renomear o programa em teste");
+    programa_ = nome;
+}
+
 void ProgramaEmTeste::CriarArquivo(const std::wstring& nome, const std::string& conteudo) const {
     std::ofstream arquivo(std::filesystem::path(pasta_ + nome), std::ios::binary);
     arquivo << conteudo;

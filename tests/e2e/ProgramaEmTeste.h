@@ -35,6 +35,8 @@ public:
     const std::wstring& Pasta() const { return pasta_; }
     // The program's own path.
     std::wstring Caminho() const { return pasta_ + programa_; }
+    // Renames the program's copy, as a browser names a second download ("Pontilha (2).exe").
+    void Renomear(const std::wstring& nome);
     // A file beside the program, with the given bytes.
     void CriarArquivo(const std::wstring& nome, const std::string& conteudo) const;
 
