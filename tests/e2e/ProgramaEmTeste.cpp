@@ -1,6 +1,7 @@
 #include "tests/e2e/ProgramaEmTeste.h"
 
 #include "resources/AssistenteIds.h"
+#include "tests/win/comum/Arquivos.h"
 #include "tests/win/comum/Captura.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +39,8 @@ std::wstring PastaDoTeste() {
 
 ProgramaEmTeste::ProgramaEmTeste(const std::wstring& programa, const std::wstring& subpasta)
     : programa_(programa), pasta_(PastaDoTeste() + (subpasta.empty() ? L"" : subpasta + L"\\")) {
-    std::filesystem::remove_all(PastaDoTeste());
+    // What an earlier run left, read-only files included.
+    teste::RemoverArvore(PastaDoTeste());
     std::filesystem::create_directories(pasta_);
     const std::wstring origem = PastaDosProgramas() + L"\\" + programa;
     if (!CopyFileW(origem.c_str(), (pasta_ + programa).c_str(), FALSE))
