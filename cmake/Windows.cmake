@@ -11,6 +11,7 @@ add_library(kt_ui STATIC
     ui/Controls.cpp
     ui/Form.cpp
     ui/Glyphs.cpp
+    ui/SystemLibraries.cpp
     ui/Thread.cpp
 )
 target_link_libraries(kt_ui PUBLIC kt_portable comctl32 gdi32 user32)

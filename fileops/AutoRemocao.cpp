@@ -2,7 +2,9 @@
 
 #include "fileops/ErrosArquivo.h"
 #include "fileops/LinhasAutoRemocao.h"
+#include "fileops/Processos.h"
 #include "fileops/VerificacoesWin32.h"
+#include "ui/Application.h"
 #include "ui/Owned.h"
 
 #include <windows.h>
@@ -82,8 +84,9 @@ std::wstring CaminhoNaPagina(const std::wstring& caminho, UINT pagina) {
 }
 
 std::wstring ProprioExecutavel() {
-    wchar_t caminho[MAX_PATH] = {};
-    VerificarHandle(static_cast<std::uint32_t>(GetModuleFileNameW(nullptr, caminho, MAX_PATH)));
+    std::wstring caminho = ui::Application::ExePath();
+    if (caminho.empty())
+        GerarUltimoErroWindows();
     return caminho;
 }
 
@@ -166,22 +169,6 @@ std::wstring EscreverLote(const std::wstring& pasta, bool elevado) {
     return lote.Nome;
 }
 
-// Starts the batch in a console window of its own, in the folder it lies in. The handles are
-// closed at once: nothing waits for it.
-void IniciarLote(const std::wstring& lote, const std::wstring& pasta) {
-    const std::wstring entreAspas = L"\"" + lote + L"\"";
-    std::vector<wchar_t> linha(entreAspas.begin(), entreAspas.end());
-    linha.push_back(L'\0');
-    STARTUPINFOW inicio{};
-    inicio.cb = sizeof inicio;
-    PROCESS_INFORMATION processo{};
-    if (CreateProcessW(lote.c_str(), linha.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
-                       nullptr, pasta.c_str(), &inicio, &processo)) {
-        CloseHandle(processo.hThread);
-        CloseHandle(processo.hProcess);
-    }
-}
-
 std::wstring PastaDoLote(bool elevado) {
     wchar_t pasta[MAX_PATH] = {};
     if (elevado) {
@@ -212,7 +199,8 @@ bool AutoRemover() {
     } catch (...) {
         return false;
     }
-    IniciarLote(lote, pasta);
+    // In a console window of its own, in the folder it lies in; nothing waits for it.
+    IniciarProcesso(L"\"" + lote + L"\"", SW_SHOWNORMAL, NORMAL_PRIORITY_CLASS, pasta);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "fileops/LinhasAutoRemocao.h"
 
+#include "fileops/Caminhos.h"
+
 namespace kt {
 
 namespace {
@@ -25,24 +27,12 @@ std::wstring Aspas(std::wstring_view caminho, TCaminhoEmLinha emLinha) {
     return L"\"" + emLinha(caminho) + L"\"";
 }
 
-// The executable's directory without a trailing backslash, except that a drive root keeps it
-// (C:\Pontilha.exe gives C:\); empty when the path names no directory.
-std::wstring_view DiretorioDe(std::wstring_view executavel) {
-    const std::size_t ultimo = executavel.find_last_of(L"\\:");
-    if (ultimo == std::wstring_view::npos)
-        return {};
-    const bool raiz =
-        executavel[ultimo] == L':' ||
-        (ultimo > 0 && (executavel[ultimo - 1] == L':' || executavel[ultimo - 1] == L'\\'));
-    return executavel.substr(0, raiz ? ultimo + 1 : ultimo);
-}
-
 // The executable's directory, then each ancestor: cut the path just before its last backslash,
 // and go on while that backslash stood after the third character. The last one is the bare
 // drive (C: for a path on drive C).
 std::vector<std::wstring_view> DiretoriosARemover(std::wstring_view executavel) {
     std::vector<std::wstring_view> diretorios;
-    std::wstring_view atual = DiretorioDe(executavel);
+    std::wstring_view atual = PastaDe(executavel);
     if (atual.empty())
         return diretorios;
     diretorios.push_back(atual);

@@ -1,8 +1,8 @@
 #include "core/program/RotinasPontilha.h"
 
-#include "core/ArquivosIAC/Descricao.h"
 #include "core/program/Produto.h"
 #include "fileops/Atalho.h"
+#include "fileops/Caminhos.h"
 #include "fileops/ErrosArquivo.h"
 #include "fileops/PastasDoShell.h"
 #include "ui/Owned.h"
@@ -61,8 +61,9 @@ void CriarAtalhoAreaDeTrabalho(const std::wstring& diretorio) {
                 kAtalhoNaAreaDeTrabalho);
 }
 
+// The key goes with whatever was put under it, by the installer or by somebody else.
 void ApagarRegistroDesinstalacao(const std::wstring& /*diretorio*/) {
-    const LONG resultado = RegDeleteKeyW(HKEY_LOCAL_MACHINE, produto::kChaveDesinstalacao);
+    const LONG resultado = RegDeleteTreeW(HKEY_LOCAL_MACHINE, produto::kChaveDesinstalacao);
     if (resultado != ERROR_FILE_NOT_FOUND)
         Verificar(resultado);
 }

@@ -27,7 +27,8 @@ void RegistrarDesinstalacao(const std::wstring& diretorio);
 void CriarAtalhoMenuIniciar(const std::wstring& diretorio);
 void CriarAtalhoAreaDeTrabalho(const std::wstring& diretorio);
 
-// Deletes the Uninstall key with its values; a missing key is no error. Ignores the directory.
+// Deletes the Uninstall key with its values and any subkeys; a missing key is no error. Ignores
+// the directory.
 void ApagarRegistroDesinstalacao(const std::wstring& diretorio);
 
 // Deletes the shortcut from the desktop and then from the Start menu's Programs folder; a missing

@@ -3,8 +3,9 @@
 // installation, each checked on the window's own state.
 #include "core/ArquivosIAC/ConteudoPontilha.h"
 #include "core/formularios/DiretoriosDoSistema.h"
-#include "fileops/Registro.h"
 #include "core/formularios/TextosAssistente.h"
+#include "fileops/Caminhos.h"
+#include "fileops/Registro.h"
 #include "resources/AssistenteIds.h"
 #include "resources/Imagens.h"
 #include "tests/win/assistente/AssistenteEmTeste.h"
@@ -13,7 +14,6 @@
 #include "ui/Glyphs.h"
 
 #include <commctrl.h>
-#include "fileops/Registro.h"
 
 #include <gtest/gtest.h>
 
