@@ -16,6 +16,7 @@ target_link_libraries(kt_empacotador PRIVATE kt_empacotamento)
 
 add_executable(kt_unit_tests
     tests/unit/Esperados.cpp
+    tests/unit/PastaTemporaria.cpp
     tests/unit/CamposTest.cpp
     tests/unit/DescricaoTest.cpp
     tests/unit/ConteudoPontilhaTest.cpp

@@ -1,5 +1,6 @@
 #include "fileops/AutoRemocao.h"
 
+#include "fileops/Ansi.h"
 #include "fileops/ErrosArquivo.h"
 #include "fileops/LinhasAutoRemocao.h"
 #include "fileops/Processos.h"
@@ -53,32 +54,15 @@ private:
     PSECURITY_DESCRIPTOR descritor_ = nullptr;
 };
 
-// The text in the code page, or nothing when a character has no exact equivalent there: a
-// replacement "?" in a del line is a wildcard and could name other files.
-std::optional<std::string> NaPagina(std::wstring_view texto, UINT pagina) {
-    if (texto.empty())
-        return std::string();
-    const bool utf8 = pagina == CP_UTF8;
-    const DWORD opcoes = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    BOOL substituiu = FALSE;
-    const int tamanho =
-        WideCharToMultiByte(pagina, opcoes, texto.data(), static_cast<int>(texto.size()), nullptr,
-                            0, nullptr, utf8 ? nullptr : &substituiu);
-    if (tamanho <= 0 || substituiu)
-        return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(tamanho), '\0');
-    WideCharToMultiByte(pagina, opcoes, texto.data(), static_cast<int>(texto.size()), bytes.data(),
-                        tamanho, nullptr, nullptr);
-    return bytes;
-}
-
-// The path as the batch can write it in the code page: as it is, or else its short form.
+// The path as the batch can write it in the code page: as it is, or else its short form. Only an
+// exact conversion will do: a replacement "?" in a del line is a wildcard and could name other
+// files.
 std::wstring CaminhoNaPagina(const std::wstring& caminho, UINT pagina) {
-    if (NaPagina(caminho, pagina))
+    if (NaPagina(caminho, pagina, true))
         return caminho;
     wchar_t curto[MAX_PATH] = {};
     const DWORD tamanho = GetShortPathNameW(caminho.c_str(), curto, MAX_PATH);
-    if (tamanho > 0 && tamanho < MAX_PATH && NaPagina(curto, pagina))
+    if (tamanho > 0 && tamanho < MAX_PATH && NaPagina(curto, pagina, true))
         return curto;
     throw ECaminhoInvalido();
 }
@@ -131,7 +115,7 @@ std::string TextoEmOEM(const std::wstring& nomeLote) {
     const std::wstring executavel = CaminhoNaPagina(ProprioExecutavel(), pagina);
     const std::wstring lote = CaminhoNaPagina(nomeLote, pagina);
     const std::optional<std::string> texto =
-        NaPagina(TextoDoLote(LinhasAutoRemocaoSegura(executavel, lote, pagina)), pagina);
+        NaPagina(TextoDoLote(LinhasAutoRemocaoSegura(executavel, lote, pagina)), pagina, true);
     if (!texto)
         throw ECaminhoInvalido();
     return *texto;

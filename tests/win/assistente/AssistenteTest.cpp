@@ -9,6 +9,7 @@
 #include "resources/AssistenteIds.h"
 #include "resources/Imagens.h"
 #include "tests/win/assistente/AssistenteEmTeste.h"
+#include "tests/win/comum/Arquivos.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
 #include "ui/Glyphs.h"
@@ -18,8 +19,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <thread>
 
 namespace {
@@ -199,17 +198,10 @@ TEST(Configuracao, TheDescriptionsSettingsReachTheControls) {
     }));
 }
 
-// A licence file of this test's own in the temporary directory.
+// A licence file of this test's own in a temporary folder.
 class Licenca : public testing::Test {
 protected:
-    void SetUp() override {
-        wchar_t pasta[MAX_PATH];
-        GetTempPathW(MAX_PATH, pasta);
-        arquivo_ =
-            std::wstring(pasta) + L"licenca-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
-        std::ofstream(std::filesystem::path(arquivo_)) << "Termos de uso do teste.";
-    }
-    void TearDown() override { DeleteFileW(arquivo_.c_str()); }
+    void SetUp() override { ASSERT_TRUE(GravarArquivo(arquivo_, "Termos de uso do teste.")); }
 
     // The licence settings and text after start-up with these two names.
     void Iniciar(const std::wstring& primeiro, const std::wstring& segundo) {
@@ -226,7 +218,8 @@ protected:
         }));
     }
 
-    std::wstring arquivo_;
+    const PastaTemporaria pasta_{L"kt licenca"};
+    const std::wstring arquivo_ = pasta_ / L"licença.txt";
     std::wstring primeiro_;
     std::wstring segundo_;
     std::wstring texto_;

@@ -3,40 +3,15 @@
 #include "fileops/ErrosArquivo.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/TextosFramework.h"
+#include "fileops/Texto.h"
 #include "tests/win/comum/Arquivos.h"
-#include "payload/container/CabecalhoZLib.h"
-
-#include <zlib.h>
 
 #include <gtest/gtest.h>
-
-#include <cstring>
-#include <stdexcept>
 
 namespace teste {
 
 std::string ComoTexto(const std::vector<std::uint8_t>& bytes) {
     return {bytes.begin(), bytes.end()};
-}
-
-std::vector<std::uint8_t> Conteiner(const std::vector<std::uint8_t>& dados) {
-    kt::TCabecalhoZLib cabecalho{};
-    cabecalho.TamanhoCabecalho = kt::kTamanhoCabecalhoZLib;
-    cabecalho.Assinatura = kt::kAssinaturaZLib;
-    cabecalho.TamanhoDescompactado = static_cast<std::uint32_t>(dados.size());
-    cabecalho.Formato = kt::kFormatoZLib;
-    std::memcpy(cabecalho.Extensao, ".txt", 4);
-
-    const std::uint8_t vazio = 0;
-    uLongf compactados = compressBound(static_cast<uLong>(dados.size()));
-    std::vector<std::uint8_t> conteiner(kt::kTamanhoCabecalhoZLib + compactados);
-    std::memcpy(conteiner.data(), &cabecalho, sizeof cabecalho);
-    if (compress2(conteiner.data() + kt::kTamanhoCabecalhoZLib, &compactados,
-                  dados.empty() ? &vazio : dados.data(), static_cast<uLong>(dados.size()),
-                  Z_BEST_COMPRESSION) != Z_OK)
-        throw std::runtime_error("compress2 falhou");
-    conteiner.resize(kt::kTamanhoCabecalhoZLib + compactados);
-    return conteiner;
 }
 
 bool GravarBytes(const std::wstring& caminho, const std::vector<std::uint8_t>& bytes) {
@@ -68,7 +43,7 @@ void EsperarErroInesperado(const TRelatorioVisto& visto, std::wstring_view arqui
     const std::wstring_view solucao = kt::TextoFramework(kt::ids::kErroInesperadoSolucao);
     const std::wstring antes(solucao.substr(0, solucao.find(L"%d")));
     EXPECT_TRUE(visto.Solucao.starts_with(Linha(kt::ids::kSolucao, antes)))
-        << ParaUtf8(visto.Solucao);
+        << kt::Utf8(visto.Solucao);
 }
 
 void EsperarErroInesperado(const TRelatorioVisto& visto, std::wstring_view arquivos,

@@ -1,6 +1,5 @@
-// What the container services' Windows tests share: containers made here with zlib's compress2
-// at best compression (as the packer makes them, but independently of it), whole files as bytes,
-// and the reports that the services show, as the robot reads them.
+// What the container services' Windows tests share: whole files as bytes, and the reports that the
+// services show. Containers are made by kt::teste::Conteiner (tests/unit/AuxiliaresFluxo.h).
 #pragma once
 
 #include "tests/unit/AuxiliaresFluxo.h"
@@ -15,8 +14,6 @@ namespace teste {
 
 std::string ComoTexto(const std::vector<std::uint8_t>& bytes);
 
-// The container of the data: the header (a ".txt" extension, version zero), then the stream.
-std::vector<std::uint8_t> Conteiner(const std::vector<std::uint8_t>& dados);
 bool GravarBytes(const std::wstring& caminho, const std::vector<std::uint8_t>& bytes);
 
 // A label of the Solutions Center: its prefix text followed by the value.

@@ -62,7 +62,7 @@ protected:
 
 TEST_F(Extracao, ExtractsTheFileWithProgressPerChunk) {
     const TBytes dados = BytesDeTexto(122880);
-    GravarOrigem(::teste::Conteiner(dados));
+    GravarOrigem(kt::teste::Conteiner(dados));
     EXPECT_TRUE(Descompactar().empty());
     EXPECT_EQ(::teste::LerArquivo(destino), ComoTexto(dados));
     EXPECT_EQ(progresso.percentuais, (std::vector<std::int32_t>{50, 100}));
@@ -70,7 +70,7 @@ TEST_F(Extracao, ExtractsTheFileWithProgressPerChunk) {
 
 TEST_F(Extracao, AHundredBytesReportAHundredOnce) {
     const TBytes dados = BytesAleatorios(100);
-    GravarOrigem(::teste::Conteiner(dados));
+    GravarOrigem(kt::teste::Conteiner(dados));
     EXPECT_TRUE(Descompactar().empty());
     EXPECT_EQ(::teste::LerArquivo(destino), ComoTexto(dados));
     EXPECT_EQ(progresso.percentuais, (std::vector<std::int32_t>{100}));
@@ -78,7 +78,7 @@ TEST_F(Extracao, AHundredBytesReportAHundredOnce) {
 
 TEST_F(Extracao, ADeclaredSizeBelowTheDataGivesExactlyThatManyBytes) {
     const TBytes dados = BytesDeTexto(100000);
-    TBytes conteiner = ::teste::Conteiner(dados);
+    TBytes conteiner = kt::teste::Conteiner(dados);
     DefinirTamanhoDescompactado(conteiner, 70000);
     GravarOrigem(conteiner);
     EXPECT_TRUE(Descompactar().empty());
@@ -88,7 +88,7 @@ TEST_F(Extracao, ADeclaredSizeBelowTheDataGivesExactlyThatManyBytes) {
 
 TEST_F(Extracao, ADeclaredSizeAboveTheDataIsOneReportAndKeepsTheChunksBefore) {
     const TBytes dados = BytesDeTexto(100000);
-    TBytes conteiner = ::teste::Conteiner(dados);
+    TBytes conteiner = kt::teste::Conteiner(dados);
     DefinirTamanhoDescompactado(conteiner, 130000);
     GravarOrigem(conteiner);
     const auto vistos = Descompactar();
@@ -99,7 +99,7 @@ TEST_F(Extracao, ADeclaredSizeAboveTheDataIsOneReportAndKeepsTheChunksBefore) {
 }
 
 TEST_F(Extracao, ACorruptStreamIsOneReport) {
-    TBytes conteiner = ::teste::Conteiner(BytesDeTexto(100000));
+    TBytes conteiner = kt::teste::Conteiner(BytesDeTexto(100000));
     conteiner[conteiner.size() / 2] ^= 0x5A;
     GravarOrigem(conteiner);
     const auto vistos = Descompactar();
@@ -108,7 +108,7 @@ TEST_F(Extracao, ACorruptStreamIsOneReport) {
 }
 
 TEST_F(Extracao, ASourceWithoutDataIsOneReport) {
-    GravarOrigem(Prefixo(::teste::Conteiner(BytesDeTexto(1000)), 50));
+    GravarOrigem(Prefixo(kt::teste::Conteiner(BytesDeTexto(1000)), 50));
     const auto vistos = Descompactar();
     ASSERT_EQ(vistos.size(), 1u);
     ::teste::EsperarErroInesperado(vistos[0], Arquivos());
@@ -118,7 +118,7 @@ TEST_F(Extracao, ASourceWithoutDataIsOneReport) {
 TEST_F(Extracao, AnExistingTargetIsReplaced) {
     ASSERT_TRUE(::teste::GravarArquivo(destino, std::string(200000, 'v')));
     const TBytes dados = BytesDeTexto(1000);
-    GravarOrigem(::teste::Conteiner(dados));
+    GravarOrigem(kt::teste::Conteiner(dados));
     EXPECT_TRUE(Descompactar().empty());
     EXPECT_EQ(::teste::LerArquivo(destino), ComoTexto(dados));
 }
@@ -127,7 +127,7 @@ TEST_F(Extracao, AnExistingTargetIsReplaced) {
 // inflates to nothing, so the target is an empty file and no chunk reports progress.
 TEST_F(Extracao, TheContainerOfAnEmptyFileGivesAnEmptyFile) {
     ASSERT_TRUE(::teste::GravarArquivo(destino, "antigo"));
-    GravarOrigem(::teste::Conteiner({}));
+    GravarOrigem(kt::teste::Conteiner({}));
     EXPECT_TRUE(Descompactar().empty());
     EXPECT_TRUE(::teste::Existe(destino));
     EXPECT_EQ(::teste::LerArquivo(destino), "");
@@ -136,7 +136,7 @@ TEST_F(Extracao, TheContainerOfAnEmptyFileGivesAnEmptyFile) {
 
 TEST_F(Extracao, StoppingEndsTheCopyQuietlyWithTheChunksWritten) {
     const TBytes dados = BytesAleatorios(150000);
-    GravarOrigem(::teste::Conteiner(dados));
+    GravarOrigem(kt::teste::Conteiner(dados));
     progresso.pararNa = 1;
     EXPECT_TRUE(Descompactar().empty());
     EXPECT_EQ(::teste::LerArquivo(destino), ComoTexto(Prefixo(dados, kt::TamanhoBloco)));
@@ -145,7 +145,7 @@ TEST_F(Extracao, StoppingEndsTheCopyQuietlyWithTheChunksWritten) {
 
 // While the extraction runs, both files are the extraction's alone.
 TEST_F(Extracao, SharesNeitherFileWhileItRuns) {
-    GravarOrigem(::teste::Conteiner(BytesDeTexto(100)));
+    GravarOrigem(kt::teste::Conteiner(BytesDeTexto(100)));
     std::vector<DWORD> erros;
     const auto vistos = ComRobo([&] {
         kt::ServicosKT::DescompactarArquivo(origem, destino, [&](std::int32_t, bool&) {
@@ -180,7 +180,7 @@ TEST_F(Extracao, AMissingContainerLeavesAnExistingTargetAlone) {
 }
 
 TEST_F(Extracao, ALockedContainerIsReportedAndHarmsNothing) {
-    const TBytes conteiner = ::teste::Conteiner(BytesDeTexto(5000));
+    const TBytes conteiner = kt::teste::Conteiner(BytesDeTexto(5000));
     GravarOrigem(conteiner);
     HANDLE preso = CreateFileW(origem.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -194,7 +194,7 @@ TEST_F(Extracao, ALockedContainerIsReportedAndHarmsNothing) {
 }
 
 TEST_F(Extracao, ALockedTargetIsReportedAndKeepsItsContent) {
-    const TBytes conteiner = ::teste::Conteiner(BytesDeTexto(5000));
+    const TBytes conteiner = kt::teste::Conteiner(BytesDeTexto(5000));
     GravarOrigem(conteiner);
     ASSERT_TRUE(::teste::GravarArquivo(destino, "em uso"));
     HANDLE preso = CreateFileW(destino.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
@@ -250,7 +250,7 @@ TEST(ExtracaoNoTrabalhador, AFailureOnAWorkerThreadIsReportedWithItsCode) {
 TEST(DescompactarFluxo, InflatesFromTheSourcePositionIntoTheTargetPosition) {
     const TBytes dados = BytesDeTexto(5000);
     TBytes origemBytes = {'l', 'i', 'x', 'o'};
-    const TBytes conteiner = ::teste::Conteiner(dados);
+    const TBytes conteiner = kt::teste::Conteiner(dados);
     origemBytes.insert(origemBytes.end(), conteiner.begin() + 50, conteiner.end());
     kt::TFluxoMemoria origem(origemBytes);
     origem.Posicionar(4, kt::TOrigemFluxo::Inicio);
@@ -267,7 +267,7 @@ TEST(DescompactarFluxo, InflatesFromTheSourcePositionIntoTheTargetPosition) {
 }
 
 TEST(DescompactarFluxo, AFailureIsOneReportWithoutFilesAndLeavesTheStreamsToTheCaller) {
-    TBytes conteiner = ::teste::Conteiner(BytesDeTexto(5000));
+    TBytes conteiner = kt::teste::Conteiner(BytesDeTexto(5000));
     conteiner[60] ^= 0xFF;
     kt::TFluxoMemoria origem(conteiner);
     origem.Posicionar(50, kt::TOrigemFluxo::Inicio);
@@ -290,7 +290,7 @@ TEST(DescompactarFluxo, ATargetThatRefusesTheBytesIsReportedWithItsCode) {
     const std::wstring arquivo = pasta / L"somente leitura.txt";
     ASSERT_TRUE(::teste::GravarArquivo(arquivo, "fixo"));
     kt::TFluxoArquivo destino = kt::TFluxoArquivo::AbrirSemCompartilhar(arquivo);
-    const TBytes conteiner = ::teste::Conteiner(BytesDeTexto(300));
+    const TBytes conteiner = kt::teste::Conteiner(BytesDeTexto(300));
     kt::TFluxoMemoria origem(conteiner);
     origem.Posicionar(50, kt::TOrigemFluxo::Inicio);
     const auto vistos =

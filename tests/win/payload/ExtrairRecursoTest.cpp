@@ -118,9 +118,9 @@ TEST_F(PayloadDoPrograma, EveryResourceExtractsToItsFileOfTheSite) {
     EXPECT_TRUE(vistos.empty());
     for (const TLinhaRcdata& linha : linhas) {
         const std::string fonte = LerArquivo(FonteDoSite(linha));
-        ASSERT_FALSE(fonte.empty()) << ::teste::ParaUtf8(FonteDoSite(linha));
+        ASSERT_FALSE(fonte.empty()) << kt::Utf8(FonteDoSite(linha));
         EXPECT_TRUE(LerArquivo(pasta / linha.Recurso) == fonte)
-            << ::teste::ParaUtf8(linha.Recurso) << " difere de " << ::teste::ParaUtf8(linha.Nome);
+            << kt::Utf8(linha.Recurso) << " difere de " << kt::Utf8(linha.Nome);
     }
 }
 
@@ -139,7 +139,7 @@ TEST_F(PayloadDoPrograma, FortyFiveResourcesArePortugueseAndSeventeenNeutral) {
     std::map<LANGID, int> porIdioma;
     for (const std::wstring& nome : NomesRcdata()) {
         const std::vector<LANGID> idiomas = Idiomas(nome);
-        EXPECT_EQ(idiomas.size(), 1u) << ::teste::ParaUtf8(nome);
+        EXPECT_EQ(idiomas.size(), 1u) << kt::Utf8(nome);
         for (LANGID idioma : idiomas)
             ++porIdioma[idioma];
     }
@@ -164,7 +164,7 @@ TEST_F(PayloadDoPrograma, EveryResourceIsAContainerWithItsFilesSize) {
         ASSERT_EQ(recurso.Ler(&cabecalho, sizeof cabecalho), sizeof cabecalho);
         EXPECT_EQ(+cabecalho.Assinatura, kt::kAssinaturaZLib);
         EXPECT_EQ(+cabecalho.TamanhoDescompactado, LerArquivo(FonteDoSite(linha)).size())
-            << ::teste::ParaUtf8(linha.Recurso);
+            << kt::Utf8(linha.Recurso);
     }
 }
 

@@ -51,7 +51,7 @@ class VerificarCurto : public testing::TestWithParam<std::size_t> {};
 TEST_P(VerificarCurto, IsNoContainerAndLeavesTheHeaderBufferAlone) {
     PastaTemporaria pasta(L"kt verificar");
     const std::wstring arquivo = pasta / L"curto.zlib";
-    std::vector<std::uint8_t> bytes = ::teste::Conteiner(kt::teste::BytesDeTexto(1000));
+    std::vector<std::uint8_t> bytes = kt::teste::Conteiner(kt::teste::BytesDeTexto(1000));
     bytes.resize(GetParam());
     ASSERT_TRUE(::teste::GravarBytes(arquivo, bytes));
     const TVerificacao v = Verificar(arquivo);
@@ -77,7 +77,7 @@ TEST(VerificarArquivoZLib, FiftyBytesWithOnlyTheSignatureAreAContainer) {
 TEST(VerificarArquivoZLib, AWrongSignatureStillCopiesTheHeader) {
     PastaTemporaria pasta(L"kt verificar");
     const std::wstring arquivo = pasta / L"outro.zlib";
-    std::vector<std::uint8_t> bytes = ::teste::Conteiner(kt::teste::BytesDeTexto(500));
+    std::vector<std::uint8_t> bytes = kt::teste::Conteiner(kt::teste::BytesDeTexto(500));
     bytes[7] = 0x0E;
     ASSERT_TRUE(::teste::GravarBytes(arquivo, bytes));
     const TVerificacao v = Verificar(arquivo);
@@ -89,7 +89,7 @@ TEST(VerificarArquivoZLib, AWrongSignatureStillCopiesTheHeader) {
 TEST(VerificarArquivoZLib, APackedContainerPassesWithItsHeader) {
     PastaTemporaria pasta(L"kt verificar");
     const std::wstring arquivo = pasta / L"página.zlib";
-    ASSERT_TRUE(::teste::GravarBytes(arquivo, ::teste::Conteiner(kt::teste::BytesDeTexto(777))));
+    ASSERT_TRUE(::teste::GravarBytes(arquivo, kt::teste::Conteiner(kt::teste::BytesDeTexto(777))));
     const TVerificacao v = Verificar(arquivo);
     EXPECT_TRUE(v.resultado);
     EXPECT_EQ(+v.cabecalho.TamanhoCabecalho, 50u);
@@ -103,7 +103,7 @@ TEST(VerificarArquivoZLib, WorksWithoutAHeaderBuffer) {
     PastaTemporaria pasta(L"kt verificar");
     const std::wstring bom = pasta / L"bom.zlib";
     const std::wstring ruim = pasta / L"ruim.zlib";
-    ASSERT_TRUE(::teste::GravarBytes(bom, ::teste::Conteiner({1, 2, 3})));
+    ASSERT_TRUE(::teste::GravarBytes(bom, kt::teste::Conteiner({1, 2, 3})));
     ASSERT_TRUE(::teste::GravarArquivo(ruim, std::string(60, 'x')));
     bool resultadoBom = false;
     bool resultadoRuim = true;
@@ -129,7 +129,7 @@ TEST(VerificarArquivoZLibRelatorios, AMissingFileIsReportedWithItsWindowsErrorNu
 TEST(VerificarArquivoZLibRelatorios, ALockedFileIsASharingViolation) {
     PastaTemporaria pasta(L"kt verificar");
     const std::wstring arquivo = pasta / L"preso.zlib";
-    const std::vector<std::uint8_t> bytes = ::teste::Conteiner({1, 2, 3});
+    const std::vector<std::uint8_t> bytes = kt::teste::Conteiner({1, 2, 3});
     ASSERT_TRUE(::teste::GravarBytes(arquivo, bytes));
     HANDLE preso = CreateFileW(arquivo.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
