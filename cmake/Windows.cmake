@@ -144,6 +144,8 @@ target_link_libraries(kt_teste_janelas PUBLIC kt_portable ZLIB::ZLIB gdi32 user3
 
 add_executable(kt_win_tests
     tests/win/Principal.cpp
+    tests/win/comum/RelatoriosGravados.cpp
+    tests/win/RelatoriosDosServicosTest.cpp
     tests/win/TestesWin.rc
     tests/win/CamposWinTest.cpp
     tests/win/CapturaTest.cpp
@@ -182,7 +184,6 @@ add_dependencies(kt_win_tests kt_prog_dormir kt_prog_marcador kt_prog_autoremoca
 # test program embeds, and Pontilha.exe's payload, read from the program beside the tests and
 # compared with the site's files in the source tree.
 target_sources(kt_win_tests PRIVATE
-    tests/win/payload/AuxiliaresConteiner.cpp
     tests/win/payload/FluxoArquivoTest.cpp
     tests/win/payload/VerificarArquivoZLibTest.cpp
     tests/win/payload/DescompactarTest.cpp

@@ -20,6 +20,14 @@ bool GravarArquivo(const std::wstring& caminho, std::string_view bytes) {
     return ok && gravados == bytes.size();
 }
 
+bool GravarBytes(const std::wstring& caminho, const std::vector<std::uint8_t>& bytes) {
+    return GravarArquivo(caminho, ComoTexto(bytes));
+}
+
+std::string ComoTexto(const std::vector<std::uint8_t>& bytes) {
+    return {bytes.begin(), bytes.end()};
+}
+
 std::string LerArquivo(const std::wstring& caminho) {
     HANDLE arquivo = CreateFileW(caminho.c_str(), GENERIC_READ,
                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
