@@ -6,12 +6,6 @@ namespace kt {
 
 namespace {
 
-using TCaminhoEmLinha = std::wstring (*)(std::wstring_view caminho);
-
-std::wstring Literal(std::wstring_view caminho) {
-    return std::wstring(caminho);
-}
-
 // In a batch file "%%" stands for one "%".
 std::wstring SemExpansao(std::wstring_view caminho) {
     std::wstring resultado;
@@ -23,8 +17,9 @@ std::wstring SemExpansao(std::wstring_view caminho) {
     return resultado;
 }
 
-std::wstring Aspas(std::wstring_view caminho, TCaminhoEmLinha emLinha) {
-    return L"\"" + emLinha(caminho) + L"\"";
+// A path as a line names it: quoted, its "%" doubled.
+std::wstring Aspas(std::wstring_view caminho) {
+    return L"\"" + SemExpansao(caminho) + L"\"";
 }
 
 // The executable's directory, then each ancestor: cut the path just before its last backslash,
@@ -48,37 +43,12 @@ std::vector<std::wstring_view> DiretoriosARemover(std::wstring_view executavel) 
     return diretorios;
 }
 
-void AcrescentarRemocaoDosDiretorios(std::vector<std::wstring>& linhas,
-                                     std::wstring_view executavel, TCaminhoEmLinha emLinha) {
-    for (std::wstring_view diretorio : DiretoriosARemover(executavel))
-        linhas.push_back(L"rmdir " + Aspas(diretorio, emLinha));
-}
-
-void AcrescentarFim(std::vector<std::wstring>& linhas, std::wstring_view lote,
-                    TCaminhoEmLinha emLinha) {
-    linhas.push_back(L"cls");
-    linhas.push_back(L"del " + Aspas(lote, emLinha));
-}
-
 } // namespace
-
-std::vector<std::wstring> LinhasAutoRemocao(std::wstring_view executavel, std::wstring_view lote) {
-    const std::wstring programa = Aspas(executavel, &Literal);
-    std::vector<std::wstring> linhas = {
-        L"@echo off",
-        L":loop",
-        L"del " + programa,
-        L"if exist " + programa + L" goto loop",
-    };
-    AcrescentarRemocaoDosDiretorios(linhas, executavel, &Literal);
-    AcrescentarFim(linhas, lote, &Literal);
-    return linhas;
-}
 
 std::vector<std::wstring> LinhasAutoRemocaoSegura(std::wstring_view executavel,
                                                   std::wstring_view lote,
                                                   std::uint32_t paginaDeCodigo) {
-    const std::wstring programa = Aspas(executavel, &SemExpansao);
+    const std::wstring programa = Aspas(executavel);
     std::vector<std::wstring> linhas = {
         L"@echo off",
         L"chcp " + std::to_wstring(paginaDeCodigo) + L">nul",
@@ -92,8 +62,10 @@ std::vector<std::wstring> LinhasAutoRemocaoSegura(std::wstring_view executavel,
         L"goto loop",
         L":diretorios",
     };
-    AcrescentarRemocaoDosDiretorios(linhas, executavel, &SemExpansao);
-    AcrescentarFim(linhas, lote, &SemExpansao);
+    for (std::wstring_view diretorio : DiretoriosARemover(executavel))
+        linhas.push_back(L"rmdir " + Aspas(diretorio));
+    linhas.push_back(L"cls");
+    linhas.push_back(L"del " + Aspas(lote));
     return linhas;
 }
 

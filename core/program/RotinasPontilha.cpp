@@ -1,8 +1,8 @@
 #include "core/program/RotinasPontilha.h"
 
 #include "core/program/Produto.h"
+#include "core/program/ValoresDesinstalacao.h"
 #include "fileops/Atalho.h"
-#include "fileops/Caminhos.h"
 #include "fileops/ErrosArquivo.h"
 #include "fileops/PastasDoShell.h"
 #include "ui/Owned.h"
@@ -41,14 +41,8 @@ void RegistrarDesinstalacao(const std::wstring& diretorio) {
     Verificar(RegCreateKeyExW(HKEY_LOCAL_MACHINE, produto::kChaveDesinstalacao, 0, nullptr,
                               REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, chave.Put(),
                               nullptr));
-    using namespace valor_desinstalacao;
-    GravarTexto(chave.Get(), kNomeExibido, produto::kNomeExibido);
-    GravarTexto(chave.Get(), kDesinstalador, ComDelimitador(diretorio) + produto::kDesinstalador);
-    GravarTexto(chave.Get(), kVersao, produto::kVersaoExibida);
-    GravarTexto(chave.Get(), kFabricante, produto::kFabricante);
-    GravarTexto(chave.Get(), kSobre, produto::kEnderecoWeb);
-    GravarTexto(chave.Get(), kAjuda, produto::kLinkAjuda);
-    GravarTexto(chave.Get(), kAtualizacoes, produto::kEnderecoWeb);
+    for (const auto& [nome, dados] : ValoresDesinstalacao(diretorio))
+        GravarTexto(chave.Get(), nome.c_str(), dados);
 }
 
 void CriarAtalhoMenuIniciar(const std::wstring& diretorio) {
