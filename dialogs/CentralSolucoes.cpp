@@ -187,23 +187,27 @@ int TfrmCentralSolucoes::AlturaDaSolucao() const {
     return area.bottom - area.top;
 }
 
-// The control keeps its place across; its top and height change.
-void TfrmCentralSolucoes::ColocarEm(int id, int topo, int altura) const {
+// The control keeps the rest of where the template put it.
+void TfrmCentralSolucoes::MudarAltura(int id, int altura) const {
     const ui::Control controle(Item(id));
     RECT area = controle.Bounds();
-    area.top = topo;
-    area.bottom = topo + altura;
+    area.bottom = area.top + altura;
+    controle.SetBounds(area);
+}
+
+void TfrmCentralSolucoes::MudarTopo(int id, int topo) const {
+    const ui::Control controle(Item(id));
+    RECT area = controle.Bounds();
+    OffsetRect(&area, 0, topo - area.top);
     controle.SetBounds(area);
 }
 
 void TfrmCentralSolucoes::Dispor() {
     const int h = AlturaDaSolucao();
-    ColocarEm(IDC_lblSolucao, ui::Control(Item(IDC_lblSolucao)).Bounds().top, h);
-    ColocarEm(IDC_Bevel, ui::Control(Item(IDC_Bevel)).Bounds().top, h + Px(kAlturaMolduraCentral));
-    for (int id : {IDC_bitContinuar, IDC_bitAjuda}) {
-        const RECT botao = ui::Control(Item(id)).Bounds();
-        ColocarEm(id, h + Px(kTopoBotoesCentral), botao.bottom - botao.top);
-    }
+    MudarAltura(IDC_lblSolucao, h);
+    MudarAltura(IDC_Bevel, h + Px(kAlturaMolduraCentral));
+    for (int id : {IDC_bitContinuar, IDC_bitAjuda})
+        MudarTopo(id, h + Px(kTopoBotoesCentral));
     RECT janela{};
     GetWindowRect(Handle(), &janela);
     SetWindowPos(Handle(), nullptr, 0, 0, janela.right - janela.left, h + Px(kAlturaJanelaCentral),

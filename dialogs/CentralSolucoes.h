@@ -75,7 +75,8 @@ private:
                         std::wstring_view seVazio);
     int AlturaDaSolucao() const;
     void Dispor();
-    void ColocarEm(int id, int topo, int altura) const;
+    void MudarAltura(int id, int altura) const;
+    void MudarTopo(int id, int topo) const;
 
     TRegistroAjuda ajudaRelatorio_{};
     TRegistroAjuda ajudaPropria_{};

@@ -4,10 +4,9 @@
 #include "ui/Form.h"
 #include "ui/Messages.h"
 #include "ui/Owned.h"
+#include "ui/SystemLibraries.h"
 
 #include <commctrl.h>
-
-#include "ui/SystemLibraries.h"
 
 #include <algorithm>
 #include <condition_variable>
@@ -40,10 +39,15 @@ struct State {
     int hintHidePause = 5000;
     std::vector<HWND> tooltips;
     std::vector<Form*> modalForms;
+    // Before the window, which refuses the steps still waiting when it goes.
+    HandOvers handOvers;
     UniqueWindow dispatcher;
     UniqueLibrary richEdit;
-    HandOvers handOvers;
 };
+
+constexpr const wchar_t* kDispatcherClass = L"ui.Dispatcher";
+constexpr const wchar_t* kMainThreadClosed =
+    L"A tarefa principal não atende mais a outras tarefas.";
 
 State& Current() {
     static State state;
@@ -108,14 +112,14 @@ void HandOver(const std::function<void()>& step) {
     handed.step = &step;
     std::unique_lock<std::mutex> held(h.lock);
     if (!h.window)
-        throw EMainThreadClosed(L"A tarefa principal não atende mais a outras tarefas.");
+        throw EMainThreadClosed(kMainThreadClosed);
     h.waiting.push_back(&handed);
     // Handled like a sent message, without waiting here: the answer comes through `answered`.
     SendNotifyMessageW(h.window, kMsgSynchronize, 0, 0);
     h.answered.wait(held, [&] { return handed.answered; });
     held.unlock();
     if (!handed.ran)
-        throw EMainThreadClosed(L"A tarefa principal não atende mais a outras tarefas.");
+        throw EMainThreadClosed(kMainThreadClosed);
     if (handed.error)
         std::rethrow_exception(handed.error);
 }
@@ -145,12 +149,12 @@ void Initialize() {
         WNDCLASSW wc{};
         wc.lpfnWndProc = DispatcherProc;
         wc.hInstance = Instance();
-        wc.lpszClassName = L"ui.Dispatcher";
+        wc.lpszClassName = kDispatcherClass;
         RegisterClassW(&wc);
     }
     if (s.dispatcher)
         return;
-    s.dispatcher.Reset(CreateWindowExW(0, L"ui.Dispatcher", L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+    s.dispatcher.Reset(CreateWindowExW(0, kDispatcherClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
                                        nullptr, Instance(), nullptr));
     const std::lock_guard<std::mutex> held(s.handOvers.lock);
     s.handOvers.window = s.dispatcher.Get();

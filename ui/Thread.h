@@ -66,7 +66,6 @@ public:
     // Waits for the end of the thread while still running the steps it hands over.
     void WaitFor();
     DWORD ThreadId() const { return threadId_; }
-    ThreadBody& Body() const { return *body_; }
 
     void Synchronize(const std::function<void()>& step) const;
 
