@@ -23,6 +23,7 @@ add_executable(kt_unit_tests
     tests/unit/ConteudoPontilhaTest.cpp
     tests/unit/TextosFrameworkTest.cpp
     tests/unit/TextosAssistenteTest.cpp
+    tests/unit/TextosDialogosTest.cpp
     tests/unit/ErrosArquivoTest.cpp
     tests/unit/VersaoTest.cpp
     tests/unit/LinhasAutoRemocaoTest.cpp

@@ -29,6 +29,7 @@ add_library(kt_servicos STATIC
     fileops/ServicosDeJanela.cpp
     fileops/RelatorioDeErro.cpp
     fileops/TamanhoArquivo.cpp
+    fileops/CopiarArquivo.cpp
     fileops/Atalho.cpp
     fileops/VersaoArquivo.cpp
     fileops/Processos.cpp
@@ -43,11 +44,15 @@ add_library(kt_servicos STATIC
 # version.dll is not among them: it is loaded at run time from the system directory.
 target_link_libraries(kt_servicos PUBLIC kt_ui advapi32 shell32 ole32 uuid)
 
+# comdlg32 (the file-open dialog) is a KnownDLL, which Windows never looks for beside the program.
 add_library(kt_framework STATIC
     dialogs/CentralSolucoes.cpp
+    dialogs/Sobrescrever.cpp
+    dialogs/TrocarDiscos.cpp
+    dialogs/Encontrar.cpp
     dialogs/ServicosKT.cpp
 )
-target_link_libraries(kt_framework PUBLIC kt_servicos)
+target_link_libraries(kt_framework PUBLIC kt_servicos comdlg32)
 
 # The installer core: the installation description object, the wizard window and its launcher,
 # Pontilha's product routines. A program built on it is a wizard: Pontilha.exe, the test products.
@@ -125,12 +130,16 @@ add_test(NAME Pontilha.ProgramaDeInstalacaoSeguro
 add_library(kt_recursos OBJECT
     resources/Framework.rc
     resources/CentralSolucoes.rc
+    resources/Sobrescrever.rc
+    resources/TrocarDiscos.rc
+    resources/Encontrar.rc
     resources/Assistente.rc
 )
 file(GLOB KT_RECURSOS_INCLUIDOS CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/resources/*.h
     ${CMAKE_SOURCE_DIR}/resources/imagens/*)
 set_source_files_properties(resources/Framework.rc resources/CentralSolucoes.rc
+    resources/Sobrescrever.rc resources/TrocarDiscos.rc resources/Encontrar.rc
     resources/Assistente.rc tests/win/TestesWin.rc tests/e2e/produtos/Produto.rc
     PROPERTIES OBJECT_DEPENDS "${KT_RECURSOS_INCLUIDOS}")
 target_sources(kt_framework INTERFACE $<TARGET_OBJECTS:kt_recursos>)
@@ -139,7 +148,7 @@ target_sources(kt_framework INTERFACE $<TARGET_OBJECTS:kt_recursos>)
 find_package(ZLIB REQUIRED)
 add_library(kt_teste_janelas STATIC tests/win/comum/Janelas.cpp tests/win/comum/Captura.cpp
     tests/win/comum/RoboCentral.cpp tests/win/comum/Arquivos.cpp tests/win/comum/LerAtalho.cpp
-    tests/unit/PastaTemporaria.cpp)
+    tests/win/comum/Robo.cpp tests/unit/PastaTemporaria.cpp)
 target_link_libraries(kt_teste_janelas PUBLIC kt_portable ZLIB::ZLIB gdi32 user32 ole32 uuid)
 
 add_executable(kt_win_tests
@@ -154,6 +163,7 @@ add_executable(kt_win_tests
     tests/win/ui/SystemLibrariesTest.cpp
     tests/win/fileops/VerificacoesWin32Test.cpp
     tests/win/fileops/TamanhoArquivoTest.cpp
+    tests/win/fileops/CopiarArquivoTest.cpp
     tests/win/fileops/AjudaTest.cpp
     tests/win/fileops/AtalhoTest.cpp
     tests/win/fileops/VersaoArquivoTest.cpp
@@ -161,6 +171,9 @@ add_executable(kt_win_tests
     tests/win/fileops/AbrirAjudaTest.cpp
     tests/win/fileops/AutoRemocaoTest.cpp
     tests/win/dialogs/CentralSolucoesTest.cpp
+    tests/win/dialogs/SobrescreverTest.cpp
+    tests/win/dialogs/TrocarDiscosTest.cpp
+    tests/win/dialogs/EncontrarTest.cpp
     tests/win/ui/ControlsTest.cpp
     tests/win/assistente/AssistenteEmTeste.cpp
     tests/win/assistente/ArquivoIACTest.cpp
@@ -197,8 +210,28 @@ set_property(SOURCE tests/win/TestesWin.rc APPEND PROPERTY
 add_dependencies(kt_win_tests Pontilha)
 
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    TEST_FILTER "-RotinasPontilha.*"
+    TEST_FILTER "-RotinasPontilha.*:*Teclado.*:*DiscoCheio.*"
     PROPERTIES TIMEOUT 120 ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
+# Tests that follow the keyboard focus run alone: the focus leaves a window whenever a window of
+# another test becomes active.
+gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "*Teclado.*"
+    PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
+
+# A real full disk: a 1 MiB tmpfs as drive K: of the prefix for the tests that need one, mounted
+# before them and unmounted after (they skip, saying why, where mounting is not allowed).
+set(KT_DISCO_CHEIO ${CMAKE_BINARY_DIR}/disco_cheio)
+add_test(NAME kt_disco_cheio_montar COMMAND ${CMAKE_SOURCE_DIR}/tests/win/disco_cheio.sh montar
+    ${KT_WINEPREFIX} ${KT_DISCO_CHEIO} k:)
+add_test(NAME kt_disco_cheio_desmontar COMMAND ${CMAKE_SOURCE_DIR}/tests/win/disco_cheio.sh
+    desmontar ${KT_WINEPREFIX} ${KT_DISCO_CHEIO} k:)
+set_tests_properties(kt_disco_cheio_montar PROPERTIES FIXTURES_SETUP kt_disco_cheio)
+set_tests_properties(kt_disco_cheio_desmontar PROPERTIES FIXTURES_CLEANUP kt_disco_cheio)
+gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "*DiscoCheio.*"
+    PROPERTIES TIMEOUT 120 FIXTURES_REQUIRED kt_disco_cheio
+        ENVIRONMENT "KT_DISCO_CHEIO=K:"
+        ENVIRONMENT_MODIFICATION "KT_DISCO_CHEIO_MOTIVO=set:Z:${KT_DISCO_CHEIO}.motivo")
 
 # The tests' Wine prefix is made by the build (about a quarter of a minute, once), not by the
 # first test that happens to run.
@@ -279,3 +312,9 @@ target_link_libraries(kt_bench_extracao PRIVATE kt_framework ZLIB::ZLIB)
 # Every allocation passes the bench's own counters first (its peak of heap bytes).
 target_link_options(kt_bench_extracao PRIVATE -municode -Wl,--wrap=malloc -Wl,--wrap=calloc
     -Wl,--wrap=realloc -Wl,--wrap=free)
+
+# The copy benchmark (tools/bench_copia.sh): CopiarArquivo against the system's CopyFile over the
+# same 64 MiB file. It prints figures and asserts nothing.
+add_executable(kt_bench_copia tools/bench/BenchCopia.cpp)
+target_link_libraries(kt_bench_copia PRIVATE kt_framework)
+target_link_options(kt_bench_copia PRIVATE -municode)

@@ -5,6 +5,9 @@ namespace kt {
 TServicosDeJanela ServicosDeJanelaDoFramework() {
     TServicosDeJanela servicos;
     servicos.MostrarCentralSolucoes = ServicosKT::MostrarCentralSolucoes;
+    servicos.PerguntarSobrescrever = ServicosKT::PerguntarSobrescrever;
+    servicos.PedirDisco = ServicosKT::PedirDisco;
+    servicos.EncontrarArquivo = ServicosKT::EncontrarArquivo;
     return servicos;
 }
 

@@ -4,6 +4,19 @@
 
 namespace teste {
 
+ArquivoPreso::ArquivoPreso(const std::wstring& caminho, unsigned long compartilhado)
+    : handle_(CreateFileW(caminho.c_str(), GENERIC_READ | GENERIC_WRITE, compartilhado, nullptr,
+                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+
+ArquivoPreso::~ArquivoPreso() {
+    if (Preso())
+        CloseHandle(handle_);
+}
+
+bool ArquivoPreso::Preso() const {
+    return handle_ != INVALID_HANDLE_VALUE;
+}
+
 bool Existe(const std::wstring& caminho) {
     return GetFileAttributesW(caminho.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -26,6 +39,19 @@ bool GravarBytes(const std::wstring& caminho, const std::vector<std::uint8_t>& b
 
 std::string ComoTexto(const std::vector<std::uint8_t>& bytes) {
     return {bytes.begin(), bytes.end()};
+}
+
+bool GravarArquivoVazio(const std::wstring& caminho, long long tamanho) {
+    HANDLE arquivo = CreateFileW(caminho.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (arquivo == INVALID_HANDLE_VALUE)
+        return false;
+    LARGE_INTEGER fim{};
+    fim.QuadPart = tamanho;
+    const bool estendido =
+        SetFilePointerEx(arquivo, fim, nullptr, FILE_BEGIN) && SetEndOfFile(arquivo);
+    CloseHandle(arquivo);
+    return estendido;
 }
 
 std::string LerArquivo(const std::wstring& caminho) {

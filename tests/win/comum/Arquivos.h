@@ -11,9 +11,25 @@
 
 namespace teste {
 
+// A file held open for reading and writing, shared with nobody unless told, for as long as the
+// object lives: another program that has locked it.
+class ArquivoPreso {
+public:
+    explicit ArquivoPreso(const std::wstring& caminho, unsigned long compartilhado = 0);
+    ~ArquivoPreso();
+    ArquivoPreso(const ArquivoPreso&) = delete;
+    ArquivoPreso& operator=(const ArquivoPreso&) = delete;
+    bool Preso() const;
+
+private:
+    void* handle_;
+};
+
 bool Existe(const std::wstring& caminho);
 bool GravarArquivo(const std::wstring& caminho, std::string_view bytes);
 bool GravarBytes(const std::wstring& caminho, const std::vector<std::uint8_t>& bytes);
+// A file of that many bytes with nothing written (sparse where the file system allows it).
+bool GravarArquivoVazio(const std::wstring& caminho, long long tamanho);
 std::string LerArquivo(const std::wstring& caminho);
 std::string ComoTexto(const std::vector<std::uint8_t>& bytes);
 
