@@ -4,6 +4,7 @@
 // reports are recorded, not shown; that the program's slot shows them in the Solutions Center is
 // the window's own test (dialogs/CentralSolucoesTest.cpp).
 #include "fileops/Ajuda.h"
+#include "fileops/CopiarArquivo.h"
 #include "fileops/ErrosArquivo.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/TamanhoArquivo.h"
@@ -23,6 +24,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <iterator>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -39,22 +42,6 @@ using ::teste::GravarBytes;
 using ::teste::LerArquivo;
 using ::teste::PastaTemporaria;
 using TBytes = std::vector<std::uint8_t>;
-
-// A file held open by somebody else, sharing only what is given, for the length of a call.
-class TArquivoPreso {
-public:
-    TArquivoPreso(const std::wstring& arquivo, DWORD compartilhado)
-        : handle_(CreateFileW(arquivo.c_str(), GENERIC_READ, compartilhado, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr)) {
-        EXPECT_NE(handle_, INVALID_HANDLE_VALUE);
-    }
-    ~TArquivoPreso() { CloseHandle(handle_); }
-    TArquivoPreso(const TArquivoPreso&) = delete;
-    TArquivoPreso& operator=(const TArquivoPreso&) = delete;
-
-private:
-    HANDLE handle_;
-};
 
 // What one failing call named and answered.
 struct TChamada {
@@ -127,6 +114,24 @@ TChamada ExtrairDoPrograma(const PastaTemporaria& pasta, const wchar_t* recurso)
     return {L"", escrito};
 }
 
+// How many files the folder holds: a failed copy leaves nothing beside its destination.
+std::ptrdiff_t Arquivos(const PastaTemporaria& pasta) {
+    return std::distance(std::filesystem::directory_iterator(pasta.Local()),
+                         std::filesystem::directory_iterator());
+}
+
+TChamada CopiarSobreProtegido(const PastaTemporaria& pasta, DWORD atributo) {
+    const std::wstring destino = pasta / L"antigo.txt";
+    EXPECT_TRUE(GravarArquivo(pasta / L"novo.txt", "novo"));
+    EXPECT_TRUE(GravarArquivo(destino, "antigo"));
+    EXPECT_TRUE(SetFileAttributesW(destino.c_str(), atributo));
+    const bool copiou = CopiarArquivo(pasta / L"novo.txt", destino, kCopiaSubstitui, {}, nullptr);
+    SetFileAttributesW(destino.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(LerArquivo(destino), "antigo");
+    EXPECT_EQ(Arquivos(pasta), 2);
+    return {destino, copiou};
+}
+
 const TFalha kFalhas[] = {
     {"TamanhoArquivo_ArquivoAusente",
      [](const PastaTemporaria& p) {
@@ -153,7 +158,7 @@ const TFalha kFalhas[] = {
      [](const PastaTemporaria& p) {
          const std::wstring arquivo = p / L"preso.bin";
          EXPECT_TRUE(GravarArquivo(arquivo, "conteúdo"));
-         const TArquivoPreso preso(arquivo, 0);
+         const ::teste::ArquivoPreso preso(arquivo);
          return TChamada{arquivo, TamanhoArquivo(arquivo)};
      },
      ids::kViolacaoCompartilhamento, ids::kViolacaoCompartilhamentoSolucao, std::nullopt, -1},
@@ -167,7 +172,7 @@ const TFalha kFalhas[] = {
     {"VerificarArquivoZLib_ArquivoAusente",
      [](const PastaTemporaria& p) { return Verificar(p / L"não existe.zlib"); },
      ids::kErroInesperado, ids::kErroInesperadoSolucao, ERROR_FILE_NOT_FOUND, false},
-    // Even a reader that shares reading locks the check out: it opens the file for itself alone.
+    // Even a holder that lets others read locks the check out: it opens the file for itself alone.
     {"VerificarArquivoZLib_ArquivoPreso",
      [](const PastaTemporaria& p) {
          const std::wstring arquivo = p / L"preso.zlib";
@@ -175,7 +180,7 @@ const TFalha kFalhas[] = {
          EXPECT_TRUE(GravarBytes(arquivo, bytes));
          TChamada chamada;
          {
-             const TArquivoPreso preso(arquivo, FILE_SHARE_READ);
+             const ::teste::ArquivoPreso preso(arquivo, FILE_SHARE_READ);
              chamada = Verificar(arquivo);
          }
          EXPECT_EQ(LerArquivo(arquivo), ComoTexto(bytes));
@@ -217,7 +222,7 @@ const TFalha kFalhas[] = {
          EXPECT_TRUE(GravarBytes(e.Origem, conteiner));
          TChamada chamada;
          {
-             const TArquivoPreso preso(e.Origem, 0);
+             const ::teste::ArquivoPreso preso(e.Origem);
              chamada = Descompactar(e);
          }
          EXPECT_FALSE(Existe(e.Destino));
@@ -232,7 +237,7 @@ const TFalha kFalhas[] = {
          EXPECT_TRUE(GravarArquivo(e.Destino, "em uso"));
          TChamada chamada;
          {
-             const TArquivoPreso preso(e.Destino, FILE_SHARE_READ);
+             const ::teste::ArquivoPreso preso(e.Destino, FILE_SHARE_READ);
              chamada = Descompactar(e);
          }
          EXPECT_EQ(LerArquivo(e.Destino), "em uso");
@@ -316,6 +321,38 @@ const TFalha kFalhas[] = {
      [](const PastaTemporaria& p) { return ExtrairDoPrograma(p, L"KT_TESTE_CORROMPIDO"); },
      ids::kErroInesperado, ids::kErroInesperadoSolucao, std::nullopt, false},
 
+    // Nothing is made when the source cannot be read.
+    {"CopiarArquivo_OrigemAusente",
+     [](const PastaTemporaria& p) {
+         const std::wstring origem = p / L"não existe.txt";
+         const bool copiou =
+             CopiarArquivo(origem, p / L"destino.txt", kCopiaSubstitui, {}, nullptr);
+         EXPECT_EQ(Arquivos(p), 0);
+         return TChamada{origem, copiou};
+     },
+     ids::kCopiaImpossivel, ids::kCopiaSemOrigem, std::nullopt, false},
+    {"CopiarArquivo_OrigemPresa",
+     [](const PastaTemporaria& p) {
+         const std::wstring origem = p / L"preso.txt";
+         EXPECT_TRUE(GravarArquivo(origem, "preso"));
+         const ::teste::ArquivoPreso preso(origem);
+         const bool copiou =
+             CopiarArquivo(origem, p / L"destino.txt", kCopiaSubstitui, {}, nullptr);
+         EXPECT_EQ(Arquivos(p), 1);
+         return TChamada{origem, copiou};
+     },
+     ids::kViolacaoCompartilhamento, ids::kViolacaoCompartilhamentoSolucao, std::nullopt, false},
+    // A destination that may not be replaced is kept as it was.
+    {"CopiarArquivo_DestinoSomenteLeitura",
+     [](const PastaTemporaria& p) { return CopiarSobreProtegido(p, FILE_ATTRIBUTE_READONLY); },
+     ids::kAcessoNegado, ids::kAcessoNegadoSolucao, std::nullopt, false},
+    {"CopiarArquivo_DestinoOculto",
+     [](const PastaTemporaria& p) { return CopiarSobreProtegido(p, FILE_ATTRIBUTE_HIDDEN); },
+     ids::kAcessoNegado, ids::kAcessoNegadoSolucao, std::nullopt, false},
+    {"CopiarArquivo_DestinoDoSistema",
+     [](const PastaTemporaria& p) { return CopiarSobreProtegido(p, FILE_ATTRIBUTE_SYSTEM); },
+     ids::kAcessoNegado, ids::kAcessoNegadoSolucao, std::nullopt, false},
+
     // A loaded module without a version resource.
     {"LerVersaoArquivo_ModuloSemVersao",
      [](const PastaTemporaria&) {
@@ -346,13 +383,15 @@ TEST_P(RelatorioDaFalha, IsOneReportOfItsRowAndTheFailureResult) {
     EXPECT_EQ(r.Modulo, kModuloDoFramework);
     EXPECT_EQ(r.Problema, Texto(falha.Problema));
     EXPECT_EQ(r.Arquivos, chamada.Arquivos);
+    const std::wstring solucao = Texto(falha.Solucao);
+    const std::size_t marca = solucao.find(L"%d");
     if (falha.Codigo) {
-        EXPECT_EQ(r.Solucao, ComporRelatorio({}, Texto(falha.Solucao), *falha.Codigo).Solucao);
-    } else {
+        EXPECT_EQ(r.Solucao, ComporRelatorio({}, solucao, *falha.Codigo).Solucao);
+    } else if (marca != std::wstring::npos) {
         // The code is whatever the failing step left: the text around it is fixed.
-        const std::wstring solucao = Texto(falha.Solucao);
-        EXPECT_TRUE(r.Solucao.starts_with(solucao.substr(0, solucao.find(L"%d"))))
-            << Utf8(r.Solucao);
+        EXPECT_TRUE(r.Solucao.starts_with(solucao.substr(0, marca))) << Utf8(r.Solucao);
+    } else {
+        EXPECT_EQ(r.Solucao, solucao);
     }
     ASSERT_TRUE(r.Ajuda);
     const TRegistroAjuda ajuda = AjudaEsperada(falha.Ajuda);

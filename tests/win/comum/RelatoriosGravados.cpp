@@ -1,15 +1,14 @@
 #include "tests/win/comum/RelatoriosGravados.h"
 
-#include "fileops/ServicosDeJanela.h"
-
 #include <mutex>
 
 namespace teste {
 
-std::vector<TRelatorioGravado> Gravando(const std::function<void()>& acao) {
+std::vector<TRelatorioGravado> Gravando(const std::function<void()>& acao,
+                                        kt::TServicosDeJanela outros) {
     std::mutex trava;
     std::vector<TRelatorioGravado> gravados;
-    kt::TServicosDeJanela gravador;
+    kt::TServicosDeJanela gravador = std::move(outros);
     gravador.MostrarCentralSolucoes = [&](std::wstring_view modulo, std::wstring_view problema,
                                           std::wstring_view arquivos, std::wstring_view solucao,
                                           const kt::TRegistroAjuda* ajuda, CRITICAL_SECTION*) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "fileops/Ajuda.h"
+#include "fileops/ServicosDeJanela.h"
 
 #include <windows.h>
 
@@ -23,8 +24,10 @@ struct TRelatorioGravado {
     DWORD Tarefa = 0;
 };
 
-// Runs the action, on this thread, with the recorder in the report slot, and answers the reports
-// it made, in order; the slots are as before afterwards.
-std::vector<TRelatorioGravado> Gravando(const std::function<void()>& acao);
+// Runs the action, on this thread, with the recorder in the report slot and the other slots as
+// given (empty unless told), and answers the reports it made, in order; the slots are as before
+// afterwards.
+std::vector<TRelatorioGravado> Gravando(const std::function<void()>& acao,
+                                        kt::TServicosDeJanela outros = {});
 
 } // namespace teste
