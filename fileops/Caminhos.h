@@ -1,21 +1,18 @@
-// Which file or folder a path names, as the file system answers it: paths written differently
-// (a short 8.3 name, another case, a way through "..") may name the same one.
+// Paths as text: the folder of a path and the trailing delimiter of a directory. Portable: no
+// Win32 here.
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace kt {
 
-// Whether two existing paths name one file or folder: the system gives both the same volume and
-// file index (a short 8.3 name, a path through "..", a second hard link). A path that cannot be
-// opened is no match.
-bool MesmoArquivo(const std::wstring& a, const std::wstring& b);
+// The folder of a path without its trailing backslash, except that a drive root keeps it
+// (C:\Pontilha.exe gives C:\; C:Pontilha.exe gives C:): the bare drive would mean the drive's
+// current directory. Empty when the path names no folder.
+std::wstring_view PastaDe(std::wstring_view caminho);
 
-// Whether the existing file or folder lies inside the folder, at any depth below it.
-bool DentroDaPasta(const std::wstring& caminho, const std::wstring& pasta);
-
-// The folder part of a path, with its trailing delimiter ("C:\a\b.txt" gives "C:\a\"); empty for
-// a bare name.
-std::wstring PastaDoCaminho(const std::wstring& caminho);
+// The directory with exactly one trailing delimiter: a backslash is added unless it ends in one.
+std::wstring ComDelimitador(const std::wstring& caminho);
 
 } // namespace kt

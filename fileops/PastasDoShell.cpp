@@ -1,6 +1,6 @@
 #include "fileops/PastasDoShell.h"
 
-#include "fileops/Caminhos.h"
+#include "fileops/IdentidadeArquivo.h"
 
 #include <windows.h>
 #include <shlobj.h>

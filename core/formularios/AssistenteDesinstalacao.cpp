@@ -14,10 +14,10 @@
 // or network disk): the label names each file and directory as it goes, the gauge counts the rows.
 #include "core/formularios/Assistente.h"
 
-#include "core/formularios/DiretoriosDoSistema.h"
 #include "core/formularios/TextosAssistente.h"
 #include "fileops/AutoRemocao.h"
 #include "fileops/Caminhos.h"
+#include "fileops/IdentidadeArquivo.h"
 #include "resources/AssistenteIds.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
@@ -121,7 +121,7 @@ void TfrmAssistente::ConcluirPasso(int imagem) {
 }
 
 bool TfrmAssistente::ProgramaEhDaInstalacao() const {
-    const std::wstring programa = LerCaminhoDoPrograma();
+    const std::wstring programa = ui::Application::ExePath();
     const TDiretoriosDestino destinos{DiretorioDoWindows, DiretorioDoSistema, DiretorioEscolhido};
     const TListaLinhas& arquivos = Descricao.Dados().Arquivos;
     for (int linha = 0; linha < arquivos.Contar(); ++linha) {

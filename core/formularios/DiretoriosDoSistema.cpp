@@ -1,12 +1,10 @@
 #include "core/formularios/DiretoriosDoSistema.h"
 
-#include "core/ArquivosIAC/Descricao.h"
+#include "fileops/Caminhos.h"
 #include "fileops/ErrosArquivo.h"
 #include "fileops/Registro.h"
 #include "fileops/Texto.h"
-#include "ui/Owned.h"
-
-#include <vector>
+#include "ui/Application.h"
 
 namespace kt {
 namespace {
@@ -39,22 +37,10 @@ std::wstring LerDiretorioDoSistema() {
     return LerDiretorioDaChamada(GetSystemDirectoryW);
 }
 
-std::wstring LerCaminhoDoPrograma() {
-    std::vector<wchar_t> caminho(MAX_PATH);
-    for (;;) {
-        const DWORD tamanho =
-            GetModuleFileNameW(nullptr, caminho.data(), static_cast<DWORD>(caminho.size()));
-        if (tamanho == 0)
-            FalhaDoWindows();
-        if (tamanho < caminho.size())
-            break;
-        caminho.resize(caminho.size() * 2);
-    }
-    return caminho.data();
-}
-
 std::wstring LerDiretorioDoPrograma() {
-    const std::wstring programa = LerCaminhoDoPrograma();
+    const std::wstring programa = ui::Application::ExePath();
+    if (programa.empty())
+        FalhaDoWindows();
     return Curta(programa.substr(0, programa.find_last_of(L"\\/") + 1));
 }
 

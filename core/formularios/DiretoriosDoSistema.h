@@ -15,8 +15,7 @@ inline constexpr const wchar_t* kValorProgramFiles = L"ProgramFilesDir";
 
 std::wstring LerDiretorioDoWindows();
 std::wstring LerDiretorioDoSistema();
-// The running executable, and its directory.
-std::wstring LerCaminhoDoPrograma();
+// The directory of the running executable.
 std::wstring LerDiretorioDoPrograma();
 // The Program Files directory as the registry gives it; a lone delimiter when it names none.
 std::wstring LerDiretorioProgramFiles();

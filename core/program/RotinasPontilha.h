@@ -6,20 +6,9 @@
 
 namespace kt {
 
-// Names of the Uninstall key's values, in the order in which they are written.
-namespace valor_desinstalacao {
-inline constexpr const wchar_t* kNomeExibido = L"DisplayName";
-inline constexpr const wchar_t* kDesinstalador = L"UninstallString";
-inline constexpr const wchar_t* kVersao = L"DisplayVersion";
-inline constexpr const wchar_t* kFabricante = L"Publisher";
-inline constexpr const wchar_t* kSobre = L"URLInfoAbout";
-inline constexpr const wchar_t* kAjuda = L"HelpLink";
-inline constexpr const wchar_t* kAtualizacoes = L"URLUpdateInfo";
-} // namespace valor_desinstalacao
-
-// Writes the product's Uninstall key under HKEY_LOCAL_MACHINE (made when missing): display name,
-// the uninstaller in the installation directory, version, publisher and web addresses. A registry
-// failure raises the error of its Windows error code.
+// Writes the product's Uninstall key under HKEY_LOCAL_MACHINE (made when missing) with
+// ValoresDesinstalacao (core/program/ValoresDesinstalacao.h). A registry failure raises the error
+// of its Windows error code.
 void RegistrarDesinstalacao(const std::wstring& diretorio);
 
 // The shortcut "Pontilha.lnk" to the installed start page, in the Start menu's Programs folder and
@@ -33,8 +22,8 @@ void CriarAtalhoAreaDeTrabalho(const std::wstring& diretorio);
 // belongs to another installation; what names this directory, or nothing that exists any more, is
 // this one's.
 
-// Deletes the Uninstall key with its values, unless its uninstaller is another installation's; a
-// missing key is no error.
+// Deletes the Uninstall key with its values and any subkeys, unless its uninstaller is another
+// installation's; a missing key is no error.
 void ApagarRegistroDesinstalacao(const std::wstring& diretorio);
 
 // Deletes the shortcut from the desktop and then from the Start menu's Programs folder, each

@@ -3,6 +3,7 @@
 // stays without self-removal or with a "não" row, and the end of the sequence at a hook that
 // raises.
 #include "core/formularios/TextosAssistente.h"
+#include "fileops/Texto.h"
 #include "resources/AssistenteIds.h"
 #include "tests/e2e/Instalacao.h"
 #include "tests/e2e/ProgramaEmTeste.h"
@@ -50,7 +51,7 @@ bool LoteQueRemove(const std::wstring& programa) {
     GetTempPathW(MAX_PATH, temporaria);
     wchar_t windows[MAX_PATH] = {};
     GetWindowsDirectoryW(windows, MAX_PATH);
-    const std::string nome = teste::ParaUtf8(std::filesystem::path(programa).filename().wstring());
+    const std::string nome = kt::Utf8(std::filesystem::path(programa).filename().wstring());
     for (const std::wstring& pasta :
          {std::wstring(temporaria), std::wstring(windows) + L"\\Temp"}) {
         std::error_code erro;
@@ -96,7 +97,7 @@ TEST(Desinstalacao, NothingOfPontilhaIsLeftButTheFolderAboveIt) {
     EXPECT_TRUE(removida);
     EXPECT_TRUE(teste::Existe(PastaDoTeste() + L"Programação Ótima"));
     for (const std::wstring& atalho : AtalhosDoProduto())
-        EXPECT_FALSE(teste::Existe(atalho)) << teste::ParaUtf8(atalho);
+        EXPECT_FALSE(teste::Existe(atalho)) << kt::Utf8(atalho);
     EXPECT_FALSE(NaListaDeProgramas());
 }
 
@@ -123,7 +124,7 @@ TEST(Desinstalacao, AUsersFileKeepsItsFolderAndFilesDeletedByHandOrReadOnlyStill
     EXPECT_TRUE(teste::EsperarAte([&] { return !teste::Existe(pontilha.Caminho()); }, 30s));
 
     for (const std::wstring& arquivo : curso)
-        EXPECT_FALSE(teste::Existe(pontilha.Pasta() + arquivo)) << teste::ParaUtf8(arquivo);
+        EXPECT_FALSE(teste::Existe(pontilha.Pasta() + arquivo)) << kt::Utf8(arquivo);
     EXPECT_FALSE(teste::Existe(pontilha.Pasta() + L"Portugues\\frases"));
     EXPECT_FALSE(teste::Existe(pontilha.Pasta() + L"Portugues\\scripts"));
     EXPECT_EQ(teste::LerArquivo(anotacoes), "Ponto 1 e 2: letra b.");
@@ -153,9 +154,9 @@ TEST(Desinstalacao, ACopyUnderAnotherNameRemovesOnlyTheCoursesFilesAndNotItself)
     EXPECT_FALSE(LoteQueRemove(copia.Caminho()));
     EXPECT_TRUE(teste::Existe(copia.Caminho()));
     for (const std::wstring& arquivo : curso)
-        EXPECT_FALSE(teste::Existe(copia.Pasta() + arquivo)) << teste::ParaUtf8(arquivo);
+        EXPECT_FALSE(teste::Existe(copia.Pasta() + arquivo)) << kt::Utf8(arquivo);
     for (const std::wstring& arquivo : doUsuario)
-        EXPECT_TRUE(teste::Existe(copia.Pasta() + arquivo)) << teste::ParaUtf8(arquivo);
+        EXPECT_TRUE(teste::Existe(copia.Pasta() + arquivo)) << kt::Utf8(arquivo);
 }
 
 // The uninstall product's files laid out as an installation leaves them.
@@ -200,9 +201,9 @@ TEST(DesinstalacaoProduto, WithoutSelfRemovalTheProgramAndANaoFileStayAndTheHook
     EXPECT_TRUE(teste::Existe(produto.Caminho()));
     for (const produtos::TArquivoDoProduto& arquivo : produtos::kArquivosDesinstalacao)
         EXPECT_EQ(teste::Existe(produto.Pasta() + arquivo.Caminho), arquivo.Fica)
-            << teste::ParaUtf8(arquivo.Caminho);
+            << kt::Utf8(arquivo.Caminho);
     for (const wchar_t* diretorio : produtos::kDiretoriosDesinstalacao)
-        EXPECT_FALSE(teste::Existe(produto.Pasta() + diretorio)) << teste::ParaUtf8(diretorio);
+        EXPECT_FALSE(teste::Existe(produto.Pasta() + diretorio)) << kt::Utf8(diretorio);
     // Each hook after the check marks of the steps before it, with the directory of the program.
     const std::wstring pasta = produto.Pasta();
     EXPECT_EQ(Linhas(diario), (std::vector<std::wstring>{L"RemoverAtalhos|" + pasta + L"|1100",

@@ -1,7 +1,7 @@
 #include "tests/e2e/ProgramaEmTeste.h"
 
 #include "resources/AssistenteIds.h"
-#include "tests/win/comum/Arquivos.h"
+#include "tests/unit/PastaTemporaria.h"
 #include "tests/win/comum/Captura.h"
 
 #include <gtest/gtest.h>
@@ -40,7 +40,7 @@ std::wstring PastaDoTeste() {
 ProgramaEmTeste::ProgramaEmTeste(const std::wstring& programa, const std::wstring& subpasta)
     : programa_(programa), pasta_(PastaDoTeste() + (subpasta.empty() ? L"" : subpasta + L"\\")) {
     // What an earlier run left, read-only files included.
-    teste::RemoverArvore(PastaDoTeste());
+    teste::RemoverPasta(PastaDoTeste());
     std::filesystem::create_directories(pasta_);
     const std::wstring origem = PastaDosProgramas() + L"\\" + programa;
     if (!CopyFileW(origem.c_str(), (pasta_ + programa).c_str(), FALSE))

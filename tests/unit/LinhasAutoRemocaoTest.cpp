@@ -6,7 +6,6 @@
 
 #include <algorithm>
 
-using kt::LinhasAutoRemocao;
 using kt::LinhasAutoRemocaoSegura;
 using kt::TextoDoLote;
 
@@ -29,36 +28,6 @@ std::vector<std::wstring> LinhasRmdir(const std::vector<std::wstring>& linhas) {
 }
 
 } // namespace
-
-// The plain form.
-
-TEST(LinhasAutoRemocao, NineLinesForAProgramTwoLevelsDown) {
-    const std::vector<std::wstring> linhas = LinhasAutoRemocao(kPontilha, kLote);
-    EXPECT_EQ(linhas.size(), 9u);
-    EXPECT_EQ(ComoGravado(linhas), teste::LerEsperado("AutoRemocao_Pontilha.bat"));
-}
-
-TEST(LinhasAutoRemocao, ADriveRootKeepsItsBackslash) {
-    EXPECT_EQ(ComoGravado(LinhasAutoRemocao(L"C:\\Pontilha.exe", kLote)),
-              teste::LerEsperado("AutoRemocao_Raiz.bat"));
-}
-
-TEST(LinhasAutoRemocao, EveryAncestorDownToTheBareDrive) {
-    EXPECT_EQ(LinhasRmdir(LinhasAutoRemocao(L"E:\\Pontilha\\Pontilha.exe", kLote)),
-              (std::vector<std::wstring>{L"rmdir \"E:\\Pontilha\"", L"rmdir \"E:\""}));
-    EXPECT_EQ(
-        LinhasRmdir(LinhasAutoRemocao(L"C:\\a\\b c\\d\\e\\P.exe", kLote)),
-        (std::vector<std::wstring>{L"rmdir \"C:\\a\\b c\\d\\e\"", L"rmdir \"C:\\a\\b c\\d\"",
-                                   L"rmdir \"C:\\a\\b c\"", L"rmdir \"C:\\a\"", L"rmdir \"C:\""}));
-}
-
-TEST(LinhasAutoRemocao, APathWithoutDirectoryRemovesNoDirectory) {
-    const std::vector<std::wstring> linhas = LinhasAutoRemocao(L"Pontilha.exe", kLote);
-    EXPECT_TRUE(LinhasRmdir(linhas).empty());
-    EXPECT_EQ(linhas.back(), L"del \"C:\\WINDOWS\\TEMP\\bat1A2B.bat\"");
-}
-
-// The safe form.
 
 TEST(LinhasAutoRemocaoSegura, BoundedPausedRetryInTheFilesCodePage) {
     EXPECT_EQ(ComoGravado(LinhasAutoRemocaoSegura(kPontilha, kLote, kPaginaOEM, true)),

@@ -1,6 +1,7 @@
 // The folders that the self-removal leaves where they are, recognised in any spelling of their
 // path, and the folders that an installation made inside them, which it may remove.
 #include "fileops/PastasDoShell.h"
+#include "fileops/Texto.h"
 #include "tests/win/comum/Arquivos.h"
 
 #include <windows.h>
@@ -54,7 +55,7 @@ TEST(PastaDoSistema, TheSystemsOwnFoldersInAnySpellingButNotAnInstallationInside
         {temporaria.Caminho(), false},
     };
     for (const Caso& caso : casos)
-        EXPECT_EQ(kt::PastaDoSistema(caso.pasta), caso.doSistema) << teste::ParaUtf8(caso.pasta);
+        EXPECT_EQ(kt::PastaDoSistema(caso.pasta), caso.doSistema) << kt::Utf8(caso.pasta);
     RemoveDirectoryW(instalacao.c_str());
 }
 
