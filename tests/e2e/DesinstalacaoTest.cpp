@@ -41,6 +41,20 @@ HWND Desinstalar(const ProgramaEmTeste& programa) {
     return programa.EsperarCaixa(textos::kInformacao);
 }
 
+// Starts the program, uninstalls from its operation page, finds the success message there and
+// answers it, and waits for the program to end.
+void DesinstalarAteOFim(ProgramaEmTeste& programa) {
+    programa.Iniciar();
+    ASSERT_TRUE(programa.EsperarAssistente(textos::kTituloDaJanela));
+    HWND mensagem = Desinstalar(programa);
+    ASSERT_TRUE(mensagem);
+    EXPECT_EQ(teste::TextoDaMensagem(mensagem), textos::kDesinstalacaoTerminada);
+    teste::Responder(mensagem, IDOK);
+    DWORD codigo = 1;
+    ASSERT_TRUE(programa.EsperarFim(codigo));
+    EXPECT_EQ(codigo, 0u);
+}
+
 long long Milissegundos(std::chrono::steady_clock::duration duracao) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(duracao).count();
 }
@@ -112,15 +126,7 @@ TEST(Desinstalacao, AUsersFileKeepsItsFolderAndFilesDeletedByHandOrReadOnlyStill
     ASSERT_TRUE(SetFileAttributesW((pontilha.Pasta() + curso[2]).c_str(), FILE_ATTRIBUTE_READONLY));
     const std::wstring anotacoes = pontilha.Pasta() + L"Portugues\\minhas anotações.txt";
     ASSERT_TRUE(teste::GravarArquivo(anotacoes, "Ponto 1 e 2: letra b."));
-    pontilha.Iniciar();
-    ASSERT_TRUE(pontilha.EsperarAssistente(textos::kTituloDaJanela));
-
-    HWND mensagem = Desinstalar(pontilha);
-    ASSERT_TRUE(mensagem);
-    EXPECT_EQ(teste::TextoDaMensagem(mensagem), textos::kDesinstalacaoTerminada);
-    teste::Responder(mensagem, IDOK);
-    DWORD codigo = 1;
-    ASSERT_TRUE(pontilha.EsperarFim(codigo));
+    ASSERT_NO_FATAL_FAILURE(DesinstalarAteOFim(pontilha));
     EXPECT_TRUE(teste::EsperarAte([&] { return !teste::Existe(pontilha.Caminho()); }, 30s));
 
     for (const std::wstring& arquivo : curso)
@@ -142,14 +148,7 @@ TEST(Desinstalacao, ACopyUnderAnotherNameRemovesOnlyTheCoursesFilesAndNotItself)
         ASSERT_TRUE(teste::GravarArquivo(copia.Pasta() + arquivo, "<html></html>"));
     for (const std::wstring& arquivo : doUsuario)
         ASSERT_TRUE(teste::GravarArquivo(copia.Pasta() + arquivo, "<html>meu</html>"));
-    copia.Iniciar();
-    ASSERT_TRUE(copia.EsperarAssistente(textos::kTituloDaJanela));
-
-    HWND mensagem = Desinstalar(copia);
-    ASSERT_TRUE(mensagem);
-    teste::Responder(mensagem, IDOK);
-    DWORD codigo = 1;
-    ASSERT_TRUE(copia.EsperarFim(codigo));
+    ASSERT_NO_FATAL_FAILURE(DesinstalarAteOFim(copia));
 
     EXPECT_FALSE(LoteQueRemove(copia.Caminho()));
     EXPECT_TRUE(teste::Existe(copia.Caminho()));
@@ -188,14 +187,7 @@ TEST(DesinstalacaoProduto, WithoutSelfRemovalTheProgramAndANaoFileStayAndTheHook
     ProgramaEmTeste produto(produtos::kProdutoDesinstalacao, L"Produto à parte");
     InstalarProduto(produto);
     const std::wstring diario = AbrirDiario();
-    produto.Iniciar();
-    ASSERT_TRUE(produto.EsperarAssistente(textos::kTituloDaJanela));
-
-    HWND mensagem = Desinstalar(produto);
-    ASSERT_TRUE(mensagem);
-    teste::Responder(mensagem, IDOK);
-    DWORD codigo = 1;
-    ASSERT_TRUE(produto.EsperarFim(codigo));
+    ASSERT_NO_FATAL_FAILURE(DesinstalarAteOFim(produto));
 
     EXPECT_FALSE(LoteQueRemove(produto.Caminho()));
     EXPECT_TRUE(teste::Existe(produto.Caminho()));
