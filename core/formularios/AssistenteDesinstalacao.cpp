@@ -30,8 +30,8 @@ constexpr bool AutoRemocaoPedida(std::int32_t modo) {
     return modo == 1 || modo == 2;
 }
 
-// Deletes a file that may be missing or in use. A read-only file (a copy from a CD keeps the
-// attribute) loses it first: it belongs to the installation as much as the others.
+// Deletes a file that may be missing or in use. A file made read-only since (by the user, or put
+// back by hand from a CD) loses the attribute first: it is still the installation's.
 void ApagarArquivo(const std::wstring& caminho) {
     if (DeleteFileW(caminho.c_str()) || GetLastError() != ERROR_ACCESS_DENIED)
         return;
@@ -68,8 +68,8 @@ void TfrmAssistente::Desinstalar() {
     namespace textos = textos_assistente;
     ui::Application::ShowMessageBox(textos::kDesinstalacaoTerminada, textos::kInformacao,
                                     MB_OK | MB_ICONINFORMATION);
-    // Only the installed uninstaller goes: a copy kept under another name, or somewhere that
-    // merely holds the start page, is the user's.
+    // Only a program that is one of the installation's files goes: a copy that the user keeps
+    // under another name beside a start page is the user's.
     if (AutoRemocaoPedida(Descricao.Configuracao().ModoAutoRemocao) && ProgramaEhDaInstalacao())
         AutoRemover();
     PodeFechar = true;
