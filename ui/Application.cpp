@@ -70,7 +70,8 @@ void Initialize() {
 
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES |
                                              ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS |
-                                             ICC_BAR_CLASSES | ICC_ANIMATE_CLASS};
+                                             ICC_BAR_CLASSES | ICC_ANIMATE_CLASS |
+                                             ICC_USEREX_CLASSES};
     InitCommonControlsEx(&icc);
     // Only from the system directory: a setup program runs next to whatever was downloaded.
     s.richEdit.Reset(LoadLibraryExW(L"msftedit.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));

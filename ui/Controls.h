@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace ui {
@@ -41,6 +42,10 @@ public:
     using Control::Control;
     // The most characters the user can type in.
     void SetMaxLength(int characters) const;
+    void SelectAll() const;
+    // Enter in the box runs the handler instead of pressing the dialog's default button. The
+    // handler lives as long as the box.
+    void SetOnEnter(std::function<void()> handler) const;
 };
 
 // A push button. SetGlyph shows an icon beside the caption; SetImage makes an image-only button

@@ -413,6 +413,8 @@ INT_PTR Form::HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
         return TRUE;
     }
     default: {
+        if (msg == WM_SHOWWINDOW && wParam != FALSE && focusOnShow_ != 0)
+            PostMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(focusOnShow_)), TRUE);
         LRESULT result = 0;
         if (!OnMessage(msg, wParam, lParam, result))
             return FALSE;

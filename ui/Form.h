@@ -66,6 +66,11 @@ public:
     // caption as its window text, which screen readers read.
     void Bind(int controlId, const Action& action, bool imageOnly = false);
     const Action* BoundAction(int controlId) const;
+    // A command that no button carries (a toolbar button, a menu item) runs the action.
+    void BindCommand(int commandId, const Action& action) { actions_[commandId] = action; }
+
+    // The control that gets the focus each time the form is shown.
+    void SetFocusOnShow(int controlId) { focusOnShow_ = controlId; }
 
     // Runs the handler once each time a mouse button or a key is released in the control. A
     // control that follows the mouse itself on a button press (a list view) reports the release
@@ -120,6 +125,7 @@ private:
     std::vector<HWND> childDialogs_;
     int modalResult_ = mrNone;
     bool modal_ = false;
+    int focusOnShow_ = 0;
     std::map<int, Action> actions_;
     std::map<int, COLORREF> labelColors_;
     std::map<int, std::pair<COLORREF, UniqueBrush>> backgrounds_;
