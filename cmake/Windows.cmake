@@ -7,13 +7,19 @@ add_subdirectory(${KT_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_
 
 # Our stand-in for the GUI toolkit: forms, controls, actions, threads. Knows nothing of the installer.
 add_library(kt_ui STATIC
+    ui/Anchors.cpp
     ui/Application.cpp
     ui/Controls.cpp
+    ui/DirectoryList.cpp
+    ui/DriveBox.cpp
     ui/Form.cpp
     ui/Glyphs.cpp
+    ui/PopupMenu.cpp
+    ui/ShellIcons.cpp
     ui/Thread.cpp
+    ui/ToolBar.cpp
 )
-target_link_libraries(kt_ui PUBLIC kt_portable comctl32 gdi32 user32)
+target_link_libraries(kt_ui PUBLIC kt_portable comctl32 gdi32 user32 shell32)
 
 # The installer framework's Win32 side: file operations and their reports, the dialogs, the
 # payload services. Everything it shows goes through the toolkit.
@@ -32,6 +38,9 @@ add_library(kt_framework STATIC
     fileops/AutoRemocao.cpp
     fileops/ServicosKT.cpp
     dialogs/CentralSolucoes.cpp
+    dialogs/NovaPasta.cpp
+    dialogs/AbrirDir.cpp
+    dialogs/EscolherDiretorio.cpp
     payload/container/FluxoArquivo.cpp
     payload/container/FluxoRecurso.cpp
     payload/container/VerificarArquivoZLib.cpp
@@ -117,13 +126,15 @@ add_test(NAME Pontilha.ProgramaDeInstalacaoSeguro
 add_library(kt_recursos OBJECT
     resources/Framework.rc
     resources/CentralSolucoes.rc
+    resources/AbrirDir.rc
+    resources/NovaPasta.rc
     resources/Assistente.rc
 )
 file(GLOB KT_RECURSOS_INCLUIDOS CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/resources/*.h
     ${CMAKE_SOURCE_DIR}/resources/imagens/*)
 set_source_files_properties(resources/Framework.rc resources/CentralSolucoes.rc
-    resources/Assistente.rc tests/win/TestesWin.rc tests/e2e/produtos/Produto.rc
+    resources/AbrirDir.rc resources/NovaPasta.rc resources/Assistente.rc tests/win/TestesWin.rc tests/e2e/produtos/Produto.rc
     PROPERTIES OBJECT_DEPENDS "${KT_RECURSOS_INCLUIDOS}")
 target_sources(kt_framework INTERFACE $<TARGET_OBJECTS:kt_recursos>)
 
@@ -149,6 +160,7 @@ add_executable(kt_win_tests
     tests/win/fileops/AbrirAjudaTest.cpp
     tests/win/fileops/AutoRemocaoTest.cpp
     tests/win/dialogs/CentralSolucoesTest.cpp
+    tests/win/dialogs/EscolherDiretorioTest.cpp
     tests/win/ui/ControlsTest.cpp
     tests/win/assistente/AssistenteEmTeste.cpp
     tests/win/assistente/ArquivoIACTest.cpp
