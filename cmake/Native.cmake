@@ -20,6 +20,8 @@ add_executable(kt_unit_tests
     tests/unit/DescricaoTest.cpp
     tests/unit/ConteudoPontilhaTest.cpp
     tests/unit/TextosFrameworkTest.cpp
+    tests/unit/TextosDiretoriosTest.cpp
+    tests/unit/NomeDePastaTest.cpp
     tests/unit/ErrosArquivoTest.cpp
     tests/unit/VersaoTest.cpp
     tests/unit/LinhasAutoRemocaoTest.cpp
