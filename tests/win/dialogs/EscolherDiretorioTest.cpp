@@ -551,6 +551,53 @@ TEST_F(Navegador, ThePopupMenuOpensOnRightClickAndOnTheContextMenuKeyAlsoWithout
         kOpcaoSemFerramentas);
 }
 
+// The control that has the focus, or the box it belongs to (the drive box's own combo box).
+int ControleComFoco(HWND janela) {
+    for (HWND h = Foco(janela); h && h != janela; h = GetParent(h))
+        if (GetParent(h) == janela)
+            return GetDlgCtrlID(h);
+    return 0;
+}
+
+// Tab walks the controls in the order they stand: from the path box to the buttons, the drive
+// box, the list and back.
+std::vector<int> VoltaDeTab(HWND janela, int inicio) {
+    std::vector<int> volta;
+    EsperarAte([&] { return ControleComFoco(janela) == inicio; });
+    for (int i = 0; i < 8; ++i) {
+        volta.push_back(ControleComFoco(janela));
+        const int antes = volta.back();
+        Tecla(Foco(janela), VK_TAB);
+        EsperarAte([&] { return ControleComFoco(janela) != antes; }, Prazo(1000));
+        if (ControleComFoco(janela) == inicio)
+            break;
+    }
+    return volta;
+}
+
+TEST_F(Navegador, BothWindowsAreWalkedWithTabFromTheBoxThatHasTheFocusAtOpening) {
+    std::vector<int> browser, novaPasta;
+    Escolher(dir, [&](HWND janela) {
+        browser = VoltaDeTab(janela, IDC_txtDiretorio);
+        SendMessageW(janela, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Lista(janela)), TRUE);
+        Tecla(Lista(janela), VK_APPS);
+        HWND menu = MenuAberto(janela);
+        ASSERT_TRUE(menu);
+        Tecla(menu, VK_DOWN);
+        Tecla(menu, VK_RETURN);
+        HWND nova = EsperarJanelaDaTarefa(GetWindowThreadProcessId(janela, nullptr),
+                                          Txt(textos::kTituloNovaPasta));
+        ASSERT_TRUE(nova);
+        novaPasta = VoltaDeTab(nova, IDC_txtNome);
+        // Escape closes it as "Cancela&r" does.
+        Tecla(Foco(nova), VK_ESCAPE);
+        EXPECT_TRUE(EsperarAte([&] { return !Visivel(nova); }));
+    });
+    EXPECT_EQ(browser, (std::vector<int>{IDC_txtDiretorio, IDC_bitAbrir, IDC_bitCancelar,
+                                         IDC_bitAjuda, IDC_Drives, IDC_Diretorios}));
+    EXPECT_EQ(novaPasta, (std::vector<int>{IDC_txtNome, IDC_bitCriar, IDC_bitCancelar}));
+}
+
 // The browser made without showing it, at a directory.
 struct TNavegadorAberto {
     explicit TNavegadorAberto(const std::wstring& diretorio) { navegador.AbrirEm(diretorio); }
