@@ -21,14 +21,17 @@ add_library(kt_ui STATIC
 )
 target_link_libraries(kt_ui PUBLIC kt_portable comctl32 gdi32 user32 shell32)
 
-# The installer framework's Win32 side: file operations and their reports, the dialogs, the
-# payload services. Everything it shows goes through the toolkit.
-add_library(kt_framework STATIC
+# The installer framework's Win32 side, in its two layers. The services: file operations and
+# their reports, the payload services; what they show goes through the slots of
+# fileops/ServicosDeJanela.h. The windows above them: the Solutions Center, the other dialogs and
+# the service table, which lists them all.
+add_library(kt_servicos STATIC
     fileops/Ajuda.cpp
     fileops/Ansi.cpp
     fileops/PastasDoShell.cpp
     fileops/Registro.cpp
     fileops/VerificacoesWin32.cpp
+    fileops/ServicosDeJanela.cpp
     fileops/RelatorioDeErro.cpp
     fileops/TamanhoArquivo.cpp
     fileops/Atalho.cpp
@@ -36,11 +39,6 @@ add_library(kt_framework STATIC
     fileops/Processos.cpp
     fileops/AbrirAjuda.cpp
     fileops/AutoRemocao.cpp
-    fileops/ServicosKT.cpp
-    dialogs/CentralSolucoes.cpp
-    dialogs/NovaPasta.cpp
-    dialogs/AbrirDir.cpp
-    dialogs/EscolherDiretorio.cpp
     payload/container/FluxoArquivo.cpp
     payload/container/FluxoRecurso.cpp
     payload/container/VerificarArquivoZLib.cpp
@@ -48,7 +46,16 @@ add_library(kt_framework STATIC
     payload/container/ExtrairRecurso.cpp
 )
 # version.dll is not among them: it is loaded at run time from the system directory.
-target_link_libraries(kt_framework PUBLIC kt_ui advapi32 shell32 ole32 uuid)
+target_link_libraries(kt_servicos PUBLIC kt_ui advapi32 shell32 ole32 uuid)
+
+add_library(kt_framework STATIC
+    dialogs/CentralSolucoes.cpp
+    dialogs/NovaPasta.cpp
+    dialogs/AbrirDir.cpp
+    dialogs/EscolherDiretorio.cpp
+    dialogs/ServicosKT.cpp
+)
+target_link_libraries(kt_framework PUBLIC kt_servicos)
 
 # The installer core: the installation description object, the wizard window and its launcher,
 # Pontilha's product routines. A program built on it is a wizard: Pontilha.exe, the test products.
@@ -174,7 +181,7 @@ target_link_libraries(kt_win_tests PRIVATE kt_assistente kt_teste_janelas GTest:
 add_executable(kt_prog_dormir WIN32 tests/win/programas/Dormir.cpp)
 add_executable(kt_prog_marcador WIN32 tests/win/programas/Marcador.cpp)
 add_executable(kt_prog_autoremocao WIN32 tests/win/programas/AutoRemocao.cpp)
-target_link_libraries(kt_prog_autoremocao PRIVATE kt_framework)
+target_link_libraries(kt_prog_autoremocao PRIVATE kt_servicos)
 foreach(programa kt_prog_dormir kt_prog_marcador kt_prog_autoremocao)
     target_link_options(${programa} PRIVATE -municode)
 endforeach()

@@ -1,6 +1,6 @@
 #include "dialogs/CentralSolucoes.h"
 
-#include "fileops/ServicosKT.h"
+#include "fileops/AbrirAjuda.h"
 #include "fileops/Texto.h"
 #include "fileops/TextosFramework.h"
 #include "resources/CentralSolucoesIds.h"
@@ -138,14 +138,13 @@ void TfrmCentralSolucoes::PrepararControles() {
     continuar.SetGlyph(IDI_PROSSEGUIR);
     Bind(IDC_bitContinuar, continuar);
     ui::Action ajuda(
-        Texto(textos_central::kAjuda), [this] { ServicosKT::AbrirAjuda(&ajudaRelatorio_); },
+        Texto(textos_central::kAjuda), [this] { AbrirAjuda(&ajudaRelatorio_); },
         Texto(textos_central::kDicaAjuda));
     ajuda.SetGlyph(IDI_SOBRE);
     Bind(IDC_bitAjuda, ajuda);
-    Bind(IDC_BitBtn1,
-         ui::Action(
-             Texto(textos_central::kSobre), [this] { ServicosKT::AbrirAjuda(&ajudaPropria_); },
-             Texto(textos_central::kDicaSobre)));
+    Bind(IDC_BitBtn1, ui::Action(
+                          Texto(textos_central::kSobre), [this] { AbrirAjuda(&ajudaPropria_); },
+                          Texto(textos_central::kDicaSobre)));
 }
 
 void TfrmCentralSolucoes::PreencherLinha(int id, std::wstring_view prefixo, std::wstring_view valor,

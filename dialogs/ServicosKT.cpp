@@ -1,0 +1,11 @@
+#include "dialogs/ServicosKT.h"
+
+namespace kt {
+
+TServicosDeJanela ServicosDeJanelaDoFramework() {
+    TServicosDeJanela servicos;
+    servicos.MostrarCentralSolucoes = ServicosKT::MostrarCentralSolucoes;
+    return servicos;
+}
+
+} // namespace kt

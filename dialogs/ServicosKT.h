@@ -1,0 +1,64 @@
+// The framework's service table: the one list through which the product's program and the
+// framework's windows reach the framework's services, in the order of the list, each under its
+// number. It stands above every service it lists, so each entry is the implementing operation
+// itself: the arguments reach it and its result comes back unchanged, and the table holds no
+// state and adds no checks. The services below the windows reach entries 14 to 18 through the
+// slots that the program fills with ServicosDeJanelaDoFramework (fileops/ServicosDeJanela.h).
+// An entry still to be built is named in its place; adding it is one line here and, for a
+// window, one in ServicosDeJanelaDoFramework.
+#pragma once
+
+#include "dialogs/CentralSolucoes.h"
+#include "fileops/AbrirAjuda.h"
+#include "fileops/AutoRemocao.h"
+#include "fileops/Campos.h"
+#include "fileops/Processos.h"
+#include "fileops/ServicosDeJanela.h"
+#include "fileops/TamanhoArquivo.h"
+#include "fileops/Versao.h"
+#include "fileops/VersaoArquivo.h"
+#include "payload/container/Descompactar.h"
+#include "payload/container/VerificarArquivoZLib.h"
+
+namespace kt::ServicosKT {
+
+// 1. Whether a file is a container, and its header.
+inline constexpr auto& VerificarArquivoZLib = kt::VerificarArquivoZLib;
+// 2. A container file extracted into a file.
+inline constexpr auto& DescompactarArquivo = kt::DescompactarArquivo;
+// 3. A zlib stream inflated from one stream into another.
+inline constexpr auto& DescompactarFluxo = kt::DescompactarFluxo;
+// 4. Starts a program and waits for its end.
+inline constexpr auto& ExecutarEEsperar = kt::ExecutarEEsperar;
+// 5. The version numbers of a file or a loaded module.
+inline constexpr auto& LerVersaoArquivo = kt::LerVersaoArquivo;
+// 6. CopiarArquivo, the file copy routine (fileops/): still to be built.
+// 7. The size of a file, or -1.
+inline constexpr auto& TamanhoArquivo = kt::TamanhoArquivo;
+// 8. The self-removal batch file.
+inline constexpr auto& AutoRemover = kt::AutoRemover;
+// 9. A wait on kernel handles that lets window messages through.
+inline constexpr auto& EsperarObjetos = kt::EsperarObjetos;
+// 10. A row's fields.
+inline constexpr auto& SepararCampos = kt::SepararCampos;
+// 11. A row from its fields.
+inline constexpr auto& JuntarCampos = kt::JuntarCampos;
+// 12. Launches what a help record names.
+inline constexpr auto& AbrirAjuda = kt::AbrirAjuda;
+// 13. A version as text.
+inline constexpr auto& FormatarVersao = kt::FormatarVersao;
+// 14. EscolherDiretorio, the directory browser (dialogs/): still to be built.
+// 15. The Solutions Center report.
+inline constexpr auto& MostrarCentralSolucoes = kt::MostrarCentralSolucoes;
+// 16. PerguntarSobrescrever, the overwrite confirmation (dialogs/): still to be built.
+// 17. PedirDisco, the insert-disk prompt (dialogs/): still to be built.
+// 18. EncontrarArquivo, the locate-missing-file dialog (dialogs/): still to be built.
+
+} // namespace kt::ServicosKT
+
+namespace kt {
+
+// The table's windows (entries 14 to 18) in the slots through which the services reach them.
+TServicosDeJanela ServicosDeJanelaDoFramework();
+
+} // namespace kt
