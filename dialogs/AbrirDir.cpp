@@ -151,7 +151,7 @@ void TfrmAbrirDir::AbrirEm(const std::wstring& diretorio) {
     }
 }
 
-void TfrmAbrirDir::AplicarOpcoes(std::uint8_t opcoes) {
+void TfrmAbrirDir::AplicarOpcoes(std::int32_t opcoes) {
     ui::Control(drives_.Handle()).SetEnabled(!(opcoes & kOpcaoSemDrives));
     if (opcoes & kOpcaoRedimensionavel)
         ancoras_.MakeSizeable();

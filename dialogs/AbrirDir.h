@@ -18,9 +18,9 @@
 namespace kt {
 
 // The options of EscolherDiretorio, one bit each; other bits have no effect.
-inline constexpr std::uint8_t kOpcaoSemDrives = 4;
-inline constexpr std::uint8_t kOpcaoRedimensionavel = 8;
-inline constexpr std::uint8_t kOpcaoSemFerramentas = 16;
+inline constexpr std::int32_t kOpcaoSemDrives = 4;
+inline constexpr std::int32_t kOpcaoRedimensionavel = 8;
+inline constexpr std::int32_t kOpcaoSemFerramentas = 16;
 
 class TfrmAbrirDir : public ui::Form {
 public:
@@ -30,7 +30,7 @@ public:
     // Opens the list at the directory; when it names none that can be read, at the program's own
     // directory.
     void AbrirEm(const std::wstring& diretorio);
-    void AplicarOpcoes(std::uint8_t opcoes);
+    void AplicarOpcoes(std::int32_t opcoes);
     // The captions and hints; the window's caption is the given one unless it is blank.
     void AplicarTextos(const std::wstring& titulo);
     // Shows the browser centred on the screen until it closes.

@@ -9,7 +9,7 @@
 namespace kt {
 
 bool EscolherDiretorio(std::wstring_view diretorioInicial, std::wstring& diretorioEscolhido,
-                       std::int32_t tamanhoMaximo, std::uint8_t opcoes, std::wstring_view titulo) {
+                       std::int32_t tamanhoMaximo, std::int32_t opcoes, std::wstring_view titulo) {
     TfrmNovaPasta novaPasta;
     TfrmAbrirDir navegador(novaPasta);
     navegador.AbrirEm(Curta(diretorioInicial));

@@ -14,6 +14,6 @@ namespace kt {
 // lets the user make the window larger, 16 hides the toolbar. A blank caption shows "Abrir
 // Diretório". The initial directory and the caption are short strings (cut to 255).
 bool EscolherDiretorio(std::wstring_view diretorioInicial, std::wstring& diretorioEscolhido,
-                       std::int32_t tamanhoMaximo, std::uint8_t opcoes, std::wstring_view titulo);
+                       std::int32_t tamanhoMaximo, std::int32_t opcoes, std::wstring_view titulo);
 
 } // namespace kt

@@ -4,6 +4,7 @@ namespace kt {
 
 TServicosDeJanela ServicosDeJanelaDoFramework() {
     TServicosDeJanela servicos;
+    servicos.EscolherDiretorio = ServicosKT::EscolherDiretorio;
     servicos.MostrarCentralSolucoes = ServicosKT::MostrarCentralSolucoes;
     return servicos;
 }

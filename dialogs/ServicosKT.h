@@ -9,6 +9,7 @@
 #pragma once
 
 #include "dialogs/CentralSolucoes.h"
+#include "dialogs/EscolherDiretorio.h"
 #include "fileops/AbrirAjuda.h"
 #include "fileops/AutoRemocao.h"
 #include "fileops/Campos.h"
@@ -47,7 +48,8 @@ inline constexpr auto& JuntarCampos = kt::JuntarCampos;
 inline constexpr auto& AbrirAjuda = kt::AbrirAjuda;
 // 13. A version as text.
 inline constexpr auto& FormatarVersao = kt::FormatarVersao;
-// 14. EscolherDiretorio, the directory browser (dialogs/): still to be built.
+// 14. The directory browser: whether a directory was chosen, and which.
+inline constexpr auto& EscolherDiretorio = kt::EscolherDiretorio;
 // 15. The Solutions Center report.
 inline constexpr auto& MostrarCentralSolucoes = kt::MostrarCentralSolucoes;
 // 16. PerguntarSobrescrever, the overwrite confirmation (dialogs/): still to be built.

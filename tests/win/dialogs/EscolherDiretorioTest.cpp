@@ -46,7 +46,7 @@ struct TEscolha {
 // Runs the browser on this thread while the robot works it from another. A browser that the
 // robot leaves open is cancelled, so that a failing test cannot hang.
 TEscolha Escolher(const std::wstring& inicial, const std::function<void(HWND)>& robo,
-                  std::uint8_t opcoes = 0, const std::wstring& titulo = {},
+                  std::int32_t opcoes = 0, const std::wstring& titulo = {},
                   std::int32_t maximo = 255) {
     const DWORD principal = GetCurrentThreadId();
     const std::wstring legenda =
@@ -193,7 +193,7 @@ TEST_F(Navegador, TheCaptionIsTheGivenOneUnlessItIsBlank) {
 
 TEST_F(Navegador, OptionsDisableTheDrivesMakeTheWindowSizeableAndHideTheToolbar) {
     struct Caso {
-        std::uint8_t opcoes;
+        std::int32_t opcoes;
         bool drives;
         bool redimensionavel;
         bool ferramentas;
