@@ -46,10 +46,6 @@ constexpr COLORREF kFundoDaFaixa = RGB(24, 48, 120);
 constexpr COLORREF kAzulMarinho = RGB(0, 0, 128);
 constexpr int kPontosDoTitulo = 12;
 
-// The longest directory the user can type: with the delimiter that the wizard adds, it still
-// fits the description's short string.
-constexpr int kTamanhoMaximoDoDiretorio = static_cast<int>(kTamanhoTextoCurto) - 1;
-
 } // namespace
 
 TfrmAssistente::TfrmAssistente(TConteudoDescricao conteudo)

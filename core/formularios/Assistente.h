@@ -10,6 +10,7 @@
 #include "core/ArquivosIAC/ArquivoIAC.h"
 #include "core/program/RotinasProduto.h"
 #include "fileops/Ajuda.h"
+#include "fileops/Texto.h"
 #include "resources/AssistenteIds.h"
 #include "ui/Action.h"
 #include "ui/Form.h"
@@ -25,6 +26,10 @@ namespace kt {
 // The message that starts the wizard inside its modal loop; its number is fixed.
 inline constexpr UINT kMensagemIniciarAssistente = WM_USER + 1001;
 static_assert(kMensagemIniciarAssistente == 2025);
+
+// The longest directory that the directory box holds: with the delimiter that the wizard adds,
+// it still fits the description's short string.
+inline constexpr int kTamanhoMaximoDoDiretorio = static_cast<int>(kTamanhoTextoCurto) - 1;
 
 // The scenes in page order; the index is what the code selects.
 enum TCena : int {
@@ -89,6 +94,7 @@ private:
     void ContinuarLicenca();
     void AlternarAvancado();
     void ContinuarOpcoes();
+    void ProcurarDiretorio();
     void InstalarOQue();
     void NovaSelecao();
     bool DiretorioInformado();
