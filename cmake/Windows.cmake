@@ -148,7 +148,7 @@ target_sources(kt_framework INTERFACE $<TARGET_OBJECTS:kt_recursos>)
 # What the Windows and end-to-end tests share: working windows from outside, screenshots.
 find_package(ZLIB REQUIRED)
 add_library(kt_teste_janelas STATIC tests/win/comum/Janelas.cpp tests/win/comum/Captura.cpp
-    tests/win/comum/RoboCentral.cpp tests/win/comum/Arquivos.cpp tests/win/comum/LerAtalho.cpp)
+    tests/win/comum/RoboCentral.cpp tests/win/comum/RoboNavegador.cpp tests/win/comum/Arquivos.cpp tests/win/comum/LerAtalho.cpp)
 target_link_libraries(kt_teste_janelas PUBLIC kt_portable ZLIB::ZLIB gdi32 user32 ole32 uuid)
 
 add_executable(kt_win_tests

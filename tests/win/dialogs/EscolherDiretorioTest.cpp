@@ -13,6 +13,7 @@
 #include "tests/win/comum/Captura.h"
 #include "tests/win/comum/Janelas.h"
 #include "tests/win/comum/RoboCentral.h"
+#include "tests/win/comum/RoboNavegador.h"
 #include "ui/Application.h"
 
 #include <windows.h>
@@ -77,29 +78,12 @@ HWND Lista(HWND janela) {
     return Controle(janela, IDC_Diretorios);
 }
 
-std::wstring Caminho(HWND janela) {
-    return Texto(Controle(janela, IDC_txtDiretorio));
-}
-
-std::vector<std::wstring> Entradas(HWND janela) {
-    std::vector<std::wstring> entradas;
-    for (int i = 0; i < ContarItens(Lista(janela)); ++i)
-        entradas.push_back(TextoDoItem(Lista(janela), i));
-    return entradas;
-}
-
-int Entrada(HWND janela, const std::wstring& texto) {
-    const auto entradas = Entradas(janela);
-    const auto achada = std::find(entradas.begin(), entradas.end(), texto);
-    return achada == entradas.end() ? -1 : static_cast<int>(achada - entradas.begin());
-}
-
 POINT Centro(const RECT& r) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
 bool CaminhoSeTorna(HWND janela, const std::wstring& esperado) {
-    return EsperarAte([&] { return Caminho(janela) == esperado; });
+    return EsperarAte([&] { return CaminhoDoNavegador(janela) == esperado; });
 }
 
 void ClicarFerramenta(HWND janela, int comando) {
@@ -141,14 +125,14 @@ TEST_F(Navegador, OpensAtTheDirectoryWithItsAncestorsAndSubfoldersAndTheFocusInT
     Escolher(dir, [&](HWND janela) {
         focoNoCaminho =
             EsperarAte([&] { return Foco(janela) == Controle(janela, IDC_txtDiretorio); });
-        entradas = Entradas(janela);
+        entradas = EntradasDoNavegador(janela);
         titulo = Texto(janela);
         drive = Texto(Controle(janela, IDC_lblDrive));
         diretorio = Texto(Controle(janela, IDC_lblDiretorio));
         abrir = Texto(Controle(janela, IDC_bitAbrir));
         cancelar = Texto(Controle(janela, IDC_bitCancelar));
         ajuda = Texto(Controle(janela, IDC_bitAjuda));
-        EXPECT_EQ(Caminho(janela), dir);
+        EXPECT_EQ(CaminhoDoNavegador(janela), dir);
         HWND barra = Controle(janela, IDC_BarraFerramentas);
         for (const auto& [comando, dica] :
              {std::pair{IDC_ToolButton3, textos::kDicaNovaPasta},
@@ -239,7 +223,7 @@ TEST_F(Navegador, AStartDirectoryThatIsNotThereOpensTheProgramsFolder) {
     const std::wstring programa = ProgramaDeTeste(L"");
     for (const std::wstring& inicial : {pasta / L"nao existe", std::wstring(), Txt(L"Q:\\")}) {
         std::wstring aberto;
-        Escolher(inicial, [&](HWND janela) { aberto = Caminho(janela); });
+        Escolher(inicial, [&](HWND janela) { aberto = CaminhoDoNavegador(janela); });
         EXPECT_EQ(aberto, programa.substr(0, programa.size() - 1)) << ParaUtf8(inicial);
     }
 }
@@ -272,7 +256,7 @@ TEST_F(Navegador, EnterInThePathBoxMovesTheListOrIsIgnoredSilently) {
         DefinirTexto(caminho, pasta / L"beta");
         Tecla(caminho, VK_RETURN);
         EXPECT_TRUE(CaminhoSeTorna(janela, dir + L"\\beta"));
-        EXPECT_EQ(Entradas(janela).back(), L"beta");
+        EXPECT_EQ(EntradasDoNavegador(janela).back(), L"beta");
 
         DefinirTexto(caminho, L"..");
         Tecla(caminho, VK_RETURN);
@@ -283,8 +267,8 @@ TEST_F(Navegador, EnterInThePathBoxMovesTheListOrIsIgnoredSilently) {
             Tecla(caminho, VK_RETURN);
             Sleep(200);
             EXPECT_TRUE(OutrasJanelas(janela).empty()) << ParaUtf8(ruim);
-            EXPECT_EQ(Caminho(janela), ruim) << "the box keeps what was typed";
-            EXPECT_EQ(Entradas(janela).back(), L"beta") << "the list did not move";
+            EXPECT_EQ(CaminhoDoNavegador(janela), ruim) << "the box keeps what was typed";
+            EXPECT_EQ(EntradasDoNavegador(janela).back(), L"beta") << "the list did not move";
         }
         EXPECT_TRUE(Visivel(janela)) << "Enter did not press \"&Abrir\"";
     });
@@ -293,16 +277,16 @@ TEST_F(Navegador, EnterInThePathBoxMovesTheListOrIsIgnoredSilently) {
 TEST_F(Navegador, DoubleClickOrEnterOpensAnEntryAndTheAncestorsLeadBack) {
     Escolher(dir, [&](HWND janela) {
         HWND lista = Lista(janela);
-        ClicarDuasVezesEm(lista, Centro(RetanguloDoItem(lista, Entrada(janela, L"Alfa"))));
-        ASSERT_TRUE(CaminhoSeTorna(janela, dir + L"\\Alfa"));
+        ASSERT_TRUE(AbrirEntrada(janela, L"Alfa"));
+        EXPECT_EQ(CaminhoDoNavegador(janela), dir + L"\\Alfa");
 
-        const int acima = Entrada(janela, dir.substr(dir.find_last_of(L'\\') + 1));
-        ClicarEm(lista, Centro(RetanguloDoItem(lista, acima)));
+        const int acima = EntradaDoNavegador(janela, dir.substr(dir.find_last_of(L'\\') + 1));
+        ClicarEm(lista, MeioDaEntrada(janela, acima));
         Tecla(lista, VK_RETURN);
         EXPECT_TRUE(CaminhoSeTorna(janela, dir));
         EXPECT_TRUE(Visivel(janela)) << "Enter did not press \"&Abrir\"";
 
-        ClicarEm(lista, Centro(RetanguloDoItem(lista, 0)));
+        ClicarEm(lista, MeioDaEntrada(janela, 0));
         Tecla(lista, VK_RETURN);
         EXPECT_TRUE(CaminhoSeTorna(janela, dir.substr(0, 3)));
     });
@@ -339,8 +323,8 @@ TEST_F(Navegador, TheDriveBoxListsTheDrivesAndACdDriveWithoutAMediumChangesNothi
             << "the drive is unchosen again";
         Sleep(300);
         EXPECT_TRUE(OutrasJanelas(janela).empty()) << "no error box";
-        EXPECT_EQ(Caminho(janela), dir);
-        EXPECT_EQ(Entradas(janela).back(), L"beta");
+        EXPECT_EQ(CaminhoDoNavegador(janela), dir);
+        EXPECT_EQ(EntradasDoNavegador(janela).back(), L"beta");
         Capturar(janela, L"abrir-diretorio-cd-sem-midia");
     });
     for (const wchar_t letra : {L'C', kUnidadeDeCD, L'Z'}) {
@@ -367,7 +351,7 @@ TEST_F(Navegador, ANewFolderIsCreatedInTheListsDirectoryAndListed) {
         cancelar = Texto(Controle(nova, IDC_bitCancelar));
         DefinirTexto(Controle(nova, IDC_txtNome), L"Minha pasta");
         Clicar(Controle(nova, IDC_bitCriar));
-        EXPECT_TRUE(EsperarAte([&] { return Entrada(janela, L"Minha pasta") >= 0; }));
+        EXPECT_TRUE(EsperarAte([&] { return EntradaDoNavegador(janela, L"Minha pasta") >= 0; }));
 
         // Cancelled, nothing is made.
         ClicarFerramenta(janela, IDC_ToolButton3);
@@ -467,12 +451,12 @@ TEST_F(Navegador, DeletionAnsweredNoLeavesTheDirectoryAndAnsweredYesGoesToThePar
     Escolher(dir + L"\\Alfa", [&](HWND janela) {
         EXPECT_EQ(ResponderExclusao(janela, IDNO), Pergunta(dir + L"\\Alfa"));
         Sleep(200);
-        EXPECT_EQ(Caminho(janela), dir + L"\\Alfa");
+        EXPECT_EQ(CaminhoDoNavegador(janela), dir + L"\\Alfa");
         EXPECT_TRUE(Existe(pasta / L"Alfa"));
 
         EXPECT_EQ(ResponderExclusao(janela, IDYES), Pergunta(dir + L"\\Alfa"));
         EXPECT_TRUE(CaminhoSeTorna(janela, dir));
-        EXPECT_EQ(Entrada(janela, L"Alfa"), -1);
+        EXPECT_EQ(EntradaDoNavegador(janela, L"Alfa"), -1);
     });
     EXPECT_FALSE(Existe(pasta / L"Alfa"));
 }
@@ -486,8 +470,9 @@ TEST_F(Navegador, AFolderThatHoldsAFileIsReportedByNameAndTheListIsReadAgain) {
                 // Made behind the list's back: only a new reading shows it.
                 CreateDirectoryW((pasta / L"beta\\recente").c_str(), nullptr);
                 ResponderExclusao(janela, IDYES);
-                EXPECT_TRUE(EsperarAte([&] { return Entrada(janela, L"recente") >= 0; }));
-                EXPECT_EQ(Caminho(janela), dir + L"\\beta");
+                EXPECT_TRUE(
+                    EsperarAte([&] { return EntradaDoNavegador(janela, L"recente") >= 0; }));
+                EXPECT_EQ(CaminhoDoNavegador(janela), dir + L"\\beta");
             });
         },
         [&](const TRelatorioVisto& visto) { vistos.push_back(visto); });
@@ -511,35 +496,21 @@ TEST_F(Navegador, MyDocumentsMovesTheListToTheUsersDocumentsFolder) {
     });
 }
 
-// The menu of the thread on screen, or null.
-HWND MenuAberto(HWND janela) {
-    HWND menu = nullptr;
-    EsperarAte([&] {
-        for (HWND h : JanelasDaTarefa(GetWindowThreadProcessId(janela, nullptr)))
-            if (Visivel(h) && Classe(h) == L"#32768")
-                menu = h;
-        return menu != nullptr;
-    });
-    return menu;
-}
-
 TEST_F(Navegador, ThePopupMenuOpensOnRightClickAndOnTheContextMenuKeyAlsoWithoutTheToolbar) {
     Escolher(
         dir,
         [&](HWND janela) {
             HWND lista = Lista(janela);
-            const POINT ponto = Centro(RetanguloDoItem(lista, 0));
+            const POINT ponto = MeioDaEntrada(janela, 0);
             PostMessageW(lista, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(ponto.x, ponto.y));
             PostMessageW(lista, WM_RBUTTONUP, 0, MAKELPARAM(ponto.x, ponto.y));
-            HWND menu = MenuAberto(janela);
+            HWND menu = MenuNaTela(janela);
             ASSERT_TRUE(menu) << "right-click";
             Capturar(janela, L"abrir-diretorio-menu");
             Tecla(menu, VK_ESCAPE);
             ASSERT_TRUE(EsperarAte([&] { return !Visivel(menu); }));
 
-            SendMessageW(janela, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(lista), TRUE);
-            Tecla(lista, VK_APPS);
-            menu = MenuAberto(janela);
+            menu = AbrirMenuDaLista(janela);
             ASSERT_TRUE(menu) << "context-menu key";
             Tecla(menu, VK_DOWN);
             Tecla(menu, VK_RETURN);
@@ -579,9 +550,7 @@ TEST_F(Navegador, BothWindowsAreWalkedWithTabFromTheBoxThatHasTheFocusAtOpening)
     std::vector<int> browser, novaPasta;
     Escolher(dir, [&](HWND janela) {
         browser = VoltaDeTab(janela, IDC_txtDiretorio);
-        SendMessageW(janela, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Lista(janela)), TRUE);
-        Tecla(Lista(janela), VK_APPS);
-        HWND menu = MenuAberto(janela);
+        HWND menu = AbrirMenuDaLista(janela);
         ASSERT_TRUE(menu);
         Tecla(menu, VK_DOWN);
         Tecla(menu, VK_RETURN);
