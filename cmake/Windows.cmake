@@ -238,9 +238,10 @@ endforeach()
 
 # The end-to-end driver: runs Pontilha.exe and the test products from fresh folders of the
 # prefix (C:\e2e\<test>\) and works their windows from outside. The programs are found in this
-# build's folder (KT_PROGRAMAS). The tour (Passeio.*) and the keyboard tests (Teclado.*) run alone:
-# the screenshots must show only the wizard, and the keyboard focus leaves a window whenever a
-# window of another test becomes active.
+# build's folder (KT_PROGRAMAS). The tour (Passeio.*), the keyboard tests (Teclado.*) and the
+# directory browser's (Procurar.*) run alone: the screenshots must show only the wizard, and the
+# keyboard focus and an open pop-up menu leave a window whenever a window of another test becomes
+# active.
 add_executable(kt_e2e_tests
     tests/e2e/ProgramaEmTeste.cpp
     tests/e2e/Registro.cpp
@@ -249,6 +250,7 @@ add_executable(kt_e2e_tests
     tests/e2e/LicencaTest.cpp
     tests/e2e/InicioTest.cpp
     tests/e2e/TecladoTest.cpp
+    tests/e2e/ProcurarTest.cpp
     tests/e2e/PasseioTest.cpp
     tests/e2e/CarregamentoSeguroTest.cpp
 )
@@ -263,7 +265,7 @@ set(KT_AMBIENTE_E2E
     ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}"
     ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    TEST_FILTER "-Passeio.*:Teclado.*:CarregamentoSeguro.*"
+    TEST_FILTER "-Passeio.*:Teclado.*:Procurar.*:CarregamentoSeguro.*"
     PROPERTIES TIMEOUT 120 ${KT_AMBIENTE_E2E})
 # Native-first loading of the library that the planting test plants (see its source).
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
@@ -272,7 +274,7 @@ gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
         ENVIRONMENT "KT_WINEDLLOVERRIDES=msftedit=n,b"
         ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    TEST_FILTER "Passeio.*:Teclado.*"
+    TEST_FILTER "Passeio.*:Teclado.*:Procurar.*"
     PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE ${KT_AMBIENTE_E2E})
 
 # The extraction benchmark (tools/bench_extracao.sh): DescompactarArquivo against zlib's inflate
