@@ -87,6 +87,10 @@ bool CriarPastaNoNavegador(HWND navegador, const std::wstring& nome) {
     return EsperarAte([&] { return EntradaDoNavegador(navegador, nome) >= 0; });
 }
 
+void DigitarCaminho(HWND navegador, const std::wstring& caminho) {
+    DefinirTexto(Controle(navegador, IDC_txtDiretorio), caminho);
+}
+
 void PressionarAbrir(HWND navegador) {
     Clicar(Controle(navegador, IDC_bitAbrir));
 }

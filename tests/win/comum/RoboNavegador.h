@@ -27,6 +27,8 @@ HWND AbrirMenuDaLista(HWND navegador);
 // presses "&Criar"; answers whether the list then shows it.
 bool CriarPastaNoNavegador(HWND navegador, const std::wstring& nome);
 
+// Types a path into the path box, as the user would before pressing "&Abrir".
+void DigitarCaminho(HWND navegador, const std::wstring& caminho);
 void PressionarAbrir(HWND navegador);
 void PressionarCancelar(HWND navegador);
 
