@@ -58,6 +58,14 @@ void Edit::SelectAll() const {
     SendMessageW(Handle(), EM_SETSEL, 0, -1);
 }
 
+LRESULT DialogCodeWithEnter(HWND control, WPARAM wParam, LPARAM lParam) {
+    LRESULT code = DefSubclassProc(control, WM_GETDLGCODE, wParam, lParam);
+    const auto* key = reinterpret_cast<const MSG*>(lParam);
+    if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN)
+        code |= DLGC_WANTALLKEYS;
+    return code;
+}
+
 namespace {
 
 constexpr UINT_PTR kEnterSubclass = 1;
@@ -66,13 +74,8 @@ LRESULT CALLBACK EnterProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam, UI
                            DWORD_PTR data) noexcept {
     auto* handler = reinterpret_cast<std::function<void()>*>(data);
     switch (msg) {
-    case WM_GETDLGCODE: {
-        LRESULT code = DefSubclassProc(edit, msg, wParam, lParam);
-        const auto* key = reinterpret_cast<const MSG*>(lParam);
-        if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN)
-            code |= DLGC_WANTALLKEYS;
-        return code;
-    }
+    case WM_GETDLGCODE:
+        return DialogCodeWithEnter(edit, wParam, lParam);
     case WM_KEYDOWN:
         if (wParam != VK_RETURN)
             break;

@@ -32,6 +32,10 @@ private:
     HWND handle_ = nullptr;
 };
 
+// For the WM_GETDLGCODE of a subclassed control that takes Enter itself: the control's own
+// answer, and Enter wanted, so that the dialog's default button does not take it.
+LRESULT DialogCodeWithEnter(HWND control, WPARAM wParam, LPARAM lParam);
+
 class Label : public Control {
 public:
     using Control::Control;

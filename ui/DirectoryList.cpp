@@ -1,6 +1,7 @@
 #include "ui/DirectoryList.h"
 
 #include "ui/Application.h"
+#include "ui/Controls.h"
 #include "ui/Exception.h"
 #include "ui/Owned.h"
 #include "ui/ShellIcons.h"
@@ -218,14 +219,9 @@ LRESULT CALLBACK DirectoryList::SubclassProc(HWND, UINT msg, WPARAM wParam, LPAR
 
 LRESULT DirectoryList::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_GETDLGCODE: {
+    case WM_GETDLGCODE:
         // Enter opens the entry instead of pressing the dialog's default button.
-        LRESULT code = DefSubclassProc(handle_, msg, wParam, lParam);
-        const auto* key = reinterpret_cast<const MSG*>(lParam);
-        if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN)
-            code |= DLGC_WANTALLKEYS;
-        return code;
-    }
+        return DialogCodeWithEnter(handle_, wParam, lParam);
     case WM_KEYDOWN:
         if (wParam == VK_RETURN) {
             Open(ListView_GetNextItem(handle_, -1, LVNI_FOCUSED));

@@ -1,5 +1,6 @@
 #include "dialogs/TextosDiretorios.h"
 
+#include "fileops/Texto.h"
 #include "tests/unit/Esperados.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +36,7 @@ TEST(TextosDiretorios, EveryTextIsTheSavedOne) {
     };
     std::string lidos;
     for (const auto& [nome, texto] : textos)
-        lidos += std::string(nome) + '\t' + teste::Utf8(texto) + '\n';
+        lidos += std::string(nome) + '\t' + kt::Utf8(texto) + '\n';
     EXPECT_EQ(lidos, teste::LerEsperado("TextosDiretorios.txt"));
 }
 

@@ -550,10 +550,7 @@ TEST_F(Navegador, BothWindowsAreWalkedWithTabFromTheBoxThatHasTheFocusAtOpening)
     std::vector<int> browser, novaPasta;
     Escolher(dir, [&](HWND janela) {
         browser = VoltaDeTab(janela, IDC_txtDiretorio);
-        HWND menu = AbrirMenuDaLista(janela);
-        ASSERT_TRUE(menu);
-        Tecla(menu, VK_DOWN);
-        Tecla(menu, VK_RETURN);
+        ClicarFerramenta(janela, IDC_ToolButton3);
         HWND nova = EsperarJanelaDaTarefa(GetWindowThreadProcessId(janela, nullptr),
                                           Txt(textos::kTituloNovaPasta));
         ASSERT_TRUE(nova);
