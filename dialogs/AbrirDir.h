@@ -40,8 +40,6 @@ public:
     bool Escolhido = false;
     std::wstring Caminho;
 
-    const TRegistroAjuda& Ajuda() const { return ajuda_; }
-    const ui::DirectoryList& Diretorios() const { return diretorios_; }
     const ui::ToolBar& BarraFerramentas() const { return barraFerramentas_; }
     const ui::PopupMenu& PopupDiretorios() const { return popupDiretorios_; }
 

@@ -54,10 +54,6 @@ void Edit::SetMaxLength(int characters) const {
     SendMessageW(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(characters), 0);
 }
 
-void Edit::SelectAll() const {
-    SendMessageW(Handle(), EM_SETSEL, 0, -1);
-}
-
 LRESULT DialogCodeWithEnter(HWND control, WPARAM wParam, LPARAM lParam) {
     LRESULT code = DefSubclassProc(control, WM_GETDLGCODE, wParam, lParam);
     const auto* key = reinterpret_cast<const MSG*>(lParam);

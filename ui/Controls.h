@@ -46,7 +46,6 @@ public:
     using Control::Control;
     // The most characters the user can type in.
     void SetMaxLength(int characters) const;
-    void SelectAll() const;
     // Enter in the box runs the handler instead of pressing the dialog's default button. The
     // handler lives as long as the box.
     void SetOnEnter(std::function<void()> handler) const;

@@ -39,14 +39,10 @@ public:
     // Runs after every change of the current directory.
     void SetOnChange(std::function<void()> handler) { onChange_ = std::move(handler); }
 
+private:
     int Count() const { return static_cast<int>(paths_.size()); }
-    // The directory of an entry, and the entry of the current directory.
-    const std::wstring& PathOf(int index) const { return paths_.at(index); }
-    int CurrentIndex() const { return current_; }
     // Opens an entry as a double-click does.
     void Open(int index);
-
-private:
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     void Fill(const std::wstring& directory, const std::vector<std::wstring>& subdirectories);

@@ -25,9 +25,6 @@ public:
     void Fill();
     // Shows the drive of a full path; none for a path on no drive letter (a network share).
     void ShowDriveOf(const std::wstring& path);
-    // The letter shown, or 0.
-    wchar_t Drive() const { return shown_; }
-    const std::vector<wchar_t>& Letters() const { return letters_; }
 
     // Gets the root of the chosen drive ("D:\") and answers whether it was taken.
     void SetOnChoose(std::function<bool(const std::wstring& root)> handler) {

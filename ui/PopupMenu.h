@@ -13,7 +13,6 @@ class PopupMenu {
 public:
     PopupMenu();
 
-    HMENU Handle() const { return menu_.Get(); }
     void Add(int commandId, const Action& action);
     void SetEnabled(int commandId, bool enabled) const;
     bool Enabled(int commandId) const;

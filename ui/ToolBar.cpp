@@ -51,10 +51,4 @@ bool ToolBar::Enabled(int commandId) const {
     return SendMessageW(handle_, TB_ISBUTTONENABLED, static_cast<WPARAM>(commandId), 0) != 0;
 }
 
-RECT ToolBar::ButtonRect(int commandId) const {
-    RECT r{};
-    SendMessageW(handle_, TB_GETRECT, static_cast<WPARAM>(commandId), reinterpret_cast<LPARAM>(&r));
-    return r;
-}
-
 } // namespace ui

@@ -24,8 +24,6 @@ public:
     void AddSeparator();
     void SetEnabled(int commandId, bool enabled) const;
     bool Enabled(int commandId) const;
-    // The button's rectangle in the toolbar's client coordinates.
-    RECT ButtonRect(int commandId) const;
 
 private:
     HWND handle_;
