@@ -20,6 +20,7 @@ add_executable(kt_unit_tests
     tests/unit/DescricaoTest.cpp
     tests/unit/ConteudoPontilhaTest.cpp
     tests/unit/TextosFrameworkTest.cpp
+    tests/unit/TextosDialogosTest.cpp
     tests/unit/TextosDiretoriosTest.cpp
     tests/unit/NomeDePastaTest.cpp
     tests/unit/ErrosArquivoTest.cpp

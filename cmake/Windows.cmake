@@ -34,6 +34,7 @@ add_library(kt_servicos STATIC
     fileops/ServicosDeJanela.cpp
     fileops/RelatorioDeErro.cpp
     fileops/TamanhoArquivo.cpp
+    fileops/CopiarArquivo.cpp
     fileops/Atalho.cpp
     fileops/VersaoArquivo.cpp
     fileops/Processos.cpp
@@ -48,14 +49,18 @@ add_library(kt_servicos STATIC
 # version.dll is not among them: it is loaded at run time from the system directory.
 target_link_libraries(kt_servicos PUBLIC kt_ui advapi32 shell32 ole32 uuid)
 
+# comdlg32 (the file-open dialog) is a KnownDLL, which Windows never looks for beside the program.
 add_library(kt_framework STATIC
     dialogs/CentralSolucoes.cpp
+    dialogs/Sobrescrever.cpp
+    dialogs/TrocarDiscos.cpp
+    dialogs/Encontrar.cpp
     dialogs/NovaPasta.cpp
     dialogs/AbrirDir.cpp
     dialogs/EscolherDiretorio.cpp
     dialogs/ServicosKT.cpp
 )
-target_link_libraries(kt_framework PUBLIC kt_servicos)
+target_link_libraries(kt_framework PUBLIC kt_servicos comdlg32)
 
 # The installer core: the installation description object, the wizard window and its launcher,
 # Pontilha's product routines. A program built on it is a wizard: Pontilha.exe, the test products.
@@ -133,6 +138,9 @@ add_test(NAME Pontilha.ProgramaDeInstalacaoSeguro
 add_library(kt_recursos OBJECT
     resources/Framework.rc
     resources/CentralSolucoes.rc
+    resources/Sobrescrever.rc
+    resources/TrocarDiscos.rc
+    resources/Encontrar.rc
     resources/AbrirDir.rc
     resources/NovaPasta.rc
     resources/Assistente.rc
@@ -141,14 +149,17 @@ file(GLOB KT_RECURSOS_INCLUIDOS CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/resources/*.h
     ${CMAKE_SOURCE_DIR}/resources/imagens/*)
 set_source_files_properties(resources/Framework.rc resources/CentralSolucoes.rc
-    resources/AbrirDir.rc resources/NovaPasta.rc resources/Assistente.rc tests/win/TestesWin.rc tests/e2e/produtos/Produto.rc
+    resources/Sobrescrever.rc resources/TrocarDiscos.rc resources/Encontrar.rc
+    resources/AbrirDir.rc resources/NovaPasta.rc resources/Assistente.rc tests/win/TestesWin.rc
+    tests/e2e/produtos/Produto.rc
     PROPERTIES OBJECT_DEPENDS "${KT_RECURSOS_INCLUIDOS}")
 target_sources(kt_framework INTERFACE $<TARGET_OBJECTS:kt_recursos>)
 
 # What the Windows and end-to-end tests share: working windows from outside, screenshots.
 find_package(ZLIB REQUIRED)
 add_library(kt_teste_janelas STATIC tests/win/comum/Janelas.cpp tests/win/comum/Captura.cpp
-    tests/win/comum/RoboCentral.cpp tests/win/comum/RoboNavegador.cpp tests/win/comum/Arquivos.cpp tests/win/comum/LerAtalho.cpp)
+    tests/win/comum/RoboCentral.cpp tests/win/comum/RoboNavegador.cpp tests/win/comum/Arquivos.cpp
+    tests/win/comum/LerAtalho.cpp tests/win/comum/Robo.cpp)
 target_link_libraries(kt_teste_janelas PUBLIC kt_portable ZLIB::ZLIB gdi32 user32 ole32 uuid)
 
 add_executable(kt_win_tests
@@ -160,6 +171,7 @@ add_executable(kt_win_tests
     tests/win/ui/ThreadTest.cpp
     tests/win/fileops/VerificacoesWin32Test.cpp
     tests/win/fileops/TamanhoArquivoTest.cpp
+    tests/win/fileops/CopiarArquivoTest.cpp
     tests/win/fileops/AjudaTest.cpp
     tests/win/fileops/AtalhoTest.cpp
     tests/win/fileops/VersaoArquivoTest.cpp
@@ -167,6 +179,9 @@ add_executable(kt_win_tests
     tests/win/fileops/AbrirAjudaTest.cpp
     tests/win/fileops/AutoRemocaoTest.cpp
     tests/win/dialogs/CentralSolucoesTest.cpp
+    tests/win/dialogs/SobrescreverTest.cpp
+    tests/win/dialogs/TrocarDiscosTest.cpp
+    tests/win/dialogs/EncontrarTest.cpp
     tests/win/dialogs/EscolherDiretorioTest.cpp
     tests/win/ui/ControlsTest.cpp
     tests/win/assistente/AssistenteEmTeste.cpp
@@ -205,8 +220,28 @@ set_property(SOURCE tests/win/TestesWin.rc APPEND PROPERTY
 add_dependencies(kt_win_tests Pontilha)
 
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    TEST_FILTER "-RotinasPontilha.*"
+    TEST_FILTER "-RotinasPontilha.*:*Teclado.*:*DiscoCheio.*"
     PROPERTIES TIMEOUT 120 ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
+# Tests that follow the keyboard focus run alone: the focus leaves a window whenever a window of
+# another test becomes active.
+gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "*Teclado.*"
+    PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
+
+# A real full disk: a 1 MiB tmpfs as drive K: of the prefix for the tests that need one, mounted
+# before them and unmounted after (they skip, saying why, where mounting is not allowed).
+set(KT_DISCO_CHEIO ${CMAKE_BINARY_DIR}/disco_cheio)
+add_test(NAME kt_disco_cheio_montar COMMAND ${CMAKE_SOURCE_DIR}/tests/win/disco_cheio.sh montar
+    ${KT_WINEPREFIX} ${KT_DISCO_CHEIO} k:)
+add_test(NAME kt_disco_cheio_desmontar COMMAND ${CMAKE_SOURCE_DIR}/tests/win/disco_cheio.sh
+    desmontar ${KT_WINEPREFIX} ${KT_DISCO_CHEIO} k:)
+set_tests_properties(kt_disco_cheio_montar PROPERTIES FIXTURES_SETUP kt_disco_cheio)
+set_tests_properties(kt_disco_cheio_desmontar PROPERTIES FIXTURES_CLEANUP kt_disco_cheio)
+gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "*DiscoCheio.*"
+    PROPERTIES TIMEOUT 120 FIXTURES_REQUIRED kt_disco_cheio
+        ENVIRONMENT "KT_DISCO_CHEIO=K:"
+        ENVIRONMENT_MODIFICATION "KT_DISCO_CHEIO_MOTIVO=set:Z:${KT_DISCO_CHEIO}.motivo")
 
 # The tests' Wine prefix is made by the build (about a quarter of a minute, once), not by the
 # first test that happens to run.
@@ -284,3 +319,9 @@ target_link_libraries(kt_bench_extracao PRIVATE kt_framework ZLIB::ZLIB)
 # Every allocation passes the bench's own counters first (its peak of heap bytes).
 target_link_options(kt_bench_extracao PRIVATE -municode -Wl,--wrap=malloc -Wl,--wrap=calloc
     -Wl,--wrap=realloc -Wl,--wrap=free)
+
+# The copy benchmark (tools/bench_copia.sh): CopiarArquivo against the system's CopyFile over the
+# same 64 MiB file. It prints figures and asserts nothing.
+add_executable(kt_bench_copia tools/bench/BenchCopia.cpp)
+target_link_libraries(kt_bench_copia PRIVATE kt_framework)
+target_link_options(kt_bench_copia PRIVATE -municode)

@@ -125,7 +125,7 @@ void TfrmAbrirDir::PrepararControles() {
     drives_.SetOnChoose([this](const std::wstring& raiz) { return EscolherDrive(raiz); });
     diretorios_.SetOnChange([this] { DiretorioMudou(); });
     ui::Edit(Item(IDC_txtDiretorio)).SetOnEnter([this] { IrParaOCaminho(); });
-    SetFocusOnShow(IDC_txtDiretorio);
+    SetActiveControl(IDC_txtDiretorio);
 }
 
 void TfrmAbrirDir::Ancorar() {

@@ -33,7 +33,7 @@ TfrmNovaPasta::TfrmNovaPasta() : ui::Form(IDD_NOVA_PASTA) {
     ui::Label(Item(IDC_lblInstrucoes)).SetText(Texto(kInstrucoes));
     Bind(IDC_bitCriar, Acao(kCriar, IDI_CONCLUIDO, [this] { Criar(); }));
     Bind(IDC_bitCancelar, Acao(kCancelarNovaPasta, IDI_CANCELAR, [this] { Close(); }));
-    SetFocusOnShow(IDC_txtNome);
+    SetActiveControl(IDC_txtNome);
 }
 
 void TfrmNovaPasta::Perguntar(const std::wstring& diretorio) {

@@ -9,10 +9,14 @@
 #pragma once
 
 #include "dialogs/CentralSolucoes.h"
+#include "dialogs/Encontrar.h"
 #include "dialogs/EscolherDiretorio.h"
+#include "dialogs/Sobrescrever.h"
+#include "dialogs/TrocarDiscos.h"
 #include "fileops/AbrirAjuda.h"
 #include "fileops/AutoRemocao.h"
 #include "fileops/Campos.h"
+#include "fileops/CopiarArquivo.h"
 #include "fileops/Processos.h"
 #include "fileops/ServicosDeJanela.h"
 #include "fileops/TamanhoArquivo.h"
@@ -33,7 +37,8 @@ inline constexpr auto& DescompactarFluxo = kt::DescompactarFluxo;
 inline constexpr auto& ExecutarEEsperar = kt::ExecutarEEsperar;
 // 5. The version numbers of a file or a loaded module.
 inline constexpr auto& LerVersaoArquivo = kt::LerVersaoArquivo;
-// 6. CopiarArquivo, the file copy routine (fileops/): still to be built.
+// 6. A file copied in blocks, with progress and a choice for an existing destination.
+inline constexpr auto& CopiarArquivo = kt::CopiarArquivo;
 // 7. The size of a file, or -1.
 inline constexpr auto& TamanhoArquivo = kt::TamanhoArquivo;
 // 8. The self-removal batch file.
@@ -52,9 +57,12 @@ inline constexpr auto& FormatarVersao = kt::FormatarVersao;
 inline constexpr auto& EscolherDiretorio = kt::EscolherDiretorio;
 // 15. The Solutions Center report.
 inline constexpr auto& MostrarCentralSolucoes = kt::MostrarCentralSolucoes;
-// 16. PerguntarSobrescrever, the overwrite confirmation (dialogs/): still to be built.
-// 17. PedirDisco, the insert-disk prompt (dialogs/): still to be built.
-// 18. EncontrarArquivo, the locate-missing-file dialog (dialogs/): still to be built.
+// 16. Whether a file may replace an existing one; the answer 0 to 3.
+inline constexpr auto& PerguntarSobrescrever = kt::PerguntarSobrescrever;
+// 17. The insert-disk prompt; the answer 0 to 2.
+inline constexpr auto& PedirDisco = kt::PedirDisco;
+// 18. The locate-missing-file dialog; the answer 0 to 2.
+inline constexpr auto& EncontrarArquivo = kt::EncontrarArquivo;
 
 } // namespace kt::ServicosKT
 

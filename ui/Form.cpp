@@ -400,6 +400,9 @@ INT_PTR CALLBACK Form::ChildDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
 }
 
 INT_PTR Form::HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    // Posted: the dialog manager sets a focus of its own while the window is being shown.
+    if (msg == WM_SHOWWINDOW && wParam != FALSE && activeControl_ != 0 && window == hwnd_)
+        PostMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(activeControl_)), TRUE);
     switch (msg) {
     case WM_COMMAND:
         return HandleCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
@@ -421,8 +424,6 @@ INT_PTR Form::HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
         return TRUE;
     }
     default: {
-        if (msg == WM_SHOWWINDOW && wParam != FALSE && focusOnShow_ != 0)
-            PostMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(focusOnShow_)), TRUE);
         LRESULT result = 0;
         if (!OnMessage(msg, wParam, lParam, result))
             return FALSE;

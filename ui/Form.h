@@ -60,6 +60,8 @@ public:
     // Gives the focus to the first control of the container (the form, or one of its child
     // dialogs) that Tab stops at; nothing happens when it has none or is not shown.
     void FocusFirstControl(HWND container) const;
+    // The control that has the focus each time the form is shown, whatever had it before.
+    void SetActiveControl(int controlId) { activeControl_ = controlId; }
 
     // The control carries the action: its caption, glyph, hint and click handler. Binding again
     // replaces all four. An image-only button shows the glyph, large, as its image and keeps the
@@ -68,9 +70,6 @@ public:
     const Action* BoundAction(int controlId) const;
     // A command that no button carries (a toolbar button, a menu item) runs the action.
     void BindCommand(int commandId, const Action& action) { actions_[commandId] = action; }
-
-    // The control that gets the focus each time the form is shown.
-    void SetFocusOnShow(int controlId) { focusOnShow_ = controlId; }
 
     // Runs the handler once each time a mouse button or a key is released in the control. A
     // control that follows the mouse itself on a button press (a list view) reports the release
@@ -125,7 +124,7 @@ private:
     std::vector<HWND> childDialogs_;
     int modalResult_ = mrNone;
     bool modal_ = false;
-    int focusOnShow_ = 0;
+    int activeControl_ = 0;
     std::map<int, Action> actions_;
     std::map<int, COLORREF> labelColors_;
     std::map<int, std::pair<COLORREF, UniqueBrush>> backgrounds_;
