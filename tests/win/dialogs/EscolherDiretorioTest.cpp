@@ -65,7 +65,12 @@ TEscolha Escolher(const std::wstring& inicial, const std::function<void(HWND)>& 
         acabou = true;
     });
     TEscolha escolha;
-    escolha.Resultado = EscolherDiretorio(inicial, escolha.Diretorio, maximo, opcoes, titulo);
+    try {
+        escolha.Resultado = EscolherDiretorio(inicial, escolha.Diretorio, maximo, opcoes, titulo);
+    } catch (const std::exception& erro) {
+        ADD_FAILURE() << "the browser failed: " << erro.what();
+        acabou = true;
+    }
     EsperarAte([&] {
         ui::Application::ProcessMessages();
         return acabou.load();
