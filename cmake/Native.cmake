@@ -21,7 +21,6 @@ add_executable(kt_unit_tests
     tests/unit/ConteudoPontilhaTest.cpp
     tests/unit/TextosFrameworkTest.cpp
     tests/unit/TextosDialogosTest.cpp
-    tests/unit/TextosDiretoriosTest.cpp
     tests/unit/NomeDePastaTest.cpp
     tests/unit/ErrosArquivoTest.cpp
     tests/unit/VersaoTest.cpp

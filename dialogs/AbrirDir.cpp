@@ -1,6 +1,6 @@
 #include "dialogs/AbrirDir.h"
 
-#include "dialogs/TextosDiretorios.h"
+#include "dialogs/TextosDialogos.h"
 #include "fileops/AbrirAjuda.h"
 #include "fileops/PastasDoShell.h"
 #include "fileops/RelatorioDeErro.h"

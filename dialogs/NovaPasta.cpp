@@ -1,6 +1,6 @@
 #include "dialogs/NovaPasta.h"
 
-#include "dialogs/TextosDiretorios.h"
+#include "dialogs/TextosDialogos.h"
 #include "fileops/NomeDePasta.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/TextosFramework.h"

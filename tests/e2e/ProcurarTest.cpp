@@ -3,7 +3,7 @@
 // new folder made there from the keyboard and opened, and "&Abrir" put that path into the box.
 // "&Cancelar" leaves the box as it was.
 #include "core/formularios/TextosAssistente.h"
-#include "dialogs/TextosDiretorios.h"
+#include "dialogs/TextosDialogos.h"
 #include "resources/AssistenteIds.h"
 #include "tests/e2e/ProgramaEmTeste.h"
 #include "tests/e2e/produtos/Produtos.h"

@@ -9,7 +9,7 @@
 #include "resources/Imagens.h"
 #include "tests/win/assistente/AssistenteEmTeste.h"
 #include "tests/win/comum/RoboNavegador.h"
-#include "dialogs/TextosDiretorios.h"
+#include "dialogs/TextosDialogos.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
 #include "ui/Glyphs.h"

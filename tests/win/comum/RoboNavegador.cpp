@@ -1,6 +1,6 @@
 #include "tests/win/comum/RoboNavegador.h"
 
-#include "dialogs/TextosDiretorios.h"
+#include "dialogs/TextosDialogos.h"
 #include "resources/AbrirDirIds.h"
 #include "resources/NovaPastaIds.h"
 #include "tests/win/comum/Janelas.h"

@@ -4,7 +4,7 @@
 // documents, the pop-up menu; and which directories the browser never deletes.
 #include "dialogs/AbrirDir.h"
 #include "dialogs/EscolherDiretorio.h"
-#include "dialogs/TextosDiretorios.h"
+#include "dialogs/TextosDialogos.h"
 #include "fileops/PastasDoShell.h"
 #include "fileops/TextosFramework.h"
 #include "resources/AbrirDirIds.h"
