@@ -2,6 +2,7 @@
 
 #include "dialogs/TextosDialogos.h"
 #include "fileops/AbrirAjuda.h"
+#include "fileops/Caminhos.h"
 #include "fileops/PastasDoShell.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/Texto.h"
@@ -51,10 +52,8 @@ bool MesmoDiretorio(const std::wstring& a, const std::wstring& b) {
 
 // The directory of the running program, without a trailing delimiter (a root keeps its own).
 std::wstring DiretorioDoPrograma() {
-    wchar_t caminho[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, caminho, MAX_PATH);
-    const std::wstring programa = caminho;
-    return SemDelimitador(programa.substr(0, programa.find_last_of(L'\\') + 1));
+    const std::wstring programa = ui::Application::ExePath();
+    return std::wstring(PastaDe(programa));
 }
 
 std::wstring DiretorioDoWindows() {

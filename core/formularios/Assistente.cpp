@@ -79,7 +79,7 @@ void TfrmAssistente::PrepararControles() {
     }
     ui::CheckList(Item(IDC_chkOQue)).Setup();
     SetOnRelease(IDC_chkOQue, [this] { NovaSelecao(); });
-    ui::Edit(Item(IDC_txtDir)).SetMaxLength(kTamanhoMaximoDoDiretorio);
+    ui::Edit(Item(IDC_txtDir)).SetMaxLength(static_cast<int>(kTamanhoMaximoDoDiretorio));
     // Uninstall runs to its end without a point at which it could stop.
     ui::Button(Item(IDC_bitCancelar)).SetEnabled(false);
 }
@@ -168,7 +168,9 @@ bool TfrmAssistente::CloseQuery() {
 bool TfrmAssistente::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
     if (msg != kMensagemIniciarAssistente)
         return false;
-    IniciarAssistente();
+    // Start-up fills the description's lists: a second run would add every row again.
+    if (!std::exchange(iniciado_, true))
+        IniciarAssistente();
     result = 0;
     return true;
 }

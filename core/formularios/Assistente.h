@@ -18,6 +18,7 @@
 #include <windows.h>
 
 #include <array>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -26,10 +27,6 @@ namespace kt {
 // The message that starts the wizard inside its modal loop; its number is fixed.
 inline constexpr UINT kMensagemIniciarAssistente = WM_USER + 1001;
 static_assert(kMensagemIniciarAssistente == 2025);
-
-// The longest directory that the directory box holds: with the delimiter that the wizard adds,
-// it still fits the description's short string.
-inline constexpr int kTamanhoMaximoDoDiretorio = static_cast<int>(kTamanhoTextoCurto) - 1;
 
 // The scenes in page order; the index is what the code selects.
 enum TCena : int {
@@ -43,6 +40,10 @@ enum TCena : int {
     cenaSobre,
 };
 inline constexpr int kNumeroDeCenas = 8;
+
+// The longest installation directory: with the delimiter that the wizard adds, it still fits the
+// description's short string.
+inline constexpr std::size_t kTamanhoMaximoDoDiretorio = kTamanhoTextoCurto - 1;
 
 class TfrmAssistente : public ui::Form {
 public:
@@ -63,8 +64,10 @@ public:
     bool ErroDeDiretorio = false;
     TRegistroAjuda Ajuda{};
 
-    // Start-up (AssistenteInicio.cpp).
+    // Start-up (AssistenteInicio.cpp), run by the first start message only.
     void IniciarAssistente();
+    // The error that ended start-up, or none.
+    std::exception_ptr ErroDeInicio() const { return erroDeInicio_; }
     void AvancarCarregamento(int percentual);
     void AplicarConfiguracao();
     void CarregarLicenca();
@@ -107,6 +110,8 @@ private:
         IDC_chkOpcao2, IDC_chkOpcao3, IDC_chkOpcao4};
 
     std::array<HWND, kNumeroDeCenas> cenas_{};
+    bool iniciado_ = false;
+    std::exception_ptr erroDeInicio_;
     // The component row of each item of the components list.
     std::vector<int> linhasDosItens_;
 

@@ -4,6 +4,7 @@
 
 #include "core/formularios/TextosAssistente.h"
 #include "dialogs/ServicosKT.h"
+#include "fileops/Caminhos.h"
 #include "fileops/Texto.h"
 #include "resources/AssistenteIds.h"
 #include "resources/Imagens.h"
@@ -125,7 +126,7 @@ void TfrmAssistente::ProcurarDiretorio() {
         return;
     // The box holds one character less than the browser may return: a choice that long did not
     // fit, and the browser may have cut it into another directory's name.
-    if (escolhido.size() > static_cast<std::size_t>(kTamanhoMaximoDoDiretorio)) {
+    if (escolhido.size() > kTamanhoMaximoDoDiretorio) {
         ui::Application::ShowMessageBox(kDiretorioLongo, kInformacao, MB_OK | MB_ICONINFORMATION);
         return;
     }
@@ -143,9 +144,12 @@ void TfrmAssistente::NovaSelecao() {
 void TfrmAssistente::InstalarOQue() {
     if (!DiretorioInformado())
         return;
-    DiretorioEscolhido = ComDelimitador(ui::Edit(Item(IDC_txtDir)).Text());
+    // The directory is held as a short string with its delimiter: a longer text is cut before
+    // the delimiter is ensured, so that the cut never takes the delimiter away.
+    DiretorioEscolhido =
+        ComDelimitador(Curta(ui::Edit(Item(IDC_txtDir)).Text(), kTamanhoMaximoDoDiretorio));
     TConfiguracaoInstalacao c = Descricao.Configuracao();
-    c.DiretorioDeInstalacao = Curta(DiretorioEscolhido);
+    c.DiretorioDeInstalacao = DiretorioEscolhido;
     for (int i = 0; i < kNumeroDeOpcoes; ++i)
         c.Opcoes[i].Marcada = ui::CheckBox(Item(kCaixasDasOpcoes[i])).Checked();
     Descricao.DefinirConfiguracao(c);

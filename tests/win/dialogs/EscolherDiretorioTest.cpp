@@ -6,6 +6,7 @@
 #include "dialogs/EscolherDiretorio.h"
 #include "dialogs/TextosDialogos.h"
 #include "fileops/PastasDoShell.h"
+#include "fileops/Texto.h"
 #include "fileops/TextosFramework.h"
 #include "resources/AbrirDirIds.h"
 #include "resources/NovaPastaIds.h"
@@ -173,7 +174,7 @@ TEST_F(Navegador, TheCaptionIsTheGivenOneUnlessItIsBlank) {
         std::wstring visto;
         Escolher(
             dir, [&](HWND janela) { visto = Texto(janela); }, 0, caso.dado);
-        EXPECT_EQ(visto, caso.mostrado) << "caption \"" << ParaUtf8(caso.dado) << "\"";
+        EXPECT_EQ(visto, caso.mostrado) << "caption \"" << Utf8(caso.dado) << "\"";
     }
 }
 
@@ -226,7 +227,7 @@ TEST_F(Navegador, AStartDirectoryThatIsNotThereOpensTheProgramsFolder) {
     for (const std::wstring& inicial : {pasta / L"nao existe", std::wstring(), Txt(L"Q:\\")}) {
         std::wstring aberto;
         Escolher(inicial, [&](HWND janela) { aberto = CaminhoDoNavegador(janela); });
-        EXPECT_EQ(aberto, programa.substr(0, programa.size() - 1)) << ParaUtf8(inicial);
+        EXPECT_EQ(aberto, programa.substr(0, programa.size() - 1)) << Utf8(inicial);
     }
 }
 
@@ -268,7 +269,7 @@ TEST_F(Navegador, EnterInThePathBoxMovesTheListOrIsIgnoredSilently) {
             DefinirTexto(caminho, ruim);
             Tecla(caminho, VK_RETURN);
             Sleep(200);
-            EXPECT_TRUE(OutrasJanelas(janela).empty()) << ParaUtf8(ruim);
+            EXPECT_TRUE(OutrasJanelas(janela).empty()) << Utf8(ruim);
             EXPECT_EQ(CaminhoDoNavegador(janela), ruim) << "the box keeps what was typed";
             EXPECT_EQ(EntradasDoNavegador(janela).back(), L"beta") << "the list did not move";
         }
@@ -333,7 +334,7 @@ TEST_F(Navegador, TheDriveBoxListsTheDrivesAndACdDriveWithoutAMediumChangesNothi
         const std::wstring unidade{letra, L':'};
         EXPECT_TRUE(std::any_of(nomes.begin(), nomes.end(), [&](const std::wstring& n) {
             return n.find(unidade) != std::wstring::npos;
-        })) << ParaUtf8(unidade);
+        })) << Utf8(unidade);
     }
 }
 
@@ -391,16 +392,16 @@ TEST_F(Navegador, ANameThatWouldMakeTheFolderElsewhereIsRefusedAndTheWindowStays
                         aviso = h;
                 return aviso != nullptr;
             });
-            ASSERT_TRUE(aviso) << ParaUtf8(nome);
+            ASSERT_TRUE(aviso) << Utf8(nome);
             EXPECT_EQ(TextoDaMensagem(aviso), textos::kNomeInvalido);
             Responder(aviso, IDOK);
             EXPECT_TRUE(EsperarAte([&] { return !IsWindow(aviso); }));
-            EXPECT_TRUE(Visivel(nova)) << ParaUtf8(nome);
+            EXPECT_TRUE(Visivel(nova)) << Utf8(nome);
         }
         Clicar(Controle(nova, IDC_bitCancelar));
     });
     for (const wchar_t* fora : {L"fora", L"absoluta", L"Alfa\\sub", L"Alfa\\pasta"})
-        EXPECT_FALSE(Existe(pasta / fora)) << ParaUtf8(fora);
+        EXPECT_FALSE(Existe(pasta / fora)) << Utf8(fora);
 }
 
 TEST_F(Navegador, AFolderThatCannotBeMadeIsReportedAndTheWindowStays) {
@@ -573,9 +574,9 @@ TEST(NavegadorExclusao, DrivesRootsTheWindowsFolderAndTheProgramsFolderAreNeverD
         const TNavegadorAberto aberto(caso.diretorio);
         const TfrmAbrirDir& navegador = aberto.navegador;
         EXPECT_EQ(navegador.BarraFerramentas().Enabled(IDC_ToolButton6), caso.excluivel)
-            << ParaUtf8(caso.diretorio);
+            << Utf8(caso.diretorio);
         EXPECT_EQ(navegador.PopupDiretorios().Enabled(IDM_Excluirdiretrio1), caso.excluivel)
-            << ParaUtf8(caso.diretorio);
+            << Utf8(caso.diretorio);
         EXPECT_TRUE(navegador.BarraFerramentas().Enabled(IDC_ToolButton3));
         EXPECT_TRUE(navegador.PopupDiretorios().Enabled(IDM_popNovaPasta));
     }
