@@ -4,12 +4,13 @@
 #include "core/program/Produto.h"
 #include "core/program/RotinasPontilha.h"
 #include "fileops/Texto.h"
-#include "ui/Owned.h"
 
 #include <windows.h>
 #include <shlobj.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <stdexcept>
 
 namespace e2e {
@@ -48,31 +49,13 @@ std::vector<std::wstring> AtalhosDoProduto() {
 
 // Wine's uninstaller lists "key|||display name", one program a line, on its standard output.
 bool NaListaDeProgramas() {
-    SECURITY_ATTRIBUTES herdavel{sizeof herdavel, nullptr, TRUE};
-    ui::UniqueHandle leitura;
-    ui::UniqueHandle escrita;
-    if (!CreatePipe(leitura.Put(), escrita.Put(), &herdavel, 0))
-        throw std::runtime_error("não foi possível criar o tubo da lista de programas");
-    SetHandleInformation(leitura.Get(), HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOW inicio{};
-    inicio.cb = sizeof inicio;
-    inicio.dwFlags = STARTF_USESTDHANDLES;
-    inicio.hStdOutput = escrita.Get();
-    inicio.hStdError = escrita.Get();
-    PROCESS_INFORMATION processo{};
-    std::wstring linha = L"uninstaller.exe --list";
-    if (!CreateProcessW(nullptr, linha.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                        nullptr, &inicio, &processo))
+    const std::unique_ptr<FILE, int (*)(FILE*)> lista(_wpopen(L"uninstaller.exe --list", L"rb"),
+                                                      &_pclose);
+    if (!lista)
         throw std::runtime_error("não foi possível listar os programas instalados");
-    const ui::UniqueHandle tarefa(processo.hThread);
-    const ui::UniqueHandle listagem(processo.hProcess);
-    escrita.Reset();
     std::string saida;
-    char bloco[4096];
-    DWORD lidos = 0;
-    while (ReadFile(leitura.Get(), bloco, sizeof bloco, &lidos, nullptr) && lidos > 0)
-        saida.append(bloco, lidos);
-    WaitForSingleObject(listagem.Get(), 10000);
+    for (int c; (c = std::fgetc(lista.get())) != EOF;)
+        saida += static_cast<char>(c);
     return saida.find("|||" + kt::Utf8(kt::produto::kNomeExibido) + "\r\n") != std::string::npos;
 }
 

@@ -11,6 +11,7 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -20,9 +21,8 @@ namespace {
 using namespace produtos;
 
 std::wstring Variavel(const wchar_t* nome) {
-    wchar_t valor[MAX_PATH] = {};
-    const DWORD tamanho = GetEnvironmentVariableW(nome, valor, MAX_PATH);
-    return tamanho > 0 && tamanho < MAX_PATH ? valor : L"";
+    const wchar_t* valor = _wgetenv(nome);
+    return valor ? valor : L"";
 }
 
 // The four steps' check marks as the page shows them now.
@@ -43,35 +43,12 @@ void Anotar(const std::wstring& gancho, const std::wstring& diretorio) {
         throw ui::Exception(kFalhaDoGancho);
 }
 
-void RemoverAtalhos(const std::wstring& diretorio) {
-    Anotar(L"RemoverAtalhos", diretorio);
-}
-
-void RemoverRegistro(const std::wstring& diretorio) {
-    Anotar(L"RemoverRegistro", diretorio);
-}
-
-void AoDesinstalar(const std::wstring& diretorio) {
-    Anotar(L"AoDesinstalar", diretorio);
-}
-
-std::wstring LinhaDoArquivo(const TArquivoDoProduto& arquivo) {
-    const std::wstring caminho = arquivo.Caminho;
-    const std::size_t barra = caminho.rfind(L'\\');
-    const std::wstring sub = barra == std::wstring::npos ? L"" : caminho.substr(0, barra);
-    const std::wstring nome = caminho.substr(barra == std::wstring::npos ? 0 : barra + 1);
-    return nome + L", 0, copiar, Base, " + sub + L", " + nome + L", 1, 1, " +
-           (arquivo.Fica ? kt::kNao : kt::kSim);
-}
-
 void PreencherDesinstalacao(kt::TDadosDescricao& descricao, const std::wstring& diretorioPrograma) {
     kt::TConfiguracaoInstalacao& c = descricao.Configuracao;
     c.NumeroDeDiscos = 1;
     c.ModoAutoRemocao = 0;
     c.DiretorioDeInstalacao = diretorioPrograma;
-    c.Instalado =
-        GetFileAttributesW((diretorioPrograma + kArquivosDesinstalacao[0].Caminho).c_str()) !=
-        INVALID_FILE_ATTRIBUTES;
+    c.Instalado = std::filesystem::exists(diretorioPrograma + kArquivosDesinstalacao[0].Nome);
     c.PermiteReinstalar = true;
     c.NomeDoDiretorioPadrao = L"Produto para Desinstalar";
     descricao.Componentes.Adicionar(L"Tudo, Todos os arquivos, sim, sim, sim, sim");
@@ -79,16 +56,17 @@ void PreencherDesinstalacao(kt::TDadosDescricao& descricao, const std::wstring& 
         descricao.Diretorios.Adicionar(std::wstring(diretorio) + L", 0, 0, sim");
     descricao.Arquivos.Adicionar(std::wstring(kProdutoDesinstalacao) + L", 0, copiar, Base, , " +
                                  kProdutoDesinstalacao + L", 1, 1, sim");
-    for (const TArquivoDoProduto& arquivo : kArquivosDesinstalacao)
-        descricao.Arquivos.Adicionar(LinhaDoArquivo(arquivo));
+    for (const auto& [sub, nome, fica] : kArquivosDesinstalacao)
+        descricao.Arquivos.Adicionar(std::wstring(nome) + L", 0, copiar, Base, " + sub + L", " +
+                                     nome + L", 1, 1, " + (fica ? kt::kNao : kt::kSim));
 }
 
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     kt::TRotinasProduto rotinas{};
-    rotinas.RemoverAtalhos = RemoverAtalhos;
-    rotinas.RemoverRegistro = RemoverRegistro;
-    rotinas.AoDesinstalar = AoDesinstalar;
+    rotinas.RemoverAtalhos = [](const std::wstring& d) { Anotar(L"RemoverAtalhos", d); };
+    rotinas.RemoverRegistro = [](const std::wstring& d) { Anotar(L"RemoverRegistro", d); };
+    rotinas.AoDesinstalar = [](const std::wstring& d) { Anotar(L"AoDesinstalar", d); };
     return ExecutarProdutoDeTeste(PreencherDesinstalacao, rotinas);
 }

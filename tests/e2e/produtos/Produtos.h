@@ -42,14 +42,15 @@ inline constexpr TComponente kComponentes[] = {
 // The uninstall product: no self-removal, a file that uninstall leaves ("não"), and hooks that
 // keep a diary and raise on demand. It counts as installed where its manual lies beside it.
 struct TArquivoDoProduto {
-    const wchar_t* Caminho; // relative to the installation directory
-    bool Fica;              // its row's state is "não"
+    const wchar_t* Subdiretorio;
+    const wchar_t* Nome;
+    bool Fica; // its row's state is "não"
 };
 inline constexpr TArquivoDoProduto kArquivosDesinstalacao[] = {
-    {L"manual.html", false},
-    {L"dados\\exemplo.txt", false},
-    {L"dados\\imagens\\foto.jpg", false},
-    {L"leiame.txt", true},
+    {L"", L"manual.html", false},
+    {L"dados", L"exemplo.txt", false},
+    {L"dados\\imagens", L"foto.jpg", false},
+    {L"", L"leiame.txt", true},
 };
 // In the order of the rows, the deeper first.
 inline constexpr const wchar_t* kDiretoriosDesinstalacao[] = {L"dados\\imagens", L"dados"};

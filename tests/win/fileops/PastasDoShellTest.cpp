@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -19,44 +20,21 @@ std::wstring Curto(const std::wstring& caminho) {
     return curto;
 }
 
-std::wstring Maiusculas(std::wstring texto) {
-    CharUpperBuffW(texto.data(), static_cast<DWORD>(texto.size()));
-    return texto;
-}
-
-TEST(PastaDoSistema, TheSystemsOwnFoldersInAnySpellingButNotAnInstallationInsideThem) {
+TEST(PastaDoSistema, TheSystemsOwnFoldersInAnySpellingButNotAFolderMadeInsideThem) {
     const std::wstring programas = kt::PastaEspecial(CSIDL_PROGRAM_FILES);
-    ASSERT_FALSE(programas.empty());
-    const std::wstring instalacao =
-        programas + L"\\Pontilha kt " + std::to_wstring(GetCurrentProcessId());
-    ASSERT_TRUE(CreateDirectoryW(instalacao.c_str(), nullptr));
-    teste::PastaTemporaria temporaria(L"kt pasta do sistema");
-    wchar_t windows[MAX_PATH] = {};
-    GetWindowsDirectoryW(windows, MAX_PATH);
-    wchar_t temporarias[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temporarias);
-
-    struct Caso {
-        std::wstring pasta;
-        bool doSistema;
-    };
-    const Caso casos[] = {
+    teste::PastaTemporaria feita(L"kt pasta do sistema");
+    const std::pair<std::wstring, bool> casos[] = {
         {L"C:\\", true},
         {programas, true},
-        {Maiusculas(programas) + L"\\", true},
-        {Curto(programas), true},
-        {windows, true},
+        {Curto(programas) + L"\\", true},
         {kt::PastaEspecial(CSIDL_DESKTOPDIRECTORY), true},
-        {kt::PastaEspecial(CSIDL_PERSONAL), true},
-        {kt::PastaEspecial(CSIDL_PROFILE), true},
-        {temporarias, true},
-        {instalacao, false},
-        {Curto(instalacao), false},
-        {temporaria.Caminho(), false},
+        {kt::PastaEspecial(CSIDL_WINDOWS), true},
+        {feita.Local().parent_path().wstring(), true},
+        {feita.Caminho(), false},
+        {Curto(feita.Caminho()), false},
     };
-    for (const Caso& caso : casos)
-        EXPECT_EQ(kt::PastaDoSistema(caso.pasta), caso.doSistema) << kt::Utf8(caso.pasta);
-    RemoveDirectoryW(instalacao.c_str());
+    for (const auto& [pasta, doSistema] : casos)
+        EXPECT_EQ(kt::PastaDoSistema(pasta), doSistema) << kt::Utf8(pasta);
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <utility>
@@ -140,15 +141,8 @@ TEST(RotinasPontilha, TheOptionRoutinesMakeBothShortcutsToTheStartPageAndRemoval
     EXPECT_FALSE(Existe(programas));
 }
 
-std::wstring Curto(const std::wstring& caminho) {
-    wchar_t curto[MAX_PATH] = {};
-    GetShortPathNameW(caminho.c_str(), curto, MAX_PATH);
-    return curto;
-}
-
 // An uninstaller copied elsewhere and run there leaves the entry and the shortcuts of the
-// installation that is still in use; its own go, in whatever spelling they name its directory,
-// and so do those of an installation that is gone.
+// installation that is still in use; its own go, and so do those of an installation that is gone.
 TEST(RotinasPontilha, TheEntryAndTheShortcutsOfAnotherInstallationStay) {
     teste::PastaTemporaria esta(L"kt esta instalacao");
     teste::PastaTemporaria outra(L"kt outra instalacao");
@@ -158,25 +152,20 @@ TEST(RotinasPontilha, TheEntryAndTheShortcutsOfAnotherInstallationStay) {
     }
     const std::wstring desktop = Atalho(CSIDL_DESKTOPDIRECTORY);
     const std::wstring programas = Atalho(CSIDL_PROGRAMS);
-    struct Caso {
-        std::wstring instalada;
-        bool fica;
-    };
-    const Caso casos[] = {
+    const std::pair<std::wstring, bool> casos[] = {
         {outra.Caminho(), true},
         {esta.Caminho(), false},
-        {Curto(esta.Caminho()), false},
         {outra / L"sumiu\\", false},
     };
-    for (const Caso& caso : casos) {
-        kt::RegistrarDesinstalacao(caso.instalada);
-        kt::CriarAtalhoMenuIniciar(caso.instalada);
-        kt::CriarAtalhoAreaDeTrabalho(caso.instalada);
+    for (const auto& [instalada, fica] : casos) {
+        kt::RegistrarDesinstalacao(instalada);
+        kt::CriarAtalhoMenuIniciar(instalada);
+        kt::CriarAtalhoAreaDeTrabalho(instalada);
         kt::ApagarRegistroDesinstalacao(esta.Caminho());
         kt::RemoverAtalhosProduto(esta.Caminho());
-        EXPECT_EQ(ChaveExiste(), caso.fica) << kt::Utf8(caso.instalada);
-        EXPECT_EQ(Existe(desktop), caso.fica) << kt::Utf8(caso.instalada);
-        EXPECT_EQ(Existe(programas), caso.fica) << kt::Utf8(caso.instalada);
+        EXPECT_EQ((std::array{ChaveExiste(), Existe(desktop), Existe(programas)}),
+                  (std::array{fica, fica, fica}))
+            << kt::Utf8(instalada);
     }
     RegDeleteKeyW(HKEY_LOCAL_MACHINE, kt::produto::kChaveDesinstalacao);
     DeleteFileW(desktop.c_str());
