@@ -296,6 +296,7 @@ add_executable(kt_e2e_tests
     tests/e2e/CarregamentoSeguroTest.cpp
     tests/e2e/Instalacao.cpp
     tests/e2e/DesinstalacaoTest.cpp
+    tests/e2e/AlterarComponentesTest.cpp
 )
 # Pontilha's own routines make the shortcuts and the Programs entry of an installation that a test
 # lays out, from the site's files in the source tree.

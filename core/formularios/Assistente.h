@@ -101,8 +101,10 @@ private:
     void InstalarOQue();
     void NovaSelecao();
     bool DiretorioInformado();
+    void AlterarComponentes();
     void PreencherComponentes();
-    void MarcarComponentes(int coluna);
+    // Checks each item by its row's column as the test says.
+    void MarcarComponentes(int coluna, bool (*marcado)(const std::wstring& valor));
     bool TemLicenca() const;
 
     // Uninstall (AssistenteDesinstalacao.cpp).

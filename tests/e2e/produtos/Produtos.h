@@ -21,22 +21,25 @@ inline constexpr const wchar_t* kObservacaoLicenca =
     L"Leia a licença até o fim antes de responder.";
 
 // The components product: two components, compact installation allowed, a third option, a
-// caption and instructions of its own.
+// caption and instructions of its own. Where its manual lies beside it, it counts as installed,
+// with its components as they say, and offers to change them.
 inline constexpr const wchar_t* kTituloComponentes = L"Instalação do Produto de Teste";
 inline constexpr const wchar_t* kInstrucoesComponentes =
     L"        Um momento: o produto de teste confere o sistema.";
 inline constexpr const wchar_t* kLegendaOpcao3 = L"Abrir o manual ao terminar";
 inline constexpr const wchar_t* kDiretorioComponentes = L"Produto de Teste";
+inline constexpr const wchar_t* kManualComponentes = L"manual.html";
 
 struct TComponente {
     const wchar_t* Nome;
     const wchar_t* Descricao;
     bool Compacta;
     bool Normal;
+    bool Instalado;
 };
 inline constexpr TComponente kComponentes[] = {
-    {L"Programa principal", L"Os arquivos sem os quais o programa não funciona", true, true},
-    {L"Exemplos", L"Documentos de exemplo para praticar", false, true},
+    {L"Programa principal", L"Os arquivos sem os quais o programa não funciona", true, true, true},
+    {L"Exemplos", L"Documentos de exemplo para praticar", false, true, false},
 };
 
 // The uninstall product: no self-removal, a file that uninstall leaves ("não"), and hooks that
