@@ -259,7 +259,14 @@ gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
 # The extraction benchmark (tools/bench_extracao.sh): DescompactarArquivo against zlib's inflate
 # driven directly, over the same 64 MiB container. It prints figures and asserts nothing.
 add_executable(kt_bench_extracao tools/bench/BenchExtracao.cpp)
-target_link_libraries(kt_bench_extracao PRIVATE kt_framework ZLIB::ZLIB)
+target_link_libraries(kt_bench_extracao PRIVATE kt_framework kt_bench_comum ZLIB::ZLIB)
 # Every allocation passes the bench's own counters first (its peak of heap bytes).
 target_link_options(kt_bench_extracao PRIVATE -municode -Wl,--wrap=malloc -Wl,--wrap=calloc
     -Wl,--wrap=realloc -Wl,--wrap=free)
+
+# The comparison with NSIS (tools/bench_nsis.sh): a driver that starts our installer and NSIS's
+# in the same Wine virtual desktop and works their windows from outside. It prints figures and
+# asserts nothing.
+add_executable(kt_bench_nsis tools/bench/BenchNsis.cpp tools/bench/ProgramasMedidos.cpp)
+target_link_libraries(kt_bench_nsis PRIVATE kt_bench_comum kt_teste_janelas)
+target_link_options(kt_bench_nsis PRIVATE -municode)
