@@ -65,6 +65,7 @@ KT_WINE_DIRETO=1 "${semtela[@]}" build/win/wine-run explorer /desktop=kt-bench-n
     "$(windows "$raiz/build/win/kt_bench_nsis.exe")" --rodadas "$rodadas" \
     --pasta 'C:\bench\' --trilha "$(windows "$bench/trilha.log")" \
     --nosso "$(windows "$raiz/build/win/Pontilha.exe")" \
+    --nosso-sem-payload "$(windows "$raiz/build/win/kt_pontilha_sem_payload.exe")" \
     --nsis "$(windows "$bench/Pontilha-nsis.exe")" \
     --fontes "$(windows "$raiz/resources/payload")\\" \
     "${argumentos_escala[@]}" 2>"$bench/trilha.log"
