@@ -49,7 +49,9 @@ if [ -n "$escala" ]; then
             makensis -V1 "$bench/$nome.tmp"
             mv "$bench/$nome.tmp" "$bench/$nome.nsi"
         fi
-        argumentos_escala+=(--escala "$arquivos arquivos, $((bytes >> 20)) MiB"
+        media=$((bytes / arquivos))
+        if [ "$media" -ge $((1 << 20)) ]; then media="$((media >> 20)) MiB"; else media="$((media >> 10)) KiB"; fi
+        argumentos_escala+=(--escala "$arquivos × $media"
             "$(windows "$bench/$nome-nsis.exe")" "$(windows "$bench/$nome")\\")
     done
 fi

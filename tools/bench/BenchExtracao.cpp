@@ -199,14 +199,6 @@ void __wrap_free(void* bloco) {
 
 namespace {
 
-double Agora() {
-    LARGE_INTEGER contador{};
-    LARGE_INTEGER frequencia{};
-    QueryPerformanceCounter(&contador);
-    QueryPerformanceFrequency(&frequencia);
-    return static_cast<double>(contador.QuadPart) / static_cast<double>(frequencia.QuadPart);
-}
-
 // The child's one extraction: its time, and the peak of heap bytes above those in use just
 // before the call, exact from the allocation counts. (Wine's process counters cannot give that
 // peak: it does not keep the peak of committed memory, and its working set moves in steps that
@@ -215,12 +207,12 @@ int Medir(const std::wstring& metodo, const std::wstring& origem, const std::wst
           const std::wstring& resultado) {
     const std::size_t heapAntes = g_heapAtual;
     g_heapPico = g_heapAtual;
-    const double inicio = Agora();
+    const double inicio = kt::bench::Agora();
     if (metodo == kMetodoKT)
         kt::ServicosKT::DescompactarArquivo(origem, destino, {});
     else
         InflarComZlib(origem, destino);
-    const double segundos = Agora() - inicio;
+    const double segundos = kt::bench::Agora() - inicio;
     const std::size_t heapPico = g_heapPico - heapAntes;
 
     FILE* arquivo = _wfopen(resultado.c_str(), L"w");
@@ -338,10 +330,10 @@ int Comparar(int repeticoes) {
 
     std::printf("Contêiner de 64 MiB de dados mistos, compactação máxima...\n");
     std::fflush(stdout);
-    const double inicio = Agora();
+    const double inicio = kt::bench::Agora();
     const TConteinerFeito feito = FazerConteiner(conteiner);
     std::printf("  %.1f MiB compactados em %.1f s; bloco %u bytes, entrada do fluxo %u bytes\n",
-                static_cast<double>(feito.Compactados) / (1u << 20), Agora() - inicio,
+                static_cast<double>(feito.Compactados) / (1u << 20), kt::bench::Agora() - inicio,
                 static_cast<unsigned>(kt::TamanhoBloco),
                 static_cast<unsigned>(kt::kTamanhoEntradaDescompressao));
     std::printf("Extração, %d vezes cada, cada uma num processo novo...\n", repeticoes);

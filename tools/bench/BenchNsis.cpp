@@ -34,19 +34,22 @@ constexpr int kRodadasPadrao = 9;
 // a wizard whose copy is not built yet shows its copying page and stays there.
 constexpr double kPrazoDoPasso = 300;
 constexpr double kPrazoSemSinal = 15;
+constexpr double kPrazoDeAtencao = 0.5;
 
 [[noreturn]] void Falhar(const std::string& texto) {
     throw std::runtime_error(texto);
 }
 
-// What the installers installed: the files under a folder, their count and bytes.
+// What the installers installed: the files under a folder, their count and bytes, the program at
+// its root (the uninstaller) and one other file.
 struct TConteudo {
     std::uint64_t Arquivos = 0;
     std::uint64_t Bytes = 0;
-    bool operator==(const TConteudo&) const = default;
+    std::wstring Programa;
+    std::wstring UmArquivo;
 };
 
-void Somar(const std::wstring& pasta, TConteudo& conteudo, std::wstring* programa = nullptr) {
+void Somar(const std::wstring& pasta, TConteudo& conteudo, bool raiz) {
     WIN32_FIND_DATAW achado{};
     HANDLE busca = FindFirstFileW((pasta + L"*").c_str(), &achado);
     if (busca == INVALID_HANDLE_VALUE)
@@ -56,21 +59,23 @@ void Somar(const std::wstring& pasta, TConteudo& conteudo, std::wstring* program
         if (nome == L"." || nome == L"..")
             continue;
         if (achado.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            Somar(pasta + nome + L"\\", conteudo);
+            Somar(pasta + nome + L"\\", conteudo, false);
             continue;
         }
         ++conteudo.Arquivos;
         conteudo.Bytes +=
             (static_cast<std::uint64_t>(achado.nFileSizeHigh) << 32) | achado.nFileSizeLow;
-        if (programa && nome.size() > 4 && nome.ends_with(L".exe"))
-            *programa = pasta + nome;
+        if (raiz && nome.ends_with(L".exe"))
+            conteudo.Programa = pasta + nome;
+        else if (conteudo.UmArquivo.empty())
+            conteudo.UmArquivo = pasta + nome;
     } while (FindNextFileW(busca, &achado));
     FindClose(busca);
 }
 
-TConteudo Conteudo(const std::wstring& pasta, std::wstring* programa = nullptr) {
+TConteudo Conteudo(const std::wstring& pasta) {
     TConteudo conteudo;
-    Somar(pasta, conteudo, programa);
+    Somar(pasta, conteudo, true);
     return conteudo;
 }
 
@@ -81,25 +86,60 @@ std::uint64_t TamanhoDoArquivo(const std::wstring& caminho) {
     return (static_cast<std::uint64_t>(dados.nFileSizeHigh) << 32) | dados.nFileSizeLow;
 }
 
-// Polls the condition about once a millisecond until it holds; answers the counter's time when it
-// held, or nothing after the time limit. Each poll runs "tambem" first, for what must be answered
-// on the way.
+// Polls the condition until it holds; answers the clock's time when it held, or nothing after the
+// time limit. Each poll runs "tambem" first, for what must be answered on the way. The first half
+// second is polled about once a millisecond (a start-up takes a few tenths); after that every ten
+// milliseconds, so that the driver's looks take little from the program it measures.
 template <typename Condicao, typename Tambem>
 std::optional<double> Esperar(Condicao condicao, double prazo, Tambem tambem) {
-    const double limite = Agora() + prazo;
+    const double inicio = Agora();
     for (;;) {
         tambem();
         if (condicao())
             return Agora();
-        if (Agora() > limite)
+        const double passado = Agora() - inicio;
+        if (passado > prazo)
             return std::nullopt;
-        Sleep(1);
+        Sleep(passado < kPrazoDeAtencao ? 1 : 10);
     }
 }
 
 template <typename Condicao>
 std::optional<double> Esperar(Condicao condicao, double prazo) {
     return Esperar(condicao, prazo, [] {});
+}
+
+// Waits for the end of a step that began at the click: answers its seconds, or nothing when the
+// program showed no sign of doing the step at all (parado still holds after kPrazoSemSinal: a
+// step it does not do yet). Past the step's time limit the run fails.
+template <typename Fim, typename Parado, typename Tambem>
+std::optional<double> EsperarPasso(double clique, Fim fim, Parado parado, Tambem tambem,
+                                   const std::string& falha) {
+    bool desistiu = false;
+    bool olhou = false;
+    const auto quando = Esperar(
+        [&] {
+            if (fim())
+                return true;
+            // One look, when the time without a sign is up: parado may walk a whole folder.
+            if (!olhou && Agora() - clique > kPrazoSemSinal) {
+                olhou = true;
+                desistiu = parado();
+            }
+            return desistiu;
+        },
+        kPrazoDoPasso, tambem);
+    if (!quando)
+        Falhar(falha);
+    if (desistiu)
+        return std::nullopt;
+    return *quando - clique;
+}
+
+// Ends a program stopped halfway and removes what it made of the installation folder.
+void Abandonar(const TProcesso& processo, const std::wstring& destino) {
+    processo.Terminar();
+    teste::RemoverArvore(destino);
 }
 
 // The lines that Wine's trace file has gained since a point: the heap calls and window calls of
@@ -287,21 +327,13 @@ private:
             Falhar(Nome(concorrente) + ": não chegou à página que instala");
         const double clique = Agora();
         roteiro.Instalar(processo.Id());
-        bool semSinal = false;
-        const auto fim = Esperar(
-            [&] {
-                if (roteiro.InstalacaoTerminada(processo.Id()))
-                    return true;
-                semSinal = Agora() - clique > kPrazoSemSinal && !teste::Existe(destino);
-                return semSinal;
-            },
-            kPrazoDoPasso);
-        if (!fim || semSinal) {
-            if (!semSinal)
-                Falhar(Nome(concorrente) + ": a instalação não terminou");
+        const auto segundos = EsperarPasso(
+            clique, [&] { return roteiro.InstalacaoTerminada(processo.Id()); },
+            [&] { return !teste::Existe(destino); }, [] {},
+            Nome(concorrente) + ": a instalação não terminou");
+        if (!segundos) {
             concorrente.Instala = false;
-            processo.Terminar();
-            teste::RemoverArvore(destino);
+            Abandonar(processo, destino);
             return std::nullopt;
         }
         roteiro.Concluir(processo.Id());
@@ -313,43 +345,37 @@ private:
             Falhar(Nome(concorrente) + ": instalou " + std::to_string(instalado.Arquivos) +
                    " arquivos, " + std::to_string(instalado.Bytes) + " bytes; esperados " +
                    std::to_string(esperado.Arquivos) + " e o desinstalador");
-        return *fim - clique;
+        return segundos;
     }
 
     // From the click in the installed uninstaller to the installation folder gone.
     std::optional<double> Desinstalar(TConcorrente& concorrente, const std::wstring& destino) {
         const TRoteiro& roteiro = *concorrente.Roteiro;
-        std::wstring desinstalador;
-        const TConteudo instalado = Conteudo(destino, &desinstalador);
-        if (desinstalador.empty())
+        const TConteudo instalado = Conteudo(destino);
+        if (instalado.Programa.empty())
             Falhar(Nome(concorrente) + ": nenhum desinstalador na pasta instalada");
-        TProcesso processo(desinstalador);
+        TProcesso processo(instalado.Programa);
         if (!Esperar([&] { return roteiro.DesinstaladorPronto(processo.Id()); }, kPrazoDoPasso))
             Falhar(Nome(concorrente) + ": o desinstalador não apareceu");
         const double clique = Agora();
         roteiro.Desinstalar(processo.Id());
-        bool semSinal = false;
-        const auto fim = Esperar(
-            [&] {
-                if (!teste::Existe(destino))
-                    return true;
-                semSinal = Agora() - clique > kPrazoSemSinal && Conteudo(destino) == instalado;
-                return semSinal;
-            },
-            kPrazoDoPasso, [&] { roteiro.AtenderDesinstalacao(processo.Id()); });
-        if (!fim || semSinal) {
-            if (!semSinal)
-                Falhar(Nome(concorrente) + ": a pasta instalada não foi removida");
+        const auto segundos = EsperarPasso(
+            clique, [&] { return !teste::Existe(destino); },
+            // Not a walk of the folder: a search handle open in a folder keeps the uninstaller
+            // from removing it.
+            [&] { return teste::Existe(instalado.UmArquivo); },
+            [&] { roteiro.AtenderDesinstalacao(processo.Id()); },
+            Nome(concorrente) + ": a pasta instalada não foi removida");
+        if (!segundos) {
             concorrente.Desinstala = false;
-            processo.Terminar();
-            teste::RemoverArvore(destino);
+            Abandonar(processo, destino);
             return std::nullopt;
         }
         // The uninstaller's last page or message, answered until it has gone.
         if (!Esperar([&] { return !roteiro.DesinstaladorAberto(processo.Id()); }, kPrazoDoPasso,
                      [&] { roteiro.AtenderDesinstalacao(processo.Id()); }))
             Falhar(Nome(concorrente) + ": o desinstalador não terminou");
-        return *fim - clique;
+        return segundos;
     }
 
     const TOpcoes& opcoes_;

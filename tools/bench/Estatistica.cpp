@@ -1,8 +1,15 @@
 #include "tools/bench/Estatistica.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace kt::bench {
+
+double Agora() {
+    using Segundos = std::chrono::duration<double>;
+    return std::chrono::duration_cast<Segundos>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 double TAmostra::Mediana() const {
     if (valores_.empty())

@@ -1,10 +1,13 @@
 // The figures a benchmark prints for repeated measurements: median, minimum and maximum, so that
-// the machine's noise shows beside the typical value.
+// the machine's noise shows beside the typical value; and the clock they are taken with.
 #pragma once
 
 #include <vector>
 
 namespace kt::bench {
+
+// Seconds on a monotonic clock (the performance counter on Windows).
+double Agora();
 
 class TAmostra {
 public:

@@ -2,6 +2,7 @@
 
 #include "core/formularios/TextosAssistente.h"
 #include "resources/AssistenteIds.h"
+#include "tools/bench/Estatistica.h"
 #include "tests/win/comum/Janelas.h"
 
 #include <stdexcept>
@@ -47,14 +48,6 @@ bool EsperarControle(DWORD processo, int id) {
 }
 
 } // namespace
-
-double Agora() {
-    LARGE_INTEGER contador{};
-    LARGE_INTEGER frequencia{};
-    QueryPerformanceCounter(&contador);
-    QueryPerformanceFrequency(&frequencia);
-    return static_cast<double>(contador.QuadPart) / static_cast<double>(frequencia.QuadPart);
-}
 
 TProcesso::TProcesso(const std::wstring& programa, bool rastrear) {
     const std::wstring pasta = programa.substr(0, programa.find_last_of(L'\\') + 1);

@@ -19,9 +19,6 @@
 
 namespace kt::bench {
 
-// Seconds on the performance counter.
-double Agora();
-
 // A program started by the driver; ended by the destructor if it is still running.
 class TProcesso {
 public:
@@ -34,7 +31,7 @@ public:
     TProcesso& operator=(const TProcesso&) = delete;
 
     DWORD Id() const { return id_; }
-    // The performance counter just before the process was created.
+    // The clock (Agora) just before the process was created.
     double Inicio() const { return inicio_; }
     bool EsperarFim(DWORD milissegundos) const;
     void Terminar() const;

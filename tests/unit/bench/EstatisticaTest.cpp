@@ -33,4 +33,13 @@ TEST(Estatistica, AnEmptySampleAnswersZero) {
     EXPECT_EQ(vazia.Maximo(), 0);
 }
 
+TEST(Estatistica, TheClockNeverGoesBack) {
+    double antes = kt::bench::Agora();
+    for (int i = 0; i < 1000; ++i) {
+        const double agora = kt::bench::Agora();
+        EXPECT_GE(agora, antes);
+        antes = agora;
+    }
+}
+
 } // namespace
