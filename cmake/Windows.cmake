@@ -180,6 +180,7 @@ add_executable(kt_win_tests
     tests/win/CamposWinTest.cpp
     tests/win/CapturaTest.cpp
     tests/win/recursos/FaixaTest.cpp
+    tests/win/recursos/ModelosTest.cpp
     tests/win/ui/FormTest.cpp
     tests/win/ui/ThreadTest.cpp
     tests/win/fileops/VerificacoesWin32Test.cpp
