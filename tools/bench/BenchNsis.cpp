@@ -29,6 +29,7 @@ using namespace kt::bench;
 using namespace std::chrono_literals;
 
 constexpr int kRodadasPadrao = 9;
+constexpr int kRodadasEscalaPadrao = 3;
 // How long a step may take before the run gives up on it, and how long an installation may show
 // nothing (no folder made, no file removed) before the program counts as not doing it at all:
 // a wizard whose copy is not built yet shows its copying page and stays there.
@@ -220,6 +221,7 @@ struct TConcorrente {
 
 struct TOpcoes {
     int Rodadas = kRodadasPadrao;
+    int RodadasEscala = kRodadasEscalaPadrao;
     std::wstring Pasta;  // the prefix's folder where programs are copied and installed
     std::wstring Trilha; // the file that receives Wine's standard error
     std::wstring Nosso;
@@ -459,13 +461,15 @@ void ImprimirComparacao(const TConcorrente& nosso, const TConcorrente& nsis,
 void Escala(TBench& bench, const TOpcoes& opcoes, const TRoteiro& nsis) {
     if (opcoes.Escalas.empty())
         return;
-    std::printf("\nEscala: produtos gerados, instalados pelo NSIS (o nosso: quando instalar)\n");
+    std::printf("\nEscala: produtos gerados, instalados pelo NSIS (o nosso: quando instalar), %d "
+                "rodadas e uma de aquecimento\n",
+                opcoes.RodadasEscala);
     std::printf("  %s%9s %9s  %s%12s %11s  %s\n", Coluna("produto", 22).c_str(), "arquivos", "MiB",
                 Coluna("instalação", 28).c_str(), "ms/arquivo", "ms/MiB", "desinstalação");
     for (const TOpcoes::TEscala& escala : opcoes.Escalas) {
         const TConteudo esperado = Conteudo(escala.Fontes);
         TConcorrente concorrente(nsis, escala.Nsis);
-        for (int rodada = 0; rodada <= opcoes.Rodadas; ++rodada)
+        for (int rodada = 0; rodada <= opcoes.RodadasEscala; ++rodada)
             bench.Rodada(concorrente, esperado, rodada > 0);
         const double mib = static_cast<double>(esperado.Bytes) / (1u << 20);
         const double mediana = concorrente.Instalacao.Mediana();
@@ -519,6 +523,8 @@ TOpcoes LerOpcoes(int argc, wchar_t** argv) {
         };
         if (nome == L"--rodadas")
             opcoes.Rodadas = std::max(1, _wtoi(valor().c_str()));
+        else if (nome == L"--rodadas-escala")
+            opcoes.RodadasEscala = std::max(1, _wtoi(valor().c_str()));
         else if (nome == L"--pasta")
             opcoes.Pasta = valor();
         else if (nome == L"--trilha")
@@ -543,7 +549,7 @@ TOpcoes LerOpcoes(int argc, wchar_t** argv) {
     if (opcoes.Pasta.empty() || opcoes.Trilha.empty() || opcoes.Nosso.empty() ||
         opcoes.Nsis.empty() || opcoes.Fontes.empty())
         Falhar("uso: kt_bench_nsis --pasta C:\\PASTA\\ --trilha ARQUIVO --nosso EXE --nsis EXE "
-               "--fontes PASTA\\ [--nosso-sem-payload EXE] [--rodadas N] "
+               "--fontes PASTA\\ [--nosso-sem-payload EXE] [--rodadas N] [--rodadas-escala N] "
                "[--escala NOME NSIS_EXE FONTES\\]...");
     return opcoes;
 }
