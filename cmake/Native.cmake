@@ -27,6 +27,7 @@ add_executable(kt_unit_tests
     tests/unit/DescricaoTest.cpp
     tests/unit/ConteudoPontilhaTest.cpp
     tests/unit/TextosFrameworkTest.cpp
+    tests/unit/TextosDialogosTest.cpp
     tests/unit/ErrosArquivoTest.cpp
     tests/unit/VersaoTest.cpp
     tests/unit/LinhasAutoRemocaoTest.cpp
@@ -96,6 +97,13 @@ ExternalProject_Add(windows
 # One ctest run covers both builds: the Windows build's tests are a subdirectory of this one's.
 file(WRITE ${CMAKE_BINARY_DIR}/windows-tests.cmake "subdirs(\"${CMAKE_BINARY_DIR}/win\")\n")
 set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${CMAKE_BINARY_DIR}/windows-tests.cmake)
+
+# Includes run down the layers only; the second test shows that the check names one that runs up.
+add_test(NAME camadas COMMAND ${CMAKE_SOURCE_DIR}/tools/verificar_camadas.sh ${CMAKE_SOURCE_DIR})
+add_test(NAME camadas_acusa_subida COMMAND ${CMAKE_SOURCE_DIR}/tools/verificar_camadas.sh
+                                           ${CMAKE_SOURCE_DIR}/tests/camadas/subida)
+set_tests_properties(camadas_acusa_subida PROPERTIES PASS_REGULAR_EXPRESSION
+    "fileops/Sobe.h:4: fileops/ includes the higher layer dialogs/")
 
 # The Pontilha course in resources/payload/: its files, links and Braille; its binaries; every
 # page run in a headless browser (skipped when Chromium is missing). Python 3 standard library.

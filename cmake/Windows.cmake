@@ -15,23 +15,25 @@ add_library(kt_ui STATIC
 )
 target_link_libraries(kt_ui PUBLIC kt_portable comctl32 gdi32 user32)
 
-# The installer framework's Win32 side: file operations and their reports, the dialogs, the
-# payload services. Everything it shows goes through the toolkit.
-add_library(kt_framework STATIC
+# The installer framework's Win32 side, in its two layers. The services: file operations and
+# their reports, the payload services; what they show goes through the slots of
+# fileops/ServicosDeJanela.h. The windows above them: the Solutions Center, the other dialogs and
+# the service table, which lists them all.
+add_library(kt_servicos STATIC
     fileops/Ajuda.cpp
     fileops/Ansi.cpp
     fileops/PastasDoShell.cpp
     fileops/Registro.cpp
     fileops/VerificacoesWin32.cpp
+    fileops/ServicosDeJanela.cpp
     fileops/RelatorioDeErro.cpp
     fileops/TamanhoArquivo.cpp
+    fileops/CopiarArquivo.cpp
     fileops/Atalho.cpp
     fileops/VersaoArquivo.cpp
     fileops/Processos.cpp
     fileops/AbrirAjuda.cpp
     fileops/AutoRemocao.cpp
-    fileops/ServicosKT.cpp
-    dialogs/CentralSolucoes.cpp
     payload/container/FluxoArquivo.cpp
     payload/container/FluxoRecurso.cpp
     payload/container/VerificarArquivoZLib.cpp
@@ -39,7 +41,17 @@ add_library(kt_framework STATIC
     payload/container/ExtrairRecurso.cpp
 )
 # version.dll is not among them: it is loaded at run time from the system directory.
-target_link_libraries(kt_framework PUBLIC kt_ui advapi32 shell32 ole32 uuid)
+target_link_libraries(kt_servicos PUBLIC kt_ui advapi32 shell32 ole32 uuid)
+
+# comdlg32 (the file-open dialog) is a KnownDLL, which Windows never looks for beside the program.
+add_library(kt_framework STATIC
+    dialogs/CentralSolucoes.cpp
+    dialogs/Sobrescrever.cpp
+    dialogs/TrocarDiscos.cpp
+    dialogs/Encontrar.cpp
+    dialogs/ServicosKT.cpp
+)
+target_link_libraries(kt_framework PUBLIC kt_servicos comdlg32)
 
 # The installer core: the installation description object, the wizard window and its launcher,
 # Pontilha's product routines. A program built on it is a wizard: Pontilha.exe, the test products.
@@ -158,12 +170,16 @@ add_test(NAME Pontilha.TamanhoSemPayload
 add_library(kt_recursos OBJECT
     resources/Framework.rc
     resources/CentralSolucoes.rc
+    resources/Sobrescrever.rc
+    resources/TrocarDiscos.rc
+    resources/Encontrar.rc
     resources/Assistente.rc
 )
 file(GLOB KT_RECURSOS_INCLUIDOS CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/resources/*.h
     ${CMAKE_SOURCE_DIR}/resources/imagens/*)
 set_source_files_properties(resources/Framework.rc resources/CentralSolucoes.rc
+    resources/Sobrescrever.rc resources/TrocarDiscos.rc resources/Encontrar.rc
     resources/Assistente.rc tests/win/TestesWin.rc tests/e2e/produtos/Produto.rc
     PROPERTIES OBJECT_DEPENDS "${KT_RECURSOS_INCLUIDOS}")
 target_sources(kt_framework INTERFACE $<TARGET_OBJECTS:kt_recursos>)
@@ -171,7 +187,8 @@ target_sources(kt_framework INTERFACE $<TARGET_OBJECTS:kt_recursos>)
 # What the Windows and end-to-end tests share: working windows from outside, screenshots.
 find_package(ZLIB REQUIRED)
 add_library(kt_teste_janelas STATIC tests/win/comum/Janelas.cpp tests/win/comum/Captura.cpp
-    tests/win/comum/RoboCentral.cpp tests/win/comum/Arquivos.cpp tests/win/comum/LerAtalho.cpp)
+    tests/win/comum/RoboCentral.cpp tests/win/comum/Arquivos.cpp tests/win/comum/LerAtalho.cpp
+    tests/win/comum/Robo.cpp)
 target_link_libraries(kt_teste_janelas PUBLIC kt_portable ZLIB::ZLIB gdi32 user32 ole32 uuid)
 
 add_executable(kt_win_tests
@@ -185,6 +202,7 @@ add_executable(kt_win_tests
     tests/win/ui/ThreadTest.cpp
     tests/win/fileops/VerificacoesWin32Test.cpp
     tests/win/fileops/TamanhoArquivoTest.cpp
+    tests/win/fileops/CopiarArquivoTest.cpp
     tests/win/fileops/AjudaTest.cpp
     tests/win/fileops/AtalhoTest.cpp
     tests/win/fileops/VersaoArquivoTest.cpp
@@ -192,6 +210,9 @@ add_executable(kt_win_tests
     tests/win/fileops/AbrirAjudaTest.cpp
     tests/win/fileops/AutoRemocaoTest.cpp
     tests/win/dialogs/CentralSolucoesTest.cpp
+    tests/win/dialogs/SobrescreverTest.cpp
+    tests/win/dialogs/TrocarDiscosTest.cpp
+    tests/win/dialogs/EncontrarTest.cpp
     tests/win/ui/ControlsTest.cpp
     tests/win/assistente/AssistenteEmTeste.cpp
     tests/win/assistente/ArquivoIACTest.cpp
@@ -205,7 +226,7 @@ target_link_libraries(kt_win_tests PRIVATE kt_assistente kt_teste_janelas GTest:
 add_executable(kt_prog_dormir WIN32 tests/win/programas/Dormir.cpp)
 add_executable(kt_prog_marcador WIN32 tests/win/programas/Marcador.cpp)
 add_executable(kt_prog_autoremocao WIN32 tests/win/programas/AutoRemocao.cpp)
-target_link_libraries(kt_prog_autoremocao PRIVATE kt_framework)
+target_link_libraries(kt_prog_autoremocao PRIVATE kt_servicos)
 foreach(programa kt_prog_dormir kt_prog_marcador kt_prog_autoremocao)
     target_link_options(${programa} PRIVATE -municode)
 endforeach()
@@ -229,8 +250,28 @@ set_property(SOURCE tests/win/TestesWin.rc APPEND PROPERTY
 add_dependencies(kt_win_tests Pontilha)
 
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    TEST_FILTER "-RotinasPontilha.*"
+    TEST_FILTER "-RotinasPontilha.*:*Teclado.*:*DiscoCheio.*"
     PROPERTIES TIMEOUT 120 ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
+# Tests that follow the keyboard focus run alone: the focus leaves a window whenever a window of
+# another test becomes active.
+gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "*Teclado.*"
+    PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
+
+# A real full disk: a 1 MiB tmpfs as drive K: of the prefix for the tests that need one, mounted
+# before them and unmounted after (they skip, saying why, where mounting is not allowed).
+set(KT_DISCO_CHEIO ${CMAKE_BINARY_DIR}/disco_cheio)
+add_test(NAME kt_disco_cheio_montar COMMAND ${CMAKE_SOURCE_DIR}/tests/win/disco_cheio.sh montar
+    ${KT_WINEPREFIX} ${KT_DISCO_CHEIO} k:)
+add_test(NAME kt_disco_cheio_desmontar COMMAND ${CMAKE_SOURCE_DIR}/tests/win/disco_cheio.sh
+    desmontar ${KT_WINEPREFIX} ${KT_DISCO_CHEIO} k:)
+set_tests_properties(kt_disco_cheio_montar PROPERTIES FIXTURES_SETUP kt_disco_cheio)
+set_tests_properties(kt_disco_cheio_desmontar PROPERTIES FIXTURES_CLEANUP kt_disco_cheio)
+gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "*DiscoCheio.*"
+    PROPERTIES TIMEOUT 120 FIXTURES_REQUIRED kt_disco_cheio
+        ENVIRONMENT "KT_DISCO_CHEIO=K:"
+        ENVIRONMENT_MODIFICATION "KT_DISCO_CHEIO_MOTIVO=set:Z:${KT_DISCO_CHEIO}.motivo")
 
 # The tests' Wine prefix is made by the build (about a quarter of a minute, once), not by the
 # first test that happens to run.
@@ -313,3 +354,9 @@ target_link_options(kt_bench_extracao PRIVATE -municode -Wl,--wrap=malloc -Wl,--
 add_executable(kt_bench_nsis tools/bench/BenchNsis.cpp tools/bench/ProgramasMedidos.cpp)
 target_link_libraries(kt_bench_nsis PRIVATE kt_bench_comum kt_teste_janelas)
 target_link_options(kt_bench_nsis PRIVATE -municode)
+
+# The copy benchmark (tools/bench_copia.sh): CopiarArquivo against the system's CopyFile over the
+# same 64 MiB file. It prints figures and asserts nothing.
+add_executable(kt_bench_copia tools/bench/BenchCopia.cpp)
+target_link_libraries(kt_bench_copia PRIVATE kt_framework)
+target_link_options(kt_bench_copia PRIVATE -municode)

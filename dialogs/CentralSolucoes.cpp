@@ -1,6 +1,6 @@
 #include "dialogs/CentralSolucoes.h"
 
-#include "fileops/ServicosKT.h"
+#include "fileops/AbrirAjuda.h"
 #include "fileops/Texto.h"
 #include "fileops/TextosFramework.h"
 #include "resources/CentralSolucoesIds.h"
@@ -8,6 +8,7 @@
 #include "ui/Application.h"
 #include "ui/Exception.h"
 #include "ui/Glyphs.h"
+#include "ui/Owned.h"
 
 #include <cstring>
 
@@ -62,24 +63,6 @@ std::wstring NomeDoPrograma() {
     return completo.substr(completo.find_last_of(L"\\/") + 1);
 }
 
-// Holds the caller's critical section, when there is one, for the length of a report.
-class TTravaOpcional {
-public:
-    explicit TTravaOpcional(CRITICAL_SECTION* trava) : trava_(trava) {
-        if (trava_)
-            EnterCriticalSection(trava_);
-    }
-    ~TTravaOpcional() {
-        if (trava_)
-            LeaveCriticalSection(trava_);
-    }
-    TTravaOpcional(const TTravaOpcional&) = delete;
-    TTravaOpcional& operator=(const TTravaOpcional&) = delete;
-
-private:
-    CRITICAL_SECTION* trava_;
-};
-
 class TPausaDeDicas {
 public:
     explicit TPausaDeDicas(int pausa) : salva_(ui::Application::HintHidePause()) {
@@ -122,6 +105,8 @@ void ExibirDeOutraTarefa(const TRelatorio& relatorio) {
 
 TfrmCentralSolucoes::TfrmCentralSolucoes() : ui::Form(IDD_CENTRAL_SOLUCOES) {
     PreencherAjuda(ajudaPropria_, kContextoCentral);
+    // The window keeps the focus of its last report; "&Continuar" gets it back each time it opens.
+    SetActiveControl(IDC_bitContinuar);
     PrepararControles();
     Preencher({});
 }
@@ -138,14 +123,13 @@ void TfrmCentralSolucoes::PrepararControles() {
     continuar.SetGlyph(IDI_PROSSEGUIR);
     Bind(IDC_bitContinuar, continuar);
     ui::Action ajuda(
-        Texto(textos_central::kAjuda), [this] { ServicosKT::AbrirAjuda(&ajudaRelatorio_); },
+        Texto(textos_central::kAjuda), [this] { AbrirAjuda(&ajudaRelatorio_); },
         Texto(textos_central::kDicaAjuda));
     ajuda.SetGlyph(IDI_SOBRE);
     Bind(IDC_bitAjuda, ajuda);
-    Bind(IDC_BitBtn1,
-         ui::Action(
-             Texto(textos_central::kSobre), [this] { ServicosKT::AbrirAjuda(&ajudaPropria_); },
-             Texto(textos_central::kDicaSobre)));
+    Bind(IDC_BitBtn1, ui::Action(
+                          Texto(textos_central::kSobre), [this] { AbrirAjuda(&ajudaPropria_); },
+                          Texto(textos_central::kDicaSobre)));
 }
 
 void TfrmCentralSolucoes::PreencherLinha(int id, std::wstring_view prefixo, std::wstring_view valor,
@@ -250,14 +234,6 @@ void TfrmCentralSolucoes::Exibir() {
     Hide();
 }
 
-bool TfrmCentralSolucoes::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT&) {
-    // The window keeps the focus of its last report; "&Continuar" gets it back each time it opens.
-    if (msg == WM_SHOWWINDOW && wParam != FALSE)
-        PostMessageW(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_bitContinuar)),
-                     TRUE);
-    return false;
-}
-
 TCentralSolucoesDoPrograma::TCentralSolucoesDoPrograma() {
     if (g_janela)
         throw ui::Exception(L"A Central de Soluções já foi criada.");
@@ -276,7 +252,7 @@ TfrmCentralSolucoes* CentralSolucoesDoPrograma() {
 bool MostrarCentralSolucoes(std::wstring_view modulo, std::wstring_view problema,
                             std::wstring_view arquivos, std::wstring_view solucao,
                             const TRegistroAjuda* ajuda, CRITICAL_SECTION* trava) noexcept {
-    const TTravaOpcional travada(trava);
+    const ui::OptionalLock travada(trava);
     try {
         const TRelatorio relatorio{Curta(modulo), Curta(problema), Curta(arquivos), Texto(solucao),
                                    ajuda};

@@ -64,9 +64,6 @@ public:
     // Help about the Solutions Center itself, read once when the window is made.
     const TRegistroAjuda& AjudaPropria() const { return ajudaPropria_; }
 
-protected:
-    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-
 private:
     void PrepararControles();
     void PreencherLinha(int id, std::wstring_view prefixo, std::wstring_view valor,

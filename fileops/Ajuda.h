@@ -32,6 +32,7 @@ static_assert(sizeof(TRegistroAjuda) == kTamanhoRegistroAjuda);
 
 // Help contexts of the framework's help file.
 inline constexpr std::int32_t kContextoDiretorios = 1;
+inline constexpr std::int32_t kContextoEncontrar = 1;
 inline constexpr std::int32_t kContextoCentral = 3;
 inline constexpr std::int32_t kContextoPadrao = 4;
 

@@ -7,8 +7,8 @@
 // TextosDoRelatorio before it shows the report and returns its failure result.
 #pragma once
 
+#include "fileops/Erro.h"
 #include "fileops/TextosFramework.h"
-#include "ui/Exception.h"
 
 #include <array>
 #include <cstdint>
@@ -20,9 +20,9 @@
 namespace kt {
 
 // A Windows error code without a class of its own; the message is empty.
-class EOperacaoEmArquivo : public ui::Exception {
+class EOperacaoEmArquivo : public EErroKT {
 public:
-    using ui::Exception::Exception;
+    using EErroKT::EErroKT;
 };
 
 class EDiscoNaoPronto : public EOperacaoEmArquivo {
@@ -71,15 +71,15 @@ public:
 };
 
 // The copy routine finds no source file.
-class ECopiaDe : public ui::Exception {
+class ECopiaDe : public EErroKT {
 public:
-    using ui::Exception::Exception;
+    using EErroKT::EErroKT;
 };
 
 // The copy routine is asked to copy a file onto itself.
-class EAlarme : public ui::Exception {
+class EAlarme : public EErroKT {
 public:
-    using ui::Exception::Exception;
+    using EErroKT::EErroKT;
 };
 
 // The Windows error codes that have a class of their own, and the one that means out of memory.
@@ -140,11 +140,6 @@ extern const std::array<TLinhaPropria, 11> kTabelaPadrao;
 inline constexpr std::array<TLinhaPropria, 2> kLinhasCopia = {{
     {&EhDoTipo<ECopiaDe>, {ids::kCopiaImpossivel, ids::kCopiaSemOrigem}},
     {&EhDoTipo<EAlarme>, {ids::kCopiaImpossivel, ids::kCopiaSobreSiMesmo}},
-}};
-
-// The container check's own row: an invalid object found while reading a container.
-inline constexpr std::array<TLinhaPropria, 1> kLinhasConteiner = {{
-    {&EhDoTipo<ui::EAccessViolation>, {ids::kViolacaoDeAcesso, ids::kViolacaoDeAcessoSolucao}},
 }};
 
 // The shell services' single rows: every error of theirs gets the same report.

@@ -1,6 +1,6 @@
 #include "fileops/RelatorioDeErro.h"
 
-#include "fileops/ServicosKT.h"
+#include "fileops/ServicosDeJanela.h"
 #include "fileops/Texto.h"
 #include "fileops/VerificacoesWin32.h"
 
@@ -23,8 +23,8 @@ void Relatar(const std::exception_ptr& erro, const TRegistroAjuda& ajuda,
     const std::uint32_t ultimoErro = UltimoErro();
     try {
         const TTextosRelatorio textos = TextosDoRelatorio(erro, ultimoErro, proprias);
-        ServicosKT::MostrarCentralSolucoes(kModuloDoFramework, textos.Problema, Curta(arquivos),
-                                           textos.Solucao, &ajuda, nullptr);
+        Relatar(kModuloDoFramework, textos.Problema, Curta(arquivos), textos.Solucao, &ajuda,
+                nullptr);
     } catch (...) {
         // Composing the texts ran out of memory: the operation still returns its failure result.
     }

@@ -4,9 +4,10 @@
 // Every Win32 result of the work passes VerificarHandle or VerificarResultado, so a failing call
 // leaves the work as a typed error, and the owners of the handles it opened release them on the
 // way out. Whatever the error, its row is picked (the operation's own rows, then the standard
-// table) and shown as a Solutions Center report of kModuloDoFramework, naming the file that the
-// operation was working on at that moment. The error goes no further: the operation returns its
-// own failure result.
+// table) and handed, as a report of kModuloDoFramework naming the file that the operation was
+// working on at that moment, to the installed report slot (fileops/ServicosDeJanela.h), which
+// the program fills with the Solutions Center. The error goes no further: the operation returns
+// its own failure result.
 #pragma once
 
 #include "fileops/Ajuda.h"

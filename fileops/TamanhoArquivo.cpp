@@ -10,7 +10,11 @@
 namespace kt {
 
 std::int32_t TamanhoArquivo(std::wstring_view nomeArquivo) {
-    std::int32_t resultado = -1;
+    return static_cast<std::int32_t>(TamanhoArquivoCompleto(nomeArquivo));
+}
+
+std::int64_t TamanhoArquivoCompleto(std::wstring_view nomeArquivo) {
+    std::int64_t resultado = -1;
     TRegistroAjuda ajuda;
     PreencherAjudaPadrao(ajuda);
     const std::wstring nome = Curta(nomeArquivo);
@@ -18,12 +22,16 @@ std::int32_t TamanhoArquivo(std::wstring_view nomeArquivo) {
         ui::UniqueFile arquivo(VerificarHandle(
             CreateFileW(nome.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
-        // GetFileSize leaves the last error alone when it succeeds: a size of 0 must not be
-        // reported with a code that an earlier call left behind.
-        SetLastError(ERROR_SUCCESS);
-        const DWORD tamanho = GetFileSize(arquivo.Get(), nullptr);
-        resultado = static_cast<std::int32_t>(tamanho);
-        VerificarHandle(static_cast<std::uint32_t>(tamanho));
+        LARGE_INTEGER tamanho{};
+        if (!GetFileSizeEx(arquivo.Get(), &tamanho))
+            GerarUltimoErroWindows();
+        resultado = tamanho.QuadPart;
+        // An empty file fails the check like a failed read; GetFileSizeEx leaves the last error
+        // alone when it succeeds, so the report must not carry a code that an earlier call left.
+        if (tamanho.QuadPart == 0) {
+            SetLastError(ERROR_SUCCESS);
+            GerarUltimoErroWindows();
+        }
     });
     return resultado;
 }

@@ -11,4 +11,8 @@ namespace kt {
 // file fails the size check like a failed read: its report is shown and 0 is returned.
 std::int32_t TamanhoArquivo(std::wstring_view nomeArquivo);
 
+// The same with the whole size, for files of 4 GiB and more: -1 when it cannot be read, 0 after
+// the report of an empty file.
+std::int64_t TamanhoArquivoCompleto(std::wstring_view nomeArquivo);
+
 } // namespace kt

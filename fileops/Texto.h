@@ -1,4 +1,4 @@
-// Short strings and trimming, as the framework's records and rows use them.
+// Short strings and trimming, as the framework's records and rows use them, and UTF-8.
 #pragma once
 
 #include <cstddef>
@@ -17,5 +17,9 @@ std::wstring Curta(std::wstring_view texto, std::size_t maximo = kTamanhoTextoCu
 std::wstring Aparar(std::wstring_view texto);
 
 std::wstring Minusculas(std::wstring_view texto);
+
+// The text in UTF-8. A 16-bit wchar_t may hold a character as a surrogate pair; a lone surrogate
+// becomes the replacement character.
+std::string Utf8(std::wstring_view texto);
 
 } // namespace kt

@@ -146,6 +146,54 @@ def folder_glyph(size):
     return img
 
 
+def replace_symbol(size):
+    """Two sheets, the new one in front with an arrow onto the old: the overwrite question."""
+    img = canvas(size)
+    d = ImageDraw.Draw(img)
+    w = max(1, size // 24)
+    d.rectangle([size * 0.42, size * 0.06, size * 0.94, size * 0.7], fill=(220, 225, 235, 255),
+                outline=GRAY, width=w)
+    d.rectangle([size * 0.06, size * 0.3, size * 0.58, size * 0.94], fill=WHITE, outline=NAVY,
+                width=w)
+    for i in range(3):
+        y = size * (0.46 + 0.14 * i)
+        d.line([(size * 0.14, y), (size * 0.5, y)], fill=GRAY, width=max(1, size // 20))
+    d.polygon([(size * 0.5, size * 0.2), (size * 0.72, size * 0.2), (size * 0.72, size * 0.1),
+               (size * 0.92, size * 0.3), (size * 0.72, size * 0.5), (size * 0.72, size * 0.4),
+               (size * 0.5, size * 0.4)], fill=GREEN)
+    return img
+
+
+def find_symbol(size):
+    """A magnifying glass over a sheet: the missing-file question."""
+    img = canvas(size)
+    d = ImageDraw.Draw(img)
+    w = max(1, size // 24)
+    d.rectangle([size * 0.08, size * 0.04, size * 0.62, size * 0.8], fill=WHITE, outline=NAVY,
+                width=w)
+    for i in range(4):
+        y = size * (0.16 + 0.13 * i)
+        d.line([(size * 0.16, y), (size * 0.54, y)], fill=GRAY, width=max(1, size // 20))
+    d.line([(size * 0.68, size * 0.68), (size * 0.94, size * 0.94)], fill=NAVY,
+           width=max(2, size // 7))
+    d.ellipse([size * 0.36, size * 0.36, size * 0.76, size * 0.76], fill=(200, 225, 250, 200),
+              outline=NAVY, width=max(2, size // 12))
+    return img
+
+
+def skip_glyph(size):
+    """An arrow that jumps over a sheet: go on without this file."""
+    img = canvas(size)
+    d = ImageDraw.Draw(img)
+    d.rectangle([size * 0.36, size * 0.5, size * 0.64, size * 0.92], fill=WHITE, outline=GRAY,
+                width=max(1, size // 24))
+    d.arc([size * 0.1, size * 0.12, size * 0.82, size * 0.9], 190, 340, fill=NAVY,
+          width=max(2, size // 8))
+    d.polygon([(size * 0.7, size * 0.3), (size * 0.96, size * 0.36), (size * 0.8, size * 0.58)],
+              fill=NAVY)
+    return img
+
+
 def banner(width, height):
     """The decorative strip of the wizard's pages: a row of Braille cells spelling "pontilha"."""
     img = Image.new("RGBA", (width, height), NAVY)
@@ -303,6 +351,9 @@ def main():
     save_icon("Concluido.ico", check_glyph, [16, 24, 32])
     save_icon("Sobre.ico", about_glyph, [16, 24, 32])
     save_icon("Pasta.ico", folder_glyph, [16, 24, 32])
+    save_icon("Sobrescrever.ico", replace_symbol, [16, 32, 48])
+    save_icon("Encontrar.ico", find_symbol, [16, 32, 48])
+    save_icon("Ignorar.ico", skip_glyph, [16, 24, 32])
     save_bmp4("Faixa.bmp", banner(480, 48))
     arquivo = Image.new("RGB", (24, 24), (255, 255, 255))
     d = ImageDraw.Draw(arquivo)

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake make g++ clang-14 libclang-rt-14-dev googletest zlib1g-dev
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686 libz-mingw-w64-dev
-    wine wine32:i386 wine64 xvfb xauth
+    wine wine32:i386 wine64 xvfb xauth locales
     chromium python3
     "$@"
 )
@@ -35,4 +35,12 @@ if [ ${#missing[@]} -gt 0 ] || [ -n "${need_update:-}" ]; then
     if [ ${#missing[@]} -gt 0 ]; then
         as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
     fi
+fi
+
+# The tests' Wine runs as a Brazilian Windows (tools/wine-run.in): Wine takes the user's locale,
+# and with it the date and number formats, from the host's, which must exist for that.
+if ! locale -a | grep -qx 'pt_BR.utf8'; then
+    echo "setup: generating the pt_BR.UTF-8 locale"
+    as_root sed -i 's/^# *pt_BR.UTF-8 UTF-8/pt_BR.UTF-8 UTF-8/' /etc/locale.gen
+    as_root locale-gen >/dev/null
 fi

@@ -4,15 +4,48 @@
 
 namespace ui {
 
+namespace {
+
+// A text as UTF-8 carries it; a malformed sequence shows as the replacement character. On
+// Windows, where wchar_t has 16 bits, a character beyond them becomes a surrogate pair.
+std::wstring FromUtf8(const char* text) {
+    std::wstring result;
+    const auto* byte = reinterpret_cast<const unsigned char*>(text);
+    while (*byte) {
+        const unsigned char lead = *byte++;
+        const int extra = lead < 0x80    ? 0
+                          : lead >= 0xF0 ? 3
+                          : lead >= 0xE0 ? 2
+                          : lead >= 0xC0 ? 1
+                                         : -1;
+        char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
+        bool valid = extra >= 0;
+        for (int i = 0; valid && i < extra; ++i) {
+            valid = (*byte & 0xC0) == 0x80;
+            if (valid)
+                c = (c << 6) | (*byte++ & 0x3F);
+        }
+        if (!valid || c > 0x10FFFF)
+            c = 0xFFFD;
+        if constexpr (sizeof(wchar_t) == 2) {
+            if (c >= 0x10000) {
+                result += static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10));
+                c = 0xDC00 + ((c - 0x10000) & 0x3FF);
+            }
+        }
+        result += static_cast<wchar_t>(c);
+    }
+    return result;
+}
+
+} // namespace
+
 std::wstring MessageOf(const std::exception& error) {
     if (auto* own = dynamic_cast<const Exception*>(&error))
         return own->Message();
     if (dynamic_cast<const std::bad_alloc*>(&error))
         return L"Memória insuficiente.";
-    std::wstring message;
-    for (const char* c = error.what(); *c; ++c)
-        message += static_cast<wchar_t>(static_cast<unsigned char>(*c));
-    return message;
+    return FromUtf8(error.what());
 }
 
 } // namespace ui

@@ -1,6 +1,5 @@
-// The runtime's exceptions: a message in the user's language and nothing else. The installer's
-// error family derives from Exception; std::bad_alloc plays the runtime's out-of-memory error.
-// Portable: no Win32 here.
+// The runtime's exceptions: a message in the user's language and nothing else. std::bad_alloc
+// plays the runtime's out-of-memory error. Portable: no Win32 here.
 #pragma once
 
 #include <exception>
@@ -31,7 +30,8 @@ public:
     using Exception::Exception;
 };
 
-// The message that the standard exception display shows for any error.
+// The message that the standard exception display shows for any error: an Exception's own, or
+// what() read as UTF-8 (the way errors of the layers above carry their message).
 std::wstring MessageOf(const std::exception& error);
 
 } // namespace ui

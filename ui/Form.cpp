@@ -392,6 +392,9 @@ INT_PTR CALLBACK Form::ChildDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
 }
 
 INT_PTR Form::HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    // Posted: the dialog manager sets a focus of its own while the window is being shown.
+    if (msg == WM_SHOWWINDOW && wParam != FALSE && activeControl_ != 0 && window == hwnd_)
+        PostMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(activeControl_)), TRUE);
     switch (msg) {
     case WM_COMMAND:
         return HandleCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));

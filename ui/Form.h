@@ -60,6 +60,8 @@ public:
     // Gives the focus to the first control of the container (the form, or one of its child
     // dialogs) that Tab stops at; nothing happens when it has none or is not shown.
     void FocusFirstControl(HWND container) const;
+    // The control that has the focus each time the form is shown, whatever had it before.
+    void SetActiveControl(int controlId) { activeControl_ = controlId; }
 
     // The control carries the action: its caption, glyph, hint and click handler. Binding again
     // replaces all four. An image-only button shows the glyph, large, as its image and keeps the
@@ -120,6 +122,7 @@ private:
     std::vector<HWND> childDialogs_;
     int modalResult_ = mrNone;
     bool modal_ = false;
+    int activeControl_ = 0;
     std::map<int, Action> actions_;
     std::map<int, COLORREF> labelColors_;
     std::map<int, std::pair<COLORREF, UniqueBrush>> backgrounds_;

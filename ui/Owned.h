@@ -78,6 +78,24 @@ struct WindowTraits {
     static void Close(HWND w) { DestroyWindow(w); }
 };
 
+// Holds the caller's critical section, when there is one, for the life of the object.
+class OptionalLock {
+public:
+    explicit OptionalLock(CRITICAL_SECTION* section) : section_(section) {
+        if (section_)
+            EnterCriticalSection(section_);
+    }
+    ~OptionalLock() {
+        if (section_)
+            LeaveCriticalSection(section_);
+    }
+    OptionalLock(const OptionalLock&) = delete;
+    OptionalLock& operator=(const OptionalLock&) = delete;
+
+private:
+    CRITICAL_SECTION* section_;
+};
+
 using UniqueHandle = Owned<HANDLE, KernelHandleTraits>;
 using UniqueFile = Owned<HANDLE, FileHandleTraits>;
 using UniqueKey = Owned<HKEY, KeyTraits>;

@@ -4,7 +4,7 @@
 
 #include "core/formularios/DiretoriosDoSistema.h"
 #include "core/formularios/TextosAssistente.h"
-#include "fileops/ServicosKT.h"
+#include "dialogs/ServicosKT.h"
 #include "resources/AssistenteIds.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"

@@ -2,6 +2,7 @@
 
 #include "core/formularios/ExecutarAssistente.h"
 #include "dialogs/CentralSolucoes.h"
+#include "dialogs/ServicosKT.h"
 #include "ui/Application.h"
 
 #include <windows.h>
@@ -18,6 +19,7 @@ int ExecutarProgramaDeInstalacao(const std::wstring& nomeDescricao, const TRotin
     try {
         ui::Application::Initialize();
         const TCentralSolucoesDoPrograma central;
+        const TServicosDeJanelaInstalados janelas(ServicosDeJanelaDoFramework());
         ExecutarAssistente(nomeDescricao, rotinas, std::move(conteudo));
     } catch (...) {
         ui::Application::HandleException(std::current_exception());

@@ -3,7 +3,7 @@
 // and the fuzzers use the memory stream on its own.
 #pragma once
 
-#include "ui/Exception.h"
+#include "fileops/Erro.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,9 +12,9 @@
 namespace kt {
 
 // Raised by the streams and by the copies between them.
-class EErroDeFluxo : public ui::Exception {
+class EErroDeFluxo : public EErroKT {
 public:
-    using Exception::Exception;
+    using EErroKT::EErroKT;
 };
 
 enum class TOrigemFluxo { Inicio, Atual, Fim };

@@ -3,11 +3,20 @@
 // the overwrite question reads a container's version through it.
 #pragma once
 
+#include "fileops/ErrosArquivo.h"
 #include "payload/container/CabecalhoZLib.h"
+#include "ui/Exception.h"
 
+#include <array>
 #include <string_view>
 
 namespace kt {
+
+// The container check's own row: an invalid object (the runtime's access-violation error) found
+// while reading a container.
+inline constexpr std::array<TLinhaPropria, 1> kLinhasConteiner = {{
+    {&EhDoTipo<ui::EAccessViolation>, {ids::kViolacaoDeAcesso, ids::kViolacaoDeAcessoSolucao}},
+}};
 
 // True when the file (a short string, cut to 255 characters) holds at least 50 bytes and its
 // Assinatura is kAssinaturaZLib. When cabecalho is given and 50 bytes were read, they are

@@ -136,7 +136,7 @@ TEST(ConteudoPontilha, FileRowsAreTheSavedOnesInOrder) {
     ASSERT_EQ(esperadas.size(), 63u);
     ASSERT_EQ(d.Arquivos.Contar(), 63);
     for (int i = 0; i < d.Arquivos.Contar(); ++i)
-        EXPECT_EQ(teste::Utf8(d.Arquivos.Linha(i)), esperadas[static_cast<std::size_t>(i)])
+        EXPECT_EQ(kt::Utf8(d.Arquivos.Linha(i)), esperadas[static_cast<std::size_t>(i)])
             << "row " << i;
     EXPECT_EQ(d.Arquivos.Linha(0), L"Pontilha.exe, 0, não, Base, , Pontilha.exe, 1, 1, sim");
     EXPECT_EQ(d.Arquivos.Linha(1),
@@ -179,8 +179,8 @@ TEST(ConteudoPontilha, EveryRowReadsBackAsItWasWritten) {
         for (int i = 0; i < lista->Contar(); ++i) {
             const TListaCampos lidos = lista->Campos(i);
             const std::wstring escrita = Juntar(lidos);
-            EXPECT_TRUE(escrita.ends_with(L", ")) << teste::Utf8(escrita);
-            EXPECT_EQ(Separar(escrita), lidos) << teste::Utf8(lista->Linha(i));
+            EXPECT_TRUE(escrita.ends_with(L", ")) << kt::Utf8(escrita);
+            EXPECT_EQ(Separar(escrita), lidos) << kt::Utf8(lista->Linha(i));
         }
     }
 }

@@ -1,4 +1,6 @@
 #include "fileops/ErrosArquivo.h"
+#include "payload/container/VerificarArquivoZLib.h"
+#include "ui/Exception.h"
 
 #include <gtest/gtest.h>
 
@@ -64,23 +66,29 @@ TEST(GerarErroWindows, EachFamilyCodeRaisesItsClassWithItsProblemText) {
         EXPECT_EQ(classes, 1) << caso.Codigo;
         try {
             std::rethrow_exception(erro);
-        } catch (const ui::Exception& e) {
-            EXPECT_EQ(e.Message(), TextoFramework(caso.Linha.Problema)) << caso.Codigo;
+        } catch (const EErroKT& e) {
+            EXPECT_EQ(e.Mensagem(), TextoFramework(caso.Linha.Problema)) << caso.Codigo;
         }
     }
+}
+
+// The toolkit's standard exception display knows only std::exception.
+TEST(EErroKT, TheStandardDisplayShowsTheMessage) {
+    for (const std::wstring mensagem : {L"", L"Acesso ao arquivo foi negado.", L"Célula ⠃ 𝄞"})
+        EXPECT_EQ(ui::MessageOf(EDiscoCheio(mensagem)), mensagem);
 }
 
 TEST(GerarErroWindows, DiskNotReadyReadsAsItsText) {
     try {
         GerarErroWindows(21);
     } catch (const EDiscoNaoPronto& e) {
-        EXPECT_EQ(e.Message(), L"O disco não está pronto.");
+        EXPECT_EQ(e.Mensagem(), L"O disco não está pronto.");
     }
 }
 
 TEST(GerarErroWindows, OutOfMemoryIsTheRuntimesOwn) {
     EXPECT_THROW(GerarErroWindows(14), std::bad_alloc);
-    EXPECT_FALSE(EhDoTipo<ui::Exception>(ErroDoCodigo(14)));
+    EXPECT_FALSE(EhDoTipo<EErroKT>(ErroDoCodigo(14)));
 }
 
 TEST(GerarErroWindows, OtherCodesRaiseTheBaseWithAnEmptyMessage) {
@@ -89,7 +97,7 @@ TEST(GerarErroWindows, OtherCodesRaiseTheBaseWithAnEmptyMessage) {
         try {
             std::rethrow_exception(erro);
         } catch (const EOperacaoEmArquivo& e) {
-            EXPECT_EQ(e.Message(), L"") << codigo;
+            EXPECT_EQ(e.Mensagem(), L"") << codigo;
         } catch (...) {
             ADD_FAILURE() << codigo << " raised something else";
         }

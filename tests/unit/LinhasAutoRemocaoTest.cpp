@@ -18,7 +18,7 @@ constexpr const wchar_t* kLote = L"C:\\WINDOWS\\TEMP\\bat1A2B.bat";
 constexpr std::uint32_t kPaginaOEM = 850;
 
 std::string ComoGravado(const std::vector<std::wstring>& linhas) {
-    return teste::Utf8(TextoDoLote(linhas));
+    return kt::Utf8(TextoDoLote(linhas));
 }
 
 std::vector<std::wstring> LinhasRmdir(const std::vector<std::wstring>& linhas) {

@@ -30,7 +30,7 @@ TEST(TextosFramework, EveryEntryIsTheSavedText) {
     const std::map<int, std::string> salva = TabelaSalva();
     ASSERT_EQ(salva.size(), 48u);
     for (const auto& [id, texto] : salva)
-        EXPECT_EQ(teste::Utf8(TextoFramework(id)), texto) << "id " << id;
+        EXPECT_EQ(kt::Utf8(TextoFramework(id)), texto) << "id " << id;
 }
 
 TEST(TextosFramework, TheTableHoldsNothingElse) {

@@ -1,6 +1,7 @@
 // Entry of the Windows tests: the toolkit needs its application object on the main thread, and the
-// framework its Solutions Center, made hidden right after it as the program does.
+// framework its Solutions Center, made hidden right after it and installed as the program does.
 #include "dialogs/CentralSolucoes.h"
+#include "dialogs/ServicosKT.h"
 #include "ui/Application.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 int main(int argc, char** argv) {
     ui::Application::Initialize();
     const kt::TCentralSolucoesDoPrograma central;
+    const kt::TServicosDeJanelaInstalados janelas(kt::ServicosDeJanelaDoFramework());
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

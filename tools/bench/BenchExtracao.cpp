@@ -5,7 +5,7 @@
 // and out, plain ReadFile and WriteFile). Each child times its one extraction and counts its
 // peak of heap bytes above what it used just before; the parent checks every extracted file and
 // prints the figures. Nothing here is a test: no time is asserted.
-#include "fileops/ServicosKT.h"
+#include "dialogs/ServicosKT.h"
 #include "payload/container/CabecalhoZLib.h"
 #include "payload/container/CopiarFluxo.h"
 #include "payload/container/FluxoDescompressao.h"

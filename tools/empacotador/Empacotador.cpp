@@ -8,29 +8,6 @@
 
 namespace kt {
 
-std::string Utf8(std::wstring_view texto) {
-    std::string utf8;
-    for (wchar_t c : texto) {
-        const auto p = static_cast<std::uint32_t>(c);
-        if (p < 0x80) {
-            utf8 += static_cast<char>(p);
-        } else if (p < 0x800) {
-            utf8 += static_cast<char>(0xC0 | (p >> 6));
-            utf8 += static_cast<char>(0x80 | (p & 0x3F));
-        } else if (p < 0x10000) {
-            utf8 += static_cast<char>(0xE0 | (p >> 12));
-            utf8 += static_cast<char>(0x80 | ((p >> 6) & 0x3F));
-            utf8 += static_cast<char>(0x80 | (p & 0x3F));
-        } else {
-            utf8 += static_cast<char>(0xF0 | (p >> 18));
-            utf8 += static_cast<char>(0x80 | ((p >> 12) & 0x3F));
-            utf8 += static_cast<char>(0x80 | ((p >> 6) & 0x3F));
-            utf8 += static_cast<char>(0x80 | (p & 0x3F));
-        }
-    }
-    return utf8;
-}
-
 std::string ExtensaoDoNome(const std::filesystem::path& nome) {
     const std::string texto = nome.filename().string();
     const std::size_t ponto = texto.rfind('.');

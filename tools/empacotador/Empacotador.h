@@ -2,6 +2,7 @@
 // 50-byte header and a zlib stream at best compression). The program itself only reads them.
 #pragma once
 
+#include "fileops/Texto.h"
 #include "payload/container/CabecalhoZLib.h"
 
 #include <array>
@@ -24,9 +25,6 @@ public:
 // Six fields as the header's Versao holds them: a leading one, major, minor, release, build,
 // patch.
 using TVersaoConteiner = std::array<std::int32_t, 6>;
-
-// UTF-8 of a wide text: file names on the build machine and the packer's messages.
-std::string Utf8(std::wstring_view texto);
 
 // The extension of a file name, from its last dot (the dot included); empty without a dot.
 std::string ExtensaoDoNome(const std::filesystem::path& nome);

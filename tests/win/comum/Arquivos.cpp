@@ -39,6 +39,19 @@ PastaTemporaria::~PastaTemporaria() {
         std::chrono::seconds(5));
 }
 
+ArquivoPreso::ArquivoPreso(const std::wstring& caminho)
+    : handle_(CreateFileW(caminho.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+
+ArquivoPreso::~ArquivoPreso() {
+    if (Preso())
+        CloseHandle(handle_);
+}
+
+bool ArquivoPreso::Preso() const {
+    return handle_ != INVALID_HANDLE_VALUE;
+}
+
 bool Existe(const std::wstring& caminho) {
     return GetFileAttributesW(caminho.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -53,6 +66,19 @@ bool GravarArquivo(const std::wstring& caminho, std::string_view bytes) {
         WriteFile(arquivo, bytes.data(), static_cast<DWORD>(bytes.size()), &gravados, nullptr);
     CloseHandle(arquivo);
     return ok && gravados == bytes.size();
+}
+
+bool GravarArquivoVazio(const std::wstring& caminho, long long tamanho) {
+    HANDLE arquivo = CreateFileW(caminho.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (arquivo == INVALID_HANDLE_VALUE)
+        return false;
+    LARGE_INTEGER fim{};
+    fim.QuadPart = tamanho;
+    const bool estendido =
+        SetFilePointerEx(arquivo, fim, nullptr, FILE_BEGIN) && SetEndOfFile(arquivo);
+    CloseHandle(arquivo);
+    return estendido;
 }
 
 std::string LerArquivo(const std::wstring& caminho) {

@@ -25,8 +25,24 @@ private:
     std::wstring caminho_;
 };
 
+// A file held open for reading and writing and shared with nobody, for as long as the object
+// lives: another program that has locked it.
+class ArquivoPreso {
+public:
+    explicit ArquivoPreso(const std::wstring& caminho);
+    ~ArquivoPreso();
+    ArquivoPreso(const ArquivoPreso&) = delete;
+    ArquivoPreso& operator=(const ArquivoPreso&) = delete;
+    bool Preso() const;
+
+private:
+    void* handle_;
+};
+
 bool Existe(const std::wstring& caminho);
 bool GravarArquivo(const std::wstring& caminho, std::string_view bytes);
+// A file of that many bytes with nothing written (sparse where the file system allows it).
+bool GravarArquivoVazio(const std::wstring& caminho, long long tamanho);
 std::string LerArquivo(const std::wstring& caminho);
 // Removes the folder and everything in it; read-only files too.
 void RemoverArvore(const std::wstring& pasta);

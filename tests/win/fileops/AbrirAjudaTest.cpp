@@ -23,8 +23,11 @@ TRegistroAjuda Registro(std::int32_t tipo, const std::wstring& arquivo,
     return ajuda;
 }
 
-bool EsperarArquivo(const std::wstring& caminho) {
-    return teste::EsperarAte([&] { return !teste::LerArquivo(caminho).empty(); });
+// The launched program may write its marker in more than one piece: wait for the whole of it, and
+// answer what is there at the end.
+std::string EsperarConteudo(const std::wstring& caminho, const std::string& esperado) {
+    teste::EsperarAte([&] { return teste::LerArquivo(caminho) == esperado; });
+    return teste::LerArquivo(caminho);
 }
 
 TEST(AbrirAjuda, AProgramStartsWithItsParametersAndOtherKindsLaunchNothing) {
@@ -41,8 +44,8 @@ TEST(AbrirAjuda, AProgramStartsWithItsParametersAndOtherKindsLaunchNothing) {
         Registro(kAjudaPrograma, marcador, L" \"" + programa + L"\" contexto");
     AbrirAjuda(&ajuda);
     // Launched after the others: once its marker is there, theirs would be too.
-    ASSERT_TRUE(EsperarArquivo(programa));
-    EXPECT_EQ(teste::DeUtf8(teste::LerArquivo(programa)), programa + L"\ncontexto\n");
+    const std::wstring esperado = programa + L"\ncontexto\n";
+    EXPECT_EQ(teste::DeUtf8(EsperarConteudo(programa, teste::ParaUtf8(esperado))), esperado);
     EXPECT_FALSE(teste::Existe(nenhuma));
 }
 
@@ -54,8 +57,7 @@ TEST(AbrirAjuda, ADocumentIsOpenedByTheShellInItsOwnDirectory) {
     ASSERT_TRUE(teste::GravarArquivo(documento, "@echo %1>aberto.txt\r\n"));
     const TRegistroAjuda ajuda = Registro(kAjudaDocumento, documento, L"parametro");
     AbrirAjuda(&ajuda);
-    ASSERT_TRUE(EsperarArquivo(pasta / L"aberto.txt"));
-    EXPECT_EQ(teste::LerArquivo(pasta / L"aberto.txt"), "parametro\r\n");
+    EXPECT_EQ(EsperarConteudo(pasta / L"aberto.txt", "parametro\r\n"), "parametro\r\n");
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 // The framework's help records from the registry of the test prefix: the default help of file
-// operations and the Solutions Center's own help, with the framework's key present and absent.
+// operations, the Solutions Center's own help and the locate-missing-file dialog's, with the
+// framework's key present and absent.
 // One test, since the key is shared by every test process of the prefix.
 #include "dialogs/CentralSolucoes.h"
+#include "dialogs/Encontrar.h"
 #include "fileops/Ajuda.h"
 #include "fileops/Ansi.h"
 #include "fileops/TextosFramework.h"
@@ -83,6 +85,10 @@ TEST(AjudaDoFramework, FollowsTheRegistryKeyOfTheFramework) {
         EsperarArquivoDeAjuda(ajuda, kContextoPadrao, std::wstring(local) + L"KT.hlp");
         TfrmCentralSolucoes central;
         EsperarArquivoDeAjuda(central.AjudaPropria(), kContextoCentral,
+                              std::wstring(local) + L"KT.hlp");
+        // What the locate-missing-file dialog's "&Ajuda" launches.
+        TfrmEncontrar encontrar(L"C:\\Origem\\foto1.jpg");
+        EsperarArquivoDeAjuda(encontrar.Ajuda(), kContextoEncontrar,
                               std::wstring(local) + L"KT.hlp");
     }
     {

@@ -49,8 +49,8 @@ TErroVisto Verificar(DWORD codigo, const std::function<void()>& verificacao) {
     SetLastError(codigo);
     try {
         verificacao();
-    } catch (const ui::Exception& e) {
-        visto = {true, typeid(e), e.Message()};
+    } catch (const EErroKT& e) {
+        visto = {true, typeid(e), e.Mensagem()};
     } catch (const std::bad_alloc& e) {
         visto = {true, typeid(e), {}};
     }

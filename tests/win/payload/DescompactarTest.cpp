@@ -1,7 +1,7 @@
 // The extraction services for real: container files extracted into files through the service
 // table, with their progress, the declared size against the inflated data, and the one report of
 // each failure, read from the Solutions Center by the robot; what a failure leaves on disk.
-#include "fileops/ServicosKT.h"
+#include "dialogs/ServicosKT.h"
 #include "fileops/TextosFramework.h"
 #include "payload/container/Descompactar.h"
 #include "payload/container/FluxoArquivo.h"

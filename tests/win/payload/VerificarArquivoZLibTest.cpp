@@ -1,6 +1,6 @@
 // The check of a container file, for real: how many bytes make a header, what the signature
 // decides, what reaches the header buffer, and the reports of files that cannot be read.
-#include "fileops/ServicosKT.h"
+#include "dialogs/ServicosKT.h"
 #include "fileops/TextosFramework.h"
 #include "tests/win/comum/Arquivos.h"
 #include "tests/win/payload/AuxiliaresConteiner.h"

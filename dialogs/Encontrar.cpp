@@ -1,0 +1,117 @@
+#include "dialogs/Encontrar.h"
+
+#include "dialogs/TextosDialogos.h"
+#include "fileops/AbrirAjuda.h"
+#include "fileops/Texto.h"
+#include "resources/EncontrarIds.h"
+#include "resources/Imagens.h"
+#include "ui/Application.h"
+#include "ui/Glyphs.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace kt {
+
+namespace textos = textos_encontrar;
+
+namespace {
+
+constexpr int kPontos = 8;
+constexpr int kIcone = 32;
+// Room for the path that the file-open dialog hands back.
+constexpr DWORD kTamanhoEscolhido = 32768;
+
+std::wstring Texto(std::wstring_view texto) {
+    return std::wstring(texto);
+}
+
+std::wstring NomeSemPasta(std::wstring_view caminho) {
+    const std::size_t barra = caminho.find_last_of(L"\\/");
+    return Texto(barra == caminho.npos ? caminho : caminho.substr(barra + 1));
+}
+
+std::wstring PastaDe(std::wstring_view caminho) {
+    const std::size_t barra = caminho.find_last_of(L"\\/");
+    return barra == caminho.npos ? std::wstring() : Texto(caminho.substr(0, barra + 1));
+}
+
+} // namespace
+
+TfrmEncontrar::TfrmEncontrar(std::wstring_view caminho) : ui::Form(IDD_ENCONTRAR) {
+    PreencherAjuda(ajuda_, kContextoEncontrar);
+    const std::wstring nome = NomeSemPasta(caminho);
+    filtro_ = nome + L'\0' + nome + L'\0';
+
+    ui::Edit(Item(IDC_txtArquivo)).SetText(Texto(caminho));
+    ui::Picture(Item(IDC_imgSimboloEncontrar))
+        .SetIcon(ui::Glyphs::Icon(IDI_ENCONTRAR, ui::Form::Scale(kIcone)));
+    SetLabelFont(IDC_lblInstrucoes, kPontos, true);
+    SetLabelFont(IDC_lblLocal, kPontos, true);
+    ui::Label(Item(IDC_lblInstrucoes)).SetText(Texto(textos::kInstrucoes));
+    ui::Label(Item(IDC_lblLocal)).SetText(Texto(textos::kLocal));
+    SetCaption(Texto(textos::kTitulo));
+
+    Bind(IDC_Button1,
+         ui::Action(
+             Texto(textos::kProcurar), [this] { Procurar(); }, Texto(textos::kDicaProcurar)));
+    const auto grande = [this](int id, std::wstring_view titulo, int glifo, auto aoExecutar) {
+        ui::Action acao(Texto(titulo), aoExecutar);
+        acao.SetGlyph(glifo);
+        Bind(id, acao);
+    };
+    grande(IDC_bitAjudaEncontrar, textos::kAjuda, IDI_SOBRE, [this] { AbrirAjuda(&ajuda_); });
+    grande(IDC_bitIgnorar, textos::kIgnorar, IDI_IGNORAR, [this] { Responder(kEncontrarIgnorar); });
+    grande(IDC_bitContinuarEncontrar, textos::kContinuar, IDI_PROSSEGUIR,
+           [this] { Responder(kEncontrarContinuar); });
+    grande(IDC_bitCancelarEncontrar, textos::kCancelar, IDI_CANCELAR,
+           [this] { Responder(kEncontrarCancelar); });
+    SetActiveControl(IDC_Button1);
+}
+
+std::wstring TfrmEncontrar::Caminho() const {
+    return ui::Edit(Item(IDC_txtArquivo)).Text();
+}
+
+// The system's file-open dialog, listing only files of the missing file's name; a file picked
+// replaces the whole path box, and cancelling changes nothing.
+void TfrmEncontrar::Procurar() {
+    const std::wstring atual = Caminho();
+    const std::wstring pasta = PastaDe(atual);
+    std::vector<wchar_t> escolhido(kTamanhoEscolhido, L'\0');
+    OPENFILENAMEW dialogo{};
+    dialogo.lStructSize = sizeof dialogo;
+    dialogo.hwndOwner = Handle();
+    dialogo.lpstrFilter = filtro_.c_str();
+    dialogo.nFilterIndex = 1;
+    dialogo.lpstrFile = escolhido.data();
+    dialogo.nMaxFile = kTamanhoEscolhido;
+    dialogo.lpstrInitialDir = pasta.empty() ? nullptr : pasta.c_str();
+    dialogo.Flags =
+        OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (GetOpenFileNameW(&dialogo))
+        ui::Edit(Item(IDC_txtArquivo)).SetText(escolhido.data());
+}
+
+void TfrmEncontrar::Responder(TRespostaEncontrar resposta) {
+    resposta_ = resposta;
+    EndModal(ui::mrOk);
+}
+
+std::int32_t EncontrarArquivo(std::wstring& nomeArquivo, std::int32_t tamanhoMaximo) {
+    std::int32_t resposta = kEncontrarIgnorar;
+    std::wstring caminho;
+    ui::Application::RunOnMainThread([&] {
+        TfrmEncontrar janela(Curta(nomeArquivo));
+        janela.CenterOnScreen();
+        janela.ShowModal();
+        resposta = janela.Resposta();
+        caminho = janela.Caminho();
+    });
+    nomeArquivo = Curta(Curta(caminho), static_cast<std::size_t>(std::max(tamanhoMaximo, 0)));
+    return resposta;
+}
+
+} // namespace kt

@@ -1,0 +1,14 @@
+#include "dialogs/ServicosKT.h"
+
+namespace kt {
+
+TServicosDeJanela ServicosDeJanelaDoFramework() {
+    TServicosDeJanela servicos;
+    servicos.MostrarCentralSolucoes = ServicosKT::MostrarCentralSolucoes;
+    servicos.PerguntarSobrescrever = ServicosKT::PerguntarSobrescrever;
+    servicos.PedirDisco = ServicosKT::PedirDisco;
+    servicos.EncontrarArquivo = ServicosKT::EncontrarArquivo;
+    return servicos;
+}
+
+} // namespace kt

@@ -1,0 +1,382 @@
+// The file copy routine for real: the progress of a copy in blocks, cancelling, the three modes
+// with an existing destination (the question answered on screen by a robot), a file that is the
+// source under another spelling, sources and destinations that cannot be used, a full disk, and
+// a copy from a worker thread whose question and report appear on the main thread. A copy that
+// fails or is cancelled leaves the destination as it was and nothing beside it.
+#include "dialogs/Sobrescrever.h"
+#include "dialogs/TextosDialogos.h"
+#include "fileops/CopiarArquivo.h"
+#include "fileops/RelatorioDeErro.h"
+#include "fileops/TextosFramework.h"
+#include "resources/SobrescreverIds.h"
+#include "tests/win/comum/Arquivos.h"
+#include "tests/win/comum/Janelas.h"
+#include "tests/win/comum/Robo.h"
+#include "ui/Application.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <functional>
+#include <optional>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using namespace kt;
+using teste::PastaTemporaria;
+using teste::TRelatorioVisto;
+
+const std::wstring kTituloPergunta(textos_sobrescrever::kTitulo);
+
+std::wstring Linha(int prefixo, std::wstring_view valor) {
+    return std::wstring(TextoFramework(prefixo)) + std::wstring(valor);
+}
+
+void EsperarRelatorio(const TRelatorioVisto& visto, const std::wstring& arquivo, int problema,
+                      int solucao) {
+    EXPECT_EQ(visto.Problema, Linha(ids::kProblema, TextoFramework(problema)));
+    EXPECT_EQ(visto.Solucao, Linha(ids::kSolucao, TextoFramework(solucao)));
+    EXPECT_EQ(visto.Arquivos, Linha(ids::kArquivos, arquivo));
+}
+
+// Bytes that differ from block to block, so that a misplaced block shows.
+std::string Conteudo(std::size_t tamanho) {
+    std::string bytes(tamanho, '\0');
+    for (std::size_t i = 0; i < tamanho; ++i)
+        bytes[i] = static_cast<char>('a' + (i / 7) % 26);
+    return bytes;
+}
+
+// The names in the folder (ending with a backslash): a copy leaves nothing but its destination.
+std::vector<std::wstring> Nomes(const std::wstring& pasta) {
+    std::vector<std::wstring> nomes;
+    WIN32_FIND_DATAW dados{};
+    HANDLE busca = FindFirstFileW((pasta + L"*").c_str(), &dados);
+    if (busca == INVALID_HANDLE_VALUE)
+        return nomes;
+    do {
+        const std::wstring nome = dados.cFileName;
+        if (nome != L"." && nome != L"..")
+            nomes.push_back(nome);
+    } while (FindNextFileW(busca, &dados));
+    FindClose(busca);
+    std::sort(nomes.begin(), nomes.end());
+    return nomes;
+}
+
+struct TCopia {
+    bool Resultado = false;
+    std::vector<std::int32_t> Progresso;
+    std::vector<TRelatorioVisto> Relatorios;
+    int Perguntas = 0;
+};
+
+// Copies with a robot that reads every report and answers the overwrite question with
+// `responder`; without one, a question fails the test (and is answered No).
+TCopia Copiar(const std::wstring& origem, const std::wstring& destino, std::int32_t modo,
+              bool comProgresso = true, std::optional<int> pararEm = std::nullopt,
+              const std::function<void(HWND)>& responder = {}) {
+    TCopia c;
+    const TEventoProgresso progresso = [&](std::int32_t percentual, bool& parar) {
+        c.Progresso.push_back(percentual);
+        parar = pararEm && static_cast<int>(c.Progresso.size()) == *pararEm;
+    };
+    c.Relatorios = teste::ComRoboDeJanelas(
+        [&] {
+            c.Resultado = CopiarArquivo(origem, destino, modo,
+                                        comProgresso ? progresso : TEventoProgresso{}, nullptr);
+        },
+        {{kTituloPergunta, [&](HWND janela) {
+              ++c.Perguntas;
+              if (responder)
+                  return responder(janela);
+              ADD_FAILURE() << "unexpected question";
+              teste::Clicar(teste::Controle(janela, IDC_bitNao));
+          }}});
+    return c;
+}
+
+TEST(CopiarArquivo, A25000ByteFileReportsProgressAfterEveryBlockAndOnceMore) {
+    PastaTemporaria pasta(L"kt copiar");
+    const std::string bytes = Conteudo(25000);
+    ASSERT_TRUE(teste::GravarArquivo(pasta / L"origem.bin", bytes));
+    const TCopia c = Copiar(pasta / L"origem.bin", pasta / L"destino.bin", kCopiaSubstitui);
+    EXPECT_TRUE(c.Resultado);
+    EXPECT_EQ(c.Progresso, (std::vector<std::int32_t>{40, 81, 100, 100}));
+    EXPECT_TRUE(c.Relatorios.empty());
+    EXPECT_EQ(teste::LerArquivo(pasta / L"destino.bin"), bytes);
+    EXPECT_EQ(Nomes(pasta.Caminho()), (std::vector<std::wstring>{L"destino.bin", L"origem.bin"}));
+}
+
+TEST(CopiarArquivo, AnEmptyFileIsCopiedWithOrWithoutProgress) {
+    PastaTemporaria pasta(L"kt copiar");
+    ASSERT_TRUE(teste::GravarArquivo(pasta / L"vazio.txt", ""));
+    for (bool comProgresso : {true, false}) {
+        DeleteFileW((pasta / L"copia.txt").c_str());
+        const TCopia c = Copiar(pasta / L"vazio.txt", pasta / L"copia.txt", 0, comProgresso);
+        EXPECT_TRUE(c.Resultado);
+        EXPECT_TRUE(c.Relatorios.empty());
+        EXPECT_TRUE(teste::Existe(pasta / L"copia.txt"));
+        EXPECT_EQ(c.Progresso,
+                  comProgresso ? std::vector<std::int32_t>{100} : std::vector<std::int32_t>{});
+    }
+}
+
+TEST(CopiarArquivo, CancellingAfterTheFirstBlockLeavesTheDestinationAsItWas) {
+    PastaTemporaria pasta(L"kt copiar");
+    ASSERT_TRUE(teste::GravarArquivo(pasta / L"origem.bin", Conteudo(25000)));
+    for (const char* anterior : {static_cast<const char*>(nullptr), "versão anterior"}) {
+        SCOPED_TRACE(anterior ? "existing destination" : "new destination");
+        DeleteFileW((pasta / L"destino.bin").c_str());
+        if (anterior) {
+            ASSERT_TRUE(teste::GravarArquivo(pasta / L"destino.bin", anterior));
+        }
+        const TCopia c = Copiar(pasta / L"origem.bin", pasta / L"destino.bin", 0, true, 1);
+        EXPECT_FALSE(c.Resultado);
+        EXPECT_EQ(c.Progresso, (std::vector<std::int32_t>{40}));
+        EXPECT_TRUE(c.Relatorios.empty());
+        EXPECT_EQ(teste::Existe(pasta / L"destino.bin"), anterior != nullptr);
+        if (anterior) {
+            EXPECT_EQ(teste::LerArquivo(pasta / L"destino.bin"), anterior);
+        }
+        EXPECT_EQ(Nomes(pasta.Caminho()).size(), anterior ? 2u : 1u) << "nothing left beside it";
+    }
+}
+
+struct TCasoModo {
+    const char* Nome;
+    std::int32_t Modo;
+    std::function<void(HWND)> Responder; // the question's answer; none: no question
+    bool Copia;
+};
+
+TEST(CopiarArquivo, AnExistingDestinationIsReplacedKeptOrAskedAboutByTheMode) {
+    const auto clicar = [](int id) {
+        return [id](HWND j) { teste::Clicar(teste::Controle(j, id)); };
+    };
+    const std::vector<TCasoModo> casos = {
+        {"0 replaces", kCopiaSubstitui, {}, true},
+        {"any other value replaces", 7, {}, true},
+        {"1 keeps", kCopiaMantem, {}, false},
+        {"2, sim", kCopiaPergunta, clicar(IDC_bitSim), true},
+        {"2, Não", kCopiaPergunta, clicar(IDC_bitNao), false},
+        {"2, Escape", kCopiaPergunta, [](HWND j) { teste::PressionarTecla(j, VK_ESCAPE); }, false},
+    };
+    PastaTemporaria pasta(L"kt copiar");
+    const std::wstring origem = pasta / L"novo.txt";
+    const std::wstring destino = pasta / L"antigo.txt";
+    ASSERT_TRUE(teste::GravarArquivo(origem, "conteúdo novo"));
+    for (const TCasoModo& caso : casos) {
+        SCOPED_TRACE(caso.Nome);
+        ASSERT_TRUE(teste::GravarArquivo(destino, "conteúdo antigo"));
+        std::wstring nomeDe;
+        const TCopia c =
+            Copiar(origem, destino, caso.Modo, false, std::nullopt,
+                   caso.Responder ? [&](HWND j) {
+                       nomeDe = teste::TextoDe(j, IDC_lblNomeDe);
+                       caso.Responder(j);
+                   } : std::function<void(HWND)>{});
+        EXPECT_EQ(c.Resultado, caso.Copia);
+        EXPECT_EQ(c.Perguntas, caso.Responder ? 1 : 0);
+        if (caso.Responder) {
+            EXPECT_EQ(nomeDe, origem);
+        }
+        EXPECT_TRUE(c.Relatorios.empty());
+        EXPECT_EQ(teste::LerArquivo(destino), caso.Copia ? "conteúdo novo" : "conteúdo antigo");
+    }
+    DeleteFileW(destino.c_str());
+    EXPECT_TRUE(Copiar(origem, destino, kCopiaMantem, false).Resultado)
+        << "mode 1 copies when there is no destination";
+}
+
+TEST(CopiarArquivo, TheLockIsHeldOnlyWhileTheQuestionIsOnScreen) {
+    PastaTemporaria pasta(L"kt copiar");
+    ASSERT_TRUE(teste::GravarArquivo(pasta / L"a.txt", "a"));
+    ASSERT_TRUE(teste::GravarArquivo(pasta / L"b.txt", "b"));
+    CRITICAL_SECTION trava;
+    InitializeCriticalSection(&trava);
+    const auto livre = [&] {
+        bool entrou = false;
+        std::thread([&] {
+            entrou = TryEnterCriticalSection(&trava);
+            if (entrou)
+                LeaveCriticalSection(&trava);
+        }).join();
+        return entrou;
+    };
+    bool livreDurante = true;
+    bool copiou = false;
+    teste::ComRoboDeJanelas(
+        [&] { copiou = CopiarArquivo(pasta / L"a.txt", pasta / L"b.txt", 2, {}, &trava); },
+        {{kTituloPergunta, [&](HWND j) {
+              livreDurante = livre();
+              teste::Clicar(teste::Controle(j, IDC_bitSim));
+          }}});
+    EXPECT_TRUE(copiou);
+    EXPECT_FALSE(livreDurante);
+    EXPECT_TRUE(livre());
+    DeleteCriticalSection(&trava);
+}
+
+// Another spelling of the source: the copy would truncate it.
+std::wstring CurtoDe(const std::wstring& caminho) {
+    wchar_t curto[MAX_PATH] = {};
+    GetShortPathNameW(caminho.c_str(), curto, MAX_PATH);
+    return curto;
+}
+
+TEST(CopiarArquivo, TheSourceUnderAnotherSpellingIsNotCopiedOntoItself) {
+    PastaTemporaria pasta(L"kt copiar");
+    const std::wstring origem = pasta / L"arquivo de origem.txt";
+    const std::string bytes = Conteudo(30000);
+    ASSERT_TRUE(teste::GravarArquivo(origem, bytes));
+    const std::wstring ligacao = pasta / L"ligação.txt";
+    ASSERT_TRUE(CreateHardLinkW(ligacao.c_str(), origem.c_str(), nullptr));
+    const std::wstring nomeDaPasta =
+        pasta.Caminho().substr(pasta.Caminho().find_last_of(L'\\', pasta.Caminho().size() - 2) + 1);
+    const std::vector<std::pair<const char*, std::wstring>> grafias = {
+        {"case and blanks", L"  " + pasta / L"ARQUIVO DE ORIGEM.TXT" + L" \t"},
+        {"through ..", pasta / (L"..\\" + nomeDaPasta + L"arquivo de origem.txt")},
+        {"short name", CurtoDe(origem)},
+        {"hard link", ligacao},
+    };
+    for (const auto& [nome, grafia] : grafias) {
+        SCOPED_TRACE(nome);
+        ASSERT_NE(grafia, origem);
+        for (std::int32_t modo : {kCopiaSubstitui, kCopiaPergunta}) {
+            const TCopia c = Copiar(origem, grafia, modo);
+            EXPECT_FALSE(c.Resultado);
+            EXPECT_EQ(c.Perguntas, 0);
+            ASSERT_EQ(c.Relatorios.size(), 1u);
+            EsperarRelatorio(c.Relatorios[0], origem, ids::kCopiaImpossivel,
+                             ids::kCopiaSobreSiMesmo);
+            EXPECT_EQ(teste::LerArquivo(origem), bytes);
+        }
+    }
+}
+
+TEST(CopiarArquivo, AMissingSourceIsReportedAndNothingIsCreated) {
+    PastaTemporaria pasta(L"kt copiar");
+    const std::wstring origem = pasta / L"não existe.txt";
+    const TCopia c = Copiar(origem, pasta / L"destino.txt", 0);
+    EXPECT_FALSE(c.Resultado);
+    ASSERT_EQ(c.Relatorios.size(), 1u);
+    EsperarRelatorio(c.Relatorios[0], origem, ids::kCopiaImpossivel, ids::kCopiaSemOrigem);
+    EXPECT_TRUE(Nomes(pasta.Caminho()).empty());
+}
+
+TEST(CopiarArquivo, ALockedSourceIsReportedNamingTheSource) {
+    PastaTemporaria pasta(L"kt copiar");
+    const std::wstring origem = pasta / L"preso.txt";
+    ASSERT_TRUE(teste::GravarArquivo(origem, "preso"));
+    const teste::ArquivoPreso preso(origem);
+    ASSERT_TRUE(preso.Preso());
+    const TCopia c = Copiar(origem, pasta / L"destino.txt", 0);
+    EXPECT_FALSE(c.Resultado);
+    ASSERT_EQ(c.Relatorios.size(), 1u);
+    EsperarRelatorio(c.Relatorios[0], origem, ids::kViolacaoCompartilhamento,
+                     ids::kViolacaoCompartilhamentoSolucao);
+    EXPECT_EQ(Nomes(pasta.Caminho()), (std::vector<std::wstring>{L"preso.txt"}));
+}
+
+TEST(CopiarArquivo, ADestinationThatMayNotBeReplacedIsReportedAndKept) {
+    PastaTemporaria pasta(L"kt copiar");
+    const std::wstring origem = pasta / L"novo.txt";
+    const std::wstring destino = pasta / L"antigo.txt";
+    ASSERT_TRUE(teste::GravarArquivo(origem, "novo"));
+    for (DWORD atributo : {FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM}) {
+        SCOPED_TRACE(atributo);
+        SetFileAttributesW(destino.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ASSERT_TRUE(teste::GravarArquivo(destino, "antigo"));
+        ASSERT_TRUE(SetFileAttributesW(destino.c_str(), atributo));
+        const TCopia c = Copiar(origem, destino, kCopiaSubstitui);
+        EXPECT_FALSE(c.Resultado);
+        ASSERT_EQ(c.Relatorios.size(), 1u);
+        EsperarRelatorio(c.Relatorios[0], destino, ids::kAcessoNegado, ids::kAcessoNegadoSolucao);
+        EXPECT_EQ(teste::LerArquivo(destino), "antigo");
+        EXPECT_EQ(Nomes(pasta.Caminho()).size(), 2u);
+    }
+    SetFileAttributesW(destino.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// The progress of a file of 4 GiB and more counts its whole size: the first block of 4 GiB and
+// 20 kB is 0 %, where the low 32 bits of the size alone would make it 50 %.
+TEST(CopiarArquivo, TheProgressOfAFileOf4GiBAndMoreCountsItsWholeSize) {
+    PastaTemporaria pasta(L"kt copiar");
+    const std::wstring origem = pasta / L"grande.bin";
+    ASSERT_TRUE(teste::GravarArquivoVazio(origem, (4LL << 30) + 2 * kBlocoCopia));
+    const TCopia c = Copiar(origem, pasta / L"copia.bin", 0, true, 1);
+    EXPECT_FALSE(c.Resultado);
+    EXPECT_EQ(c.Progresso, (std::vector<std::int32_t>{0}));
+    EXPECT_EQ(Nomes(pasta.Caminho()), (std::vector<std::wstring>{L"grande.bin"}));
+}
+
+TEST(CopiarArquivo, FromAWorkerTheQuestionAndTheReportAppearOnTheMainThread) {
+    PastaTemporaria pasta(L"kt copiar");
+    ASSERT_TRUE(teste::GravarArquivo(pasta / L"a.txt", "novo"));
+    ASSERT_TRUE(teste::GravarArquivo(pasta / L"b.txt", "antigo"));
+    const DWORD principal = GetCurrentThreadId();
+    std::atomic<bool> terminou{false};
+    bool copiou = false;
+    bool faltouCopiar = true;
+    DWORD tarefaDaPergunta = 0;
+    const auto relatorios = teste::ComRoboDeJanelas(
+        [&] {
+            std::thread trabalhador([&] {
+                copiou = CopiarArquivo(pasta / L"a.txt", pasta / L"b.txt", 2, {}, nullptr);
+                faltouCopiar = CopiarArquivo(pasta / L"x.txt", pasta / L"y.txt", 0, {}, nullptr);
+                terminou = true;
+            });
+            teste::EsperarAte([&] {
+                ui::Application::ProcessMessages();
+                return terminou.load();
+            });
+            trabalhador.join();
+        },
+        {{kTituloPergunta, [&](HWND j) {
+              tarefaDaPergunta = GetWindowThreadProcessId(j, nullptr);
+              teste::Clicar(teste::Controle(j, IDC_bitSim));
+          }}});
+    EXPECT_TRUE(copiou);
+    EXPECT_FALSE(faltouCopiar);
+    EXPECT_EQ(tarefaDaPergunta, principal);
+    ASSERT_EQ(relatorios.size(), 1u);
+    EXPECT_EQ(GetWindowThreadProcessId(relatorios[0].Janela, nullptr), principal);
+    EsperarRelatorio(relatorios[0], pasta / L"x.txt", ids::kCopiaImpossivel, ids::kCopiaSemOrigem);
+    EXPECT_EQ(teste::LerArquivo(pasta / L"b.txt"), "novo");
+}
+
+std::wstring Ambiente(const wchar_t* nome) {
+    wchar_t valor[MAX_PATH] = {};
+    GetEnvironmentVariableW(nome, valor, MAX_PATH);
+    return valor;
+}
+
+// On a 1 MiB disk (tests/win/disco_cheio.sh), a 2 MiB copy over an existing file.
+TEST(CopiarArquivoDiscoCheio, AFullDiskIsReportedAndTheDestinationKeptAsItWas) {
+    const std::wstring disco = Ambiente(L"KT_DISCO_CHEIO") + L"\\";
+    if (disco.size() < 3 || !teste::Existe(disco)) {
+        const std::string motivo = teste::LerArquivo(Ambiente(L"KT_DISCO_CHEIO_MOTIVO"));
+        GTEST_SKIP() << "no full disk to copy to: "
+                     << (motivo.empty() ? "the drive of the set-up is missing" : motivo);
+    }
+    PastaTemporaria pasta(L"kt copiar");
+    const std::wstring origem = pasta / L"grande.bin";
+    ASSERT_TRUE(teste::GravarArquivo(origem, Conteudo(2 << 20)));
+    const std::wstring destino = disco + L"curso.bin";
+    ASSERT_TRUE(teste::GravarArquivo(destino, "versão anterior"));
+    const TCopia c = Copiar(origem, destino, kCopiaSubstitui);
+    EXPECT_FALSE(c.Resultado);
+    ASSERT_EQ(c.Relatorios.size(), 1u);
+    EsperarRelatorio(c.Relatorios[0], destino, ids::kDiscoCheio, ids::kDiscoCheioSolucao);
+    EXPECT_EQ(teste::LerArquivo(destino), "versão anterior");
+    EXPECT_EQ(Nomes(disco), (std::vector<std::wstring>{L"curso.bin"}));
+    DeleteFileW(destino.c_str());
+}
+
+} // namespace
