@@ -3,7 +3,7 @@
 #include "core/ArquivosIAC/ConteudoPontilha.h"
 #include "core/program/Produto.h"
 #include "core/program/RotinasPontilha.h"
-#include "tools/empacotador/Empacotador.h"
+#include "fileops/Texto.h"
 
 #include <algorithm>
 

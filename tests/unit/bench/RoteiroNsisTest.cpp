@@ -34,7 +34,7 @@ TEST(RoteiroNsis, EverySiteFileIsInstalledAndRemovedOnce) {
     const std::string texto = TextoRoteiroNsis(ProdutoNsisPontilha("FONTES"), "x.exe");
     EXPECT_EQ(Ocorrencias(texto, "  File \"FONTES/"), kt::kArquivosNoSite);
     for (const kt::TArquivoDoSite& arquivo : kt::kArquivosDoSite) {
-        const std::string nome = teste::Utf8(arquivo.Nome);
+        const std::string nome = kt::Utf8(arquivo.Nome);
         EXPECT_EQ(Ocorrencias(texto, "/" + nome + "\"\n"), 1) << nome;
         EXPECT_EQ(Ocorrencias(texto, "\\" + nome + "\"\n"), 1) << nome;
     }
