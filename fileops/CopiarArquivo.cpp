@@ -13,8 +13,6 @@ namespace kt {
 
 namespace {
 
-// The overwrite question's "&sim".
-constexpr std::int32_t kRespostaSim = 0;
 // The copy routine asks without "to all" buttons, describing the source.
 constexpr std::int32_t kSemBotoesTodos = 0;
 // Attributes of an existing file that CREATE_ALWAYS with normal attributes refuses to replace.
@@ -144,7 +142,7 @@ bool CopiarArquivo(std::wstring_view origem, std::wstring_view destino, std::int
         if (destinoExiste && modo == kCopiaPergunta) {
             const ui::OptionalLock travada(trava);
             if (ServicosDeJanela().PerguntarSobrescrever(de, para, kSemBotoesTodos, true) !=
-                kRespostaSim)
+                kSobrescrever)
                 return;
         }
 

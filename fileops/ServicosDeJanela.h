@@ -20,6 +20,18 @@
 
 namespace kt {
 
+// The overwrite confirmation's answers (slot 16).
+enum TRespostaSobrescrever : std::int32_t {
+    kSobrescrever = 0,      // "&sim": replace this file
+    kManter = 1,            // "&Não", or the window closed any other way: keep the existing file
+    kSobrescreverTodos = 2, // "Sim para todos"
+    kManterTodos = 3,       // "Não para todos"
+};
+
+// Which "to all" buttons the overwrite confirmation shows: none, either, or 3 for both.
+inline constexpr std::uint8_t kBotaoSimTodos = 1;
+inline constexpr std::uint8_t kBotaoNaoTodos = 2;
+
 struct TServicosDeJanela {
     // 14. The directory browser: initial directory, chosen directory, its capacity, options and
     // caption; whether a directory was chosen.

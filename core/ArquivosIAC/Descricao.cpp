@@ -51,10 +51,4 @@ std::int32_t LerNumero(const std::wstring& valor) {
     return static_cast<std::int32_t>(numero);
 }
 
-std::wstring ComDelimitador(const std::wstring& caminho) {
-    if (!caminho.empty() && (caminho.back() == L'\\' || caminho.back() == L'/'))
-        return caminho;
-    return caminho + L'\\';
-}
-
 } // namespace kt

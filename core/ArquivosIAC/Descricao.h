@@ -122,7 +122,4 @@ bool DiferenteDeNao(const std::wstring& valor);
 // Reads a number column as a decimal integer; anything else throws ui::EConvertError.
 std::int32_t LerNumero(const std::wstring& valor);
 
-// Ensures exactly the path's own trailing delimiter: adds a backslash when there is none.
-std::wstring ComDelimitador(const std::wstring& caminho);
-
 } // namespace kt

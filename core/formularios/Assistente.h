@@ -10,6 +10,7 @@
 #include "core/ArquivosIAC/ArquivoIAC.h"
 #include "core/program/RotinasProduto.h"
 #include "fileops/Ajuda.h"
+#include "fileops/Texto.h"
 #include "resources/AssistenteIds.h"
 #include "ui/Action.h"
 #include "ui/Form.h"
@@ -17,6 +18,7 @@
 #include <windows.h>
 
 #include <array>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,10 @@ enum TCena : int {
 };
 inline constexpr int kNumeroDeCenas = 8;
 
+// The longest installation directory: with the delimiter that the wizard adds, it still fits the
+// description's short string.
+inline constexpr std::size_t kTamanhoMaximoDoDiretorio = kTamanhoTextoCurto - 1;
+
 class TfrmAssistente : public ui::Form {
 public:
     explicit TfrmAssistente(TConteudoDescricao conteudo);
@@ -58,8 +64,10 @@ public:
     bool ErroDeDiretorio = false;
     TRegistroAjuda Ajuda{};
 
-    // Start-up (AssistenteInicio.cpp).
+    // Start-up (AssistenteInicio.cpp), run by the first start message only.
     void IniciarAssistente();
+    // The error that ended start-up, or none.
+    std::exception_ptr ErroDeInicio() const { return erroDeInicio_; }
     void AvancarCarregamento(int percentual);
     void AplicarConfiguracao();
     void CarregarLicenca();
@@ -101,6 +109,8 @@ private:
         IDC_chkOpcao2, IDC_chkOpcao3, IDC_chkOpcao4};
 
     std::array<HWND, kNumeroDeCenas> cenas_{};
+    bool iniciado_ = false;
+    std::exception_ptr erroDeInicio_;
     // The component row of each item of the components list.
     std::vector<int> linhasDosItens_;
 

@@ -8,7 +8,7 @@
 
 namespace kt {
 
-void ExtrairRecurso(std::wstring_view nomeRecurso, std::wstring_view destino,
+bool ExtrairRecurso(std::wstring_view nomeRecurso, std::wstring_view destino,
                     const TEventoProgresso& progresso, HMODULE modulo) {
     try {
         TFluxoRecurso recurso(modulo, Curta(nomeRecurso));
@@ -16,11 +16,13 @@ void ExtrairRecurso(std::wstring_view nomeRecurso, std::wstring_view destino,
         recurso.Ler(&cabecalho, sizeof cabecalho);
         TFluxoMemoria memoria;
         if (!DescompactarFluxo(recurso, memoria, cabecalho.TamanhoDescompactado, progresso))
-            return;
+            return false;
         TFluxoArquivo alvo = TFluxoArquivo::CriarSemCompartilhar(Curta(destino));
-        alvo.Gravar(memoria.Dados().data(), memoria.Dados().size());
+        return alvo.Gravar(memoria.Dados().data(), memoria.Dados().size()) ==
+               memoria.Dados().size();
     } catch (...) {
         // A missing resource or an unwritable target: the row is skipped without a report.
+        return false;
     }
 }
 
