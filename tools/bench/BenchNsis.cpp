@@ -8,6 +8,7 @@
 #include "tools/bench/JanelasDePassagem.h"
 #include "tools/bench/PicoDoHeap.h"
 #include "tools/bench/ProgramasMedidos.h"
+#include "fileops/Texto.h"
 #include "tests/win/comum/Arquivos.h"
 #include "tests/win/comum/Janelas.h"
 
@@ -17,6 +18,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -39,6 +41,13 @@ constexpr double kPrazoDeAtencao = 0.5;
 
 [[noreturn]] void Falhar(const std::string& texto) {
     throw std::runtime_error(texto);
+}
+
+// Removes a folder with everything in it; one that is gone already, or that a program still holds,
+// is left as it is.
+void RemoverPasta(const std::wstring& pasta) {
+    std::error_code erro;
+    std::filesystem::remove_all(pasta, erro);
 }
 
 // What the installers installed: the files under a folder, their count and bytes, the program at
@@ -83,7 +92,7 @@ TConteudo Conteudo(const std::wstring& pasta) {
 std::uint64_t TamanhoDoArquivo(const std::wstring& caminho) {
     WIN32_FILE_ATTRIBUTE_DATA dados{};
     if (!GetFileAttributesExW(caminho.c_str(), GetFileExInfoStandard, &dados))
-        Falhar("não achou " + teste::ParaUtf8(caminho));
+        Falhar("não achou " + kt::Utf8(caminho));
     return (static_cast<std::uint64_t>(dados.nFileSizeHigh) << 32) | dados.nFileSizeLow;
 }
 
@@ -140,7 +149,7 @@ std::optional<double> EsperarPasso(double clique, Fim fim, Parado parado, Tambem
 // Ends a program stopped halfway and removes what it made of the installation folder.
 void Abandonar(const TProcesso& processo, const std::wstring& destino) {
     processo.Terminar();
-    teste::RemoverArvore(destino);
+    RemoverPasta(destino);
 }
 
 // The lines that Wine's trace file has gained since a point: the heap calls and window calls of
@@ -265,7 +274,7 @@ public:
         if (medir)
             concorrente.Instalacao.Somar(*instalou);
         if (!concorrente.Desinstala) {
-            teste::RemoverArvore(destino);
+            RemoverPasta(destino);
             return;
         }
         const auto desinstalou = Desinstalar(concorrente, destino);
@@ -294,13 +303,13 @@ public:
             concorrente.PicoNaInstalacao = trilha_.Contar().PicoDoHeap;
         }
         processo.Terminar();
-        teste::RemoverArvore(destino);
-        teste::RemoverArvore(destino);
+        RemoverPasta(destino);
+        RemoverPasta(destino);
     }
 
 private:
     static std::string Nome(const TConcorrente& concorrente) {
-        return teste::ParaUtf8(concorrente.Roteiro->Nome());
+        return kt::Utf8(concorrente.Roteiro->Nome());
     }
 
     static std::wstring NomeDoArquivo(const std::wstring& caminho) {
@@ -310,10 +319,10 @@ private:
     // A fresh folder of the run, named by a counter: nothing of an earlier round is in it.
     std::wstring NovaPasta(const wchar_t* tipo) {
         const std::wstring pasta = opcoes_.Pasta + tipo + L"-" + std::to_wstring(++pastas_) + L"\\";
-        teste::RemoverArvore(pasta);
+        RemoverPasta(pasta);
         CreateDirectoryW(opcoes_.Pasta.c_str(), nullptr);
         if (!CreateDirectoryW(pasta.c_str(), nullptr))
-            Falhar("não criou " + teste::ParaUtf8(pasta));
+            Falhar("não criou " + kt::Utf8(pasta));
         return pasta;
     }
 
@@ -474,7 +483,7 @@ void Escala(TBench& bench, const TOpcoes& opcoes, const TRoteiro& nsis) {
         const double mib = static_cast<double>(esperado.Bytes) / (1u << 20);
         const double mediana = concorrente.Instalacao.Mediana();
         std::printf("  %s%9llu %9.1f  %s%12.3f %11.1f  %s\n",
-                    Coluna(teste::ParaUtf8(escala.Nome), 22).c_str(),
+                    Coluna(kt::Utf8(escala.Nome), 22).c_str(),
                     static_cast<unsigned long long>(esperado.Arquivos), mib,
                     Coluna(Segundos(concorrente.Instalacao), 28).c_str(),
                     1000 * mediana / static_cast<double>(esperado.Arquivos), 1000 * mediana / mib,
@@ -518,7 +527,7 @@ TOpcoes LerOpcoes(int argc, wchar_t** argv) {
         const std::wstring nome = argv[i];
         const auto valor = [&]() -> std::wstring {
             if (i + 1 >= argc)
-                Falhar("falta o valor de " + teste::ParaUtf8(nome));
+                Falhar("falta o valor de " + kt::Utf8(nome));
             return argv[++i];
         };
         if (nome == L"--rodadas")
@@ -544,7 +553,7 @@ TOpcoes LerOpcoes(int argc, wchar_t** argv) {
             escala.Fontes = valor();
             opcoes.Escalas.push_back(escala);
         } else
-            Falhar("opção desconhecida: " + teste::ParaUtf8(nome));
+            Falhar("opção desconhecida: " + kt::Utf8(nome));
     }
     if (opcoes.Pasta.empty() || opcoes.Trilha.empty() || opcoes.Nosso.empty() ||
         opcoes.Nsis.empty() || opcoes.Fontes.empty())

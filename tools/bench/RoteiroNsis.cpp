@@ -2,7 +2,8 @@
 
 #include "core/ArquivosIAC/ConteudoPontilha.h"
 #include "core/program/Produto.h"
-#include "core/program/RotinasPontilha.h"
+#include "core/program/ValoresDesinstalacao.h"
+#include "fileops/Caminhos.h"
 #include "fileops/Texto.h"
 
 #include <algorithm>
@@ -120,16 +121,16 @@ TProdutoNsis ProdutoNsisPontilha(const std::filesystem::path& fontes) {
                                    Utf8(produto::kNomeExibido)});
 
     produto.ChaveDesinstalacao = Utf8(produto::kChaveDesinstalacao);
-    using namespace valor_desinstalacao;
-    produto.ValoresDesinstalacao = {
-        {Utf8(kNomeExibido), {}, Utf8(produto::kNomeExibido)},
-        {Utf8(kDesinstalador), kPastaInstalada, Utf8(produto::kDesinstalador)},
-        {Utf8(kVersao), {}, Utf8(produto::kVersaoExibida)},
-        {Utf8(kFabricante), {}, Utf8(produto::kFabricante)},
-        {Utf8(kSobre), {}, Utf8(produto::kEnderecoWeb)},
-        {Utf8(kAjuda), {}, Utf8(produto::kLinkAjuda)},
-        {Utf8(kAtualizacoes), {}, Utf8(produto::kEnderecoWeb)},
-    };
+    // The values as our program writes them, for a folder that no value holds otherwise (a
+    // character of Unicode's private use area): where it stands, NSIS puts its $INSTDIR.
+    const std::wstring pasta = L"\uE000";
+    for (const auto& [nome, dados] : ValoresDesinstalacao(pasta)) {
+        if (dados.starts_with(ComDelimitador(pasta)))
+            produto.ValoresDesinstalacao.push_back(
+                {Utf8(nome), kPastaInstalada, Utf8(dados.substr(ComDelimitador(pasta).size()))});
+        else
+            produto.ValoresDesinstalacao.push_back({Utf8(nome), {}, Utf8(dados)});
+    }
     return produto;
 }
 

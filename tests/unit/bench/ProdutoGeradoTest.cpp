@@ -1,3 +1,4 @@
+#include "tests/unit/PastaTemporaria.h"
 #include "tools/bench/ProdutoGerado.h"
 
 #include <gtest/gtest.h>
@@ -7,26 +8,12 @@
 #include <fstream>
 #include <iterator>
 #include <numeric>
-#include <random>
 #include <set>
 
 namespace {
 
 using namespace kt::bench;
 namespace fs = std::filesystem;
-
-class TPastaTemporaria {
-public:
-    TPastaTemporaria() {
-        std::random_device aleatorio;
-        caminho_ = fs::temp_directory_path() / ("kt_produto_gerado_" + std::to_string(aleatorio()));
-    }
-    ~TPastaTemporaria() { fs::remove_all(caminho_); }
-    const fs::path& operator()() const { return caminho_; }
-
-private:
-    fs::path caminho_;
-};
 
 std::string Ler(const fs::path& arquivo) {
     std::ifstream entrada(arquivo, std::ios::binary);
@@ -73,9 +60,9 @@ TEST(ProdutoGerado, FilesGoInFoldersOfAtMostAHundred) {
 // The same count and size make the same bytes, so that NSIS's installer and ours carry the same
 // product, and a run on one day compares with a run on another.
 TEST(ProdutoGerado, TheFilesAreWrittenWithTheirSizesAndTheSameBytesEveryTime) {
-    const TPastaTemporaria pasta;
+    const teste::PastaTemporaria pasta(L"produto_gerado");
     const TTamanhosGerados tamanhos{150, 1'500'000};
-    const TProdutoNsis produto = GerarProduto(tamanhos, pasta());
+    const TProdutoNsis produto = GerarProduto(tamanhos, pasta.Local());
     const std::vector<std::uint64_t> bytes = TamanhosDosArquivos(tamanhos);
     ASSERT_EQ(produto.Arquivos.size(), 150u);
     std::vector<std::string> conteudos;
@@ -87,9 +74,9 @@ TEST(ProdutoGerado, TheFilesAreWrittenWithTheirSizesAndTheSameBytesEveryTime) {
     EXPECT_TRUE(produto.Atalhos.empty());
     EXPECT_TRUE(produto.ChaveDesinstalacao.empty());
 
-    fs::create_directories(pasta() / "velho");
-    GerarProduto(tamanhos, pasta());
-    EXPECT_FALSE(fs::exists(pasta() / "velho"));
+    fs::create_directories(pasta.Local() / "velho");
+    GerarProduto(tamanhos, pasta.Local());
+    EXPECT_FALSE(fs::exists(pasta.Local() / "velho"));
     for (std::size_t i = 0; i < produto.Arquivos.size(); ++i)
         EXPECT_EQ(Ler(produto.Arquivos[i].Fonte), conteudos[i]) << produto.Arquivos[i].Nome;
 }
