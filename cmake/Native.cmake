@@ -26,6 +26,8 @@ add_executable(kt_unit_tests
     tests/unit/PastaTemporaria.cpp
     tests/unit/CamposTest.cpp
     tests/unit/CaminhosTest.cpp
+    tests/unit/ArquivosTest.cpp
+    tests/unit/DecimalTest.cpp
     tests/unit/DescricaoTest.cpp
     tests/unit/ConteudoPontilhaTest.cpp
     tests/unit/TextosFrameworkTest.cpp
