@@ -68,6 +68,7 @@ TEST(TextosAssistente, EveryTextIsTheSavedOne) {
         KT_TEXTO(kInformacao),
         KT_TEXTO(kConfirmacao),
         KT_TEXTO(kDiretorioVazio),
+        KT_TEXTO(kDiretorioLongo),
         KT_TEXTO(kCancelarInstalacao),
         KT_TEXTO(kModuloDoAssistente),
         KT_TEXTO(kErroNaInicializacao),
