@@ -169,7 +169,7 @@ add_test(NAME Pontilha.DuasLigacoesIguaisComSimbolos
             $<TARGET_FILE_DIR:kt_pontilha_religado>/kt_pontilha_religado.simbolos.exe)
 # The program without the site's payload stays within its budget, in bytes: the figure it has
 # reached and a few percent, so that what was cut cannot creep back unnoticed.
-set(KT_ORCAMENTO_SEM_PAYLOAD 469000)
+set(KT_ORCAMENTO_SEM_PAYLOAD 480000)
 add_test(NAME Pontilha.TamanhoSemPayload
     COMMAND ${CMAKE_COMMAND} -DPROGRAMA=$<TARGET_FILE:kt_pontilha_sem_payload>
             -DORCAMENTO=${KT_ORCAMENTO_SEM_PAYLOAD} -P ${CMAKE_SOURCE_DIR}/tests/win/verificar_tamanho.cmake)

@@ -9,7 +9,9 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <condition_variable>
 #include <deque>
+#include <mutex>
 #include <vector>
 
 namespace ui::Application {
@@ -23,26 +25,12 @@ struct HandedStep {
     bool answered = false;
 };
 
-// The steps waiting for the main thread, and whether it takes them. The lock and the signal are
-// Windows' own: std::mutex and std::condition_variable would bring the C++ runtime's system_error
-// (and its string instantiations) into every program for these few lines.
+// The steps waiting for the main thread, and whether it takes them.
 struct HandOvers {
-    SRWLOCK lock = SRWLOCK_INIT;
-    CONDITION_VARIABLE answered = CONDITION_VARIABLE_INIT;
+    std::mutex lock;
+    std::condition_variable answered;
     std::deque<HandedStep*> waiting;
     HWND window = nullptr;
-};
-
-// The hand-over's lock, held for the owner's scope.
-class Held {
-public:
-    explicit Held(SRWLOCK& lock) : lock_(lock) { AcquireSRWLockExclusive(&lock_); }
-    ~Held() { ReleaseSRWLockExclusive(&lock_); }
-    Held(const Held&) = delete;
-    Held& operator=(const Held&) = delete;
-
-private:
-    SRWLOCK& lock_;
 };
 
 struct State {
@@ -67,11 +55,11 @@ State& Current() {
 }
 
 void Answer(HandOvers& h, HandedStep& handed, bool ran, std::exception_ptr error) {
-    const Held held(h.lock);
+    const std::lock_guard<std::mutex> held(h.lock);
     handed.ran = ran;
     handed.error = std::move(error);
     handed.answered = true;
-    WakeAllConditionVariable(&h.answered);
+    h.answered.notify_all();
 }
 
 // On the main thread: every step waiting, in the order handed.
@@ -80,7 +68,7 @@ void RunHandedSteps() {
     for (;;) {
         HandedStep* handed = nullptr;
         {
-            const Held held(h.lock);
+            const std::lock_guard<std::mutex> held(h.lock);
             if (h.waiting.empty())
                 return;
             handed = h.waiting.front();
@@ -99,12 +87,12 @@ void RunHandedSteps() {
 // The window is going: nothing waits for it any longer.
 void RefuseHandedSteps() {
     HandOvers& h = Current().handOvers;
-    const Held held(h.lock);
+    const std::lock_guard<std::mutex> held(h.lock);
     h.window = nullptr;
     for (HandedStep* handed : h.waiting)
         handed->answered = true;
     h.waiting.clear();
-    WakeAllConditionVariable(&h.answered);
+    h.answered.notify_all();
 }
 
 LRESULT CALLBACK DispatcherProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
@@ -122,16 +110,14 @@ void HandOver(const std::function<void()>& step) {
     HandOvers& h = Current().handOvers;
     HandedStep handed;
     handed.step = &step;
-    {
-        const Held held(h.lock);
-        if (!h.window)
-            throw EMainThreadClosed(kMainThreadClosed);
-        h.waiting.push_back(&handed);
-        // Handled like a sent message, without waiting here: the answer comes through `answered`.
-        SendNotifyMessageW(h.window, kMsgSynchronize, 0, 0);
-        while (!handed.answered)
-            SleepConditionVariableSRW(&h.answered, &h.lock, INFINITE, 0);
-    }
+    std::unique_lock<std::mutex> held(h.lock);
+    if (!h.window)
+        throw EMainThreadClosed(kMainThreadClosed);
+    h.waiting.push_back(&handed);
+    // Handled like a sent message, without waiting here: the answer comes through `answered`.
+    SendNotifyMessageW(h.window, kMsgSynchronize, 0, 0);
+    h.answered.wait(held, [&] { return handed.answered; });
+    held.unlock();
     if (!handed.ran)
         throw EMainThreadClosed(kMainThreadClosed);
     if (handed.error)
@@ -171,7 +157,7 @@ void Initialize() {
         return;
     s.dispatcher.Reset(CreateWindowExW(0, kDispatcherClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
                                        nullptr, Instance(), nullptr));
-    const Held held(s.handOvers.lock);
+    const std::lock_guard<std::mutex> held(s.handOvers.lock);
     s.handOvers.window = s.dispatcher.Get();
 }
 
