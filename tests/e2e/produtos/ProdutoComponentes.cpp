@@ -2,12 +2,11 @@
 // installed one but not the other, a third installation option, and a caption and instructions
 // of its own.
 #include "core/ArquivosIAC/Descricao.h"
+#include "fileops/Arquivos.h"
 #include "tests/e2e/produtos/ProdutoDeTeste.h"
 #include "tests/e2e/produtos/Produtos.h"
 
 #include <windows.h>
-
-#include <filesystem>
 
 namespace {
 
@@ -22,7 +21,7 @@ void PreencherComponentes(kt::TDadosDescricao& descricao, const std::wstring& di
     c.Opcoes[1] = {true, false, L"Criar atalho na área de trabalho"};
     c.Opcoes[2] = {true, true, produtos::kLegendaOpcao3};
     c.DiretorioDeInstalacao = diretorioPrograma;
-    c.Instalado = std::filesystem::exists(diretorioPrograma + produtos::kManualComponentes);
+    c.Instalado = kt::EhArquivo(diretorioPrograma + produtos::kManualComponentes);
     c.PermiteAlterar = true;
     c.PermiteReinstalar = true;
     c.PermiteCompacta = true;

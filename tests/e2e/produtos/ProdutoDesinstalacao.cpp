@@ -1,6 +1,7 @@
 // A wizard to uninstall: a few files in nested directories, one that uninstall leaves, no
 // self-removal, and hooks that note when they run and what the page shows, and raise on demand.
 #include "core/ArquivosIAC/Descricao.h"
+#include "fileops/Arquivos.h"
 #include "fileops/Texto.h"
 #include "resources/AssistenteIds.h"
 #include "tests/e2e/produtos/ProdutoDeTeste.h"
@@ -48,7 +49,7 @@ void PreencherDesinstalacao(kt::TDadosDescricao& descricao, const std::wstring& 
     c.NumeroDeDiscos = 1;
     c.ModoAutoRemocao = 0;
     c.DiretorioDeInstalacao = diretorioPrograma;
-    c.Instalado = std::filesystem::exists(diretorioPrograma + kArquivosDesinstalacao[0].Nome);
+    c.Instalado = kt::EhArquivo(diretorioPrograma + kArquivosDesinstalacao[0].Nome);
     c.PermiteReinstalar = true;
     c.NomeDoDiretorioPadrao = L"Produto para Desinstalar";
     descricao.Componentes.Adicionar(L"Tudo, Todos os arquivos, sim, sim, sim, sim");
