@@ -29,6 +29,8 @@ add_executable(kt_unit_tests
     tests/unit/CopiarFluxoTest.cpp
     tests/unit/FluxoDescompressaoTest.cpp
     tests/unit/EmpacotadorTest.cpp
+    tests/unit/MarcaDeDiscoTest.cpp
+    tests/unit/TextosCopiaTest.cpp
 )
 target_link_libraries(kt_unit_tests PRIVATE kt_portable kt_empacotamento GTest::gtest_main)
 # The saved expected outputs that the tests compare with.
