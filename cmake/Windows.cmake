@@ -35,6 +35,7 @@ add_library(kt_servicos STATIC
     fileops/AbrirAjuda.cpp
     fileops/AutoRemocao.cpp
     payload/container/FluxoArquivo.cpp
+    payload/container/ArquivoNovo.cpp
     payload/container/FluxoRecurso.cpp
     payload/container/VerificarArquivoZLib.cpp
     payload/container/Descompactar.cpp

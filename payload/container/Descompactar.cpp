@@ -2,6 +2,7 @@
 
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/Texto.h"
+#include "payload/container/ArquivoNovo.h"
 #include "payload/container/CabecalhoZLib.h"
 #include "payload/container/FluxoArquivo.h"
 #include "payload/container/FluxoDescompressao.h"
@@ -10,10 +11,20 @@ namespace kt {
 
 namespace {
 
-void Inflar(TFluxo& origem, TFluxo& destino, std::uint32_t contagem,
+// Answers whether the whole count was inflated, that is, whether progress did not stop it.
+bool Inflar(TFluxo& origem, TFluxo& destino, std::uint32_t contagem,
             const TEventoProgresso& progresso) {
+    bool parado = false;
+    TEventoProgresso seguido;
+    if (progresso) {
+        seguido = [&](std::int32_t percentual, bool& parar) {
+            progresso(percentual, parar);
+            parado = parar;
+        };
+    }
     TFluxoDescompressao descompressao(origem);
-    CopiarFluxo(descompressao, destino, contagem, progresso, contagem);
+    CopiarFluxo(descompressao, destino, contagem, seguido, contagem);
+    return !parado;
 }
 
 } // namespace
@@ -22,28 +33,36 @@ bool DescompactarFluxo(TFluxo& origem, TFluxo& destino, std::uint32_t contagem,
                        const TEventoProgresso& progresso) {
     TRegistroAjuda ajuda;
     PreencherAjudaPadrao(ajuda);
-    return ExecutarRelatando(ajuda, kLinhasExtracao, {},
-                             [&] { Inflar(origem, destino, contagem, progresso); });
+    bool inteiro = false;
+    const bool semRelatorio = ExecutarRelatando(ajuda, kLinhasExtracao, {}, [&] {
+        inteiro = Inflar(origem, destino, contagem, progresso);
+    });
+    return semRelatorio && inteiro;
 }
 
 std::wstring ArquivosDaExtracao(const std::wstring& origem, const std::wstring& destino) {
     return Curta(origem + L" e " + destino);
 }
 
-void DescompactarArquivo(std::wstring_view origem, std::wstring_view destino,
+bool DescompactarArquivo(std::wstring_view origem, std::wstring_view destino,
                          const TEventoProgresso& progresso) {
     TRegistroAjuda ajuda;
     PreencherAjudaPadrao(ajuda);
     const std::wstring nomeOrigem = Curta(origem);
     const std::wstring nomeDestino = Curta(destino);
+    bool inteiro = false;
     ExecutarRelatando(ajuda, kLinhasExtracao, ArquivosDaExtracao(nomeOrigem, nomeDestino), [&] {
         TFluxoArquivo fonte = TFluxoArquivo::AbrirSemCompartilhar(nomeOrigem);
-        TFluxoArquivo alvo = TFluxoArquivo::CriarSemCompartilhar(nomeDestino);
+        TArquivoNovo alvo(nomeDestino);
         TCabecalhoZLib cabecalho{};
         fonte.Ler(&cabecalho, sizeof cabecalho);
         fonte.Posicionar(kTamanhoCabecalhoZLib, TOrigemFluxo::Inicio);
-        Inflar(fonte, alvo, cabecalho.TamanhoDescompactado, progresso);
+        if (!Inflar(fonte, alvo, cabecalho.TamanhoDescompactado, progresso))
+            return;
+        alvo.Concluir();
+        inteiro = true;
     });
+    return inteiro;
 }
 
 } // namespace kt

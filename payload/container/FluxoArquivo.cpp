@@ -83,4 +83,8 @@ std::int64_t TFluxoArquivo::Tamanho() {
     return tamanho.QuadPart;
 }
 
+void TFluxoArquivo::Fechar() {
+    VerificarResultado(CloseHandle(arquivo_.Release()));
+}
+
 } // namespace kt

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <vector>
@@ -148,6 +149,22 @@ std::wstring DeUtf8(std::string_view texto) {
     MultiByteToWideChar(CP_UTF8, 0, texto.data(), static_cast<int>(texto.size()), resultado.data(),
                         tamanho);
     return resultado;
+}
+
+std::vector<std::wstring> Nomes(const std::wstring& pasta) {
+    std::vector<std::wstring> nomes;
+    WIN32_FIND_DATAW dados{};
+    HANDLE busca = FindFirstFileW((pasta + L"*").c_str(), &dados);
+    if (busca == INVALID_HANDLE_VALUE)
+        return nomes;
+    do {
+        const std::wstring nome = dados.cFileName;
+        if (nome != L"." && nome != L"..")
+            nomes.push_back(nome);
+    } while (FindNextFileW(busca, &dados));
+    FindClose(busca);
+    std::sort(nomes.begin(), nomes.end());
+    return nomes;
 }
 
 } // namespace teste

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace teste {
 
@@ -46,6 +47,8 @@ bool GravarArquivoVazio(const std::wstring& caminho, long long tamanho);
 std::string LerArquivo(const std::wstring& caminho);
 // Removes the folder and everything in it; read-only files too.
 void RemoverArvore(const std::wstring& pasta);
+// The names in the folder (ending with a backslash), sorted; none for a folder that is not there.
+std::vector<std::wstring> Nomes(const std::wstring& pasta);
 
 // A program or library of the build, beside the running test executable ("kt_prog_dormir.exe").
 std::wstring ProgramaDeTeste(std::wstring_view nome);

@@ -52,23 +52,6 @@ std::string Conteudo(std::size_t tamanho) {
     return bytes;
 }
 
-// The names in the folder (ending with a backslash): a copy leaves nothing but its destination.
-std::vector<std::wstring> Nomes(const std::wstring& pasta) {
-    std::vector<std::wstring> nomes;
-    WIN32_FIND_DATAW dados{};
-    HANDLE busca = FindFirstFileW((pasta + L"*").c_str(), &dados);
-    if (busca == INVALID_HANDLE_VALUE)
-        return nomes;
-    do {
-        const std::wstring nome = dados.cFileName;
-        if (nome != L"." && nome != L"..")
-            nomes.push_back(nome);
-    } while (FindNextFileW(busca, &dados));
-    FindClose(busca);
-    std::sort(nomes.begin(), nomes.end());
-    return nomes;
-}
-
 struct TCopia {
     bool Resultado = false;
     std::vector<std::int32_t> Progresso;
@@ -110,7 +93,8 @@ TEST(CopiarArquivo, A25000ByteFileReportsProgressAfterEveryBlockAndOnceMore) {
     EXPECT_EQ(c.Progresso, (std::vector<std::int32_t>{40, 81, 100, 100}));
     EXPECT_TRUE(c.Relatorios.empty());
     EXPECT_EQ(teste::LerArquivo(pasta / L"destino.bin"), bytes);
-    EXPECT_EQ(Nomes(pasta.Caminho()), (std::vector<std::wstring>{L"destino.bin", L"origem.bin"}));
+    EXPECT_EQ(teste::Nomes(pasta.Caminho()),
+              (std::vector<std::wstring>{L"destino.bin", L"origem.bin"}));
 }
 
 TEST(CopiarArquivo, AnEmptyFileIsCopiedWithOrWithoutProgress) {
@@ -144,7 +128,8 @@ TEST(CopiarArquivo, CancellingAfterTheFirstBlockLeavesTheDestinationAsItWas) {
         if (anterior) {
             EXPECT_EQ(teste::LerArquivo(pasta / L"destino.bin"), anterior);
         }
-        EXPECT_EQ(Nomes(pasta.Caminho()).size(), anterior ? 2u : 1u) << "nothing left beside it";
+        EXPECT_EQ(teste::Nomes(pasta.Caminho()).size(), anterior ? 2u : 1u)
+            << "nothing left beside it";
     }
 }
 
@@ -267,7 +252,7 @@ TEST(CopiarArquivo, AMissingSourceIsReportedAndNothingIsCreated) {
     EXPECT_FALSE(c.Resultado);
     ASSERT_EQ(c.Relatorios.size(), 1u);
     EsperarRelatorio(c.Relatorios[0], origem, ids::kCopiaImpossivel, ids::kCopiaSemOrigem);
-    EXPECT_TRUE(Nomes(pasta.Caminho()).empty());
+    EXPECT_TRUE(teste::Nomes(pasta.Caminho()).empty());
 }
 
 TEST(CopiarArquivo, ALockedSourceIsReportedNamingTheSource) {
@@ -281,7 +266,7 @@ TEST(CopiarArquivo, ALockedSourceIsReportedNamingTheSource) {
     ASSERT_EQ(c.Relatorios.size(), 1u);
     EsperarRelatorio(c.Relatorios[0], origem, ids::kViolacaoCompartilhamento,
                      ids::kViolacaoCompartilhamentoSolucao);
-    EXPECT_EQ(Nomes(pasta.Caminho()), (std::vector<std::wstring>{L"preso.txt"}));
+    EXPECT_EQ(teste::Nomes(pasta.Caminho()), (std::vector<std::wstring>{L"preso.txt"}));
 }
 
 TEST(CopiarArquivo, ADestinationThatMayNotBeReplacedIsReportedAndKept) {
@@ -299,7 +284,7 @@ TEST(CopiarArquivo, ADestinationThatMayNotBeReplacedIsReportedAndKept) {
         ASSERT_EQ(c.Relatorios.size(), 1u);
         EsperarRelatorio(c.Relatorios[0], destino, ids::kAcessoNegado, ids::kAcessoNegadoSolucao);
         EXPECT_EQ(teste::LerArquivo(destino), "antigo");
-        EXPECT_EQ(Nomes(pasta.Caminho()).size(), 2u);
+        EXPECT_EQ(teste::Nomes(pasta.Caminho()).size(), 2u);
     }
     SetFileAttributesW(destino.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
@@ -313,7 +298,7 @@ TEST(CopiarArquivo, TheProgressOfAFileOf4GiBAndMoreCountsItsWholeSize) {
     const TCopia c = Copiar(origem, pasta / L"copia.bin", 0, true, 1);
     EXPECT_FALSE(c.Resultado);
     EXPECT_EQ(c.Progresso, (std::vector<std::int32_t>{0}));
-    EXPECT_EQ(Nomes(pasta.Caminho()), (std::vector<std::wstring>{L"grande.bin"}));
+    EXPECT_EQ(teste::Nomes(pasta.Caminho()), (std::vector<std::wstring>{L"grande.bin"}));
 }
 
 TEST(CopiarArquivo, FromAWorkerTheQuestionAndTheReportAppearOnTheMainThread) {
@@ -375,7 +360,7 @@ TEST(CopiarArquivoDiscoCheio, AFullDiskIsReportedAndTheDestinationKeptAsItWas) {
     ASSERT_EQ(c.Relatorios.size(), 1u);
     EsperarRelatorio(c.Relatorios[0], destino, ids::kDiscoCheio, ids::kDiscoCheioSolucao);
     EXPECT_EQ(teste::LerArquivo(destino), "versão anterior");
-    EXPECT_EQ(Nomes(disco), (std::vector<std::wstring>{L"curso.bin"}));
+    EXPECT_EQ(teste::Nomes(disco), (std::vector<std::wstring>{L"curso.bin"}));
     DeleteFileW(destino.c_str());
 }
 

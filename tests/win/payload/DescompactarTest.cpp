@@ -86,16 +86,33 @@ TEST_F(Extracao, ADeclaredSizeBelowTheDataGivesExactlyThatManyBytes) {
     EXPECT_EQ(progresso.percentuais, (std::vector<std::int32_t>{87, 100}));
 }
 
-TEST_F(Extracao, ADeclaredSizeAboveTheDataIsOneReportAndKeepsTheChunksBefore) {
+// A failed extraction leaves no part of the file it was writing, and an existing target whole.
+TEST_F(Extracao, ADeclaredSizeAboveTheDataIsOneReportAndLeavesTheTargetAsItWas) {
     const TBytes dados = BytesDeTexto(100000);
     TBytes conteiner = ::teste::Conteiner(dados);
     DefinirTamanhoDescompactado(conteiner, 130000);
     GravarOrigem(conteiner);
-    const auto vistos = Descompactar();
-    ASSERT_EQ(vistos.size(), 1u);
-    ::teste::EsperarErroInesperado(vistos[0], Arquivos());
-    EXPECT_EQ(::teste::LerArquivo(destino), ComoTexto(Prefixo(dados, kt::TamanhoBloco)));
-    EXPECT_EQ(progresso.percentuais, (std::vector<std::int32_t>{47}));
+    for (const char* anterior : {static_cast<const char*>(nullptr), "versão anterior"}) {
+        SCOPED_TRACE(anterior ? "existing target" : "no target");
+        if (anterior) {
+            ASSERT_TRUE(::teste::GravarArquivo(destino, anterior));
+        }
+        progresso.percentuais.clear();
+        bool extraido = true;
+        const auto vistos = ComRobo([&] {
+            extraido = kt::ServicosKT::DescompactarArquivo(origem, destino, progresso.Evento());
+        });
+        EXPECT_FALSE(extraido);
+        ASSERT_EQ(vistos.size(), 1u);
+        ::teste::EsperarErroInesperado(vistos[0], Arquivos());
+        EXPECT_EQ(::teste::Existe(destino), anterior != nullptr);
+        if (anterior) {
+            EXPECT_EQ(::teste::LerArquivo(destino), anterior);
+        }
+        EXPECT_EQ(progresso.percentuais, (std::vector<std::int32_t>{47}));
+        EXPECT_EQ(::teste::Nomes(pasta.Caminho()).size(), anterior ? 3u : 2u)
+            << "nothing left beside it";
+    }
 }
 
 TEST_F(Extracao, ACorruptStreamIsOneReport) {
@@ -112,7 +129,7 @@ TEST_F(Extracao, ASourceWithoutDataIsOneReport) {
     const auto vistos = Descompactar();
     ASSERT_EQ(vistos.size(), 1u);
     ::teste::EsperarErroInesperado(vistos[0], Arquivos());
-    EXPECT_EQ(::teste::LerArquivo(destino), "");
+    EXPECT_FALSE(::teste::Existe(destino));
 }
 
 TEST_F(Extracao, AnExistingTargetIsReplaced) {
@@ -134,17 +151,19 @@ TEST_F(Extracao, TheContainerOfAnEmptyFileGivesAnEmptyFile) {
     EXPECT_TRUE(progresso.percentuais.empty());
 }
 
-TEST_F(Extracao, StoppingEndsTheCopyQuietlyWithTheChunksWritten) {
+TEST_F(Extracao, StoppingEndsTheCopyQuietlyAndKeepsTheTargetAsItWas) {
     const TBytes dados = BytesAleatorios(150000);
     GravarOrigem(::teste::Conteiner(dados));
+    ASSERT_TRUE(::teste::GravarArquivo(destino, "versão anterior"));
     progresso.pararNa = 1;
     EXPECT_TRUE(Descompactar().empty());
-    EXPECT_EQ(::teste::LerArquivo(destino), ComoTexto(Prefixo(dados, kt::TamanhoBloco)));
+    EXPECT_EQ(::teste::LerArquivo(destino), "versão anterior");
     EXPECT_EQ(progresso.percentuais.size(), 1u);
 }
 
-// While the extraction runs, both files are the extraction's alone.
-TEST_F(Extracao, SharesNeitherFileWhileItRuns) {
+// While the extraction runs, the container is the extraction's alone, and the target is not
+// there yet: the file being written takes its place only when it is whole.
+TEST_F(Extracao, SharesTheContainerWithNobodyAndWritesTheTargetWhole) {
     GravarOrigem(::teste::Conteiner(BytesDeTexto(100)));
     std::vector<DWORD> erros;
     const auto vistos = ComRobo([&] {
@@ -160,7 +179,8 @@ TEST_F(Extracao, SharesNeitherFileWhileItRuns) {
         });
     });
     EXPECT_TRUE(vistos.empty());
-    EXPECT_EQ(erros, (std::vector<DWORD>{ERROR_SHARING_VIOLATION, ERROR_SHARING_VIOLATION}));
+    EXPECT_EQ(erros, (std::vector<DWORD>{ERROR_SHARING_VIOLATION, ERROR_FILE_NOT_FOUND}));
+    EXPECT_EQ(::teste::LerArquivo(destino).size(), 100u);
 }
 
 TEST_F(Extracao, AMissingContainerIsReportedAndCreatesNoTarget) {

@@ -1,8 +1,9 @@
 // The embedded payload for real: every RCDATA resource of the built Pontilha.exe (loaded as a
 // data file) extracts to its file of the site byte for byte; the resources and the built-in
 // description's "rcdata" rows name each other; their languages. Then the extraction's own rules
-// on small containers that the test program carries: the program's own module, any language, a
-// missing resource, a target that cannot be made, and a failed inflation, which saves nothing.
+// on small containers that the test program carries: the program's own module, any language, and
+// the failures, each reported once, after which the target is as it was: a missing resource, a
+// target that cannot be made or is held by another program, a failed inflation.
 #include "core/ArquivosIAC/ConteudoPontilha.h"
 #include "fileops/ErrosArquivo.h"
 #include "fileops/Texto.h"
@@ -192,29 +193,36 @@ TEST_F(ExtracaoDeRecurso, ReplacesAnExistingTarget) {
     EXPECT_EQ(LerArquivo(destino), "abc");
 }
 
-TEST_F(ExtracaoDeRecurso, AMissingResourceIsSkippedWithoutAReport) {
-    EXPECT_TRUE(Extrair(L"KT_NAO_EXISTE").empty());
-    EXPECT_FALSE(::teste::Existe(destino));
+// A file that could not be extracted is never skipped in silence: one report, naming the target,
+// with the row of its error; the target stays as it was and nothing is left beside it.
+TEST_F(ExtracaoDeRecurso, AMissingResourceIsReportedNamingTheTarget) {
+    const auto vistos = Extrair(L"KT_NAO_EXISTE");
+    ASSERT_EQ(vistos.size(), 1u);
+    ::teste::EsperarErroInesperado(vistos[0], destino, ERROR_RESOURCE_NAME_NOT_FOUND);
+    EXPECT_TRUE(::teste::Nomes(pasta.Caminho()).empty());
     EXPECT_TRUE(progresso.percentuais.empty());
 }
 
-TEST_F(ExtracaoDeRecurso, ATargetThatCannotBeMadeIsSkippedWithoutAReport) {
+TEST_F(ExtracaoDeRecurso, ATargetThatCannotBeMadeIsReportedNamingIt) {
     const std::wstring semPasta = pasta / L"não há\\abc.txt";
-    const auto vistos =
-        ComRobo([&] { kt::ExtrairRecurso(L"KT_TESTE_ABC", semPasta, progresso.Evento()); });
-    EXPECT_TRUE(vistos.empty());
-    EXPECT_FALSE(::teste::Existe(semPasta));
+    bool extraido = true;
+    const auto vistos = ComRobo(
+        [&] { extraido = kt::ExtrairRecurso(L"KT_TESTE_ABC", semPasta, progresso.Evento()); });
+    EXPECT_FALSE(extraido);
+    ASSERT_EQ(vistos.size(), 1u);
+    ::teste::EsperarErroInesperado(vistos[0], semPasta);
+    EXPECT_TRUE(::teste::Nomes(pasta.Caminho()).empty());
 }
 
-TEST_F(ExtracaoDeRecurso, ALockedTargetIsLeftAsItWasWithoutAReport) {
+TEST_F(ExtracaoDeRecurso, ALockedTargetIsReportedAndLeftAsItWas) {
     ASSERT_TRUE(::teste::GravarArquivo(destino, "em uso"));
-    HANDLE preso = CreateFileW(destino.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(preso, INVALID_HANDLE_VALUE);
+    const ::teste::ArquivoPreso preso(destino);
+    ASSERT_TRUE(preso.Preso());
     const auto vistos = Extrair(L"KT_TESTE_ABC");
-    CloseHandle(preso);
-    EXPECT_TRUE(vistos.empty());
-    EXPECT_EQ(LerArquivo(destino), "em uso");
+    ASSERT_EQ(vistos.size(), 1u);
+    ::teste::EsperarRelatorio(vistos[0], ids::kViolacaoCompartilhamento, destino,
+                              kt::TextoFramework(ids::kViolacaoCompartilhamentoSolucao));
+    EXPECT_EQ(::teste::Nomes(pasta.Caminho()), (std::vector<std::wstring>{L"abc.txt"}));
 }
 
 // A stream that ends before the declared size is reported once by the inflation; a truncated
@@ -223,7 +231,7 @@ TEST_F(ExtracaoDeRecurso, AShortStreamIsReportedOnceAndSavesNothing) {
     const auto vistos = Extrair(L"KT_TESTE_CURTO");
     ASSERT_EQ(vistos.size(), 1u);
     ::teste::EsperarErroInesperado(vistos[0], kt::TextoFramework(ids::kNenhumArquivo));
-    EXPECT_FALSE(::teste::Existe(destino));
+    EXPECT_TRUE(::teste::Nomes(pasta.Caminho()).empty());
 }
 
 TEST_F(ExtracaoDeRecurso, ACorruptStreamIsReportedOnceAndKeepsTheOldFile) {
