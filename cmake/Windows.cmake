@@ -40,6 +40,8 @@ add_library(kt_servicos STATIC
     payload/container/VerificarArquivoZLib.cpp
     payload/container/Descompactar.cpp
     payload/container/ExtrairRecurso.cpp
+    payload/CriadosNaCopia.cpp
+    payload/ThreadCopia.cpp
 )
 # version.dll is not among them: it is loaded at run time from the system directory.
 target_link_libraries(kt_servicos PUBLIC kt_ui advapi32 shell32 ole32 uuid)
@@ -62,6 +64,7 @@ add_library(kt_assistente STATIC
     core/formularios/Assistente.cpp
     core/formularios/AssistenteInicio.cpp
     core/formularios/AssistenteFluxo.cpp
+    core/formularios/AssistenteCopia.cpp
     core/formularios/DiretoriosDoSistema.cpp
     core/formularios/ExecutarAssistente.cpp
     core/formularios/ProgramaDeInstalacao.cpp
@@ -227,7 +230,7 @@ set_tests_properties(kt_disco_cheio_montar PROPERTIES FIXTURES_SETUP kt_disco_ch
 set_tests_properties(kt_disco_cheio_desmontar PROPERTIES FIXTURES_CLEANUP kt_disco_cheio)
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "*DiscoCheio.*"
-    PROPERTIES TIMEOUT 120 FIXTURES_REQUIRED kt_disco_cheio
+    PROPERTIES TIMEOUT 120 FIXTURES_REQUIRED kt_disco_cheio RESOURCE_LOCK "disco_cheio"
         ENVIRONMENT "KT_DISCO_CHEIO=K:"
         ENVIRONMENT_MODIFICATION "KT_DISCO_CHEIO_MOTIVO=set:Z:${KT_DISCO_CHEIO}.motivo")
 
@@ -246,7 +249,7 @@ gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
 # Test products: small wizards with a built-in description of their own, for the end-to-end tests.
 add_library(kt_produto_de_teste STATIC tests/e2e/produtos/ProdutoDeTeste.cpp)
 target_link_libraries(kt_produto_de_teste PUBLIC kt_assistente)
-set(KT_PRODUTOS_DE_TESTE Licenca Componentes Falha Lento)
+set(KT_PRODUTOS_DE_TESTE Licenca Componentes Falha Lento Discos Grande)
 set(KT_ALVOS_DOS_PRODUTOS "")
 foreach(produto IN LISTS KT_PRODUTOS_DE_TESTE)
     string(TOLOWER ${produto} nome)
@@ -274,8 +277,10 @@ add_executable(kt_e2e_tests
     tests/e2e/TecladoTest.cpp
     tests/e2e/PasseioTest.cpp
     tests/e2e/CarregamentoSeguroTest.cpp
+    tests/e2e/InstalacaoTest.cpp
 )
-target_link_libraries(kt_e2e_tests PRIVATE kt_teste_janelas GTest::gtest_main advapi32)
+target_link_libraries(kt_e2e_tests PRIVATE kt_teste_janelas GTest::gtest_main advapi32 shell32)
+target_compile_definitions(kt_e2e_tests PRIVATE KT_FONTES_PAYLOAD="Z:${KT_PAYLOAD_FONTES}")
 # A DLL to plant beside a program, and a program without the defence against it.
 add_library(kt_dll_plantada SHARED tests/e2e/plantada/DllPlantada.cpp)
 set_target_properties(kt_dll_plantada PROPERTIES PREFIX "")
@@ -286,8 +291,21 @@ set(KT_AMBIENTE_E2E
     ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}"
     ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    TEST_FILTER "-Passeio.*:Teclado.*:CarregamentoSeguro.*"
+    TEST_FILTER "-Passeio.*:Teclado.*:CarregamentoSeguro.*:*InstalacaoPontilha*"
     PROPERTIES TIMEOUT 120 ${KT_AMBIENTE_E2E})
+# Pontilha installed for real: one at a time with the product routines' tests, which work on the
+# same Uninstall entry and shortcuts; the installation onto a full disk with the copy's test that
+# uses the same disk.
+gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "*InstalacaoPontilha*-*DiscoCheio*"
+    PROPERTIES TIMEOUT 300 RESOURCE_LOCK "registro_e_atalhos_pontilha" ${KT_AMBIENTE_E2E})
+gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "*InstalacaoPontilhaDiscoCheio*"
+    PROPERTIES TIMEOUT 300 RESOURCE_LOCK "registro_e_atalhos_pontilha;disco_cheio"
+        FIXTURES_REQUIRED kt_disco_cheio
+        ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS};KT_DISCO_CHEIO=K:"
+        ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}"
+            "KT_DISCO_CHEIO_MOTIVO=set:Z:${KT_DISCO_CHEIO}.motivo")
 # Native-first loading of the library that the planting test plants (see its source).
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "CarregamentoSeguro.*"

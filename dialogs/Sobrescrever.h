@@ -3,6 +3,7 @@
 // file or for every later one. Remembering a "to all" answer is the caller's business.
 #pragma once
 
+#include "fileops/ServicosDeJanela.h"
 #include "ui/Form.h"
 
 #include <cstdint>
@@ -10,18 +11,6 @@
 #include <string_view>
 
 namespace kt {
-
-// The answers, as PerguntarSobrescrever returns them.
-enum TRespostaSobrescrever : std::int32_t {
-    kSobrescrever = 0,      // "&sim": replace this file
-    kManter = 1,            // "&Não", or the window closed any other way: keep the existing file
-    kSobrescreverTodos = 2, // "Sim para todos"
-    kManterTodos = 3,       // "Não para todos"
-};
-
-// Which "to all" buttons to show; 3 shows both.
-inline constexpr std::uint8_t kBotaoSimTodos = 1;
-inline constexpr std::uint8_t kBotaoNaoTodos = 2;
 
 // The window's outer height in pixels at 96 dots per inch (scaled for the screen), with and
 // without the row of "to all" buttons.

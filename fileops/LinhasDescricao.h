@@ -36,6 +36,7 @@ inline constexpr int kEstado = 3;
 
 namespace coluna_arquivo {
 inline constexpr int kOrigem = 0;
+inline constexpr int kNaoLida = 1; // "0" in the built-in rows
 inline constexpr int kTipo = 2;
 inline constexpr int kBase = 3;
 inline constexpr int kSubdiretorio = 4;

@@ -20,6 +20,30 @@
 
 namespace kt {
 
+// The answers of the three questions, as their slots return them.
+enum TRespostaSobrescrever : std::int32_t {
+    kSobrescrever = 0,      // "&sim": replace this file
+    kManter = 1,            // "&Não", or the window closed any other way: keep the existing file
+    kSobrescreverTodos = 2, // "Sim para todos"
+    kManterTodos = 3,       // "Não para todos"
+};
+
+// Which "to all" buttons to show; 3 shows both.
+inline constexpr std::int32_t kBotaoSimTodos = 1;
+inline constexpr std::int32_t kBotaoNaoTodos = 2;
+
+enum TRespostaDisco : std::int32_t {
+    kDiscoParar = 0,      // "&Cancelar" confirmed, or the window closed any other way
+    kDiscoProsseguir = 1, // the disk is in: check it again
+    kDiscoNaoChecar = 2,  // go on without checking the disk
+};
+
+enum TRespostaEncontrar : std::int32_t {
+    kEncontrarIgnorar = 0,   // "&Ignorar Arquivo", or the window closed any other way
+    kEncontrarCancelar = 1,  // "Cancelar &Operação": cancel the whole operation
+    kEncontrarContinuar = 2, // "&Continuar": use the file named in the path box
+};
+
 struct TServicosDeJanela {
     // 14. The directory browser: initial directory, chosen directory, its capacity, options and
     // caption; whether a directory was chosen.

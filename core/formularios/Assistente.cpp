@@ -166,6 +166,8 @@ bool TfrmAssistente::ConfirmarCancelamento() {
 }
 
 bool TfrmAssistente::CloseQuery() {
+    if (copia_)
+        return PerguntarSeParaCopia();
     return PodeFechar || ConfirmarCancelamento();
 }
 

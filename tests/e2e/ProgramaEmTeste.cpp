@@ -1,5 +1,6 @@
 #include "tests/e2e/ProgramaEmTeste.h"
 
+#include "core/formularios/TextosAssistente.h"
 #include "resources/AssistenteIds.h"
 #include "tests/win/comum/Captura.h"
 
@@ -103,6 +104,24 @@ bool ProgramaEmTeste::HaJanela(const std::wstring& titulo) const {
         if (teste::Visivel(janela) && teste::Texto(janela) == titulo)
             return true;
     return false;
+}
+
+bool ProgramaEmTeste::Instalar(const std::wstring& diretorio) {
+    Clicar(IDC_botaoInstalar);
+    if (!EsperarCena(IDC_cenaOpcoes))
+        return false;
+    teste::DefinirTexto(Controle(IDC_txtDir), diretorio);
+    Clicar(IDC_botaoProsseguir);
+    return EsperarCena(IDC_cenaInstala);
+}
+
+std::wstring ProgramaEmTeste::ResponderInformacao(Prazo prazo) {
+    HWND mensagem = EsperarCaixa(kt::textos_assistente::kInformacao, prazo);
+    if (!mensagem)
+        return {};
+    const std::wstring texto = teste::TextoDaMensagem(mensagem);
+    teste::Responder(mensagem, IDOK);
+    return texto;
 }
 
 bool ProgramaEmTeste::EsperarFim(DWORD& codigo, Prazo prazo) const {

@@ -62,6 +62,13 @@ public:
     // Whether any window of the program with that caption is showing now.
     bool HaJanela(const std::wstring& titulo) const;
 
+    // From the operation page: "Instalar / Reinstalar", the directory typed in on the options page,
+    // and "&Instalar". False when a page did not come.
+    bool Instalar(const std::wstring& diretorio);
+    // The message box "Informação" that ends an installation: waits for it, reads its text and
+    // answers OK. Empty when none came in time.
+    std::wstring ResponderInformacao(Prazo prazo = teste::kPrazoPadrao);
+
     // Waits for the program to end; answers whether it did, and its exit code.
     bool EsperarFim(DWORD& codigo, Prazo prazo = teste::kPrazoPadrao) const;
 
