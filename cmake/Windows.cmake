@@ -219,18 +219,25 @@ gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "*Teclado.*"
     PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
 
-# A real full disk: a 1 MiB tmpfs as drive K: of the prefix for the tests that need one, mounted
-# before them and unmounted after (they skip, saying why, where mounting is not allowed).
+# Real full disks: tmpfs mounts given drive letters of the prefix for the tests that need one,
+# mounted before them and unmounted after (they skip, saying why, where mounting is not allowed):
+# K:, 1 MiB, for the copy routine; L:, 8 MiB, which the installation's test fills itself up to what
+# it needs.
+function(kt_disco_cheio nome letra tamanho)
+    set(pasta ${CMAKE_BINARY_DIR}/${nome})
+    add_test(NAME kt_${nome}_montar COMMAND ${CMAKE_SOURCE_DIR}/tests/win/disco_cheio.sh montar
+        ${KT_WINEPREFIX} ${pasta} ${letra} ${tamanho})
+    add_test(NAME kt_${nome}_desmontar COMMAND ${CMAKE_SOURCE_DIR}/tests/win/disco_cheio.sh
+        desmontar ${KT_WINEPREFIX} ${pasta} ${letra})
+    set_tests_properties(kt_${nome}_montar PROPERTIES FIXTURES_SETUP kt_${nome})
+    set_tests_properties(kt_${nome}_desmontar PROPERTIES FIXTURES_CLEANUP kt_${nome})
+endfunction()
+kt_disco_cheio(disco_cheio k: 1m)
+kt_disco_cheio(disco_cheio_instalacao l: 8m)
 set(KT_DISCO_CHEIO ${CMAKE_BINARY_DIR}/disco_cheio)
-add_test(NAME kt_disco_cheio_montar COMMAND ${CMAKE_SOURCE_DIR}/tests/win/disco_cheio.sh montar
-    ${KT_WINEPREFIX} ${KT_DISCO_CHEIO} k:)
-add_test(NAME kt_disco_cheio_desmontar COMMAND ${CMAKE_SOURCE_DIR}/tests/win/disco_cheio.sh
-    desmontar ${KT_WINEPREFIX} ${KT_DISCO_CHEIO} k:)
-set_tests_properties(kt_disco_cheio_montar PROPERTIES FIXTURES_SETUP kt_disco_cheio)
-set_tests_properties(kt_disco_cheio_desmontar PROPERTIES FIXTURES_CLEANUP kt_disco_cheio)
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "*DiscoCheio.*"
-    PROPERTIES TIMEOUT 120 FIXTURES_REQUIRED kt_disco_cheio RESOURCE_LOCK "disco_cheio"
+    PROPERTIES TIMEOUT 120 FIXTURES_REQUIRED kt_disco_cheio
         ENVIRONMENT "KT_DISCO_CHEIO=K:"
         ENVIRONMENT_MODIFICATION "KT_DISCO_CHEIO_MOTIVO=set:Z:${KT_DISCO_CHEIO}.motivo")
 
@@ -301,11 +308,11 @@ gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 300 RESOURCE_LOCK "registro_e_atalhos_pontilha" ${KT_AMBIENTE_E2E})
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "*InstalacaoPontilhaDiscoCheio*"
-    PROPERTIES TIMEOUT 300 RESOURCE_LOCK "registro_e_atalhos_pontilha;disco_cheio"
-        FIXTURES_REQUIRED kt_disco_cheio
-        ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS};KT_DISCO_CHEIO=K:"
+    PROPERTIES TIMEOUT 300 RESOURCE_LOCK "registro_e_atalhos_pontilha"
+        FIXTURES_REQUIRED kt_disco_cheio_instalacao
+        ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS};KT_DISCO_CHEIO=L:"
         ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}"
-            "KT_DISCO_CHEIO_MOTIVO=set:Z:${KT_DISCO_CHEIO}.motivo")
+            "KT_DISCO_CHEIO_MOTIVO=set:Z:${CMAKE_BINARY_DIR}/disco_cheio_instalacao.motivo")
 # Native-first loading of the library that the planting test plants (see its source).
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "CarregamentoSeguro.*"

@@ -6,8 +6,10 @@
 #include "core/formularios/TextosAssistente.h"
 #include "core/program/Produto.h"
 #include "core/program/RotinasPontilha.h"
+#include "dialogs/CentralSolucoes.h"
 #include "dialogs/TextosDialogos.h"
 #include "fileops/Texto.h"
+#include "fileops/TextosFramework.h"
 #include "payload/TextosCopia.h"
 #include "resources/AssistenteIds.h"
 #include "resources/SobrescreverIds.h"
@@ -16,6 +18,7 @@
 #include "tests/e2e/produtos/Produtos.h"
 #include "tests/win/comum/Arquivos.h"
 #include "tests/win/comum/LerAtalho.h"
+#include "tests/win/comum/RoboCentral.h"
 
 #include <windows.h>
 #include <shlobj.h>
@@ -215,6 +218,53 @@ TEST(InstalacaoPontilhaNovamente, OneQuestionAndItsAnswerForAllFiles) {
     EXPECT_EQ(teste::LerArquivo(alterado), original);
     EsperarInstalado(pasta);
     Limpar(pasta);
+}
+
+// The disk fills up while an embedded file of the course is extracted: its free space is first
+// cut down to the uninstaller and a little of the course. One report, "O disco está cheio.",
+// naming that file; no success message; and nothing of the run is left on the disk, not even the
+// part of the course that fitted.
+TEST(InstalacaoPontilhaDiscoCheio, OneReportNoSuccessAndNothingOfTheRunLeft) {
+    std::string semDisco;
+    const std::wstring disco = teste::DiscoCheio(semDisco);
+    if (disco.empty())
+        GTEST_SKIP() << "no full disk to install to: " << semDisco;
+    const std::wstring pasta = disco + produto::kDiretorioPadrao + L"\\";
+    const std::wstring enchimento = disco + L"enchimento.bin";
+    Limpar(pasta);
+    ULARGE_INTEGER livres{};
+    ASSERT_TRUE(GetDiskFreeSpaceExW(disco.c_str(), &livres, nullptr, nullptr));
+    const auto programa = fs::file_size(PastaDosProgramas() + L"\\" + produtos::kPontilha);
+    constexpr std::uint64_t kCursoQueCabe = 128 * 1024;
+    ASSERT_GT(livres.QuadPart, programa + kCursoQueCabe);
+    ASSERT_TRUE(teste::GravarArquivo(
+        enchimento, std::string(livres.QuadPart - programa - kCursoQueCabe, '\0')));
+
+    ProgramaEmTeste pontilha(produtos::kPontilha);
+    pontilha.Iniciar();
+    ASSERT_TRUE(pontilha.EsperarAssistente(kt::textos_assistente::kTituloDaJanela));
+    ASSERT_TRUE(pontilha.Instalar(pasta));
+    HWND central = pontilha.EsperarCaixa(std::wstring(kt::textos_central::kTitulo), 60s);
+    ASSERT_TRUE(central);
+    pontilha.Capturar(central, L"relatorio");
+    const teste::TRelatorioVisto relatorio = teste::LerRelatorio(central);
+    EXPECT_EQ(relatorio.Problema,
+              teste::Linha(kt::ids::kProblema, kt::TextoFramework(kt::ids::kDiscoCheio)));
+    const std::wstring prefixo = teste::Linha(kt::ids::kArquivos, pasta);
+    EXPECT_TRUE(relatorio.Arquivos.starts_with(prefixo)) << kt::Utf8(relatorio.Arquivos);
+    EXPECT_NE(relatorio.Arquivos, prefixo + produto::kDesinstalador) << "the uninstaller fits";
+    teste::Continuar(central);
+
+    EXPECT_EQ(pontilha.ResponderInformacao(30s), textos::kErroDuranteInstalacao);
+    DWORD codigo = 1;
+    EXPECT_TRUE(pontilha.EsperarFim(codigo, 30s));
+    EXPECT_EQ(codigo, 0u);
+    EXPECT_FALSE(pontilha.HaJanela(std::wstring(kt::textos_central::kTitulo)));
+    EXPECT_EQ(teste::Nomes(disco), (std::vector<std::wstring>{L"enchimento.bin"}));
+    EXPECT_FALSE(ChaveExisteEm32Bits(produto::kChaveDesinstalacao));
+    for (const std::wstring& atalho : kAtalhos)
+        EXPECT_FALSE(teste::Existe(atalho));
+    DeleteFileW(enchimento.c_str());
 }
 
 } // namespace

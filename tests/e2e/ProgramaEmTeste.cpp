@@ -137,7 +137,10 @@ void ProgramaEmTeste::Capturar(HWND janela, const std::wstring& passo) const {
 
 void ProgramaEmTeste::CapturarComo(HWND janela, const std::wstring& nome) const {
     // Above the windows of tests running beside this one, which the screenshot would show.
-    SetWindowPos(janela_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // The window itself above the wizard: a window that the wizard does not own (the Solutions
+    // Center) would stay under it.
+    for (HWND acima : {janela_, janela})
+        SetWindowPos(acima, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     teste::Capturar(janela, nome);
 }
 

@@ -151,6 +151,26 @@ std::wstring DeUtf8(std::string_view texto) {
     return resultado;
 }
 
+namespace {
+
+std::wstring Ambiente(const wchar_t* nome) {
+    wchar_t valor[MAX_PATH] = {};
+    GetEnvironmentVariableW(nome, valor, MAX_PATH);
+    return valor;
+}
+
+} // namespace
+
+std::wstring DiscoCheio(std::string& motivo) {
+    const std::wstring disco = Ambiente(L"KT_DISCO_CHEIO") + L"\\";
+    if (disco.size() >= 3 && Existe(disco))
+        return disco;
+    motivo = LerArquivo(Ambiente(L"KT_DISCO_CHEIO_MOTIVO"));
+    if (motivo.empty())
+        motivo = "the drive of the set-up is missing";
+    return {};
+}
+
 std::vector<std::wstring> Nomes(const std::wstring& pasta) {
     std::vector<std::wstring> nomes;
     WIN32_FIND_DATAW dados{};

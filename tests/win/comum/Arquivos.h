@@ -47,6 +47,11 @@ bool GravarArquivoVazio(const std::wstring& caminho, long long tamanho);
 std::string LerArquivo(const std::wstring& caminho);
 // Removes the folder and everything in it; read-only files too.
 void RemoverArvore(const std::wstring& pasta);
+// The root of the small disk that the test's set-up mounted (tests/win/disco_cheio.sh), as the
+// environment's KT_DISCO_CHEIO names it ("K:\\"); empty when there is none, and then `motivo`
+// says why.
+std::wstring DiscoCheio(std::string& motivo);
+
 // The names in the folder (ending with a backslash), sorted; none for a folder that is not there.
 std::vector<std::wstring> Nomes(const std::wstring& pasta);
 

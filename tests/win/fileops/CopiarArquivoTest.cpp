@@ -27,15 +27,13 @@
 
 namespace {
 
+using teste::Linha;
+
 using namespace kt;
 using teste::PastaTemporaria;
 using teste::TRelatorioVisto;
 
 const std::wstring kTituloPergunta(textos_sobrescrever::kTitulo);
-
-std::wstring Linha(int prefixo, std::wstring_view valor) {
-    return std::wstring(TextoFramework(prefixo)) + std::wstring(valor);
-}
 
 void EsperarRelatorio(const TRelatorioVisto& visto, const std::wstring& arquivo, int problema,
                       int solucao) {
@@ -336,20 +334,12 @@ TEST(CopiarArquivo, FromAWorkerTheQuestionAndTheReportAppearOnTheMainThread) {
     EXPECT_EQ(teste::LerArquivo(pasta / L"b.txt"), "novo");
 }
 
-std::wstring Ambiente(const wchar_t* nome) {
-    wchar_t valor[MAX_PATH] = {};
-    GetEnvironmentVariableW(nome, valor, MAX_PATH);
-    return valor;
-}
-
 // On a 1 MiB disk (tests/win/disco_cheio.sh), a 2 MiB copy over an existing file.
 TEST(CopiarArquivoDiscoCheio, AFullDiskIsReportedAndTheDestinationKeptAsItWas) {
-    const std::wstring disco = Ambiente(L"KT_DISCO_CHEIO") + L"\\";
-    if (disco.size() < 3 || !teste::Existe(disco)) {
-        const std::string motivo = teste::LerArquivo(Ambiente(L"KT_DISCO_CHEIO_MOTIVO"));
-        GTEST_SKIP() << "no full disk to copy to: "
-                     << (motivo.empty() ? "the drive of the set-up is missing" : motivo);
-    }
+    std::string semDisco;
+    const std::wstring disco = teste::DiscoCheio(semDisco);
+    if (disco.empty())
+        GTEST_SKIP() << "no full disk to copy to: " << semDisco;
     PastaTemporaria pasta(L"kt copiar");
     const std::wstring origem = pasta / L"grande.bin";
     ASSERT_TRUE(teste::GravarArquivo(origem, Conteudo(2 << 20)));

@@ -43,10 +43,6 @@ bool GravarBytes(const std::wstring& caminho, const std::vector<std::uint8_t>& b
     return GravarArquivo(caminho, ComoTexto(bytes));
 }
 
-std::wstring Linha(int prefixo, std::wstring_view valor) {
-    return std::wstring(kt::TextoFramework(prefixo)) + std::wstring(valor);
-}
-
 std::wstring SolucaoComErro(std::uint32_t erro) {
     return kt::ComporRelatorio({}, kt::TextoFramework(kt::ids::kErroInesperadoSolucao), erro)
         .Solucao;

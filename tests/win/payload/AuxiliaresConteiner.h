@@ -19,8 +19,6 @@ std::string ComoTexto(const std::vector<std::uint8_t>& bytes);
 std::vector<std::uint8_t> Conteiner(const std::vector<std::uint8_t>& dados);
 bool GravarBytes(const std::wstring& caminho, const std::vector<std::uint8_t>& bytes);
 
-// A label of the Solutions Center: its prefix text followed by the value.
-std::wstring Linha(int prefixo, std::wstring_view valor);
 // The solution of "Erro de I/O inexperado." with the Windows error code in it.
 std::wstring SolucaoComErro(std::uint32_t erro);
 
