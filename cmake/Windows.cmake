@@ -285,6 +285,8 @@ add_executable(kt_e2e_tests
     tests/e2e/PasseioTest.cpp
     tests/e2e/CarregamentoSeguroTest.cpp
     tests/e2e/InstalacaoTest.cpp
+    tests/e2e/DiscosTest.cpp
+    tests/e2e/GrandeTest.cpp
 )
 target_link_libraries(kt_e2e_tests PRIVATE kt_teste_janelas GTest::gtest_main advapi32 shell32)
 target_compile_definitions(kt_e2e_tests PRIVATE KT_FONTES_PAYLOAD="Z:${KT_PAYLOAD_FONTES}")

@@ -1,13 +1,17 @@
-// What the container and stream tests share: test data, a target that fills up, a progress
-// recorder and the extraction of a container held in memory.
+// What the container and stream tests share: test data, containers made with zlib's compress2 (as
+// the packer makes them, but independently of it), a target that fills up, a progress recorder
+// and the extraction of a container held in memory.
 #pragma once
 
 #include "payload/container/CabecalhoZLib.h"
 #include "payload/container/CopiarFluxo.h"
 #include "payload/container/FluxoDescompressao.h"
 
+#include <zlib.h>
+
 #include <cstring>
 #include <random>
+#include <stdexcept>
 #include <vector>
 
 namespace kt::teste {
@@ -29,6 +33,29 @@ inline std::vector<std::uint8_t> BytesDeTexto(std::size_t n, unsigned semente = 
     for (std::size_t i = 0; i < n; ++i)
         bytes[i] = static_cast<std::uint8_t>(palavras[(i + gerador() % 3) % (sizeof palavras - 1)]);
     return bytes;
+}
+
+// The container of the data: the header (a ".txt" extension, version zero), then the stream at
+// the compression level given.
+inline std::vector<std::uint8_t> Conteiner(const std::vector<std::uint8_t>& dados,
+                                           int nivel = Z_BEST_COMPRESSION) {
+    TCabecalhoZLib cabecalho{};
+    cabecalho.TamanhoCabecalho = kTamanhoCabecalhoZLib;
+    cabecalho.Assinatura = kAssinaturaZLib;
+    cabecalho.TamanhoDescompactado = static_cast<std::uint32_t>(dados.size());
+    cabecalho.Formato = kFormatoZLib;
+    std::memcpy(cabecalho.Extensao, ".txt", 4);
+
+    const std::uint8_t vazio = 0;
+    uLongf compactados = compressBound(static_cast<uLong>(dados.size()));
+    std::vector<std::uint8_t> conteiner(kTamanhoCabecalhoZLib + compactados);
+    std::memcpy(conteiner.data(), &cabecalho, sizeof cabecalho);
+    if (compress2(conteiner.data() + kTamanhoCabecalhoZLib, &compactados,
+                  dados.empty() ? &vazio : dados.data(), static_cast<uLong>(dados.size()),
+                  nivel) != Z_OK)
+        throw std::runtime_error("compress2 falhou");
+    conteiner.resize(kTamanhoCabecalhoZLib + compactados);
+    return conteiner;
 }
 
 // A memory target that takes at most `capacidade` bytes in all.
