@@ -16,10 +16,13 @@ target_link_libraries(kt_empacotador PRIVATE kt_empacotamento)
 
 add_executable(kt_unit_tests
     tests/unit/Esperados.cpp
+    tests/unit/PastaTemporaria.cpp
     tests/unit/CamposTest.cpp
+    tests/unit/CaminhosTest.cpp
     tests/unit/DescricaoTest.cpp
     tests/unit/ConteudoPontilhaTest.cpp
     tests/unit/TextosFrameworkTest.cpp
+    tests/unit/TextosAssistenteTest.cpp
     tests/unit/TextosDialogosTest.cpp
     tests/unit/ErrosArquivoTest.cpp
     tests/unit/VersaoTest.cpp

@@ -16,34 +16,10 @@ namespace kt {
 
 namespace {
 
-// The rest of the layout, in pixels at 96 dots per inch.
-constexpr int kLarguraJanela = 450;
-constexpr int kMargem = 8;
+// The framework's icon, in pixels at 96 dots per inch.
 constexpr int kIcone = 32;
-constexpr int kLarguraBotaoSobre = 26;
-constexpr int kAlturaBotaoSobre = 24;
-constexpr int kTopoTitulo = 10;
-constexpr int kAlturaTitulo = 28;
-constexpr int kTopoMoldura = 46;
-constexpr int kRecuo = 16;
-constexpr int kTopoIconePrograma = 54;
-constexpr int kTopoPrograma = 60;
-constexpr int kAlturaPrograma = 24;
-constexpr int kTopoLinhas = 92;
-constexpr int kAlturaLinha = 16;
-constexpr int kTopoSolucao = kTopoLinhas + 3 * kAlturaLinha;
-constexpr int kLarguraBotao = 100;
-constexpr int kAlturaBotao = 25;
-constexpr int kEntreBotoes = 8;
-// Whatever the solution's height, it ends inside the frame, and the buttons stand below it.
-static_assert(kTopoSolucao <= kTopoMoldura + kAlturaMolduraCentral);
-static_assert(kTopoMoldura + kAlturaMolduraCentral < kTopoBotoesCentral);
-
 constexpr int kPontosTitulo = 14;
 constexpr int kPontosPrograma = 12;
-
-// A thread that asks while another report is on screen tries again after this pause.
-constexpr DWORD kPausaCentralOcupada = 50;
 
 TfrmCentralSolucoes* g_janela = nullptr;
 
@@ -51,15 +27,29 @@ int Px(int pixels96) {
     return ui::Form::Scale(pixels96);
 }
 
+// Set while no report is on screen: a thread that finds the window showing one waits for it.
+// It lives as long as the process, so that no wait outlives it.
+HANDLE JanelaLivre() {
+    static const ui::UniqueHandle livre(CreateEventW(nullptr, TRUE, TRUE, nullptr));
+    return livre.Get();
+}
+
+// The window is taken for the length of a report.
+class TJanelaOcupada {
+public:
+    TJanelaOcupada() { ResetEvent(JanelaLivre()); }
+    ~TJanelaOcupada() { SetEvent(JanelaLivre()); }
+    TJanelaOcupada(const TJanelaOcupada&) = delete;
+    TJanelaOcupada& operator=(const TJanelaOcupada&) = delete;
+};
+
 std::wstring Texto(std::wstring_view texto) {
     return std::wstring(texto);
 }
 
 // The file name, without directory, of the running executable.
 std::wstring NomeDoPrograma() {
-    wchar_t caminho[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, caminho, MAX_PATH);
-    const std::wstring completo = caminho;
+    const std::wstring completo = ui::Application::ExePath();
     return completo.substr(completo.find_last_of(L"\\/") + 1);
 }
 
@@ -97,7 +87,7 @@ void ExibirDeOutraTarefa(const TRelatorio& relatorio) {
         ui::Application::RunOnMainThread([&] { desfecho = ExibirNaTarefaPrincipal(relatorio); });
         if (desfecho == TDesfecho::Exibido)
             return;
-        Sleep(kPausaCentralOcupada);
+        WaitForSingleObject(JanelaLivre(), INFINITE);
     }
 }
 
@@ -166,14 +156,15 @@ void TfrmCentralSolucoes::Preencher(const TRelatorio& relatorio) {
     ui::Label(Item(IDC_Titulo)).SetText(Texto(textos_central::kUtilitarios));
 }
 
-// The height, in pixels, that the word-wrapped solution takes at that width.
-int TfrmCentralSolucoes::AlturaDaSolucao(int largura) const {
+// The height, in pixels, that the word-wrapped solution takes at its label's width.
+int TfrmCentralSolucoes::AlturaDaSolucao() const {
     HWND rotulo = Item(IDC_lblSolucao);
     const std::wstring texto = ui::Label(rotulo).Text();
+    const RECT modelo = ui::Control(rotulo).Bounds();
     HDC dc = GetDC(rotulo);
     HGDIOBJ anterior =
         SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(rotulo, WM_GETFONT, 0, 0)));
-    RECT area{0, 0, largura, 0};
+    RECT area{0, 0, modelo.right - modelo.left, 0};
     DrawTextW(dc, texto.c_str(), static_cast<int>(texto.size()), &area,
               DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX | DT_LEFT);
     SelectObject(dc, anterior);
@@ -181,51 +172,36 @@ int TfrmCentralSolucoes::AlturaDaSolucao(int largura) const {
     return area.bottom - area.top;
 }
 
-void TfrmCentralSolucoes::Posicionar(int id, int x, int y, int largura, int altura) const {
-    ui::Control(Item(id)).SetBounds(RECT{x, y, x + largura, y + altura});
+// The control keeps the rest of where the template put it.
+void TfrmCentralSolucoes::MudarAltura(int id, int altura) const {
+    const ui::Control controle(Item(id));
+    RECT area = controle.Bounds();
+    area.bottom = area.top + altura;
+    controle.SetBounds(area);
+}
+
+void TfrmCentralSolucoes::MudarTopo(int id, int topo) const {
+    const ui::Control controle(Item(id));
+    RECT area = controle.Bounds();
+    OffsetRect(&area, 0, topo - area.top);
+    controle.SetBounds(area);
 }
 
 void TfrmCentralSolucoes::Dispor() {
-    SetWindowPos(Handle(), nullptr, 0, 0, Px(kLarguraJanela), Px(kAlturaJanelaCentral),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    RECT cliente{};
-    GetClientRect(Handle(), &cliente);
-    const int largura = cliente.right;
-    const int margem = Px(kMargem);
-    const int recuo = Px(kRecuo);
-    const int larguraTexto = largura - 2 * recuo;
-    const int h = AlturaDaSolucao(larguraTexto);
-
-    Posicionar(IDC_Icone, margem, margem, Px(kIcone), Px(kIcone));
-    Posicionar(IDC_Titulo, margem + Px(kIcone) + margem, Px(kTopoTitulo),
-               largura - 2 * (margem + Px(kIcone) + margem), Px(kAlturaTitulo));
-    Posicionar(IDC_BitBtn1, largura - margem - Px(kLarguraBotaoSobre), Px(kTopoTitulo),
-               Px(kLarguraBotaoSobre), Px(kAlturaBotaoSobre));
-    Posicionar(IDC_Bevel, margem, Px(kTopoMoldura), largura - 2 * margem,
-               h + Px(kAlturaMolduraCentral));
-    Posicionar(IDC_IconePRG, recuo, Px(kTopoIconePrograma), Px(kIcone), Px(kIcone));
-    const int esquerdaPrograma = recuo + Px(kIcone) + margem;
-    Posicionar(IDC_lblPrograma, esquerdaPrograma, Px(kTopoPrograma),
-               largura - esquerdaPrograma - recuo, Px(kAlturaPrograma));
-    int topo = Px(kTopoLinhas);
-    for (int id : {IDC_lblModulo, IDC_lblProblema, IDC_lblArquivo}) {
-        Posicionar(id, recuo, topo, larguraTexto, Px(kAlturaLinha));
-        topo += Px(kAlturaLinha);
-    }
-    Posicionar(IDC_lblSolucao, recuo, Px(kTopoSolucao), larguraTexto, h);
-
-    const int topoBotoes = h + Px(kTopoBotoesCentral);
-    const int meio = largura / 2;
-    Posicionar(IDC_bitContinuar, meio - Px(kEntreBotoes) / 2 - Px(kLarguraBotao), topoBotoes,
-               Px(kLarguraBotao), Px(kAlturaBotao));
-    Posicionar(IDC_bitAjuda, meio + Px(kEntreBotoes) / 2, topoBotoes, Px(kLarguraBotao),
-               Px(kAlturaBotao));
-    SetWindowPos(Handle(), nullptr, 0, 0, Px(kLarguraJanela), h + Px(kAlturaJanelaCentral),
+    const int h = AlturaDaSolucao();
+    MudarAltura(IDC_lblSolucao, h);
+    MudarAltura(IDC_Bevel, h + Px(kAlturaMolduraCentral));
+    for (int id : {IDC_bitContinuar, IDC_bitAjuda})
+        MudarTopo(id, h + Px(kTopoBotoesCentral));
+    RECT janela{};
+    GetWindowRect(Handle(), &janela);
+    SetWindowPos(Handle(), nullptr, 0, 0, janela.right - janela.left, h + Px(kAlturaJanelaCentral),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void TfrmCentralSolucoes::Exibir() {
+    const TJanelaOcupada ocupada;
     const TPausaDeDicas pausa(kPausaDicasCentral);
     if (Visible())
         Hide();

@@ -6,7 +6,8 @@
 // start-up and destroys it at the end; MostrarCentralSolucoes refills it for each report and
 // shows it modally. A report asked for on another thread is shown on the main thread, which owns
 // the window, while the asking thread waits; when another report is on screen at that moment, the
-// asking thread waits for it to be closed first.
+// asking thread waits for it to be closed first. The layout is the window's template; only the
+// height follows the solution text.
 #pragma once
 
 #include "fileops/Ajuda.h"
@@ -35,8 +36,9 @@ inline constexpr std::wstring_view kDicaSobre = L"Exibir ajuda sobre a Central d
 // How long the hints with the full texts stay up while a report is shown.
 inline constexpr int kPausaDicasCentral = 50000;
 
-// The layout in pixels at 96 dots per inch, scaled for the screen: with H the height of the
+// The heights in pixels at 96 dots per inch, scaled for the screen: with H the height of the
 // solution text, the window is H + 215 high, the frame H + 100, and the buttons stand at H + 151.
+// Everything else is where the template puts it.
 inline constexpr int kAlturaJanelaCentral = 215;
 inline constexpr int kAlturaMolduraCentral = 100;
 inline constexpr int kTopoBotoesCentral = 151;
@@ -68,9 +70,10 @@ private:
     void PrepararControles();
     void PreencherLinha(int id, std::wstring_view prefixo, std::wstring_view valor,
                         std::wstring_view seVazio);
-    int AlturaDaSolucao(int largura) const;
+    int AlturaDaSolucao() const;
     void Dispor();
-    void Posicionar(int id, int x, int y, int largura, int altura) const;
+    void MudarAltura(int id, int altura) const;
+    void MudarTopo(int id, int topo) const;
 
     TRegistroAjuda ajudaRelatorio_{};
     TRegistroAjuda ajudaPropria_{};

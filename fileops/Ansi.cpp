@@ -7,15 +7,27 @@
 
 namespace kt {
 
-std::string ParaAnsi(std::wstring_view texto) {
+std::optional<std::string> NaPagina(std::wstring_view texto, unsigned pagina, bool exata) {
     if (texto.empty())
-        return {};
-    const int tamanho = WideCharToMultiByte(
-        kPaginaAnsi, 0, texto.data(), static_cast<int>(texto.size()), nullptr, 0, nullptr, nullptr);
+        return std::string();
+    // UTF-8 holds every character, and takes neither the flag nor the question.
+    const bool utf8 = pagina == CP_UTF8;
+    const DWORD opcoes = exata && !utf8 ? WC_NO_BEST_FIT_CHARS : 0;
+    BOOL substituiu = FALSE;
+    BOOL* perguntar = exata && !utf8 ? &substituiu : nullptr;
+    const int tamanho =
+        WideCharToMultiByte(pagina, opcoes, texto.data(), static_cast<int>(texto.size()), nullptr,
+                            0, nullptr, perguntar);
+    if (tamanho <= 0 || substituiu)
+        return std::nullopt;
     std::string resultado(static_cast<std::size_t>(tamanho), '\0');
-    WideCharToMultiByte(kPaginaAnsi, 0, texto.data(), static_cast<int>(texto.size()),
+    WideCharToMultiByte(pagina, opcoes, texto.data(), static_cast<int>(texto.size()),
                         resultado.data(), tamanho, nullptr, nullptr);
     return resultado;
+}
+
+std::string ParaAnsi(std::wstring_view texto) {
+    return NaPagina(texto, kPaginaAnsi, false).value_or(std::string());
 }
 
 std::wstring DeAnsi(std::string_view texto) {

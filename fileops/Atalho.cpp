@@ -1,5 +1,7 @@
 #include "fileops/Atalho.h"
 
+#include "fileops/Caminhos.h"
+
 #include "fileops/PastasDoShell.h"
 #include "fileops/PonteiroCom.h"
 #include "fileops/RelatorioDeErro.h"
@@ -17,16 +19,6 @@ namespace {
 void VerificarCom(HRESULT resultado) {
     if (FAILED(resultado))
         throw EOperacaoEmArquivo();
-}
-
-// The target's directory without its trailing backslash, except that a drive root keeps it: the
-// working directory "C:" would mean the drive's current directory, not its root.
-std::wstring DiretorioDoAlvo(const std::wstring& alvo) {
-    const std::size_t barra = alvo.rfind(L'\\');
-    if (barra == std::wstring::npos)
-        return {};
-    const bool raiz = barra > 0 && alvo[barra - 1] == L':';
-    return alvo.substr(0, raiz ? barra + 1 : barra);
 }
 
 int CsidlDe(std::int32_t onde) {
@@ -74,7 +66,7 @@ bool CriarAtalho(std::wstring_view alvo, std::wstring_view nomeAtalho, std::wstr
         VerificarCom(link.Consultar(arquivo));
         link->SetPath(destino.c_str());
         link->SetDescription(Curta(descricao).c_str());
-        link->SetWorkingDirectory(DiretorioDoAlvo(destino).c_str());
+        link->SetWorkingDirectory(std::wstring(PastaDe(destino)).c_str());
         const std::wstring caminho = PastaDoAtalho(onde) + Curta(nomeAtalho);
         arquivos = Curta(caminho);
         resultado = arquivo->Save(caminho.c_str(), FALSE) == S_OK;

@@ -1,8 +1,11 @@
 #include "fileops/AutoRemocao.h"
 
+#include "fileops/Ansi.h"
 #include "fileops/ErrosArquivo.h"
 #include "fileops/LinhasAutoRemocao.h"
+#include "fileops/Processos.h"
 #include "fileops/VerificacoesWin32.h"
+#include "ui/Application.h"
 #include "ui/Owned.h"
 
 #include <windows.h>
@@ -51,39 +54,23 @@ private:
     PSECURITY_DESCRIPTOR descritor_ = nullptr;
 };
 
-// The text in the code page, or nothing when a character has no exact equivalent there: a
-// replacement "?" in a del line is a wildcard and could name other files.
-std::optional<std::string> NaPagina(std::wstring_view texto, UINT pagina) {
-    if (texto.empty())
-        return std::string();
-    const bool utf8 = pagina == CP_UTF8;
-    const DWORD opcoes = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    BOOL substituiu = FALSE;
-    const int tamanho =
-        WideCharToMultiByte(pagina, opcoes, texto.data(), static_cast<int>(texto.size()), nullptr,
-                            0, nullptr, utf8 ? nullptr : &substituiu);
-    if (tamanho <= 0 || substituiu)
-        return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(tamanho), '\0');
-    WideCharToMultiByte(pagina, opcoes, texto.data(), static_cast<int>(texto.size()), bytes.data(),
-                        tamanho, nullptr, nullptr);
-    return bytes;
-}
-
-// The path as the batch can write it in the code page: as it is, or else its short form.
+// The path as the batch can write it in the code page: as it is, or else its short form. Only an
+// exact conversion will do: a replacement "?" in a del line is a wildcard and could name other
+// files.
 std::wstring CaminhoNaPagina(const std::wstring& caminho, UINT pagina) {
-    if (NaPagina(caminho, pagina))
+    if (NaPagina(caminho, pagina, true))
         return caminho;
     wchar_t curto[MAX_PATH] = {};
     const DWORD tamanho = GetShortPathNameW(caminho.c_str(), curto, MAX_PATH);
-    if (tamanho > 0 && tamanho < MAX_PATH && NaPagina(curto, pagina))
+    if (tamanho > 0 && tamanho < MAX_PATH && NaPagina(curto, pagina, true))
         return curto;
     throw ECaminhoInvalido();
 }
 
 std::wstring ProprioExecutavel() {
-    wchar_t caminho[MAX_PATH] = {};
-    VerificarHandle(static_cast<std::uint32_t>(GetModuleFileNameW(nullptr, caminho, MAX_PATH)));
+    std::wstring caminho = ui::Application::ExePath();
+    if (caminho.empty())
+        GerarUltimoErroWindows();
     return caminho;
 }
 
@@ -128,7 +115,7 @@ std::string TextoEmOEM(const std::wstring& nomeLote) {
     const std::wstring executavel = CaminhoNaPagina(ProprioExecutavel(), pagina);
     const std::wstring lote = CaminhoNaPagina(nomeLote, pagina);
     const std::optional<std::string> texto =
-        NaPagina(TextoDoLote(LinhasAutoRemocaoSegura(executavel, lote, pagina)), pagina);
+        NaPagina(TextoDoLote(LinhasAutoRemocaoSegura(executavel, lote, pagina)), pagina, true);
     if (!texto)
         throw ECaminhoInvalido();
     return *texto;
@@ -166,22 +153,6 @@ std::wstring EscreverLote(const std::wstring& pasta, bool elevado) {
     return lote.Nome;
 }
 
-// Starts the batch in a console window of its own, in the folder it lies in. The handles are
-// closed at once: nothing waits for it.
-void IniciarLote(const std::wstring& lote, const std::wstring& pasta) {
-    const std::wstring entreAspas = L"\"" + lote + L"\"";
-    std::vector<wchar_t> linha(entreAspas.begin(), entreAspas.end());
-    linha.push_back(L'\0');
-    STARTUPINFOW inicio{};
-    inicio.cb = sizeof inicio;
-    PROCESS_INFORMATION processo{};
-    if (CreateProcessW(lote.c_str(), linha.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
-                       nullptr, pasta.c_str(), &inicio, &processo)) {
-        CloseHandle(processo.hThread);
-        CloseHandle(processo.hProcess);
-    }
-}
-
 std::wstring PastaDoLote(bool elevado) {
     wchar_t pasta[MAX_PATH] = {};
     if (elevado) {
@@ -212,7 +183,8 @@ bool AutoRemover() {
     } catch (...) {
         return false;
     }
-    IniciarLote(lote, pasta);
+    // In a console window of its own, in the folder it lies in; nothing waits for it.
+    IniciarProcesso(L"\"" + lote + L"\"", SW_SHOWNORMAL, NORMAL_PRIORITY_CLASS, pasta);
     return true;
 }
 

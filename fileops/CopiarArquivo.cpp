@@ -1,10 +1,10 @@
 #include "fileops/CopiarArquivo.h"
 
+#include "fileops/ArquivoNovo.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/ServicosDeJanela.h"
 #include "fileops/Texto.h"
 #include "fileops/VerificacoesWin32.h"
-#include "payload/container/ArquivoNovo.h"
 #include "ui/Owned.h"
 
 #include <array>
@@ -14,8 +14,6 @@ namespace kt {
 
 namespace {
 
-// The overwrite question's "&sim".
-constexpr std::int32_t kRespostaSim = 0;
 // The copy routine asks without "to all" buttons, describing the source.
 constexpr std::int32_t kSemBotoesTodos = 0;
 bool ArquivoExiste(const std::wstring& caminho) {
@@ -79,7 +77,7 @@ bool CopiarArquivo(std::wstring_view origem, std::wstring_view destino, std::int
         if (destinoExiste && modo == kCopiaPergunta) {
             const ui::OptionalLock travada(trava);
             if (ServicosDeJanela().PerguntarSobrescrever(de, para, kSemBotoesTodos, true) !=
-                kRespostaSim)
+                kSobrescrever)
                 return;
         }
 

@@ -9,7 +9,7 @@
 // by another program), and must not be the source itself under another spelling.
 #pragma once
 
-#include "payload/container/CopiarFluxo.h"
+#include "fileops/Progresso.h"
 
 #include <windows.h>
 

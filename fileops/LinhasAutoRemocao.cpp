@@ -1,14 +1,10 @@
 #include "fileops/LinhasAutoRemocao.h"
 
+#include "fileops/Caminhos.h"
+
 namespace kt {
 
 namespace {
-
-using TCaminhoEmLinha = std::wstring (*)(std::wstring_view caminho);
-
-std::wstring Literal(std::wstring_view caminho) {
-    return std::wstring(caminho);
-}
 
 // In a batch file "%%" stands for one "%".
 std::wstring SemExpansao(std::wstring_view caminho) {
@@ -21,20 +17,9 @@ std::wstring SemExpansao(std::wstring_view caminho) {
     return resultado;
 }
 
-std::wstring Aspas(std::wstring_view caminho, TCaminhoEmLinha emLinha) {
-    return L"\"" + emLinha(caminho) + L"\"";
-}
-
-// The executable's directory without a trailing backslash, except that a drive root keeps it
-// (C:\Pontilha.exe gives C:\); empty when the path names no directory.
-std::wstring_view DiretorioDe(std::wstring_view executavel) {
-    const std::size_t ultimo = executavel.find_last_of(L"\\:");
-    if (ultimo == std::wstring_view::npos)
-        return {};
-    const bool raiz =
-        executavel[ultimo] == L':' ||
-        (ultimo > 0 && (executavel[ultimo - 1] == L':' || executavel[ultimo - 1] == L'\\'));
-    return executavel.substr(0, raiz ? ultimo + 1 : ultimo);
+// A path as a line names it: quoted, its "%" doubled.
+std::wstring Aspas(std::wstring_view caminho) {
+    return L"\"" + SemExpansao(caminho) + L"\"";
 }
 
 // The executable's directory, then each ancestor: cut the path just before its last backslash,
@@ -42,7 +27,7 @@ std::wstring_view DiretorioDe(std::wstring_view executavel) {
 // drive (C: for a path on drive C).
 std::vector<std::wstring_view> DiretoriosARemover(std::wstring_view executavel) {
     std::vector<std::wstring_view> diretorios;
-    std::wstring_view atual = DiretorioDe(executavel);
+    std::wstring_view atual = PastaDe(executavel);
     if (atual.empty())
         return diretorios;
     diretorios.push_back(atual);
@@ -58,37 +43,12 @@ std::vector<std::wstring_view> DiretoriosARemover(std::wstring_view executavel) 
     return diretorios;
 }
 
-void AcrescentarRemocaoDosDiretorios(std::vector<std::wstring>& linhas,
-                                     std::wstring_view executavel, TCaminhoEmLinha emLinha) {
-    for (std::wstring_view diretorio : DiretoriosARemover(executavel))
-        linhas.push_back(L"rmdir " + Aspas(diretorio, emLinha));
-}
-
-void AcrescentarFim(std::vector<std::wstring>& linhas, std::wstring_view lote,
-                    TCaminhoEmLinha emLinha) {
-    linhas.push_back(L"cls");
-    linhas.push_back(L"del " + Aspas(lote, emLinha));
-}
-
 } // namespace
-
-std::vector<std::wstring> LinhasAutoRemocao(std::wstring_view executavel, std::wstring_view lote) {
-    const std::wstring programa = Aspas(executavel, &Literal);
-    std::vector<std::wstring> linhas = {
-        L"@echo off",
-        L":loop",
-        L"del " + programa,
-        L"if exist " + programa + L" goto loop",
-    };
-    AcrescentarRemocaoDosDiretorios(linhas, executavel, &Literal);
-    AcrescentarFim(linhas, lote, &Literal);
-    return linhas;
-}
 
 std::vector<std::wstring> LinhasAutoRemocaoSegura(std::wstring_view executavel,
                                                   std::wstring_view lote,
                                                   std::uint32_t paginaDeCodigo) {
-    const std::wstring programa = Aspas(executavel, &SemExpansao);
+    const std::wstring programa = Aspas(executavel);
     std::vector<std::wstring> linhas = {
         L"@echo off",
         L"chcp " + std::to_wstring(paginaDeCodigo) + L">nul",
@@ -102,8 +62,10 @@ std::vector<std::wstring> LinhasAutoRemocaoSegura(std::wstring_view executavel,
         L"goto loop",
         L":diretorios",
     };
-    AcrescentarRemocaoDosDiretorios(linhas, executavel, &SemExpansao);
-    AcrescentarFim(linhas, lote, &SemExpansao);
+    for (std::wstring_view diretorio : DiretoriosARemover(executavel))
+        linhas.push_back(L"rmdir " + Aspas(diretorio));
+    linhas.push_back(L"cls");
+    linhas.push_back(L"del " + Aspas(lote));
     return linhas;
 }
 

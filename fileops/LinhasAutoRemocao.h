@@ -11,15 +11,14 @@
 
 namespace kt {
 
-// How often the safe form tries to delete the executable, one second apart, before it goes on
+// How often the batch tries to delete the executable, one second apart, before it goes on
 // without it: about a minute for the program to end.
 inline constexpr int kTentativasDeRemocao = 60;
 
-// The plain form: the delete is retried at once and without end until it succeeds, and the paths
-// are written as they are. For C:\Arquivos de programas\Pontilha\Pontilha.exe it is nine lines.
-std::vector<std::wstring> LinhasAutoRemocao(std::wstring_view executavel, std::wstring_view lote);
-
-// The form the program writes. It differs from the plain one in three ways:
+// The lines the program writes: the executable's delete, then an rmdir of its directory and of
+// each ancestor down to the bare drive, then a cls and the batch's own delete. Against a batch
+// that retried the delete at once and without end, with the paths as they are, it differs in
+// three ways:
 // - cmd reads a batch file in its console's code page (Wine 8's cmd always in the OEM code page),
 //   not in the ANSI one. The file is to be written in the OEM code page, paginaDeCodigo, and the
 //   batch first switches its console to that code page, so that every path names the file it

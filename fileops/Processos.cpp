@@ -2,6 +2,7 @@
 
 #include "fileops/Texto.h"
 #include "ui/Application.h"
+
 #include <vector>
 
 namespace kt {
@@ -24,18 +25,11 @@ DWORD MascaraDe(std::int32_t modo) {
     }
 }
 
-// Redraws the thread's windows and nothing else. Sent messages are handled by PeekMessage itself.
-void BombearPintura() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
-        DispatchMessageW(&msg);
-}
-
 void TratarEntrada(std::int32_t modo) {
     if (modo == kEsperaProcessandoTudo)
         ui::Application::ProcessMessages();
     else
-        BombearPintura();
+        ui::Application::ProcessPaintMessages();
 }
 
 } // namespace
@@ -66,7 +60,8 @@ std::wstring LinhaDeComando(std::wstring_view programa, std::wstring_view parame
 }
 
 std::optional<TProcessoIniciado> IniciarProcesso(const std::wstring& linhaDeComando,
-                                                 std::uint16_t exibicao, DWORD criacao) {
+                                                 std::uint16_t exibicao, DWORD criacao,
+                                                 const std::wstring& pasta) {
     // CreateProcessW may write into the command line, so it gets a buffer of its own.
     std::vector<wchar_t> linha(linhaDeComando.begin(), linhaDeComando.end());
     linha.push_back(L'\0');
@@ -75,8 +70,8 @@ std::optional<TProcessoIniciado> IniciarProcesso(const std::wstring& linhaDeComa
     inicio.dwFlags = STARTF_USESHOWWINDOW;
     inicio.wShowWindow = exibicao;
     PROCESS_INFORMATION processo{};
-    if (!CreateProcessW(nullptr, linha.data(), nullptr, nullptr, FALSE, criacao, nullptr, nullptr,
-                        &inicio, &processo))
+    if (!CreateProcessW(nullptr, linha.data(), nullptr, nullptr, FALSE, criacao, nullptr,
+                        pasta.empty() ? nullptr : pasta.c_str(), &inicio, &processo))
         return std::nullopt;
     return TProcessoIniciado{ui::UniqueHandle(processo.hProcess),
                              ui::UniqueHandle(processo.hThread)};

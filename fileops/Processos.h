@@ -44,11 +44,13 @@ struct TProcessoIniciado {
     ui::UniqueHandle Tarefa;
 };
 
-// Starts the command line (no application name, no inherited handles, the caller's environment
-// and current directory) with the show state and the creation flags; nothing when it cannot be
-// started.
+// Starts the command line (no application name, no inherited handles, the caller's environment)
+// with the show state and the creation flags, in the folder given or else the caller's current
+// one; nothing when it cannot be started. A batch file on the command line runs in the command
+// processor.
 std::optional<TProcessoIniciado> IniciarProcesso(const std::wstring& linhaDeComando,
-                                                 std::uint16_t exibicao, DWORD criacao);
+                                                 std::uint16_t exibicao, DWORD criacao,
+                                                 const std::wstring& pasta = {});
 
 // The command line of a program and its parameters, joined with nothing in between. A program
 // path with a blank is quoted: unquoted, Windows would first try to start "C:\Program.exe" for

@@ -20,7 +20,7 @@
 
 namespace kt {
 
-// The answers of the three questions, as their slots return them.
+// The answers of the three questions, as their slots return them (16 to 18).
 enum TRespostaSobrescrever : std::int32_t {
     kSobrescrever = 0,      // "&sim": replace this file
     kManter = 1,            // "&Não", or the window closed any other way: keep the existing file
@@ -28,9 +28,9 @@ enum TRespostaSobrescrever : std::int32_t {
     kManterTodos = 3,       // "Não para todos"
 };
 
-// Which "to all" buttons to show; 3 shows both.
-inline constexpr std::int32_t kBotaoSimTodos = 1;
-inline constexpr std::int32_t kBotaoNaoTodos = 2;
+// Which "to all" buttons the overwrite confirmation shows: none, either, or 3 for both.
+inline constexpr std::uint8_t kBotaoSimTodos = 1;
+inline constexpr std::uint8_t kBotaoNaoTodos = 2;
 
 enum TRespostaDisco : std::int32_t {
     kDiscoParar = 0,      // "&Cancelar" confirmed, or the window closed any other way

@@ -5,6 +5,7 @@
 #include "fileops/Texto.h"
 #include "fileops/VerificacoesWin32.h"
 #include "ui/Owned.h"
+#include "ui/SystemLibraries.h"
 
 #include <windows.h>
 
@@ -19,8 +20,7 @@ namespace {
 // whatever else was downloaded, and must not pick up a version.dll lying beside it.
 class TBibliotecaVersao {
 public:
-    TBibliotecaVersao()
-        : biblioteca_(LoadLibraryExW(L"version.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+    TBibliotecaVersao() : biblioteca_(ui::LoadSystemLibrary(L"version.dll")) {
         if (!biblioteca_)
             GerarUltimoErroWindows();
         Tamanho = Funcao<decltype(&GetFileVersionInfoSizeW)>("GetFileVersionInfoSizeW");

@@ -16,6 +16,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -75,12 +76,14 @@ std::optional<std::wstring> LerMarca(const std::wstring& arquivo) {
 
 TCopiaDeArquivos* TCopiaDeArquivos::Iniciar(TJanelaDaCopia& janela, TDadosDaCopia dados,
                                             std::function<void(TCopiaDeArquivos&)> aoTerminar) {
-    auto* copia = new TCopiaDeArquivos(janela, std::move(dados));
-    copia->SetFreeOnTerminate(true);
-    copia->OnTerminate = [aoTerminar = std::move(aoTerminar)](ui::Thread& tarefa) {
-        aoTerminar(static_cast<TCopiaDeArquivos&>(tarefa));
+    std::unique_ptr<TCopiaDeArquivos> corpo(new TCopiaDeArquivos(janela, std::move(dados)));
+    TCopiaDeArquivos* copia = corpo.get();
+    auto* tarefa = new ui::Thread(std::move(corpo));
+    tarefa->SetFreeOnTerminate(true);
+    tarefa->OnTerminate = [copia, aoTerminar = std::move(aoTerminar)](ui::Thread&) {
+        aoTerminar(*copia);
     };
-    copia->Start();
+    tarefa->Start();
     return copia;
 }
 
@@ -142,7 +145,7 @@ void TCopiaDeArquivos::Execute() {
 }
 
 bool TCopiaDeArquivos::Interrompida() const {
-    return !comprometida_ && (cancelada_ || Terminated());
+    return !comprometida_ && (parar_ || Terminated());
 }
 
 void TCopiaDeArquivos::PontoDeParada() const {
@@ -393,7 +396,7 @@ void TCopiaDeArquivos::VerificarOrigem() {
     const std::int32_t resposta = ServicosDeJanela().EncontrarArquivo(caminho, kTamanhoDoCaminho);
     tela_.Origem = caminho;
     if (resposta == kEncontrarCancelar)
-        cancelada_ = true;
+        parar_ = true;
     copiar_ = resposta == kEncontrarContinuar;
 }
 

@@ -12,7 +12,7 @@
 // implements and which must outlive the worker: the window stays until the termination
 // notification has run.
 //
-// Stopping: the run stops at its next check point once it is asked to (Terminate(), or "Cancelar
+// Stopping: the run stops at its next check point once it is asked to (Parar(), or "Cancelar
 // Operação" in the locate dialog), and also when a file could not be written; it then removes what
 // it created (the files and folders that did not exist before it) and ends without shortcuts or
 // registry entry. While the user is being asked whether to stop (Pausar, Continuar), the worker
@@ -88,21 +88,23 @@ struct TDadosDaCopia {
     TRegistroAjuda Ajuda{};
 };
 
-class TCopiaDeArquivos : public ui::Thread {
+class TCopiaDeArquivos : public ui::ThreadBody {
 public:
-    // Creates the worker suspended, free on terminate, with the notification that runs on the
-    // main thread once Execute has returned (the worker is still alive then), and starts it.
+    // Runs the worker on a thread of its own that frees itself, worker included, once the
+    // notification has run on the main thread after Execute (the worker is still alive then).
+    // The worker answers to the main thread until that notification.
     static TCopiaDeArquivos* Iniciar(TJanelaDaCopia& janela, TDadosDaCopia dados,
                                      std::function<void(TCopiaDeArquivos&)> aoTerminar);
 
     // Main thread: hold the worker before its next hand-over, and let it go again.
     void Pausar();
     void Continuar();
+    // Main thread: stop the run at its next check point (it then removes what it created).
+    void Parar() { parar_ = true; }
 
     // Whether the run stopped or failed and removed what it had created.
     bool Desfeita() const { return desfeita_; }
 
-protected:
     void Execute() override;
 
 private:
@@ -147,7 +149,8 @@ private:
     TEventoProgresso aoProgredir_;
     ui::UniqueHandle semPausa_;
     TCriadosNaCopia criados_;
-    std::atomic<bool> cancelada_{false};
+    // Asked by the user: the close question, or "Cancelar Operação" in the locate dialog.
+    std::atomic<bool> parar_{false};
     bool comprometida_ = false;
     // Every disk was processed: the wizard's PodeFechar, as the worker set it.
     bool todosOsDiscos_ = false;

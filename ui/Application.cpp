@@ -4,14 +4,34 @@
 #include "ui/Form.h"
 #include "ui/Messages.h"
 #include "ui/Owned.h"
+#include "ui/SystemLibraries.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
 #include <vector>
 
 namespace ui::Application {
 namespace {
+
+// A step handed to the main thread by another thread, on that thread's stack until answered.
+struct HandedStep {
+    const std::function<void()>* step = nullptr;
+    std::exception_ptr error;
+    bool ran = false;
+    bool answered = false;
+};
+
+// The steps waiting for the main thread, and whether it takes them.
+struct HandOvers {
+    std::mutex lock;
+    std::condition_variable answered;
+    std::deque<HandedStep*> waiting;
+    HWND window = nullptr;
+};
 
 struct State {
     DWORD mainThread = 0;
@@ -19,38 +39,93 @@ struct State {
     int hintHidePause = 5000;
     std::vector<HWND> tooltips;
     std::vector<Form*> modalForms;
+    // Before the window, which refuses the steps still waiting when it goes.
+    HandOvers handOvers;
     UniqueWindow dispatcher;
     UniqueLibrary richEdit;
 };
+
+constexpr const wchar_t* kDispatcherClass = L"ui.Dispatcher";
+constexpr const wchar_t* kMainThreadClosed =
+    L"A tarefa principal não atende mais a outras tarefas.";
 
 State& Current() {
     static State state;
     return state;
 }
 
-// A step handed to the main thread, with what it threw.
-struct HandedStep {
-    const std::function<void()>* step;
-    std::exception_ptr error;
-};
+void Answer(HandOvers& h, HandedStep& handed, bool ran, std::exception_ptr error) {
+    const std::lock_guard<std::mutex> held(h.lock);
+    handed.ran = ran;
+    handed.error = std::move(error);
+    handed.answered = true;
+    h.answered.notify_all();
+}
 
-LRESULT CALLBACK DispatcherProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
-    if (msg == kMsgSynchronize) {
-        auto* handed = reinterpret_cast<HandedStep*>(lParam);
+// On the main thread: every step waiting, in the order handed.
+void RunHandedSteps() {
+    HandOvers& h = Current().handOvers;
+    for (;;) {
+        HandedStep* handed = nullptr;
+        {
+            const std::lock_guard<std::mutex> held(h.lock);
+            if (h.waiting.empty())
+                return;
+            handed = h.waiting.front();
+            h.waiting.pop_front();
+        }
+        std::exception_ptr error;
         try {
             (*handed->step)();
         } catch (...) {
-            handed->error = std::current_exception();
+            error = std::current_exception();
         }
+        Answer(h, *handed, true, std::move(error));
+    }
+}
+
+// The window is going: nothing waits for it any longer.
+void RefuseHandedSteps() {
+    HandOvers& h = Current().handOvers;
+    const std::lock_guard<std::mutex> held(h.lock);
+    h.window = nullptr;
+    for (HandedStep* handed : h.waiting)
+        handed->answered = true;
+    h.waiting.clear();
+    h.answered.notify_all();
+}
+
+LRESULT CALLBACK DispatcherProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+    if (msg == kMsgSynchronize) {
+        RunHandedSteps();
         return 0;
     }
+    if (msg == WM_DESTROY)
+        RefuseHandedSteps();
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
+// From another thread: queues the step, wakes the main thread and waits for the answer.
+void HandOver(const std::function<void()>& step) {
+    HandOvers& h = Current().handOvers;
+    HandedStep handed;
+    handed.step = &step;
+    std::unique_lock<std::mutex> held(h.lock);
+    if (!h.window)
+        throw EMainThreadClosed(kMainThreadClosed);
+    h.waiting.push_back(&handed);
+    // Handled like a sent message, without waiting here: the answer comes through `answered`.
+    SendNotifyMessageW(h.window, kMsgSynchronize, 0, 0);
+    h.answered.wait(held, [&] { return handed.answered; });
+    held.unlock();
+    if (!handed.ran)
+        throw EMainThreadClosed(kMainThreadClosed);
+    if (handed.error)
+        std::rethrow_exception(handed.error);
+}
+
 std::wstring ProgramName() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring name = path;
+    std::wstring name = ExePath();
     name = name.substr(name.find_last_of(L"\\/") + 1);
     return name.substr(0, name.rfind(L'.'));
 }
@@ -63,25 +138,43 @@ bool IsOurDialog(HWND hwnd) {
 
 void Initialize() {
     State& s = Current();
-    if (s.mainThread != 0)
+    if (s.mainThread == 0) {
+        s.mainThread = GetCurrentThreadId();
+        s.title = ProgramName();
+        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES |
+                                                 ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS |
+                                                 ICC_BAR_CLASSES | ICC_ANIMATE_CLASS};
+        InitCommonControlsEx(&icc);
+        s.richEdit.Reset(LoadSystemLibrary(L"msftedit.dll"));
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DispatcherProc;
+        wc.hInstance = Instance();
+        wc.lpszClassName = kDispatcherClass;
+        RegisterClassW(&wc);
+    }
+    if (s.dispatcher)
         return;
-    s.mainThread = GetCurrentThreadId();
-    s.title = ProgramName();
-
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES |
-                                             ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS |
-                                             ICC_BAR_CLASSES | ICC_ANIMATE_CLASS};
-    InitCommonControlsEx(&icc);
-    // Only from the system directory: a setup program runs next to whatever was downloaded.
-    s.richEdit.Reset(LoadLibraryExW(L"msftedit.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
-
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DispatcherProc;
-    wc.hInstance = Instance();
-    wc.lpszClassName = L"ui.Dispatcher";
-    RegisterClassW(&wc);
-    s.dispatcher.Reset(CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+    s.dispatcher.Reset(CreateWindowExW(0, kDispatcherClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
                                        nullptr, Instance(), nullptr));
+    const std::lock_guard<std::mutex> held(s.handOvers.lock);
+    s.handOvers.window = s.dispatcher.Get();
+}
+
+void Finalize() {
+    Current().dispatcher.Reset();
+}
+
+std::wstring ExePath() {
+    std::vector<wchar_t> path(MAX_PATH);
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0)
+            return {};
+        if (length < path.size())
+            return std::wstring(path.data(), length);
+        path.resize(path.size() * 2);
+    }
 }
 
 HINSTANCE Instance() {
@@ -154,17 +247,17 @@ void ProcessMessages() {
     }
 }
 
+void ProcessPaintMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
+        DispatchMessageW(&msg);
+}
+
 void RunOnMainThread(const std::function<void()>& step) {
-    if (IsMainThread()) {
+    if (IsMainThread())
         step();
-        return;
-    }
-    if (!Current().dispatcher)
-        throw Exception(L"A aplicação não foi inicializada.");
-    HandedStep handed{&step, nullptr};
-    SendMessageW(Current().dispatcher.Get(), kMsgSynchronize, 0, reinterpret_cast<LPARAM>(&handed));
-    if (handed.error)
-        std::rethrow_exception(handed.error);
+    else
+        HandOver(step);
 }
 
 int ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags) {

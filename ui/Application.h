@@ -1,6 +1,11 @@
-// The application object: the main thread, the stack of modal forms, message processing, hints
-// and the standard display of errors. One per process; Initialize() runs on the main thread before
-// any window is made.
+// The application object: the main thread, the stack of modal forms, message processing, the
+// hand-over of steps from other threads, hints and the standard display of errors. One per
+// process; Initialize() runs on the main thread before any window is made.
+//
+// How a hand-over works: another thread queues its step and wakes the main thread's hidden window
+// with a notification, which the main thread handles like a sent message (in its message loops
+// and in every wait that lets sent messages through), and waits until the step is answered: run,
+// with what it threw, or refused because the main thread closed its door (Finalize) meanwhile.
 #pragma once
 
 #include <windows.h>
@@ -15,9 +20,25 @@ class Form;
 
 namespace Application {
 
-// Registers the common controls, loads the rich-text library from the system directory and makes
-// the hidden window through which other threads hand steps to the main thread.
+// Registers the common controls, loads the rich-text library from the system directory and opens
+// the hidden window through which other threads hand steps to the main thread. Called again after
+// Finalize, it opens that window again.
 void Initialize();
+// Closes the hidden window: every step still waiting there, and every later one, is refused with
+// EMainThreadClosed in the thread that handed it. On the main thread.
+void Finalize();
+
+// Initialize() for its own life, then Finalize(): the run of a program on the main thread.
+class Session {
+public:
+    Session() { Initialize(); }
+    ~Session() { Finalize(); }
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+};
+
+// The running executable's full path, however long; empty when Windows cannot give it.
+std::wstring ExePath();
 
 HINSTANCE Instance();
 bool IsMainThread();
@@ -41,9 +62,13 @@ void PopModal(Form* form);
 void DispatchOne(MSG& msg);
 // Handles every message waiting in the queue, then returns.
 void ProcessMessages();
+// Redraws the thread's windows and runs what other threads send, and nothing else: input and
+// posted messages stay in the queue for later.
+void ProcessPaintMessages();
 
 // Runs the step on the main thread. Called from another thread, it waits until the step has run
-// there, and an exception thrown by the step is thrown again to the caller.
+// there, and an exception thrown by the step is thrown again to the caller; a step that the main
+// thread no longer takes raises EMainThreadClosed.
 void RunOnMainThread(const std::function<void()>& step);
 
 // The application's message box, owned by the active modal form. Returns the button pressed.

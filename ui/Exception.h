@@ -30,6 +30,13 @@ public:
     using Exception::Exception;
 };
 
+// A step handed to the main thread after it closed its door to other threads (or before it
+// opened it): the step did not run.
+class EMainThreadClosed : public Exception {
+public:
+    using Exception::Exception;
+};
+
 // The message that the standard exception display shows for any error: an Exception's own, or
 // what() read as UTF-8 (the way errors of the layers above carry their message).
 std::wstring MessageOf(const std::exception& error);

@@ -6,7 +6,7 @@
 
 namespace ui {
 
-// Runs a step handed over by another thread; lParam points to the step.
+// Wakes the hidden window of the main thread to run the steps that other threads handed over.
 inline constexpr UINT kMsgSynchronize = WM_APP + 1;
 
 } // namespace ui

@@ -7,7 +7,18 @@
 
 namespace ui {
 
-Thread::Thread() {
+bool ThreadBody::Terminated() const {
+    return thread_->Terminated();
+}
+
+void ThreadBody::Synchronize(const std::function<void()>& step) const {
+    thread_->Synchronize(step);
+}
+
+Thread::Thread(std::unique_ptr<ThreadBody> body) : body_(std::move(body)) {
+    if (!body_)
+        throw Exception(L"A tarefa não tem corpo.");
+    body_->thread_ = this;
     handle_.Reset(reinterpret_cast<HANDLE>(
         _beginthreadex(nullptr, 0, &Run, this, CREATE_SUSPENDED, &threadId_)));
     if (!handle_)
@@ -16,7 +27,7 @@ Thread::Thread() {
 
 Thread::~Thread() {
     if (GetCurrentThreadId() == threadId_)
-        return; // freeing itself at its end: the body has already returned
+        return; // freeing itself after OnTerminate: the body has already returned
     if (!started_) {
         // Never started: let it run to an empty end, without its body, so that it can go.
         skipBody_ = true;
@@ -34,7 +45,7 @@ void Thread::WaitFor() {
     if (GetCurrentThreadId() == threadId_)
         throw Exception(L"A tarefa não pode esperar por si mesma.");
     HANDLE handle = handle_.Get();
-    // Sent messages are how the worker hands steps over: keep running them while waiting.
+    // The worker hands its steps over as sent messages: keep running them while waiting.
     while (MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, QS_SENDMESSAGE) ==
            WAIT_OBJECT_0 + 1) {
         MSG msg;
@@ -42,7 +53,7 @@ void Thread::WaitFor() {
     }
 }
 
-void Thread::Synchronize(const std::function<void()>& step) {
+void Thread::Synchronize(const std::function<void()>& step) const {
     Application::RunOnMainThread(step);
 }
 
@@ -51,7 +62,7 @@ unsigned __stdcall Thread::Run(void* self) {
     if (thread->skipBody_)
         return 0;
     try {
-        thread->Execute();
+        thread->body_->Execute();
     } catch (...) {
         thread->fatal_ = std::current_exception();
     }
@@ -60,7 +71,6 @@ unsigned __stdcall Thread::Run(void* self) {
 }
 
 void Thread::DoTerminate() {
-    const bool freeOnTerminate = freeOnTerminate_;
     if (OnTerminate) {
         try {
             Synchronize([this] {
@@ -71,9 +81,11 @@ void Thread::DoTerminate() {
                 }
             });
         } catch (...) {
-            // The hand-over itself failed: there is no main thread left to show anything.
+            // The main thread takes no more steps: there is nobody left to notify.
         }
     }
+    // Read after OnTerminate, which may still change it.
+    const bool freeOnTerminate = freeOnTerminate_;
     finished_ = true;
     if (freeOnTerminate)
         delete this;

@@ -56,7 +56,4 @@ struct TDadosDescricao {
     }
 };
 
-// Ensures exactly the path's own trailing delimiter: adds a backslash when there is none.
-std::wstring ComDelimitador(const std::wstring& caminho);
-
 } // namespace kt

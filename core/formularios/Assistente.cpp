@@ -46,10 +46,6 @@ constexpr COLORREF kFundoDaFaixa = RGB(24, 48, 120);
 constexpr COLORREF kAzulMarinho = RGB(0, 0, 128);
 constexpr int kPontosDoTitulo = 12;
 
-// The longest directory the user can type: with the delimiter that the wizard adds, it still
-// fits the description's short string.
-constexpr int kTamanhoMaximoDoDiretorio = static_cast<int>(kTamanhoTextoCurto) - 1;
-
 } // namespace
 
 TfrmAssistente::TfrmAssistente(TConteudoDescricao conteudo)
@@ -83,7 +79,7 @@ void TfrmAssistente::PrepararControles() {
     }
     ui::CheckList(Item(IDC_chkOQue)).Setup();
     SetOnRelease(IDC_chkOQue, [this] { NovaSelecao(); });
-    ui::Edit(Item(IDC_txtDir)).SetMaxLength(kTamanhoMaximoDoDiretorio);
+    ui::Edit(Item(IDC_txtDir)).SetMaxLength(static_cast<int>(kTamanhoMaximoDoDiretorio));
     // Uninstall runs to its end without a point at which it could stop.
     ui::Button(Item(IDC_bitCancelar)).SetEnabled(false);
 }
@@ -174,7 +170,9 @@ bool TfrmAssistente::CloseQuery() {
 bool TfrmAssistente::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
     if (msg != kMensagemIniciarAssistente)
         return false;
-    IniciarAssistente();
+    // Start-up fills the description's lists: a second run would add every row again.
+    if (!std::exchange(iniciado_, true))
+        IniciarAssistente();
     result = 0;
     return true;
 }

@@ -12,6 +12,7 @@
 #include "core/ArquivosIAC/ArquivoIAC.h"
 #include "core/program/RotinasProduto.h"
 #include "fileops/Ajuda.h"
+#include "fileops/Texto.h"
 #include "payload/MarcaDeDisco.h"
 #include "payload/ThreadCopia.h"
 #include "resources/AssistenteIds.h"
@@ -22,6 +23,7 @@
 
 #include <array>
 #include <atomic>
+#include <exception>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,6 +46,10 @@ enum TCena : int {
     cenaSobre,
 };
 inline constexpr int kNumeroDeCenas = 8;
+
+// The longest installation directory: with the delimiter that the wizard adds, it still fits the
+// description's short string.
+inline constexpr std::size_t kTamanhoMaximoDoDiretorio = kTamanhoTextoCurto - 1;
 
 class TfrmAssistente : public ui::Form, private TJanelaDaCopia {
 public:
@@ -68,8 +74,10 @@ public:
     // installation that checks its disks starts.
     std::unique_ptr<TMarcaDeDisco> MarcaDeDisco;
 
-    // Start-up (AssistenteInicio.cpp).
+    // Start-up (AssistenteInicio.cpp), run by the first start message only.
     void IniciarAssistente();
+    // The error that ended start-up, or none.
+    std::exception_ptr ErroDeInicio() const { return erroDeInicio_; }
     void AvancarCarregamento(int percentual);
     void AplicarConfiguracao();
     void CarregarLicenca();
@@ -127,6 +135,8 @@ private:
         IDC_chkOpcao2, IDC_chkOpcao3, IDC_chkOpcao4};
 
     std::array<HWND, kNumeroDeCenas> cenas_{};
+    bool iniciado_ = false;
+    std::exception_ptr erroDeInicio_;
     // The running worker, from its start to its termination notification.
     TCopiaDeArquivos* copia_ = nullptr;
     // The user asked to close while the worker ran: the window closes at its end.

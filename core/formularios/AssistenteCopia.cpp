@@ -69,7 +69,7 @@ bool TfrmAssistente::PerguntarSeParaCopia() {
             return PodeFechar || parar;
         }
         if (parar)
-            copia_->Terminate();
+            copia_->Parar();
         copia_->Continuar();
         if (!parar)
             return false;

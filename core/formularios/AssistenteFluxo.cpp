@@ -3,6 +3,7 @@
 #include "core/formularios/Assistente.h"
 
 #include "core/formularios/TextosAssistente.h"
+#include "fileops/Caminhos.h"
 #include "fileops/Texto.h"
 #include "resources/AssistenteIds.h"
 #include "resources/Imagens.h"
@@ -127,9 +128,12 @@ void TfrmAssistente::NovaSelecao() {
 void TfrmAssistente::InstalarOQue() {
     if (!DiretorioInformado())
         return;
-    DiretorioEscolhido = ComDelimitador(ui::Edit(Item(IDC_txtDir)).Text());
+    // The directory is held as a short string with its delimiter: a longer text is cut before
+    // the delimiter is ensured, so that the cut never takes the delimiter away.
+    DiretorioEscolhido =
+        ComDelimitador(Curta(ui::Edit(Item(IDC_txtDir)).Text(), kTamanhoMaximoDoDiretorio));
     TConfiguracaoInstalacao c = Descricao.Configuracao();
-    c.DiretorioDeInstalacao = Curta(DiretorioEscolhido);
+    c.DiretorioDeInstalacao = DiretorioEscolhido;
     for (int i = 0; i < kNumeroDeOpcoes; ++i)
         c.Opcoes[i].Marcada = ui::CheckBox(Item(kCaixasDasOpcoes[i])).Checked();
     Descricao.DefinirConfiguracao(c);

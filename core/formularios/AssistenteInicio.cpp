@@ -4,7 +4,7 @@
 
 #include "core/formularios/DiretoriosDoSistema.h"
 #include "core/formularios/TextosAssistente.h"
-#include "dialogs/ServicosKT.h"
+#include "fileops/ServicosDeJanela.h"
 #include "resources/AssistenteIds.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
@@ -41,18 +41,20 @@ void TfrmAssistente::IniciarAssistente() {
         AvancarCarregamento(100);
         SelecionarCena(cenaConfigurar);
     } catch (...) {
+        erroDeInicio_ = std::current_exception();
         namespace textos = textos_assistente;
-        ServicosKT::MostrarCentralSolucoes(textos::kModuloDoAssistente,
-                                           textos::kErroNaInicializacao, L"",
-                                           textos::kSolucaoErroNaInicializacao, &Ajuda, nullptr);
+        Relatar(textos::kModuloDoAssistente, textos::kErroNaInicializacao, L"",
+                textos::kSolucaoErroNaInicializacao, &Ajuda, nullptr);
         PodeFechar = true;
         EndModal(ui::mrCancel);
     }
 }
 
+// The loading page shows its progress; a click or a close waits in the queue until start-up is
+// over, so that nothing runs in the middle of a step.
 void TfrmAssistente::AvancarCarregamento(int percentual) {
     ui::Gauge(Item(IDC_Progresso)).SetPosition(percentual);
-    ui::Application::ProcessMessages();
+    ui::Application::ProcessPaintMessages();
 }
 
 void TfrmAssistente::LerDiretorios() {

@@ -1,12 +1,10 @@
 #include "core/formularios/DiretoriosDoSistema.h"
 
-#include "core/ArquivosIAC/Descricao.h"
+#include "fileops/Caminhos.h"
 #include "fileops/ErrosArquivo.h"
 #include "fileops/Registro.h"
 #include "fileops/Texto.h"
-#include "ui/Owned.h"
-
-#include <vector>
+#include "ui/Application.h"
 
 namespace kt {
 namespace {
@@ -40,17 +38,9 @@ std::wstring LerDiretorioDoSistema() {
 }
 
 std::wstring LerDiretorioDoPrograma() {
-    std::vector<wchar_t> caminho(MAX_PATH);
-    for (;;) {
-        const DWORD tamanho =
-            GetModuleFileNameW(nullptr, caminho.data(), static_cast<DWORD>(caminho.size()));
-        if (tamanho == 0)
-            FalhaDoWindows();
-        if (tamanho < caminho.size())
-            break;
-        caminho.resize(caminho.size() * 2);
-    }
-    std::wstring programa(caminho.data());
+    const std::wstring programa = ui::Application::ExePath();
+    if (programa.empty())
+        FalhaDoWindows();
     return Curta(programa.substr(0, programa.find_last_of(L"\\/") + 1));
 }
 

@@ -4,6 +4,7 @@
 #include "dialogs/CentralSolucoes.h"
 #include "dialogs/ServicosKT.h"
 #include "ui/Application.h"
+#include "ui/SystemLibraries.h"
 
 #include <windows.h>
 
@@ -15,9 +16,9 @@ namespace kt {
 int ExecutarProgramaDeInstalacao(const std::wstring& nomeDescricao, const TRotinasProduto& rotinas,
                                  TConteudoDescricao conteudo) {
     // Before anything can load a DLL: a setup program runs next to whatever was downloaded.
-    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    ui::LoadDllsFromSystemDirectoryOnly();
     try {
-        ui::Application::Initialize();
+        const ui::Application::Session sessao;
         const TCentralSolucoesDoPrograma central;
         const TServicosDeJanelaInstalados janelas(ServicosDeJanelaDoFramework());
         ExecutarAssistente(nomeDescricao, rotinas, std::move(conteudo));

@@ -8,11 +8,13 @@
 
 namespace kt {
 
-// Loads no DLL from the program's own folder from here on, initialises the toolkit, creates the
-// Solutions Center for the run, installs it and the framework's other windows in the slots
-// through which the services reach them, and runs the wizard (ExecutarAssistente). Returns the exit
-// code: 0 when the wizard ran, whatever it did (it reports its own failures); 1, after the standard
-// error display, when it could not run at all. Called first thing by the program's entry.
+// Loads no DLL from the program's own folder from here on (as far as the system allows: every
+// DLL that the program loads itself comes from the system directory), initialises the toolkit,
+// creates the Solutions Center for the run, installs it and the framework's other windows in the
+// slots through which the services reach them, and runs the wizard (ExecutarAssistente). Returns
+// the exit code: 0 when the wizard ran, whatever it did (it reports its own failures); 1, after
+// the standard error display, when it could not run at all. Called first thing by the program's
+// entry.
 int ExecutarProgramaDeInstalacao(const std::wstring& nomeDescricao, const TRotinasProduto& rotinas,
                                  TConteudoDescricao conteudo);
 

@@ -1,7 +1,7 @@
 #include "core/program/RotinasPontilha.h"
 
-#include "core/ArquivosIAC/Descricao.h"
 #include "core/program/Produto.h"
+#include "core/program/ValoresDesinstalacao.h"
 #include "fileops/Atalho.h"
 #include "fileops/ErrosArquivo.h"
 #include "fileops/PastasDoShell.h"
@@ -41,14 +41,8 @@ void RegistrarDesinstalacao(const std::wstring& diretorio) {
     Verificar(RegCreateKeyExW(HKEY_LOCAL_MACHINE, produto::kChaveDesinstalacao, 0, nullptr,
                               REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, chave.Put(),
                               nullptr));
-    using namespace valor_desinstalacao;
-    GravarTexto(chave.Get(), kNomeExibido, produto::kNomeExibido);
-    GravarTexto(chave.Get(), kDesinstalador, ComDelimitador(diretorio) + produto::kDesinstalador);
-    GravarTexto(chave.Get(), kVersao, produto::kVersaoExibida);
-    GravarTexto(chave.Get(), kFabricante, produto::kFabricante);
-    GravarTexto(chave.Get(), kSobre, produto::kEnderecoWeb);
-    GravarTexto(chave.Get(), kAjuda, produto::kLinkAjuda);
-    GravarTexto(chave.Get(), kAtualizacoes, produto::kEnderecoWeb);
+    for (const auto& [nome, dados] : ValoresDesinstalacao(diretorio))
+        GravarTexto(chave.Get(), nome.c_str(), dados);
 }
 
 void CriarAtalhoMenuIniciar(const std::wstring& diretorio) {
@@ -61,8 +55,9 @@ void CriarAtalhoAreaDeTrabalho(const std::wstring& diretorio) {
                 kAtalhoNaAreaDeTrabalho);
 }
 
+// The key goes with whatever was put under it, by the installer or by somebody else.
 void ApagarRegistroDesinstalacao(const std::wstring& /*diretorio*/) {
-    const LONG resultado = RegDeleteKeyW(HKEY_LOCAL_MACHINE, produto::kChaveDesinstalacao);
+    const LONG resultado = RegDeleteTreeW(HKEY_LOCAL_MACHINE, produto::kChaveDesinstalacao);
     if (resultado != ERROR_FILE_NOT_FOUND)
         Verificar(resultado);
 }

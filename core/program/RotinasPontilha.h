@@ -6,20 +6,9 @@
 
 namespace kt {
 
-// Names of the Uninstall key's values, in the order in which they are written.
-namespace valor_desinstalacao {
-inline constexpr const wchar_t* kNomeExibido = L"DisplayName";
-inline constexpr const wchar_t* kDesinstalador = L"UninstallString";
-inline constexpr const wchar_t* kVersao = L"DisplayVersion";
-inline constexpr const wchar_t* kFabricante = L"Publisher";
-inline constexpr const wchar_t* kSobre = L"URLInfoAbout";
-inline constexpr const wchar_t* kAjuda = L"HelpLink";
-inline constexpr const wchar_t* kAtualizacoes = L"URLUpdateInfo";
-} // namespace valor_desinstalacao
-
-// Writes the product's Uninstall key under HKEY_LOCAL_MACHINE (made when missing): display name,
-// the uninstaller in the installation directory, version, publisher and web addresses. A registry
-// failure raises the error of its Windows error code.
+// Writes the product's Uninstall key under HKEY_LOCAL_MACHINE (made when missing) with
+// ValoresDesinstalacao (core/program/ValoresDesinstalacao.h). A registry failure raises the error
+// of its Windows error code.
 void RegistrarDesinstalacao(const std::wstring& diretorio);
 
 // The shortcut "Pontilha.lnk" to the installed start page, in the Start menu's Programs folder and
@@ -27,7 +16,8 @@ void RegistrarDesinstalacao(const std::wstring& diretorio);
 void CriarAtalhoMenuIniciar(const std::wstring& diretorio);
 void CriarAtalhoAreaDeTrabalho(const std::wstring& diretorio);
 
-// Deletes the Uninstall key with its values; a missing key is no error. Ignores the directory.
+// Deletes the Uninstall key with its values and any subkeys; a missing key is no error. Ignores
+// the directory.
 void ApagarRegistroDesinstalacao(const std::wstring& diretorio);
 
 // Deletes the shortcut from the desktop and then from the Start menu's Programs folder; a missing

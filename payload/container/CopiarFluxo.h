@@ -1,17 +1,12 @@
-// The chunked copy with percent progress that every extraction goes through, and the
-// framework's progress callback type, which the file copy routine shares.
+// The chunked copy with percent progress that every extraction goes through.
 #pragma once
 
+#include "fileops/Progresso.h"
 #include "payload/container/Fluxo.h"
 
 #include <cstdint>
-#include <functional>
 
 namespace kt {
-
-// Called once per chunk with the percent done; setting parar ends the copy early and quietly.
-// It counts as assigned when it holds a callable.
-using TEventoProgresso = std::function<void(std::int32_t percentual, bool& parar)>;
 
 // 0xF000: the chunk of every copy, and its one buffer.
 inline constexpr std::uint32_t TamanhoBloco = 61440;

@@ -1,9 +1,9 @@
 #include "payload/container/ExtrairRecurso.h"
 
 #include "fileops/Ajuda.h"
+#include "fileops/ArquivoNovo.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/Texto.h"
-#include "payload/container/ArquivoNovo.h"
 #include "payload/container/CabecalhoZLib.h"
 #include "payload/container/Descompactar.h"
 #include "payload/container/FluxoRecurso.h"

@@ -83,8 +83,4 @@ std::int64_t TFluxoArquivo::Tamanho() {
     return tamanho.QuadPart;
 }
 
-void TFluxoArquivo::Fechar() {
-    VerificarResultado(CloseHandle(arquivo_.Release()));
-}
-
 } // namespace kt

@@ -31,9 +31,6 @@ public:
     std::int64_t Tamanho() override;
 
     HANDLE Handle() const { return arquivo_.Get(); }
-    // Closes the file now, raising the error of a close that fails (a write that the system
-    // could not finish).
-    void Fechar();
 
 private:
     ui::UniqueFile arquivo_;

@@ -55,13 +55,13 @@ bool Falta(const TArquivoDeDisco& a) {
 class Discos : public testing::Test {
 protected:
     void SetUp() override {
-        teste::RemoverArvore(instalado);
-        teste::RemoverArvore(outraPasta);
+        RemoverPasta(instalado);
+        RemoverPasta(outraPasta);
         ColocarDisco(1, 1);
     }
     void TearDown() override {
-        teste::RemoverArvore(instalado);
-        teste::RemoverArvore(outraPasta);
+        RemoverPasta(instalado);
+        RemoverPasta(outraPasta);
     }
 
     // The drive holds the files of that disk and a marker that names disco.
@@ -153,10 +153,8 @@ protected:
     }
 
     ProgramaEmTeste produto{produtos::kProdutoDiscos};
-    const std::wstring instalado =
-        PastaDoTeste().substr(0, PastaDoTeste().size() - 1) + L".instalado\\";
-    const std::wstring outraPasta =
-        PastaDoTeste().substr(0, PastaDoTeste().size() - 1) + L".outro\\";
+    const std::wstring instalado = PastaAoLado(L"instalado");
+    const std::wstring outraPasta = PastaAoLado(L"outro");
     HWND ultimo = nullptr;
 };
 

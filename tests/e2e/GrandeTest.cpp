@@ -100,7 +100,7 @@ protected:
     void TearDown() override { Limpar(); }
 
     void Limpar() {
-        teste::RemoverArvore(instalado);
+        RemoverPasta(instalado);
         ApagarChaveDe32Bits(produtos::kChaveGrande);
     }
 
@@ -128,8 +128,7 @@ protected:
 
     const std::vector<std::uint8_t> dados = kt::teste::BytesDeTexto(kTamanhoDeCadaArquivo);
     ProgramaEmTeste produto{produtos::kProdutoGrande};
-    const std::wstring instalado =
-        PastaDoTeste().substr(0, PastaDoTeste().size() - 1) + L".instalado\\";
+    const std::wstring instalado = PastaAoLado(L"instalado");
 };
 
 TEST_F(Grande, NoGoesOnAndTheWindowAnswersThroughoutWithTheGaugeOnlyGoingUp) {

@@ -5,7 +5,7 @@
 // all files at once. The time from "&Instalar" to the closing message is printed, never asserted.
 #include "core/formularios/TextosAssistente.h"
 #include "core/program/Produto.h"
-#include "core/program/RotinasPontilha.h"
+#include "core/program/ValoresDesinstalacao.h"
 #include "dialogs/CentralSolucoes.h"
 #include "dialogs/TextosDialogos.h"
 #include "fileops/Texto.h"
@@ -93,7 +93,7 @@ std::string Saida(std::wstring linhaDeComando) {
 // Pontilha's traces on the machine gone: its folder, its shortcuts, its Uninstall entry. The
 // tests of this file run one at a time (they share the entry and the shortcuts).
 void Limpar(const std::wstring& pasta) {
-    teste::RemoverArvore(pasta);
+    RemoverPasta(pasta);
     for (const std::wstring& atalho : kAtalhos)
         DeleteFileW(atalho.c_str());
     ApagarChaveDe32Bits(produto::kChaveDesinstalacao);
@@ -165,17 +165,7 @@ void EsperarInstalado(const std::wstring& pasta) {
         EXPECT_EQ(lido.Descricao, produto::kNomeExibido);
     }
 
-    namespace valor = kt::valor_desinstalacao;
-    const std::pair<const wchar_t*, std::wstring> valores[] = {
-        {valor::kNomeExibido, produto::kNomeExibido},
-        {valor::kDesinstalador, pasta + produto::kDesinstalador},
-        {valor::kVersao, produto::kVersaoExibida},
-        {valor::kFabricante, produto::kFabricante},
-        {valor::kSobre, produto::kEnderecoWeb},
-        {valor::kAjuda, produto::kLinkAjuda},
-        {valor::kAtualizacoes, produto::kEnderecoWeb},
-    };
-    for (const auto& [nome, esperado] : valores)
+    for (const auto& [nome, esperado] : kt::ValoresDesinstalacao(pasta))
         EXPECT_EQ(ValorDe32Bits(produto::kChaveDesinstalacao, nome), esperado) << kt::Utf8(nome);
 }
 

@@ -1,6 +1,7 @@
 // The options page and what lies behind it: the default directory and options, the refusal of a
 // blank directory, advanced options and the components page, the copying page, the close box.
 #include "core/formularios/TextosAssistente.h"
+#include "fileops/Caminhos.h"
 #include "resources/AssistenteIds.h"
 #include "tests/e2e/ProgramaEmTeste.h"
 #include "tests/e2e/Registro.h"
@@ -38,15 +39,11 @@ protected:
     ProgramaEmTeste pontilha{produtos::kPontilha};
 };
 
-std::wstring ComDelimitador(const std::wstring& diretorio) {
-    return !diretorio.empty() && diretorio.back() == L'\\' ? diretorio : diretorio + L'\\';
-}
-
 TEST_F(Opcoes, TheDirectoryIsTheProgramFilesOfThe32BitViewPlusTheProductsName) {
     pontilha.Capturar(L"cenaOpcoes");
     const std::wstring programFiles = ProgramFilesDe32Bits();
     ASSERT_FALSE(programFiles.empty());
-    EXPECT_EQ(pontilha.Texto(IDC_txtDir), ComDelimitador(programFiles) + L"Pontilha 1.0");
+    EXPECT_EQ(pontilha.Texto(IDC_txtDir), kt::ComDelimitador(programFiles) + L"Pontilha 1.0");
 }
 
 TEST_F(Opcoes, BothShortcutOptionsAreCheckedAndCompactInstallationIsDisabled) {
@@ -169,7 +166,7 @@ TEST_F(Componentes, TheDescriptionGivesCaptionInstructionsOptionsAndDirectory) {
     EXPECT_TRUE(produto.Marcado(IDC_chkOpcao4));
     EXPECT_EQ(produto.Texto(IDC_chkOpcao4), produtos::kLegendaOpcao3);
     EXPECT_EQ(produto.Texto(IDC_txtDir),
-              ComDelimitador(ProgramFilesDe32Bits()) + produtos::kDiretorioComponentes);
+              kt::ComDelimitador(ProgramFilesDe32Bits()) + produtos::kDiretorioComponentes);
 }
 
 TEST_F(Componentes, CompactInstallationChecksByTheCompactColumnAndOtherwiseByTheNormal) {

@@ -1,6 +1,7 @@
 // The tour: every scene that can be reached, in Pontilha.exe and in the test products, saved as a
-// screenshot named after the scene (build/screenshots/<scene>.png). Run alone, so that no other
-// test's window lies over the wizard.
+// screenshot named after the scene (build/screenshots/<scene>.png). It checks only that it gets
+// there; what each scene shows is checked by the other tests. tools/run.sh walks it, alone, so
+// that no other test's window lies over the wizard; the test command leaves it out.
 #include "core/formularios/TextosAssistente.h"
 #include "resources/AssistenteIds.h"
 #include "tests/e2e/ProgramaEmTeste.h"

@@ -37,6 +37,16 @@ std::wstring PastaDoTeste() {
     return L"C:\\e2e\\" + NomeDoTeste() + L"\\";
 }
 
+std::wstring PastaAoLado(const std::wstring& nome) {
+    const std::wstring pasta = PastaDoTeste();
+    return pasta.substr(0, pasta.size() - 1) + L"." + nome + L"\\";
+}
+
+void RemoverPasta(const std::wstring& pasta) {
+    std::error_code erro;
+    std::filesystem::remove_all(pasta, erro);
+}
+
 ProgramaEmTeste::ProgramaEmTeste(const std::wstring& programa)
     : programa_(programa), pasta_(PastaDoTeste()) {
     std::filesystem::remove_all(pasta_);

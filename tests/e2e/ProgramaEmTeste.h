@@ -21,6 +21,10 @@ std::wstring PastaDosProgramas();
 
 // The folder of the running test: C:\e2e\<suite>.<test>\.
 std::wstring PastaDoTeste();
+// A folder beside it, for what the test installs or keeps apart: C:\e2e\<suite>.<test>.<nome>\.
+std::wstring PastaAoLado(const std::wstring& nome);
+// Removes the folder with everything in it, if it is there.
+void RemoverPasta(const std::wstring& pasta);
 
 class ProgramaEmTeste {
 public:

@@ -11,6 +11,7 @@
 #include "payload/container/CabecalhoZLib.h"
 #include "payload/container/CopiarFluxo.h"
 #include "payload/container/FluxoDescompressao.h"
+#include "tests/unit/AuxiliaresFluxo.h"
 
 #include <zlib.h>
 
@@ -87,22 +88,11 @@ std::vector<std::uint8_t> ConteinerDescrito(const std::uint8_t* dados, std::size
     const std::uint32_t mascara = leitor.Byte();
     const std::uint32_t corte = leitor.Palavra();
 
-    uLongf compactados = compressBound(static_cast<uLong>(arquivo.size()));
-    std::vector<std::uint8_t> conteiner(kt::kTamanhoCabecalhoZLib + compactados);
-    const std::uint8_t vazio = 0;
-    if (compress2(conteiner.data() + kt::kTamanhoCabecalhoZLib, &compactados,
-                  arquivo.empty() ? &vazio : arquivo.data(), static_cast<uLong>(arquivo.size()),
-                  nivel) != Z_OK)
-        std::abort();
-    conteiner.resize(kt::kTamanhoCabecalhoZLib + compactados);
-
-    kt::TCabecalhoZLib cabecalho{};
-    cabecalho.TamanhoCabecalho = kt::kTamanhoCabecalhoZLib;
-    cabecalho.Assinatura = kt::kAssinaturaZLib;
-    cabecalho.Formato = kt::kFormatoZLib;
-    cabecalho.TamanhoDescompactado = static_cast<std::uint32_t>(
-        std::max<std::int64_t>(0, static_cast<std::int64_t>(arquivo.size()) + diferenca));
-    std::memcpy(conteiner.data(), &cabecalho, sizeof cabecalho);
+    std::vector<std::uint8_t> conteiner = kt::teste::Conteiner(arquivo, nivel);
+    const std::size_t compactados = conteiner.size() - kt::kTamanhoCabecalhoZLib;
+    kt::teste::DefinirTamanhoDescompactado(
+        conteiner, static_cast<std::uint32_t>(std::max<std::int64_t>(
+                       0, static_cast<std::int64_t>(arquivo.size()) + diferenca)));
     conteiner[kt::kTamanhoCabecalhoZLib + posicao % compactados] ^=
         static_cast<std::uint8_t>(mascara);
     if (corte % 4 == 0)

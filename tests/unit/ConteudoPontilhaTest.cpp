@@ -3,6 +3,7 @@
 #include "core/program/Produto.h"
 #include "fileops/Texto.h"
 #include "tests/unit/Esperados.h"
+#include "tests/unit/PastaTemporaria.h"
 
 #include <gtest/gtest.h>
 
@@ -11,34 +12,10 @@
 #include <set>
 #include <sstream>
 
-#include <unistd.h>
-
 using namespace kt;
 namespace fs = std::filesystem;
 
 namespace {
-
-// A directory of its own for each test, removed at the end.
-class DiretorioTemporario {
-public:
-    DiretorioTemporario() {
-        const auto* teste = ::testing::UnitTest::GetInstance()->current_test_info();
-        caminho_ = fs::temp_directory_path() /
-                   (std::string("kt_conteudo_") + teste->name() + "_" + std::to_string(::getpid()));
-        fs::remove_all(caminho_);
-        fs::create_directories(caminho_);
-    }
-    ~DiretorioTemporario() {
-        std::error_code ignorado;
-        fs::remove_all(caminho_, ignorado);
-    }
-    const fs::path& Caminho() const { return caminho_; }
-    // As the wizard holds directories: with a trailing delimiter.
-    std::wstring ComDelimitador() const { return caminho_.wstring() + L"/"; }
-
-private:
-    fs::path caminho_;
-};
 
 TDadosDescricao Preenchida(const std::wstring& diretorio) {
     TDadosDescricao descricao;
@@ -59,8 +36,8 @@ std::vector<std::string> LinhasDoArquivo(const std::string& texto) {
 // Settings.
 
 TEST(ConteudoPontilha, SettingsAreTheBuiltInOnes) {
-    DiretorioTemporario dir;
-    const TDadosDescricao d = Preenchida(dir.ComDelimitador());
+    const teste::PastaTemporaria dir(L"kt_conteudo");
+    const TDadosDescricao d = Preenchida(dir.Caminho());
     const TConfiguracaoInstalacao& c = d.Configuracao;
     EXPECT_EQ(c.NumeroDeDiscos, 1);
     EXPECT_FALSE(c.ReiniciarAoTerminar);
@@ -74,7 +51,7 @@ TEST(ConteudoPontilha, SettingsAreTheBuiltInOnes) {
     EXPECT_FALSE(c.Opcoes[2].Marcada);
     EXPECT_EQ(c.Opcoes[2].Legenda, L"");
     EXPECT_EQ(c.ModoAutoRemocao, 2);
-    EXPECT_EQ(c.DiretorioDeInstalacao, dir.ComDelimitador());
+    EXPECT_EQ(c.DiretorioDeInstalacao, dir.Caminho());
     EXPECT_FALSE(c.Instalado);
     EXPECT_FALSE(c.PermiteAlterar);
     EXPECT_TRUE(c.PermiteReinstalar);
@@ -94,26 +71,25 @@ TEST(ConteudoPontilha, SettingsAreTheBuiltInOnes) {
 }
 
 TEST(ConteudoPontilha, InstalledOnlyWhenTheStartPageIsBesideTheProgram) {
-    DiretorioTemporario dir;
-    EXPECT_FALSE(Preenchida(dir.ComDelimitador()).Configuracao.Instalado);
+    const teste::PastaTemporaria dir(L"kt_conteudo");
+    EXPECT_FALSE(Preenchida(dir.Caminho()).Configuracao.Instalado);
 
-    std::ofstream(dir.Caminho() / "outro.html") << "x";
-    EXPECT_FALSE(Preenchida(dir.ComDelimitador()).Configuracao.Instalado);
+    std::ofstream(dir.Local() / "outro.html") << "x";
+    EXPECT_FALSE(Preenchida(dir.Caminho()).Configuracao.Instalado);
 
-    std::ofstream(dir.Caminho() / fs::path(produto::kPaginaInicial)) << "<html></html>";
-    EXPECT_TRUE(Preenchida(dir.ComDelimitador()).Configuracao.Instalado);
+    std::ofstream(dir.Local() / fs::path(produto::kPaginaInicial)) << "<html></html>";
+    EXPECT_TRUE(Preenchida(dir.Caminho()).Configuracao.Instalado);
 }
 
 TEST(ConteudoPontilha, ADirectoryNamedLikeTheStartPageIsNoInstallation) {
-    DiretorioTemporario dir;
-    fs::create_directory(dir.Caminho() / fs::path(produto::kPaginaInicial));
-    EXPECT_FALSE(Preenchida(dir.ComDelimitador()).Configuracao.Instalado);
+    const teste::PastaTemporaria dir(L"kt_conteudo");
+    fs::create_directory(dir.Local() / fs::path(produto::kPaginaInicial));
+    EXPECT_FALSE(Preenchida(dir.Caminho()).Configuracao.Instalado);
 }
 
 TEST(ConteudoPontilha, AMissingProgramDirectoryIsNoInstallation) {
-    DiretorioTemporario dir;
-    EXPECT_FALSE(
-        Preenchida((dir.Caminho() / "nao-existe").wstring() + L"/").Configuracao.Instalado);
+    const teste::PastaTemporaria dir(L"kt_conteudo");
+    EXPECT_FALSE(Preenchida((dir.Local() / "nao-existe").wstring() + L"/").Configuracao.Instalado);
 }
 
 // Rows.

@@ -1,4 +1,5 @@
 #include "tests/unit/AuxiliaresFluxo.h"
+#include "tests/unit/PastaTemporaria.h"
 #include "tools/empacotador/Empacotador.h"
 #include "tools/empacotador/Payload.h"
 
@@ -15,21 +16,6 @@ namespace {
 using namespace kt;
 using namespace kt::teste;
 namespace fs = std::filesystem;
-
-// A directory of its own under the system's temporary directory, removed with its content.
-class TDiretorioTemporario {
-public:
-    TDiretorioTemporario() {
-        std::random_device aleatorio;
-        caminho_ = fs::temp_directory_path() / ("kt_empacotador_" + std::to_string(aleatorio()));
-        fs::create_directories(caminho_);
-    }
-    ~TDiretorioTemporario() { fs::remove_all(caminho_); }
-    const fs::path& operator()() const { return caminho_; }
-
-private:
-    fs::path caminho_;
-};
 
 // Inflates the zlib data of a container with zlib alone; true when the stream ends exactly at
 // the end of the container.
@@ -108,13 +94,13 @@ TEST(Empacotador, RefusesAnExtensionThatDoesNotFit) {
 }
 
 TEST(Empacotador, PacksAFileWhoseNameHasABlankAndAnAccent) {
-    TDiretorioTemporario dir;
-    const fs::path origem = dir() / "jogo da memória.swf";
+    const ::teste::PastaTemporaria dir(L"kt_empacotador");
+    const fs::path origem = dir.Local() / "jogo da memória.swf";
     const auto dados = BytesAleatorios(5000);
     GravarArquivo(origem, dados);
-    EmpacotarArquivo(origem, dir() / "MEMORIASOFT.zlib", {0, 1, 0, 0, 7, 0});
+    EmpacotarArquivo(origem, dir.Local() / "MEMORIASOFT.zlib", {0, 1, 0, 0, 7, 0});
 
-    const auto conteiner = LerArquivo(dir() / "MEMORIASOFT.zlib");
+    const auto conteiner = LerArquivo(dir.Local() / "MEMORIASOFT.zlib");
     EXPECT_STREQ(CabecalhoDe(conteiner).Extensao, ".swf");
     EXPECT_EQ(+CabecalhoDe(conteiner).Versao.Construcao, 7);
     TFluxoMemoria destino;
@@ -187,9 +173,9 @@ TEST(PayloadRc, FindsTheSourcesUnderTheirSubdirectories) {
 
 class PayloadGerado : public testing::Test {
 protected:
-    TDiretorioTemporario dir;
-    fs::path fontes = dir() / "payload";
-    fs::path saida = dir() / "saida";
+    const ::teste::PastaTemporaria dir{L"kt_empacotador"};
+    fs::path fontes = dir.Local() / "payload";
+    fs::path saida = dir.Local() / "saida";
 
     void SetUp() override {
         unsigned semente = 0;

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 
-using kt::LinhasAutoRemocao;
 using kt::LinhasAutoRemocaoSegura;
 using kt::TextoDoLote;
 
@@ -30,36 +29,6 @@ std::vector<std::wstring> LinhasRmdir(const std::vector<std::wstring>& linhas) {
 
 } // namespace
 
-// The plain form.
-
-TEST(LinhasAutoRemocao, NineLinesForAProgramTwoLevelsDown) {
-    const std::vector<std::wstring> linhas = LinhasAutoRemocao(kPontilha, kLote);
-    EXPECT_EQ(linhas.size(), 9u);
-    EXPECT_EQ(ComoGravado(linhas), teste::LerEsperado("AutoRemocao_Pontilha.bat"));
-}
-
-TEST(LinhasAutoRemocao, ADriveRootKeepsItsBackslash) {
-    EXPECT_EQ(ComoGravado(LinhasAutoRemocao(L"C:\\Pontilha.exe", kLote)),
-              teste::LerEsperado("AutoRemocao_Raiz.bat"));
-}
-
-TEST(LinhasAutoRemocao, EveryAncestorDownToTheBareDrive) {
-    EXPECT_EQ(LinhasRmdir(LinhasAutoRemocao(L"E:\\Pontilha\\Pontilha.exe", kLote)),
-              (std::vector<std::wstring>{L"rmdir \"E:\\Pontilha\"", L"rmdir \"E:\""}));
-    EXPECT_EQ(
-        LinhasRmdir(LinhasAutoRemocao(L"C:\\a\\b c\\d\\e\\P.exe", kLote)),
-        (std::vector<std::wstring>{L"rmdir \"C:\\a\\b c\\d\\e\"", L"rmdir \"C:\\a\\b c\\d\"",
-                                   L"rmdir \"C:\\a\\b c\"", L"rmdir \"C:\\a\"", L"rmdir \"C:\""}));
-}
-
-TEST(LinhasAutoRemocao, APathWithoutDirectoryRemovesNoDirectory) {
-    const std::vector<std::wstring> linhas = LinhasAutoRemocao(L"Pontilha.exe", kLote);
-    EXPECT_TRUE(LinhasRmdir(linhas).empty());
-    EXPECT_EQ(linhas.back(), L"del \"C:\\WINDOWS\\TEMP\\bat1A2B.bat\"");
-}
-
-// The safe form.
-
 TEST(LinhasAutoRemocaoSegura, BoundedPausedRetryInTheFilesCodePage) {
     EXPECT_EQ(ComoGravado(LinhasAutoRemocaoSegura(kPontilha, kLote, kPaginaOEM)),
               teste::LerEsperado("AutoRemocaoSegura_Pontilha.bat"));
@@ -73,13 +42,19 @@ TEST(LinhasAutoRemocaoSegura, PercentSignsAreDoubledAndAccentsKept) {
               teste::LerEsperado("AutoRemocaoSegura_Porcento.bat"));
 }
 
-TEST(LinhasAutoRemocaoSegura, RemovesTheSameDirectoriesAndEndsLikeThePlainForm) {
-    for (const wchar_t* programa : {kPontilha, L"C:\\Pontilha.exe", L"D:\\a\\b\\c\\P.exe"}) {
-        const std::vector<std::wstring> simples = LinhasAutoRemocao(programa, kLote);
-        const std::vector<std::wstring> segura = LinhasAutoRemocaoSegura(programa, kLote, 1252);
-        EXPECT_EQ(LinhasRmdir(segura), LinhasRmdir(simples));
-        EXPECT_TRUE(std::equal(simples.end() - 2, simples.end(), segura.end() - 2));
-        EXPECT_EQ(segura[1], L"chcp 1252>nul");
+TEST(LinhasAutoRemocaoSegura, EveryAncestorDownToTheBareDriveAndADriveRootKeepsItsBackslash) {
+    const std::pair<const wchar_t*, std::vector<std::wstring>> casos[] = {
+        {L"C:\\Pontilha.exe", {L"rmdir \"C:\\\"", L"rmdir \"C:\""}},
+        {L"E:\\Pontilha\\Pontilha.exe", {L"rmdir \"E:\\Pontilha\"", L"rmdir \"E:\""}},
+        {L"C:\\a\\b c\\d\\e\\P.exe",
+         {L"rmdir \"C:\\a\\b c\\d\\e\"", L"rmdir \"C:\\a\\b c\\d\"", L"rmdir \"C:\\a\\b c\"",
+          L"rmdir \"C:\\a\"", L"rmdir \"C:\""}},
+        {L"Pontilha.exe", {}},
+    };
+    for (const auto& [programa, rmdir] : casos) {
+        const std::vector<std::wstring> linhas = LinhasAutoRemocaoSegura(programa, kLote, 1252);
+        EXPECT_EQ(LinhasRmdir(linhas), rmdir) << kt::Utf8(programa);
+        EXPECT_EQ(linhas.back(), L"del \"C:\\WINDOWS\\TEMP\\bat1A2B.bat\"");
     }
 }
 

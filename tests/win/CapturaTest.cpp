@@ -1,4 +1,5 @@
 // The screenshot helper writes a PNG of the window's size that shows the window.
+#include "tests/unit/PastaTemporaria.h"
 #include "tests/win/TesteUiIds.h"
 #include "tests/win/comum/Captura.h"
 #include "ui/Form.h"
@@ -28,9 +29,8 @@ std::uint32_t Ler32(const std::vector<unsigned char>& b, std::size_t i) {
 TEST(Captura, WritesAPngOfTheWindowsSize) {
     ui::Form form(IDD_TESTE);
     form.Show();
-    wchar_t pasta[MAX_PATH];
-    GetTempPathW(MAX_PATH, pasta);
-    const std::wstring arquivo = std::wstring(pasta) + L"captura-teste.png";
+    const teste::PastaTemporaria pasta(L"kt captura");
+    const std::wstring arquivo = pasta / L"captura-teste.png";
     ASSERT_TRUE(teste::SalvarCaptura(form.Handle(), arquivo));
     const auto png = Ler(arquivo);
     ASSERT_GT(png.size(), 33u);
@@ -42,7 +42,6 @@ TEST(Captura, WritesAPngOfTheWindowsSize) {
     EXPECT_EQ(Ler32(png, 16), static_cast<std::uint32_t>(r.right - r.left));
     EXPECT_EQ(Ler32(png, 20), static_cast<std::uint32_t>(r.bottom - r.top));
     teste::Capturar(form.Handle(), L"teste-formulario");
-    DeleteFileW(arquivo.c_str());
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    ui::Application::Initialize();
+    const ui::Application::Session sessao;
     const kt::TCentralSolucoesDoPrograma central;
     const kt::TServicosDeJanelaInstalados janelas(kt::ServicosDeJanelaDoFramework());
     testing::InitGoogleTest(&argc, argv);

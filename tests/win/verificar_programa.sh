@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks what a setup program promises before it runs: a 32-bit Windows GUI executable that
-# imports only DLLs that Windows never looks for beside it, with its manifest (administrator
+# imports only DLLs that Windows never looks for beside it, and no function that an older Windows
+# lacks, with its manifest (administrator
 # rights, common controls 6, DPI awareness) and its version information.
 # Usage: verificar_programa.sh PROGRAM.exe OBJDUMP WINDRES
 set -euo pipefail
@@ -18,6 +19,12 @@ permitidas='^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comdlg32|msv
 while read -r dll; do
     grep -qiE "$permitidas" <<<"$dll" || falhou "imports $dll"
 done < <(grep 'DLL Name:' <<<"$cabecalho" | awk '{print $3}')
+
+# Looked up at run time: Windows 7 has it only with an update, and a program that imported it
+# would not start there.
+if grep -qw 'SetDefaultDllDirectories' <<<"$cabecalho"; then
+    falhou "imports SetDefaultDllDirectories"
+fi
 
 recursos=$("$windres" -i "$programa" -O rc)
 grep -q 'RT_MANIFEST' <<<"$recursos" || falhou "no manifest"

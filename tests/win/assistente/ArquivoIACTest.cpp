@@ -2,6 +2,7 @@
 // file name that reading and writing leave alone, and the content function it runs.
 #include "core/ArquivosIAC/ArquivoIAC.h"
 
+#include "tests/unit/PastaTemporaria.h"
 #include "tests/win/TesteUiIds.h"
 #include "ui/Form.h"
 
@@ -51,11 +52,9 @@ TEST(ArquivoIAC, ReadingAndWritingLeaveBothTheFileAndTheRowsAlone) {
         dados.Componentes.Adicionar(L"Componente, descrição, sim, sim");
     });
     descricao.PreencherDescricao(L"C:\\");
-    wchar_t pasta[MAX_PATH];
-    GetTempPathW(MAX_PATH, pasta);
-    const std::filesystem::path gravada =
-        std::wstring(pasta) + L"kt-" + std::to_wstring(GetCurrentProcessId()) + L".ikt";
-    const std::filesystem::path lida = gravada.wstring() + L".lida";
+    const teste::PastaTemporaria pasta(L"kt descricao");
+    const std::filesystem::path gravada = pasta.Local() / L"kt.ikt";
+    const std::filesystem::path lida = pasta.Local() / L"kt.ikt.lida";
     std::ofstream(lida) << "Outro componente, outra descrição, sim, sim\n";
 
     descricao.DefinirArquivo(gravada.wstring());
@@ -66,7 +65,6 @@ TEST(ArquivoIAC, ReadingAndWritingLeaveBothTheFileAndTheRowsAlone) {
     EXPECT_EQ(descricao.Arquivo(), lida.wstring());
     ASSERT_EQ(descricao.Componentes().Contar(), 1);
     EXPECT_EQ(descricao.Componentes().Linha(0), L"Componente, descrição, sim, sim");
-    std::filesystem::remove(lida);
 }
 
 TEST(ArquivoIAC, FillingRunsTheContentWithTheProgramsDirectoryAndAppends) {

@@ -33,7 +33,7 @@ bool EsperarCena(kt::TCena cena) {
 
 bool ExecutarAssistenteCom(const kt::TConteudoDescricao& conteudo,
                            const std::function<void(HWND janela)>& robo,
-                           const kt::TRotinasProduto& rotinas) {
+                           const kt::TRotinasProduto& rotinas, kt::TCena cena) {
     std::atomic<bool> chegou{false};
     std::atomic<bool> acabou{false};
     std::thread tarefa([&] {
@@ -42,7 +42,7 @@ bool ExecutarAssistenteCom(const kt::TConteudoDescricao& conteudo,
             NoAssistente([&](kt::TfrmAssistente& a) { janela = a.Handle(); });
             return janela != nullptr;
         });
-        chegou = janela && EsperarCena(kt::cenaConfigurar);
+        chegou = janela && EsperarCena(cena);
         if (chegou)
             robo(janela);
         // A modal message box left open would keep the wizard's loop waiting under it.

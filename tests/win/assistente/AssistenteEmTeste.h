@@ -19,9 +19,11 @@ kt::TCena CenaAtual();
 bool EsperarCena(kt::TCena cena);
 
 // Runs ExecutarAssistente with the content and the hook record; the robot gets the window once
-// it shows the operation page. Answers false when that page never came.
+// it shows the scene given, the operation page unless told. Answers false when that scene never
+// came.
 bool ExecutarAssistenteCom(const kt::TConteudoDescricao& conteudo,
                            const std::function<void(HWND janela)>& robo,
-                           const kt::TRotinasProduto& rotinas = {});
+                           const kt::TRotinasProduto& rotinas = {},
+                           kt::TCena cena = kt::cenaConfigurar);
 
 } // namespace teste

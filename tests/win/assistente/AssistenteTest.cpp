@@ -3,23 +3,24 @@
 // installation, each checked on the window's own state.
 #include "core/ArquivosIAC/ConteudoPontilha.h"
 #include "core/formularios/DiretoriosDoSistema.h"
-#include "fileops/Registro.h"
 #include "core/formularios/TextosAssistente.h"
+#include "fileops/Caminhos.h"
+#include "fileops/Registro.h"
 #include "resources/AssistenteIds.h"
 #include "resources/Imagens.h"
 #include "tests/win/assistente/AssistenteEmTeste.h"
+#include "tests/win/comum/Arquivos.h"
+#include "tests/win/comum/RelatoriosGravados.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
+#include "ui/Exception.h"
 #include "ui/Glyphs.h"
 
 #include <commctrl.h>
-#include "fileops/Registro.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <thread>
 
 namespace {
@@ -154,11 +155,69 @@ TEST(Inicio, ARegistryValueThatIsMissingOrNotAStringReadsAsEmpty) {
     EXPECT_EQ(kt::LerTextoDoRegistro(HKEY_CURRENT_USER, chave, L"Ausente"), L"");
     EXPECT_EQ(kt::LerTextoDoRegistro(HKEY_CURRENT_USER, chave + L"\\Ausente", L"Texto"),
               std::nullopt);
-    // A missing Program Files value leaves a lone delimiter.
-    EXPECT_EQ(kt::ComDelimitador(
-                  kt::LerTextoDoRegistro(HKEY_CURRENT_USER, chave, L"Ausente").value_or(L"")),
-              L"\\");
     RegDeleteKeyW(HKEY_CURRENT_USER, chave.c_str());
+}
+
+// Start-up fills the description once: a later start message, whoever posts it, runs nothing.
+TEST(Inicio, ALaterStartMessageIsIgnored) {
+    ASSERT_TRUE(ExecutarAssistenteCom(kt::PreencherConteudoPontilha, [](HWND janela) {
+        int componentes = 0;
+        int arquivos = 0;
+        NoAssistente([&](kt::TfrmAssistente& a) {
+            componentes = a.Descricao.Componentes().Contar();
+            arquivos = a.Descricao.Arquivos().Contar();
+        });
+        for (int vez = 0; vez < 2; ++vez)
+            SendMessageW(janela, kt::kMensagemIniciarAssistente, 0, 0);
+        NoAssistente([&](kt::TfrmAssistente& a) {
+            EXPECT_EQ(a.Descricao.Componentes().Contar(), componentes);
+            EXPECT_EQ(a.Descricao.Arquivos().Contar(), arquivos);
+            EXPECT_EQ(a.CenaAtual(), kt::cenaConfigurar);
+        });
+    }));
+}
+
+// A click that reaches the window in the middle of start-up waits until start-up is over: the
+// about page that it asks for is the page shown afterwards, not one that start-up covers again.
+TEST(Inicio, AClickDuringStartUpIsHandledOnceStartUpIsOver) {
+    const auto conteudo = [](kt::TDadosDescricao& dados, const std::wstring& diretorio) {
+        NoAssistente([](kt::TfrmAssistente& a) {
+            PostMessageW(a.Handle(), WM_COMMAND, MAKEWPARAM(IDC_bitSobre, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(a.Item(IDC_bitSobre)));
+        });
+        kt::PreencherConteudoPontilha(dados, diretorio);
+    };
+    ASSERT_TRUE(ExecutarAssistenteCom(
+        conteudo,
+        [](HWND janela) {
+            EXPECT_EQ(Texto(Controle(janela, IDC_lblSobre)), textos::TextoSobre());
+            EXPECT_EQ(ui::Gauge(Controle(janela, IDC_Progresso)).Position(), 100);
+        },
+        {}, kt::cenaSobre));
+}
+
+// A start-up that fails ends the wizard after its report, and the caller learns which error it
+// was.
+TEST(Inicio, TheErrorThatEndedStartUpIsReportedAndReturned) {
+    std::exception_ptr erro;
+    const auto relatorios = Gravando([&] {
+        erro = kt::ExecutarAssistente(L"kt.ikt", {}, [](kt::TDadosDescricao&, const std::wstring&) {
+            throw ui::EConvertError(L"'x' não é um número inteiro válido");
+        });
+    });
+    ASSERT_TRUE(erro);
+    try {
+        std::rethrow_exception(erro);
+    } catch (const ui::EConvertError& e) {
+        EXPECT_EQ(e.Message(), L"'x' não é um número inteiro válido");
+    } catch (...) {
+        ADD_FAILURE() << "another error ended start-up";
+    }
+    ASSERT_EQ(relatorios.size(), 1u);
+    EXPECT_EQ(relatorios[0].Modulo, textos::kModuloDoAssistente);
+    EXPECT_EQ(relatorios[0].Problema, textos::kErroNaInicializacao);
+    EXPECT_EQ(relatorios[0].Arquivos, L"");
+    EXPECT_EQ(relatorios[0].Solucao, textos::kSolucaoErroNaInicializacao);
 }
 
 TEST(Configuracao, TheDescriptionsSettingsReachTheControls) {
@@ -199,17 +258,10 @@ TEST(Configuracao, TheDescriptionsSettingsReachTheControls) {
     }));
 }
 
-// A licence file of this test's own in the temporary directory.
+// A licence file of this test's own in a temporary folder.
 class Licenca : public testing::Test {
 protected:
-    void SetUp() override {
-        wchar_t pasta[MAX_PATH];
-        GetTempPathW(MAX_PATH, pasta);
-        arquivo_ =
-            std::wstring(pasta) + L"licenca-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
-        std::ofstream(std::filesystem::path(arquivo_)) << "Termos de uso do teste.";
-    }
-    void TearDown() override { DeleteFileW(arquivo_.c_str()); }
+    void SetUp() override { ASSERT_TRUE(GravarArquivo(arquivo_, "Termos de uso do teste.")); }
 
     // The licence settings and text after start-up with these two names.
     void Iniciar(const std::wstring& primeiro, const std::wstring& segundo) {
@@ -226,7 +278,8 @@ protected:
         }));
     }
 
-    std::wstring arquivo_;
+    const PastaTemporaria pasta_{L"kt licenca"};
+    const std::wstring arquivo_ = pasta_ / L"licença.txt";
     std::wstring primeiro_;
     std::wstring segundo_;
     std::wstring texto_;
@@ -326,14 +379,28 @@ TEST(Instalar, ADirectoryWithoutADelimiterGainsOneAndTheOptionsAreWrittenBack) {
     }));
 }
 
-TEST(Instalar, ADirectoryWithADelimiterIsUsedAsTyped) {
-    ASSERT_TRUE(ExecutarAssistenteCom(kt::PreencherConteudoPontilha, [](HWND janela) {
-        IrParaOpcoes(janela);
-        DefinirTexto(Controle(janela, IDC_txtDir), L"D:\\Cursos\\");
-        Clicar(Controle(janela, IDC_botaoProsseguir));
-        ASSERT_TRUE(EsperarCena(kt::cenaInstala));
-        NoAssistente(
-            [](kt::TfrmAssistente& a) { EXPECT_EQ(a.DiretorioEscolhido, L"D:\\Cursos\\"); });
+// The typed directory as the wizard holds it: with one backslash at its end (a slash is no
+// delimiter), cut before the backslash is added, so that as a short string it keeps it.
+TEST(Instalar, TheTypedDirectoryIsHeldWithItsBackslashAsAShortString) {
+    const std::wstring longo = L"D:\\" + std::wstring(297, L'p');
+    const std::wstring curto = longo.substr(0, kt::kTamanhoMaximoDoDiretorio) + L"\\";
+    const std::pair<std::wstring, std::wstring> casos[] = {
+        {L"D:\\Cursos\\", L"D:\\Cursos\\"},
+        {L"D:\\Cursos/", L"D:\\Cursos/\\"},
+        {longo, curto},
+        {curto, curto},
+    };
+    ASSERT_TRUE(ExecutarAssistenteCom(kt::PreencherConteudoPontilha, [&](HWND janela) {
+        for (const auto& [digitado, mantido] : casos) {
+            NoAssistente([](kt::TfrmAssistente& a) { a.SelecionarCena(kt::cenaOpcoes); });
+            DefinirTexto(Controle(janela, IDC_txtDir), digitado);
+            Clicar(Controle(janela, IDC_botaoProsseguir));
+            ASSERT_TRUE(EsperarCena(kt::cenaInstala));
+            NoAssistente([&](kt::TfrmAssistente& a) {
+                EXPECT_EQ(a.DiretorioEscolhido, mantido);
+                EXPECT_EQ(a.Descricao.Configuracao().DiretorioDeInstalacao, mantido);
+            });
+        }
     }));
 }
 

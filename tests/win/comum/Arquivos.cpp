@@ -1,48 +1,14 @@
 #include "tests/win/comum/Arquivos.h"
 
-#include "tests/win/comum/Janelas.h"
-
 #include <windows.h>
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
-#include <vector>
 
 namespace teste {
 
-namespace {
-
-std::wstring PastaTemporariaDoSistema() {
-    wchar_t pasta[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, pasta);
-    return pasta;
-}
-
-} // namespace
-
-PastaTemporaria::PastaTemporaria(std::wstring_view nome) {
-    static std::atomic<int> contador{0};
-    caminho_ = PastaTemporariaDoSistema() + std::wstring(nome) + L" " +
-               std::to_wstring(GetCurrentProcessId()) + L"." + std::to_wstring(++contador) + L"\\";
-    RemoverArvore(caminho_);
-    CreateDirectoryW(caminho_.c_str(), nullptr);
-}
-
-PastaTemporaria::~PastaTemporaria() {
-    // A program that the test started (a batch file opened by the shell) may still be ending
-    // with the folder as its current directory.
-    EsperarAte(
-        [&] {
-            RemoverArvore(caminho_);
-            return !Existe(caminho_);
-        },
-        std::chrono::seconds(5));
-}
-
-ArquivoPreso::ArquivoPreso(const std::wstring& caminho)
-    : handle_(CreateFileW(caminho.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                          FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+ArquivoPreso::ArquivoPreso(const std::wstring& caminho, unsigned long compartilhado)
+    : handle_(CreateFileW(caminho.c_str(), GENERIC_READ | GENERIC_WRITE, compartilhado, nullptr,
+                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
 
 ArquivoPreso::~ArquivoPreso() {
     if (Preso())
@@ -67,6 +33,14 @@ bool GravarArquivo(const std::wstring& caminho, std::string_view bytes) {
         WriteFile(arquivo, bytes.data(), static_cast<DWORD>(bytes.size()), &gravados, nullptr);
     CloseHandle(arquivo);
     return ok && gravados == bytes.size();
+}
+
+bool GravarBytes(const std::wstring& caminho, const std::vector<std::uint8_t>& bytes) {
+    return GravarArquivo(caminho, ComoTexto(bytes));
+}
+
+std::string ComoTexto(const std::vector<std::uint8_t>& bytes) {
+    return {bytes.begin(), bytes.end()};
 }
 
 bool GravarArquivoVazio(const std::wstring& caminho, long long tamanho) {
@@ -97,47 +71,12 @@ std::string LerArquivo(const std::wstring& caminho) {
     return bytes;
 }
 
-void RemoverArvore(const std::wstring& pasta) {
-    std::wstring base = pasta;
-    if (!base.ends_with(L'\\'))
-        base += L'\\';
-    WIN32_FIND_DATAW achado{};
-    HANDLE busca = FindFirstFileW((base + L"*").c_str(), &achado);
-    if (busca != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring nome = achado.cFileName;
-            if (nome == L"." || nome == L"..")
-                continue;
-            const std::wstring caminho = base + nome;
-            if (achado.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoverArvore(caminho);
-            } else {
-                SetFileAttributesW(caminho.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(caminho.c_str());
-            }
-        } while (FindNextFileW(busca, &achado));
-        FindClose(busca);
-    }
-    RemoveDirectoryW(base.c_str());
-}
-
 std::wstring ProgramaDeTeste(std::wstring_view nome) {
     wchar_t caminho[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, caminho, MAX_PATH);
     std::wstring pasta = caminho;
     pasta.resize(pasta.find_last_of(L'\\') + 1);
     return pasta + std::wstring(nome);
-}
-
-std::string ParaUtf8(std::wstring_view texto) {
-    if (texto.empty())
-        return {};
-    const int tamanho = WideCharToMultiByte(
-        CP_UTF8, 0, texto.data(), static_cast<int>(texto.size()), nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(tamanho), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, texto.data(), static_cast<int>(texto.size()), bytes.data(),
-                        tamanho, nullptr, nullptr);
-    return bytes;
 }
 
 std::wstring DeUtf8(std::string_view texto) {

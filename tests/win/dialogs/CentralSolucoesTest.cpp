@@ -1,9 +1,14 @@
 // The Solutions Center end to end: what a report shows, read from the window by a robot thread;
 // the layout that follows the solution's height; the Help button and the record it launches;
-// reports that follow each other; reports asked for from other threads; the hint pause; the lock.
+// reports that follow each other; a service's report through the installed slot, from the main
+// thread and from a worker; a worker's report that waits for the one on screen; the hint pause;
+// the lock.
 #include "dialogs/CentralSolucoes.h"
 #include "fileops/Ansi.h"
+#include "fileops/RelatorioDeErro.h"
+#include "fileops/TamanhoArquivo.h"
 #include "fileops/TextosFramework.h"
+#include "payload/container/Descompactar.h"
 #include "resources/CentralSolucoesIds.h"
 #include "tests/win/comum/Arquivos.h"
 #include "tests/win/comum/Captura.h"
@@ -19,6 +24,7 @@
 #include <atomic>
 #include <cstring>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -253,16 +259,22 @@ TEST(CentralSolucoes, HintsStayUpLongWhileShownAndThePauseIsTheSameAfter) {
     EXPECT_EQ(ui::Application::HintHidePause(), 1234);
 }
 
-TEST(CentralSolucoes, AReportFromAWorkerIsShownOnTheMainThreadAndTheWorkerWaitsForIt) {
+// The report slot, installed as the program installs it, brings a service's report here: from
+// the main thread, and from a worker, which waits until the report is closed.
+TEST(CentralSolucoes, TheInstalledSlotBringsAServicesReportHereFromAnyThread) {
+    teste::PastaTemporaria pasta(L"kt central");
+    const std::wstring ausente = pasta / L"ausente.bin";
+    const std::wstring origem = pasta / L"falta.zlib";
+    const std::wstring destino = pasta / L"falta.txt";
+    std::int32_t tamanho = 0;
     std::atomic<bool> continuou{false};
-    std::atomic<bool> mostrado{false};
     bool esperouOFechamento = false;
-    DWORD tarefaDaJanela = 0;
+    std::vector<DWORD> tarefasDaJanela;
     const auto vistos = ComRobo(
         [&] {
+            tamanho = TamanhoArquivo(ausente);
             std::thread trabalhador([&] {
-                mostrado = MostrarCentralSolucoes(L"Pontilha.exe", L"Do trabalhador", L"b.txt",
-                                                  L"Espere.", nullptr, nullptr);
+                DescompactarArquivo(origem, destino, {});
                 continuou = true;
             });
             teste::EsperarAte([&] {
@@ -272,16 +284,22 @@ TEST(CentralSolucoes, AReportFromAWorkerIsShownOnTheMainThreadAndTheWorkerWaitsF
             trabalhador.join();
         },
         [&](const TRelatorioVisto& v) {
-            tarefaDaJanela = GetWindowThreadProcessId(v.Janela, nullptr);
-            esperouOFechamento =
-                !teste::EsperarAte([&] { return continuou.load(); }, teste::Prazo(300));
+            tarefasDaJanela.push_back(GetWindowThreadProcessId(v.Janela, nullptr));
+            if (tarefasDaJanela.size() == 2)
+                esperouOFechamento =
+                    !teste::EsperarAte([&] { return continuou.load(); }, teste::Prazo(300));
         });
-    ASSERT_EQ(vistos.size(), 1u);
-    EXPECT_EQ(vistos[0].Problema, Linha(ids::kProblema, L"Do trabalhador"));
-    EXPECT_EQ(tarefaDaJanela, GetCurrentThreadId());
+    EXPECT_EQ(tamanho, -1);
+    ASSERT_EQ(vistos.size(), 2u);
+    for (const TRelatorioVisto& visto : vistos) {
+        EXPECT_EQ(visto.Modulo, Linha(ids::kModulo, kModuloDoFramework));
+        EXPECT_EQ(visto.Problema, Linha(ids::kProblema, TextoFramework(ids::kErroInesperado)));
+    }
+    EXPECT_EQ(vistos[0].Arquivos, Linha(ids::kArquivos, ausente));
+    EXPECT_EQ(vistos[1].Arquivos, Linha(ids::kArquivos, origem + L" e " + destino));
+    EXPECT_EQ(tarefasDaJanela, (std::vector<DWORD>{GetCurrentThreadId(), GetCurrentThreadId()}));
     EXPECT_TRUE(esperouOFechamento);
     EXPECT_TRUE(continuou);
-    EXPECT_TRUE(mostrado);
 }
 
 TEST(CentralSolucoes, AWorkersReportWaitsForTheReportOnScreen) {

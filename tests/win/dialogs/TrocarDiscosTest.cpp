@@ -3,6 +3,7 @@
 // "&Cancelar" asks (No leaves the prompt as it was).
 #include "dialogs/TextosDialogos.h"
 #include "dialogs/TrocarDiscos.h"
+#include "fileops/Texto.h"
 #include "fileops/TextosFramework.h"
 #include "resources/TrocarDiscosIds.h"
 #include "tests/win/comum/Arquivos.h"
@@ -142,7 +143,7 @@ TEST(InserirDisco, CancellingAsksTheQuitQuestionAndNoLeavesThePromptAsItWas) {
         {L"  Parar a cópia?  ", L"  Parar a cópia?  "},
     };
     for (const TCasoSaida& caso : casos) {
-        SCOPED_TRACE(teste::ParaUtf8(caso.Dada));
+        SCOPED_TRACE(kt::Utf8(caso.Dada));
         TPerguntaVista vista;
         const TResultado r = Pedir(2, L"Pontilha.exe", caso.Dada, CancelarNaoDepoisSim(vista));
         EXPECT_EQ(r.Resposta, kDiscoParar);

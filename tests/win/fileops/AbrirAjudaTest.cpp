@@ -2,6 +2,7 @@
 // own directory, and kinds that launch nothing.
 #include "fileops/AbrirAjuda.h"
 #include "fileops/Ansi.h"
+#include "fileops/Texto.h"
 #include "tests/win/comum/Arquivos.h"
 #include "tests/win/comum/Janelas.h"
 
@@ -45,7 +46,7 @@ TEST(AbrirAjuda, AProgramStartsWithItsParametersAndOtherKindsLaunchNothing) {
     AbrirAjuda(&ajuda);
     // Launched after the others: once its marker is there, theirs would be too.
     const std::wstring esperado = programa + L"\ncontexto\n";
-    EXPECT_EQ(teste::DeUtf8(EsperarConteudo(programa, teste::ParaUtf8(esperado))), esperado);
+    EXPECT_EQ(teste::DeUtf8(EsperarConteudo(programa, kt::Utf8(esperado))), esperado);
     EXPECT_FALSE(teste::Existe(nenhuma));
 }
 

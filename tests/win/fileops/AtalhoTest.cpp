@@ -3,7 +3,7 @@
 #include "fileops/Atalho.h"
 #include "tests/win/comum/Arquivos.h"
 #include "tests/win/comum/LerAtalho.h"
-#include "tests/win/comum/RoboCentral.h"
+#include "tests/win/comum/RelatoriosGravados.h"
 
 #include <windows.h>
 #include <shlobj.h>
@@ -16,7 +16,7 @@
 namespace {
 
 using namespace kt;
-using teste::ComRobo;
+using teste::Gravando;
 using teste::LerAtalho;
 using teste::TAtalhoLido;
 
@@ -42,7 +42,7 @@ TEST(CriarAtalho, OnTheDesktopAndInTheProgramsFolderReadBackThroughTheShell) {
                                       std::pair{kAtalhoEmProgramas, CSIDL_PROGRAMS}}) {
         const ApagarAoFim link{PastaEspecial(csidl) + L"\\" + nome};
         bool criado = false;
-        const auto vistos = ComRobo([&] { criado = CriarAtalho(alvo, nome, descricao, onde); });
+        const auto vistos = Gravando([&] { criado = CriarAtalho(alvo, nome, descricao, onde); });
         EXPECT_TRUE(criado) << onde;
         EXPECT_TRUE(vistos.empty());
         const TAtalhoLido lido = LerAtalho(link.Caminho);
@@ -69,7 +69,7 @@ TEST(CriarAtalho, ASaveIntoAMissingFolderGivesFalseWithoutAReport) {
     const std::wstring link = pasta / L"não existe\\Pontilha.lnk";
     bool criado = true;
     const auto vistos =
-        ComRobo([&] { criado = CriarAtalho(pasta / L"Pontilha.pt.html", link, L"Pontilha", 4); });
+        Gravando([&] { criado = CriarAtalho(pasta / L"Pontilha.pt.html", link, L"Pontilha", 4); });
     EXPECT_FALSE(criado);
     EXPECT_TRUE(vistos.empty());
     EXPECT_FALSE(teste::Existe(link));

@@ -1,16 +1,19 @@
 // The file copy routine for real: the progress of a copy in blocks, cancelling, the three modes
-// with an existing destination (the question answered on screen by a robot), a file that is the
-// source under another spelling, sources and destinations that cannot be used, a full disk, and
-// a copy from a worker thread whose question and report appear on the main thread. A copy that
-// fails or is cancelled leaves the destination as it was and nothing beside it.
+// with an existing destination (the question answered through its slot), a file that is the
+// source under another spelling, a full disk, and a copy from a worker thread whose question and
+// report appear on the main thread's windows. A copy that fails or is cancelled leaves the
+// destination as it was and nothing beside it. Sources and destinations that cannot be used are
+// rows of tests/win/RelatoriosDosServicosTest.cpp.
 #include "dialogs/Sobrescrever.h"
 #include "dialogs/TextosDialogos.h"
 #include "fileops/CopiarArquivo.h"
 #include "fileops/RelatorioDeErro.h"
+#include "fileops/ServicosDeJanela.h"
 #include "fileops/TextosFramework.h"
 #include "resources/SobrescreverIds.h"
 #include "tests/win/comum/Arquivos.h"
 #include "tests/win/comum/Janelas.h"
+#include "tests/win/comum/RelatoriosGravados.h"
 #include "tests/win/comum/Robo.h"
 #include "ui/Application.h"
 
@@ -27,19 +30,17 @@
 
 namespace {
 
-using teste::Linha;
-
 using namespace kt;
 using teste::PastaTemporaria;
-using teste::TRelatorioVisto;
+using teste::TRelatorioGravado;
 
 const std::wstring kTituloPergunta(textos_sobrescrever::kTitulo);
 
-void EsperarRelatorio(const TRelatorioVisto& visto, const std::wstring& arquivo, int problema,
+void EsperarRelatorio(const TRelatorioGravado& relatorio, const std::wstring& arquivo, int problema,
                       int solucao) {
-    EXPECT_EQ(visto.Problema, Linha(ids::kProblema, TextoFramework(problema)));
-    EXPECT_EQ(visto.Solucao, Linha(ids::kSolucao, TextoFramework(solucao)));
-    EXPECT_EQ(visto.Arquivos, Linha(ids::kArquivos, arquivo));
+    EXPECT_EQ(relatorio.Problema, TextoFramework(problema));
+    EXPECT_EQ(relatorio.Solucao, TextoFramework(solucao));
+    EXPECT_EQ(relatorio.Arquivos, arquivo);
 }
 
 // Bytes that differ from block to block, so that a misplaced block shows.
@@ -50,35 +51,54 @@ std::string Conteudo(std::size_t tamanho) {
     return bytes;
 }
 
+// An overwrite question as the copy asked it.
+struct TPergunta {
+    std::wstring Origem;
+    std::wstring Destino;
+    std::int32_t Botoes = -1;
+    bool DescreverOrigem = false;
+};
+
 struct TCopia {
     bool Resultado = false;
     std::vector<std::int32_t> Progresso;
-    std::vector<TRelatorioVisto> Relatorios;
-    int Perguntas = 0;
+    std::vector<TRelatorioGravado> Relatorios;
+    std::vector<TPergunta> Perguntas;
 };
 
-// Copies with a robot that reads every report and answers the overwrite question with
-// `responder`; without one, a question fails the test (and is answered No).
+// The overwrite question's slot: each question kept, answered with `resposta`; without one, a
+// question fails the test (and is answered No).
+TServicosDeJanela Perguntas(std::vector<TPergunta>& perguntas, std::optional<std::int32_t> resposta,
+                            const std::function<void()>& aoPerguntar = {}) {
+    TServicosDeJanela servicos;
+    servicos.PerguntarSobrescrever =
+        [&perguntas, resposta, aoPerguntar](std::wstring_view origem, std::wstring_view destino,
+                                            std::int32_t botoes, bool descrever) {
+            perguntas.push_back({std::wstring(origem), std::wstring(destino), botoes, descrever});
+            if (aoPerguntar)
+                aoPerguntar();
+            if (!resposta)
+                ADD_FAILURE() << "unexpected question";
+            return resposta.value_or(kManter);
+        };
+    return servicos;
+}
+
+// Copies with every report recorded and the overwrite question answered with `resposta`.
 TCopia Copiar(const std::wstring& origem, const std::wstring& destino, std::int32_t modo,
               bool comProgresso = true, std::optional<int> pararEm = std::nullopt,
-              const std::function<void(HWND)>& responder = {}) {
+              std::optional<std::int32_t> resposta = std::nullopt) {
     TCopia c;
     const TEventoProgresso progresso = [&](std::int32_t percentual, bool& parar) {
         c.Progresso.push_back(percentual);
         parar = pararEm && static_cast<int>(c.Progresso.size()) == *pararEm;
     };
-    c.Relatorios = teste::ComRoboDeJanelas(
+    c.Relatorios = teste::Gravando(
         [&] {
             c.Resultado = CopiarArquivo(origem, destino, modo,
                                         comProgresso ? progresso : TEventoProgresso{}, nullptr);
         },
-        {{kTituloPergunta, [&](HWND janela) {
-              ++c.Perguntas;
-              if (responder)
-                  return responder(janela);
-              ADD_FAILURE() << "unexpected question";
-              teste::Clicar(teste::Controle(janela, IDC_bitNao));
-          }}});
+        Perguntas(c.Perguntas, resposta));
     return c;
 }
 
@@ -134,21 +154,17 @@ TEST(CopiarArquivo, CancellingAfterTheFirstBlockLeavesTheDestinationAsItWas) {
 struct TCasoModo {
     const char* Nome;
     std::int32_t Modo;
-    std::function<void(HWND)> Responder; // the question's answer; none: no question
+    std::optional<std::int32_t> Resposta; // the question's answer; none: no question
     bool Copia;
 };
 
 TEST(CopiarArquivo, AnExistingDestinationIsReplacedKeptOrAskedAboutByTheMode) {
-    const auto clicar = [](int id) {
-        return [id](HWND j) { teste::Clicar(teste::Controle(j, id)); };
-    };
     const std::vector<TCasoModo> casos = {
-        {"0 replaces", kCopiaSubstitui, {}, true},
-        {"any other value replaces", 7, {}, true},
-        {"1 keeps", kCopiaMantem, {}, false},
-        {"2, sim", kCopiaPergunta, clicar(IDC_bitSim), true},
-        {"2, Não", kCopiaPergunta, clicar(IDC_bitNao), false},
-        {"2, Escape", kCopiaPergunta, [](HWND j) { teste::PressionarTecla(j, VK_ESCAPE); }, false},
+        {"0 replaces", kCopiaSubstitui, std::nullopt, true},
+        {"any other value replaces", 7, std::nullopt, true},
+        {"1 keeps", kCopiaMantem, std::nullopt, false},
+        {"2, sim", kCopiaPergunta, kSobrescrever, true},
+        {"2, Não", kCopiaPergunta, kManter, false},
     };
     PastaTemporaria pasta(L"kt copiar");
     const std::wstring origem = pasta / L"novo.txt";
@@ -157,17 +173,15 @@ TEST(CopiarArquivo, AnExistingDestinationIsReplacedKeptOrAskedAboutByTheMode) {
     for (const TCasoModo& caso : casos) {
         SCOPED_TRACE(caso.Nome);
         ASSERT_TRUE(teste::GravarArquivo(destino, "conteúdo antigo"));
-        std::wstring nomeDe;
-        const TCopia c =
-            Copiar(origem, destino, caso.Modo, false, std::nullopt,
-                   caso.Responder ? [&](HWND j) {
-                       nomeDe = teste::TextoDe(j, IDC_lblNomeDe);
-                       caso.Responder(j);
-                   } : std::function<void(HWND)>{});
+        const TCopia c = Copiar(origem, destino, caso.Modo, false, std::nullopt, caso.Resposta);
         EXPECT_EQ(c.Resultado, caso.Copia);
-        EXPECT_EQ(c.Perguntas, caso.Responder ? 1 : 0);
-        if (caso.Responder) {
-            EXPECT_EQ(nomeDe, origem);
+        ASSERT_EQ(c.Perguntas.size(), caso.Resposta ? 1u : 0u);
+        if (caso.Resposta) {
+            // Without the "to all" buttons, describing the source.
+            EXPECT_EQ(c.Perguntas[0].Origem, origem);
+            EXPECT_EQ(c.Perguntas[0].Destino, destino);
+            EXPECT_EQ(c.Perguntas[0].Botoes, 0);
+            EXPECT_TRUE(c.Perguntas[0].DescreverOrigem);
         }
         EXPECT_TRUE(c.Relatorios.empty());
         EXPECT_EQ(teste::LerArquivo(destino), caso.Copia ? "conteúdo novo" : "conteúdo antigo");
@@ -194,12 +208,10 @@ TEST(CopiarArquivo, TheLockIsHeldOnlyWhileTheQuestionIsOnScreen) {
     };
     bool livreDurante = true;
     bool copiou = false;
-    teste::ComRoboDeJanelas(
+    std::vector<TPergunta> perguntas;
+    teste::Gravando(
         [&] { copiou = CopiarArquivo(pasta / L"a.txt", pasta / L"b.txt", 2, {}, &trava); },
-        {{kTituloPergunta, [&](HWND j) {
-              livreDurante = livre();
-              teste::Clicar(teste::Controle(j, IDC_bitSim));
-          }}});
+        Perguntas(perguntas, kSobrescrever, [&] { livreDurante = livre(); }));
     EXPECT_TRUE(copiou);
     EXPECT_FALSE(livreDurante);
     EXPECT_TRUE(livre());
@@ -234,57 +246,13 @@ TEST(CopiarArquivo, TheSourceUnderAnotherSpellingIsNotCopiedOntoItself) {
         for (std::int32_t modo : {kCopiaSubstitui, kCopiaPergunta}) {
             const TCopia c = Copiar(origem, grafia, modo);
             EXPECT_FALSE(c.Resultado);
-            EXPECT_EQ(c.Perguntas, 0);
+            EXPECT_TRUE(c.Perguntas.empty());
             ASSERT_EQ(c.Relatorios.size(), 1u);
             EsperarRelatorio(c.Relatorios[0], origem, ids::kCopiaImpossivel,
                              ids::kCopiaSobreSiMesmo);
             EXPECT_EQ(teste::LerArquivo(origem), bytes);
         }
     }
-}
-
-TEST(CopiarArquivo, AMissingSourceIsReportedAndNothingIsCreated) {
-    PastaTemporaria pasta(L"kt copiar");
-    const std::wstring origem = pasta / L"não existe.txt";
-    const TCopia c = Copiar(origem, pasta / L"destino.txt", 0);
-    EXPECT_FALSE(c.Resultado);
-    ASSERT_EQ(c.Relatorios.size(), 1u);
-    EsperarRelatorio(c.Relatorios[0], origem, ids::kCopiaImpossivel, ids::kCopiaSemOrigem);
-    EXPECT_TRUE(teste::Nomes(pasta.Caminho()).empty());
-}
-
-TEST(CopiarArquivo, ALockedSourceIsReportedNamingTheSource) {
-    PastaTemporaria pasta(L"kt copiar");
-    const std::wstring origem = pasta / L"preso.txt";
-    ASSERT_TRUE(teste::GravarArquivo(origem, "preso"));
-    const teste::ArquivoPreso preso(origem);
-    ASSERT_TRUE(preso.Preso());
-    const TCopia c = Copiar(origem, pasta / L"destino.txt", 0);
-    EXPECT_FALSE(c.Resultado);
-    ASSERT_EQ(c.Relatorios.size(), 1u);
-    EsperarRelatorio(c.Relatorios[0], origem, ids::kViolacaoCompartilhamento,
-                     ids::kViolacaoCompartilhamentoSolucao);
-    EXPECT_EQ(teste::Nomes(pasta.Caminho()), (std::vector<std::wstring>{L"preso.txt"}));
-}
-
-TEST(CopiarArquivo, ADestinationThatMayNotBeReplacedIsReportedAndKept) {
-    PastaTemporaria pasta(L"kt copiar");
-    const std::wstring origem = pasta / L"novo.txt";
-    const std::wstring destino = pasta / L"antigo.txt";
-    ASSERT_TRUE(teste::GravarArquivo(origem, "novo"));
-    for (DWORD atributo : {FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM}) {
-        SCOPED_TRACE(atributo);
-        SetFileAttributesW(destino.c_str(), FILE_ATTRIBUTE_NORMAL);
-        ASSERT_TRUE(teste::GravarArquivo(destino, "antigo"));
-        ASSERT_TRUE(SetFileAttributesW(destino.c_str(), atributo));
-        const TCopia c = Copiar(origem, destino, kCopiaSubstitui);
-        EXPECT_FALSE(c.Resultado);
-        ASSERT_EQ(c.Relatorios.size(), 1u);
-        EsperarRelatorio(c.Relatorios[0], destino, ids::kAcessoNegado, ids::kAcessoNegadoSolucao);
-        EXPECT_EQ(teste::LerArquivo(destino), "antigo");
-        EXPECT_EQ(teste::Nomes(pasta.Caminho()).size(), 2u);
-    }
-    SetFileAttributesW(destino.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 // The progress of a file of 4 GiB and more counts its whole size: the first block of 4 GiB and
@@ -330,7 +298,8 @@ TEST(CopiarArquivo, FromAWorkerTheQuestionAndTheReportAppearOnTheMainThread) {
     EXPECT_EQ(tarefaDaPergunta, principal);
     ASSERT_EQ(relatorios.size(), 1u);
     EXPECT_EQ(GetWindowThreadProcessId(relatorios[0].Janela, nullptr), principal);
-    EsperarRelatorio(relatorios[0], pasta / L"x.txt", ids::kCopiaImpossivel, ids::kCopiaSemOrigem);
+    EXPECT_EQ(relatorios[0].Arquivos,
+              std::wstring(TextoFramework(ids::kArquivos)) + pasta / L"x.txt");
     EXPECT_EQ(teste::LerArquivo(pasta / L"b.txt"), "novo");
 }
 

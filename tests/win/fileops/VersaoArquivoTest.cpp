@@ -1,12 +1,11 @@
 // Version numbers read for real: from the test program's own file and from its loaded module;
-// files and modules without version information; and the version library, which the program
-// loads at run time instead of importing it.
-#include "fileops/RelatorioDeErro.h"
-#include "fileops/TextosFramework.h"
+// files and modules without version information, without a report; and the version library,
+// which the program loads at run time instead of importing it. A loaded module without a version
+// resource is reported: a row of tests/win/RelatoriosDosServicosTest.cpp.
 #include "fileops/VersaoArquivo.h"
 #include "tests/win/TesteUiIds.h"
 #include "tests/win/comum/Arquivos.h"
-#include "tests/win/comum/RoboCentral.h"
+#include "tests/win/comum/RelatoriosGravados.h"
 
 #include <windows.h>
 
@@ -20,7 +19,7 @@
 namespace {
 
 using namespace kt;
-using teste::ComRobo;
+using teste::Gravando;
 
 constexpr std::int32_t kArquivo[] = {KT_TESTE_VERSAO_ARQUIVO};
 constexpr std::int32_t kProduto[] = {KT_TESTE_VERSAO_PRODUTO};
@@ -56,7 +55,7 @@ TEST(LerVersaoArquivo, FromTheTestProgramsFileAndFromItsLoadedModule) {
         TVersaoArquivo versaoArquivo = Sujo();
         TVersaoArquivo versaoProduto = Sujo();
         bool lida = false;
-        const auto vistos = ComRobo(
+        const auto vistos = Gravando(
             [&] { lida = LerVersaoArquivo(nome, doModulo, &versaoArquivo, &versaoProduto); });
         EXPECT_TRUE(lida) << doModulo;
         EXPECT_TRUE(vistos.empty());
@@ -87,32 +86,11 @@ TEST(LerVersaoArquivo, NoVersionInformationOrNoModuleGivesFalseWithoutAReport) {
         TVersaoArquivo versao = Sujo();
         bool lida = true;
         const auto vistos =
-            ComRobo([&] { lida = LerVersaoArquivo(nome, doModulo, &versao, nullptr); });
+            Gravando([&] { lida = LerVersaoArquivo(nome, doModulo, &versao, nullptr); });
         EXPECT_FALSE(lida);
         EXPECT_TRUE(vistos.empty());
         EXPECT_EQ(versao.Maior, 7) << "a record is only written when the version was read";
     }
-}
-
-TEST(LerVersaoArquivo, ALoadedModuleWithoutAVersionResourceIsReported) {
-    const std::wstring biblioteca = teste::ProgramaDeTeste(L"kt_sem_versao.dll");
-    HMODULE modulo = LoadLibraryW(biblioteca.c_str());
-    ASSERT_NE(modulo, nullptr);
-    bool lida = true;
-    const auto vistos =
-        ComRobo([&] { lida = LerVersaoArquivo(L"kt_sem_versao.dll", true, nullptr, nullptr); });
-    FreeLibrary(modulo);
-    EXPECT_FALSE(lida);
-    ASSERT_EQ(vistos.size(), 1u);
-    const std::wstring semSolucao(TextoFramework(ids::kVersaoSolucao));
-    EXPECT_EQ(vistos[0].Modulo, std::wstring(TextoFramework(ids::kModulo)) + L"Pontilha.exe");
-    EXPECT_EQ(vistos[0].Problema, std::wstring(TextoFramework(ids::kProblema)) +
-                                      std::wstring(TextoFramework(ids::kVersaoIlegivel)));
-    EXPECT_EQ(vistos[0].Arquivos,
-              std::wstring(TextoFramework(ids::kArquivos)) + L"kt_sem_versao.dll");
-    EXPECT_EQ(vistos[0].Solucao, std::wstring(TextoFramework(ids::kSolucao)) + semSolucao);
-    // The shell services hand a help record of kind 3 without a file.
-    EXPECT_TRUE(vistos[0].AjudaHabilitada);
 }
 
 // The names of the DLLs that the module imports at load time, in lower case.

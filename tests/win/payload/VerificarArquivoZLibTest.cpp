@@ -1,9 +1,10 @@
 // The check of a container file, for real: how many bytes make a header, what the signature
-// decides, what reaches the header buffer, and the reports of files that cannot be read.
+// decides and what reaches the header buffer, all without a report. The reports of files that
+// cannot be read are rows of tests/win/RelatoriosDosServicosTest.cpp.
 #include "dialogs/ServicosKT.h"
-#include "fileops/TextosFramework.h"
+#include "tests/unit/AuxiliaresFluxo.h"
 #include "tests/win/comum/Arquivos.h"
-#include "tests/win/payload/AuxiliaresConteiner.h"
+#include "tests/win/comum/RelatoriosGravados.h"
 
 #include <windows.h>
 
@@ -14,9 +15,7 @@
 namespace {
 
 using kt::TCabecalhoZLib;
-using ::teste::ComRobo;
 using ::teste::PastaTemporaria;
-namespace ids = kt::ids;
 
 constexpr std::uint8_t kAssinatura[] = {0x02, 0xE1, 0xEF, 0x0F};
 
@@ -35,13 +34,13 @@ std::vector<std::uint8_t> Bytes(const TCabecalhoZLib& cabecalho) {
 struct TVerificacao {
     bool resultado = false;
     TCabecalhoZLib cabecalho = Marcado();
-    std::vector<::teste::TRelatorioVisto> vistos;
+    std::vector<::teste::TRelatorioGravado> vistos;
 };
 
 TVerificacao Verificar(const std::wstring& arquivo) {
     TVerificacao v;
-    v.vistos =
-        ComRobo([&] { v.resultado = kt::ServicosKT::VerificarArquivoZLib(arquivo, &v.cabecalho); });
+    v.vistos = ::teste::Gravando(
+        [&] { v.resultado = kt::ServicosKT::VerificarArquivoZLib(arquivo, &v.cabecalho); });
     return v;
 }
 
@@ -51,7 +50,7 @@ class VerificarCurto : public testing::TestWithParam<std::size_t> {};
 TEST_P(VerificarCurto, IsNoContainerAndLeavesTheHeaderBufferAlone) {
     PastaTemporaria pasta(L"kt verificar");
     const std::wstring arquivo = pasta / L"curto.zlib";
-    std::vector<std::uint8_t> bytes = ::teste::Conteiner(kt::teste::BytesDeTexto(1000));
+    std::vector<std::uint8_t> bytes = kt::teste::Conteiner(kt::teste::BytesDeTexto(1000));
     bytes.resize(GetParam());
     ASSERT_TRUE(::teste::GravarBytes(arquivo, bytes));
     const TVerificacao v = Verificar(arquivo);
@@ -77,7 +76,7 @@ TEST(VerificarArquivoZLib, FiftyBytesWithOnlyTheSignatureAreAContainer) {
 TEST(VerificarArquivoZLib, AWrongSignatureStillCopiesTheHeader) {
     PastaTemporaria pasta(L"kt verificar");
     const std::wstring arquivo = pasta / L"outro.zlib";
-    std::vector<std::uint8_t> bytes = ::teste::Conteiner(kt::teste::BytesDeTexto(500));
+    std::vector<std::uint8_t> bytes = kt::teste::Conteiner(kt::teste::BytesDeTexto(500));
     bytes[7] = 0x0E;
     ASSERT_TRUE(::teste::GravarBytes(arquivo, bytes));
     const TVerificacao v = Verificar(arquivo);
@@ -89,7 +88,7 @@ TEST(VerificarArquivoZLib, AWrongSignatureStillCopiesTheHeader) {
 TEST(VerificarArquivoZLib, APackedContainerPassesWithItsHeader) {
     PastaTemporaria pasta(L"kt verificar");
     const std::wstring arquivo = pasta / L"página.zlib";
-    ASSERT_TRUE(::teste::GravarBytes(arquivo, ::teste::Conteiner(kt::teste::BytesDeTexto(777))));
+    ASSERT_TRUE(::teste::GravarBytes(arquivo, kt::teste::Conteiner(kt::teste::BytesDeTexto(777))));
     const TVerificacao v = Verificar(arquivo);
     EXPECT_TRUE(v.resultado);
     EXPECT_EQ(+v.cabecalho.TamanhoCabecalho, 50u);
@@ -103,63 +102,17 @@ TEST(VerificarArquivoZLib, WorksWithoutAHeaderBuffer) {
     PastaTemporaria pasta(L"kt verificar");
     const std::wstring bom = pasta / L"bom.zlib";
     const std::wstring ruim = pasta / L"ruim.zlib";
-    ASSERT_TRUE(::teste::GravarBytes(bom, ::teste::Conteiner({1, 2, 3})));
+    ASSERT_TRUE(::teste::GravarBytes(bom, kt::teste::Conteiner({1, 2, 3})));
     ASSERT_TRUE(::teste::GravarArquivo(ruim, std::string(60, 'x')));
     bool resultadoBom = false;
     bool resultadoRuim = true;
-    const auto vistos = ComRobo([&] {
+    const auto vistos = ::teste::Gravando([&] {
         resultadoBom = kt::ServicosKT::VerificarArquivoZLib(bom, nullptr);
         resultadoRuim = kt::ServicosKT::VerificarArquivoZLib(ruim, nullptr);
     });
     EXPECT_TRUE(resultadoBom);
     EXPECT_FALSE(resultadoRuim);
     EXPECT_TRUE(vistos.empty());
-}
-
-TEST(VerificarArquivoZLibRelatorios, AMissingFileIsReportedWithItsWindowsErrorNumber) {
-    PastaTemporaria pasta(L"kt verificar");
-    const std::wstring arquivo = pasta / L"não existe.zlib";
-    const TVerificacao v = Verificar(arquivo);
-    EXPECT_FALSE(v.resultado);
-    EXPECT_EQ(Bytes(v.cabecalho), Bytes(Marcado()));
-    ASSERT_EQ(v.vistos.size(), 1u);
-    ::teste::EsperarErroInesperado(v.vistos[0], arquivo, ERROR_FILE_NOT_FOUND);
-}
-
-TEST(VerificarArquivoZLibRelatorios, ALockedFileIsASharingViolation) {
-    PastaTemporaria pasta(L"kt verificar");
-    const std::wstring arquivo = pasta / L"preso.zlib";
-    const std::vector<std::uint8_t> bytes = ::teste::Conteiner({1, 2, 3});
-    ASSERT_TRUE(::teste::GravarBytes(arquivo, bytes));
-    HANDLE preso = CreateFileW(arquivo.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(preso, INVALID_HANDLE_VALUE);
-    // Even a reader that shares reading locks the check out: it opens the file for itself alone.
-    const TVerificacao v = Verificar(arquivo);
-    CloseHandle(preso);
-    EXPECT_FALSE(v.resultado);
-    ASSERT_EQ(v.vistos.size(), 1u);
-    ::teste::EsperarRelatorio(v.vistos[0], ids::kViolacaoCompartilhamento, arquivo,
-                              kt::TextoFramework(ids::kViolacaoCompartilhamentoSolucao));
-    EXPECT_EQ(::teste::LerArquivo(arquivo), ::teste::ComoTexto(bytes));
-}
-
-TEST(VerificarArquivoZLibRelatorios, AFolderIsReportedAndNoContainer) {
-    PastaTemporaria pasta(L"kt verificar");
-    const TVerificacao v = Verificar(pasta.Caminho());
-    EXPECT_FALSE(v.resultado);
-    ASSERT_EQ(v.vistos.size(), 1u);
-    ::teste::EsperarRelatorio(v.vistos[0], ids::kAcessoNegado, pasta.Caminho(),
-                              kt::TextoFramework(ids::kAcessoNegadoSolucao));
-}
-
-TEST(VerificarArquivoZLibRelatorios, TheReportNamesTheFileAsAShortString) {
-    PastaTemporaria pasta(L"kt verificar");
-    const std::wstring longo = pasta.Caminho() + std::wstring(300 - pasta.Caminho().size(), L'z');
-    const TVerificacao v = Verificar(longo);
-    EXPECT_FALSE(v.resultado);
-    ASSERT_EQ(v.vistos.size(), 1u);
-    EXPECT_EQ(v.vistos[0].Arquivos, ::teste::Linha(ids::kArquivos, longo.substr(0, 255)));
 }
 
 } // namespace

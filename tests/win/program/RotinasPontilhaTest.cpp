@@ -4,6 +4,7 @@
 #include "core/program/RotinasPontilha.h"
 
 #include "core/program/Produto.h"
+#include "core/program/ValoresDesinstalacao.h"
 #include "ui/Owned.h"
 
 #include <windows.h>
@@ -52,13 +53,10 @@ Valores LerValores() {
     return valores;
 }
 
-Valores Esperados(const std::wstring& desinstalador) {
-    using namespace kt::valor_desinstalacao;
-    namespace p = kt::produto;
-    Valores valores = {{kNomeExibido, p::kNomeExibido}, {kDesinstalador, desinstalador},
-                       {kVersao, p::kVersaoExibida},    {kFabricante, p::kFabricante},
-                       {kSobre, p::kEnderecoWeb},       {kAjuda, p::kLinkAjuda},
-                       {kAtualizacoes, p::kEnderecoWeb}};
+// What the key must hold for that directory (the values themselves are pinned in
+// tests/unit/esperados/RegistroDesinstalacao.txt), by name.
+Valores Esperados(const std::wstring& diretorio) {
+    Valores valores = kt::ValoresDesinstalacao(diretorio);
     std::sort(valores.begin(), valores.end());
     return valores;
 }
@@ -66,20 +64,29 @@ Valores Esperados(const std::wstring& desinstalador) {
 TEST(RotinasPontilha, RegistrationWritesTheSevenStringValues) {
     kt::ApagarRegistroDesinstalacao(L"");
     kt::RegistrarDesinstalacao(L"C:\\Program Files\\Pontilha 1.0\\");
-    EXPECT_EQ(LerValores(), Esperados(L"C:\\Program Files\\Pontilha 1.0\\Pontilha.exe"));
+    EXPECT_EQ(LerValores(), Esperados(L"C:\\Program Files\\Pontilha 1.0\\"));
+    EXPECT_EQ(LerValores().size(), 7u);
     kt::ApagarRegistroDesinstalacao(L"");
 }
 
-TEST(RotinasPontilha, TheUninstallerPathHasExactlyOneDelimiterAndAnExistingKeyIsRewritten) {
+TEST(RotinasPontilha, AnExistingKeyIsRewritten) {
     kt::ApagarRegistroDesinstalacao(L"");
+    kt::RegistrarDesinstalacao(L"C:\\Antigo\\");
     kt::RegistrarDesinstalacao(L"D:\\Cursos\\Pontilha\\");
-    kt::RegistrarDesinstalacao(L"D:\\Cursos\\Pontilha");
-    EXPECT_EQ(LerValores(), Esperados(L"D:\\Cursos\\Pontilha\\Pontilha.exe"));
+    EXPECT_EQ(LerValores(), Esperados(L"D:\\Cursos\\Pontilha\\"));
     kt::ApagarRegistroDesinstalacao(L"");
 }
 
-TEST(RotinasPontilha, RemovingTheEntryDeletesTheKeyAndAMissingKeyIsNoError) {
+// Whatever somebody put under the key goes with it.
+TEST(RotinasPontilha, RemovingTheEntryDeletesTheKeyWithItsSubkeysAndAMissingKeyIsNoError) {
     kt::RegistrarDesinstalacao(L"C:\\Pontilha\\");
+    ui::UniqueKey subchave;
+    ASSERT_EQ(
+        RegCreateKeyExW(HKEY_LOCAL_MACHINE,
+                        (std::wstring(kt::produto::kChaveDesinstalacao) + L"\\Extra\\Mais").c_str(),
+                        0, nullptr, 0, KEY_WRITE, nullptr, subchave.Put(), nullptr),
+        ERROR_SUCCESS);
+    subchave.Reset();
     ASSERT_TRUE(ChaveExiste());
     kt::ApagarRegistroDesinstalacao(L"C:\\Pontilha\\");
     EXPECT_FALSE(ChaveExiste());

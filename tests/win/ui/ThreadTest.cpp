@@ -1,6 +1,7 @@
 // The worker thread's hand-over: steps run on the main thread, once each and in order; errors in
 // a step reach the worker; the end notice runs on the main thread after the body, also when the
-// body throws; a self-freeing thread goes away on its own.
+// body throws; a thread is never ended under its running body; a self-freeing thread goes after
+// its end notice; a step that the main thread no longer takes is refused, not left waiting.
 #include "ui/Application.h"
 #include "ui/Exception.h"
 #include "ui/Thread.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,29 +26,39 @@ bool ProcessarAte(const std::function<bool()>& condicao) {
     });
 }
 
-class Gravador : public ui::Thread {
+// A body that runs the function given, with its steps handed over through Passo.
+class Corpo : public ui::ThreadBody {
 public:
-    explicit Gravador(std::function<void(Gravador&)> corpo) : corpo_(std::move(corpo)) {}
-    void Passo(const std::function<void()>& passo) { Synchronize(passo); }
-    std::vector<std::wstring> eventos;
-
-protected:
+    explicit Corpo(std::function<void(Corpo&)> corpo, std::atomic<bool>* destruido = nullptr)
+        : corpo_(std::move(corpo)), destruido_(destruido) {}
+    ~Corpo() override {
+        if (destruido_)
+            *destruido_ = true;
+    }
+    void Passo(const std::function<void()>& passo) const { Synchronize(passo); }
+    bool Pedido() const { return Terminated(); }
     void Execute() override { corpo_(*this); }
 
 private:
-    std::function<void(Gravador&)> corpo_;
+    std::function<void(Corpo&)> corpo_;
+    std::atomic<bool>* destruido_;
 };
+
+std::unique_ptr<ui::Thread> Tarefa(std::function<void(Corpo&)> corpo,
+                                   std::atomic<bool>* destruido = nullptr) {
+    return std::make_unique<ui::Thread>(std::make_unique<Corpo>(std::move(corpo), destruido));
+}
 
 TEST(Thread, StepsRunOnTheMainThreadOnceAndInOrder) {
     const DWORD principal = GetCurrentThreadId();
     std::vector<std::pair<int, DWORD>> passos;
     std::atomic<bool> terminou{false};
-    Gravador tarefa([&](Gravador& t) {
+    const auto tarefa = Tarefa([&](Corpo& t) {
         for (int i = 0; i < 20; ++i)
             t.Passo([&passos, i] { passos.emplace_back(i, GetCurrentThreadId()); });
     });
-    tarefa.OnTerminate = [&](ui::Thread&) { terminou = true; };
-    tarefa.Start();
+    tarefa->OnTerminate = [&](ui::Thread&) { terminou = true; };
+    tarefa->Start();
     ASSERT_TRUE(ProcessarAte([&] { return terminou.load(); }));
 
     ASSERT_EQ(passos.size(), 20u);
@@ -54,14 +66,14 @@ TEST(Thread, StepsRunOnTheMainThreadOnceAndInOrder) {
         EXPECT_EQ(passos[i].first, i);
         EXPECT_EQ(passos[i].second, principal);
     }
-    EXPECT_NE(tarefa.ThreadId(), principal);
+    EXPECT_NE(tarefa->ThreadId(), principal);
 }
 
 TEST(Thread, AnErrorInAStepIsThrownAgainInTheWorker) {
     std::wstring recebida;
     bool continuou = false;
     std::atomic<bool> terminou{false};
-    Gravador tarefa([&](Gravador& t) {
+    const auto tarefa = Tarefa([&](Corpo& t) {
         try {
             t.Passo([] { throw ui::Exception(L"falhou no passo"); });
         } catch (const ui::Exception& e) {
@@ -69,8 +81,8 @@ TEST(Thread, AnErrorInAStepIsThrownAgainInTheWorker) {
         }
         t.Passo([&] { continuou = true; });
     });
-    tarefa.OnTerminate = [&](ui::Thread&) { terminou = true; };
-    tarefa.Start();
+    tarefa->OnTerminate = [&](ui::Thread&) { terminou = true; };
+    tarefa->Start();
     ASSERT_TRUE(ProcessarAte([&] { return terminou.load(); }));
     EXPECT_EQ(recebida, L"falhou no passo");
     EXPECT_TRUE(continuou);
@@ -83,20 +95,20 @@ TEST(Thread, EndNoticeRunsOnTheMainThreadAfterTheBodyAlsoWhenItThrows) {
         bool corpoAcabouAntes = false;
         DWORD tarefaDoAviso = 0;
         int avisos = 0;
-        Gravador tarefa([&](Gravador&) {
+        const auto tarefa = Tarefa([&](Corpo&) {
             corpoAcabou = true;
             if (lancar)
                 throw ui::Exception(L"corpo falhou");
         });
-        tarefa.OnTerminate = [&](ui::Thread& t) {
+        tarefa->OnTerminate = [&](ui::Thread& t) {
             corpoAcabouAntes = corpoAcabou;
             tarefaDoAviso = GetCurrentThreadId();
             ++avisos;
             EXPECT_EQ(t.FatalException() != nullptr, lancar);
         };
-        tarefa.Start();
+        tarefa->Start();
         ASSERT_TRUE(ProcessarAte([&] { return avisos > 0; }));
-        tarefa.WaitFor();
+        tarefa->WaitFor();
         EXPECT_TRUE(corpoAcabouAntes);
         EXPECT_EQ(tarefaDoAviso, principal);
         EXPECT_EQ(avisos, 1);
@@ -105,58 +117,104 @@ TEST(Thread, EndNoticeRunsOnTheMainThreadAfterTheBodyAlsoWhenItThrows) {
 
 TEST(Thread, WaitForKeepsRunningTheStepsItHandsOver) {
     int passos = 0;
-    Gravador tarefa([&](Gravador& t) {
+    const auto tarefa = Tarefa([&](Corpo& t) {
         for (int i = 0; i < 5; ++i)
             t.Passo([&] { ++passos; });
     });
-    tarefa.Start();
-    tarefa.WaitFor();
+    tarefa->Start();
+    tarefa->WaitFor();
     EXPECT_EQ(passos, 5);
 }
 
 TEST(Thread, TerminateIsSeenByTheBody) {
     std::atomic<bool> viuPedido{false};
-    Gravador tarefa([&](Gravador& t) {
-        while (!t.Terminated())
+    const auto tarefa = Tarefa([&](Corpo& t) {
+        while (!t.Pedido())
             Sleep(1);
         viuPedido = true;
     });
-    tarefa.Start();
-    tarefa.Terminate();
-    tarefa.WaitFor();
+    tarefa->Start();
+    tarefa->Terminate();
+    tarefa->WaitFor();
     EXPECT_TRUE(viuPedido);
 }
 
-class Autolibertada : public ui::Thread {
-public:
-    explicit Autolibertada(std::atomic<bool>& liberada) : liberada_(liberada) {
-        SetFreeOnTerminate(true);
-    }
-    ~Autolibertada() override { liberada_ = true; }
-
-protected:
-    void Execute() override {}
-
-private:
-    std::atomic<bool>& liberada_;
-};
-
-TEST(Thread, AFreeOnTerminateThreadDeletesItself) {
-    std::atomic<bool> liberada{false};
-    std::atomic<bool> avisou{false};
-    auto* tarefa = new Autolibertada(liberada);
-    tarefa->OnTerminate = [&](ui::Thread&) { avisou = true; };
+// The body keeps handing steps over until asked to stop; the thread is ended meanwhile, without
+// waiting first: the body still finishes before any of it goes.
+TEST(Thread, EndingARunningThreadLetsItsBodyFinishFirst) {
+    std::atomic<bool> corpoAcabou{false};
+    std::atomic<bool> acabouAntesDeIr{false};
+    std::atomic<int> passos{0};
+    std::atomic<bool> destruido{false};
+    auto tarefa = Tarefa(
+        [&](Corpo& t) {
+            while (!t.Pedido())
+                t.Passo([&] { ++passos; });
+            t.Passo([&] { ++passos; });
+            corpoAcabou = true;
+        },
+        &destruido);
+    tarefa->OnTerminate = [&](ui::Thread&) { acabouAntesDeIr = corpoAcabou && !destruido; };
     tarefa->Start();
-    ASSERT_TRUE(ProcessarAte([&] { return liberada.load(); }));
+    ASSERT_TRUE(ProcessarAte([&] { return passos > 3; }));
+    tarefa->Terminate();
+    tarefa.reset();
+    EXPECT_TRUE(destruido);
+    EXPECT_TRUE(corpoAcabou);
+    EXPECT_TRUE(acabouAntesDeIr);
+}
+
+TEST(Thread, AFreeOnTerminateThreadGoesAfterItsEndNotice) {
+    std::atomic<bool> destruido{false};
+    std::atomic<bool> avisou{false};
+    bool vivoNoAviso = false;
+    auto* tarefa = new ui::Thread(std::make_unique<Corpo>([](Corpo&) {}, &destruido));
+    tarefa->SetFreeOnTerminate(true);
+    tarefa->OnTerminate = [&](ui::Thread&) {
+        vivoNoAviso = !destruido;
+        avisou = true;
+    };
+    tarefa->Start();
+    ASSERT_TRUE(ProcessarAte([&] { return destruido.load(); }));
     EXPECT_TRUE(avisou);
+    EXPECT_TRUE(vivoNoAviso);
 }
 
 TEST(Thread, AThreadNeverStartedEndsWithoutRunningItsBody) {
     bool rodou = false;
-    {
-        Gravador tarefa([&](Gravador&) { rodou = true; });
-    }
+    Tarefa([&](Corpo&) { rodou = true; }).reset();
     EXPECT_FALSE(rodou);
+}
+
+// The main thread stops taking steps (the program is ending) while a worker waits for one: the
+// worker is answered with an error, and so is every later step, until the door opens again.
+TEST(Thread, AStepWaitingWhenTheMainThreadClosesIsRefusedNotLeftWaiting) {
+    std::atomic<bool> vaiEntregar{false};
+    std::atomic<int> recusados{0};
+    bool passoRodou = false;
+    const auto tarefa = Tarefa([&](Corpo& t) {
+        vaiEntregar = true;
+        for (int i = 0; i < 2; ++i) {
+            try {
+                t.Passo([&] { passoRodou = true; });
+            } catch (const ui::EMainThreadClosed&) {
+                ++recusados;
+            }
+        }
+    });
+    tarefa->Start();
+    ASSERT_TRUE(EsperarAte([&] { return vaiEntregar.load(); }));
+    ui::Application::Finalize();
+    tarefa->WaitFor();
+    ui::Application::Initialize();
+    EXPECT_EQ(recusados, 2);
+    EXPECT_FALSE(passoRodou);
+
+    bool depois = false;
+    const auto outra = Tarefa([&](Corpo& t) { t.Passo([&] { depois = true; }); });
+    outra->Start();
+    outra->WaitFor();
+    EXPECT_TRUE(depois) << "the door opens again";
 }
 
 } // namespace

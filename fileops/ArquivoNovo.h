@@ -9,31 +9,29 @@
 // typed error of its Windows error code; a write that takes no byte is a full disk.
 #pragma once
 
-#include "payload/container/FluxoArquivo.h"
+#include "ui/Owned.h"
 
-#include <optional>
+#include <cstddef>
 #include <string>
 
 namespace kt {
 
-class TArquivoNovo : public TFluxo {
+class TArquivoNovo {
 public:
     explicit TArquivoNovo(const std::wstring& destino);
-    ~TArquivoNovo() override;
+    ~TArquivoNovo();
+    TArquivoNovo(const TArquivoNovo&) = delete;
+    TArquivoNovo& operator=(const TArquivoNovo&) = delete;
 
-    std::size_t Ler(void* destino, std::size_t n) override;
     // Writes all n bytes, or raises the error of the write that failed.
-    std::size_t Gravar(const void* origem, std::size_t n) override;
-    std::int64_t Posicionar(std::int64_t deslocamento, TOrigemFluxo origem) override;
-    std::int64_t Tamanho() override;
-
+    void Gravar(const void* dados, std::size_t n);
     // Closes the new file and moves it into the destination's place.
     void Concluir();
 
 private:
     std::wstring destino_;
     std::wstring novo_;
-    std::optional<TFluxoArquivo> arquivo_;
+    ui::UniqueFile arquivo_;
 };
 
 } // namespace kt

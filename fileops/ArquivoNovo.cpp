@@ -1,8 +1,12 @@
-#include "payload/container/ArquivoNovo.h"
+#include "fileops/ArquivoNovo.h"
 
 #include "fileops/ErrosArquivo.h"
 #include "fileops/VerificacoesWin32.h"
-#include "ui/Owned.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <limits>
 
 namespace kt {
 
@@ -37,42 +41,39 @@ TArquivoNovo::TArquivoNovo(const std::wstring& destino) : destino_(destino) {
     VerificarHandle(
         static_cast<std::uint32_t>(GetTempFileNameW(PastaDe(destino_).c_str(), L"kt", 0, novo)));
     novo_ = novo;
-    try {
-        arquivo_.emplace(novo_, GENERIC_READ | GENERIC_WRITE, 0, CREATE_ALWAYS);
-    } catch (...) {
+    arquivo_.Reset(CreateFileW(novo_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!arquivo_) {
+        const DWORD erro = GetLastError();
         DeleteFileW(novo_.c_str());
-        throw;
+        GerarErroWindows(erro);
     }
 }
 
 TArquivoNovo::~TArquivoNovo() {
     if (novo_.empty())
         return;
-    arquivo_.reset();
+    arquivo_.Reset();
     DeleteFileW(novo_.c_str());
 }
 
-std::size_t TArquivoNovo::Ler(void* destino, std::size_t n) {
-    return arquivo_->Ler(destino, n);
-}
-
-std::size_t TArquivoNovo::Gravar(const void* origem, std::size_t n) {
-    if (arquivo_->Gravar(origem, n) != n)
-        GerarErroWindows(erro_windows::kDiscoCheio);
-    return n;
-}
-
-std::int64_t TArquivoNovo::Posicionar(std::int64_t deslocamento, TOrigemFluxo origem) {
-    return arquivo_->Posicionar(deslocamento, origem);
-}
-
-std::int64_t TArquivoNovo::Tamanho() {
-    return arquivo_->Tamanho();
+void TArquivoNovo::Gravar(const void* dados, std::size_t n) {
+    const auto* bytes = static_cast<const char*>(dados);
+    while (n > 0) {
+        DWORD gravados = 0;
+        const auto parte =
+            static_cast<DWORD>(std::min<std::size_t>(n, std::numeric_limits<DWORD>::max()));
+        VerificarResultado(WriteFile(arquivo_.Get(), bytes, parte, &gravados, nullptr));
+        if (gravados == 0)
+            GerarErroWindows(erro_windows::kDiscoCheio);
+        bytes += gravados;
+        n -= gravados;
+    }
 }
 
 void TArquivoNovo::Concluir() {
-    arquivo_->Fechar();
-    arquivo_.reset();
+    // A close that fails is a write that the system could not finish.
+    VerificarResultado(CloseHandle(arquivo_.Release()));
     VerificarResultado(MoveFileExW(novo_.c_str(), destino_.c_str(),
                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
     novo_.clear();
