@@ -306,8 +306,9 @@ gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "-Passeio.*:Teclado.*:CarregamentoSeguro.*:*InstalacaoPontilha*"
     PROPERTIES TIMEOUT 120 ${KT_AMBIENTE_E2E})
 # Pontilha installed for real: one at a time with the product routines' tests, which work on the
-# same Uninstall entry and shortcuts; the installation onto a full disk with the copy's test that
-# uses the same disk.
+# same Uninstall entry and shortcuts. The installation onto a full disk gets two variables only
+# (the discovery passes one value per property): it takes no screenshots, and when it skips, the
+# reason is in its disk's .motivo file.
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "*InstalacaoPontilha*-*DiscoCheio*"
     PROPERTIES TIMEOUT 300 RESOURCE_LOCK "registro_e_atalhos_pontilha" ${KT_AMBIENTE_E2E})
@@ -315,9 +316,8 @@ gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "*InstalacaoPontilhaDiscoCheio*"
     PROPERTIES TIMEOUT 300 RESOURCE_LOCK "registro_e_atalhos_pontilha"
         FIXTURES_REQUIRED kt_disco_cheio_instalacao
-        ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS};KT_DISCO_CHEIO=L:"
-        ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}"
-            "KT_DISCO_CHEIO_MOTIVO=set:Z:${CMAKE_BINARY_DIR}/disco_cheio_instalacao.motivo")
+        ENVIRONMENT "KT_DISCO_CHEIO=L:"
+        ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
 # Native-first loading of the library that the planting test plants (see its source).
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "CarregamentoSeguro.*"

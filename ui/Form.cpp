@@ -132,6 +132,7 @@ int Form::ShowModal() {
             Application::PopModal(form);
             form->modal_ = false;
             form->Hide();
+            Application::WakeActiveModalForm();
         }
     } leave{this};
 

@@ -242,13 +242,14 @@ TEST_F(Discos, CancellingTheOperationLeavesNothingOfTheRun) {
     EXPECT_FALSE(teste::Existe(instalado)) << "the folder that the run made is gone again";
 }
 
-// The close box while a question of the worker is up: the question is answered first, then the
-// user is asked whether to stop; yes stops the run, which removes what it made.
+// A close that reaches the wizard while a question of the worker is up (the wizard is disabled
+// then; Windows' "End task" still closes it): the question is answered first, then the user is
+// asked whether to stop; yes stops the run, which removes what it made.
 TEST_F(Discos, ClosingWhileAQuestionIsUpAsksAfterItAndStops) {
     Iniciar();
     HWND encontrar = Esperar(kEncontrar);
     ASSERT_TRUE(encontrar);
-    produto.FecharJanela();
+    PostMessageW(produto.Janela(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(produto.EsperarCaixa(kt::textos_assistente::kConfirmacao, 1s))
         << "asked over the question";
     teste::Clicar(teste::Controle(encontrar, IDC_bitIgnorar));
