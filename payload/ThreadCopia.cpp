@@ -158,9 +158,22 @@ void TCopiaDeArquivos::Desfazer() {
     desfeita_ = true;
 }
 
+bool TCopiaDeArquivos::Pausada() const {
+    return WaitForSingleObject(semPausa_.Get(), 0) == WAIT_TIMEOUT;
+}
+
 void TCopiaDeArquivos::Sincronizar(const std::function<void()>& passo) {
-    WaitForSingleObject(semPausa_.Get(), INFINITE);
-    Synchronize(passo);
+    for (bool feito = false; !feito;) {
+        WaitForSingleObject(semPausa_.Get(), INFINITE);
+        // A step handed over just before the pause would come up over the question about
+        // stopping: the main thread turns it back, and the worker waits for the answer.
+        Synchronize([&] {
+            if (Pausada())
+                return;
+            passo();
+            feito = true;
+        });
+    }
 }
 
 void TCopiaDeArquivos::Passo(std::int32_t geral, const wchar_t* status) {

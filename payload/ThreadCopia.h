@@ -138,6 +138,7 @@ private:
     void MostrarMensagemFinal(const wchar_t* mensagem);
     // Hands the step to the main thread once no question about stopping is on screen.
     void Sincronizar(const std::function<void()>& passo);
+    bool Pausada() const;
 
     // Whether the run is to stop; a check point leaves the run when it is.
     bool Interrompida() const;

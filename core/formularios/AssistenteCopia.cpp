@@ -10,6 +10,7 @@
 #include "ui/Application.h"
 #include "ui/Controls.h"
 
+#include <tuple>
 #include <utility>
 
 namespace kt {
@@ -155,17 +156,25 @@ void TfrmAssistente::DefinirErroDeDiretorio(bool erro) {
 void TfrmAssistente::MostrarTela(const TTelaDaCopia& tela) {
     ui::Gauge(Item(IDC_ProgressoGeral)).SetPosition(tela.Geral);
     ui::Gauge(Item(IDC_ProgressoAtual)).SetPosition(static_cast<int>(tela.Atual));
-    if (!tela.Status.empty())
-        ui::Label(Item(IDC_lblStatus)).SetText(tela.Status);
     // The paths are cut at the page's edge: their hints hold them whole.
-    const std::pair<int, const std::wstring*> caminhos[] = {{IDC_lblCopia, &tela.Origem},
-                                                            {IDC_lblPara, &tela.Destino}};
-    for (const auto& [rotulo, caminho] : caminhos) {
-        if (caminho->empty())
+    const std::tuple<int, const std::wstring*, bool> rotulos[] = {
+        {IDC_lblStatus, &tela.Status, false},
+        {IDC_lblCopia, &tela.Origem, true},
+        {IDC_lblPara, &tela.Destino, true}};
+    bool mudou = false;
+    for (const auto& [id, texto, comDica] : rotulos) {
+        const ui::Label rotulo(Item(id));
+        if (texto->empty() || rotulo.Text() == *texto)
             continue;
-        ui::Label(Item(rotulo)).SetText(*caminho);
-        SetHint(Item(rotulo), *caminho);
+        rotulo.SetText(*texto);
+        if (comDica)
+            SetHint(rotulo.Handle(), *texto);
+        mudou = true;
     }
+    // A new step or file is painted now: while the worker hands over step after step, the page's
+    // turn to paint would wait for a pause between them.
+    if (mudou)
+        RedrawWindow(cenas_[cenaInstala], nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void TfrmAssistente::VoltarAsOpcoes() {

@@ -135,6 +135,7 @@ TEST_F(Grande, NoGoesOnAndTheWindowAnswersThroughoutWithTheGaugeOnlyGoingUp) {
     const auto inicio = Relogio::now();
     ASSERT_TRUE(produto.Instalar(instalado));
     Amostrador amostrador(produto);
+    EXPECT_EQ(produto.Texto(IDC_BitBtn9), assistente::kSair);
     HWND pergunta = PerguntarAo(30, false, amostrador);
     ASSERT_TRUE(pergunta);
     produto.Capturar(L"cenaInstala");
