@@ -259,7 +259,7 @@ gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
 # Test products: small wizards with a built-in description of their own, for the end-to-end tests.
 add_library(kt_produto_de_teste STATIC tests/e2e/produtos/ProdutoDeTeste.cpp)
 target_link_libraries(kt_produto_de_teste PUBLIC kt_assistente)
-set(KT_PRODUTOS_DE_TESTE Licenca Componentes Falha Lento Discos Grande)
+set(KT_PRODUTOS_DE_TESTE Licenca Componentes Falha Lento Discos Grande Fim)
 set(KT_ALVOS_DOS_PRODUTOS "")
 foreach(produto IN LISTS KT_PRODUTOS_DE_TESTE)
     string(TOLOWER ${produto} nome)
@@ -290,6 +290,7 @@ add_executable(kt_e2e_tests
     tests/e2e/InstalacaoTest.cpp
     tests/e2e/DiscosTest.cpp
     tests/e2e/GrandeTest.cpp
+    tests/e2e/FimTest.cpp
 )
 target_link_libraries(kt_e2e_tests PRIVATE kt_teste_janelas GTest::gtest_main advapi32 shell32)
 target_compile_definitions(kt_e2e_tests PRIVATE KT_FONTES_PAYLOAD="Z:${KT_PAYLOAD_FONTES}")
@@ -298,7 +299,8 @@ add_library(kt_dll_plantada SHARED tests/e2e/plantada/DllPlantada.cpp)
 set_target_properties(kt_dll_plantada PROPERTIES PREFIX "")
 add_executable(kt_prog_sem_defesa tests/e2e/plantada/SemDefesa.cpp)
 target_link_options(kt_prog_sem_defesa PRIVATE -municode)
-add_dependencies(kt_e2e_tests Pontilha ${KT_ALVOS_DOS_PRODUTOS} kt_dll_plantada kt_prog_sem_defesa)
+add_dependencies(kt_e2e_tests Pontilha ${KT_ALVOS_DOS_PRODUTOS} kt_dll_plantada kt_prog_sem_defesa
+    kt_prog_marcador)
 set(KT_AMBIENTE_E2E
     ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}"
     ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")

@@ -16,6 +16,7 @@ inline constexpr const wchar_t* kProdutoFalha = L"kt_produto_falha.exe";
 inline constexpr const wchar_t* kProdutoLento = L"kt_produto_lento.exe";
 inline constexpr const wchar_t* kProdutoDiscos = L"kt_produto_discos.exe";
 inline constexpr const wchar_t* kProdutoGrande = L"kt_produto_grande.exe";
+inline constexpr const wchar_t* kProdutoFim = L"kt_produto_fim.exe";
 
 // The licence product: Pontilha's description with a licence, named without a directory.
 inline constexpr const wchar_t* kArquivoDeLicenca = L"Licenca.rtf";
@@ -86,6 +87,17 @@ inline constexpr const wchar_t* kChaveGrande =
 inline std::wstring ArquivoGrande(int i) {
     return std::wstring(kPastaDosDados) + L"\\parte" + std::to_wstring(100 + i).substr(1) + L".bin";
 }
+
+// The end product: what follows the copy. Its first shortcut option's hook fails as an invalid
+// object, so that the second's is never called; when the copy ends, it keeps its description,
+// starts a program beside it and waits for it, and asks to restart the computer.
+inline constexpr const wchar_t* kTituloFim = L"Instalação com Programa ao Terminar";
+inline constexpr const wchar_t* kArquivoFim = L"leiame.txt";
+inline constexpr const wchar_t* kProgramaAoTerminar = L"marcador.exe";
+// What the program leaves beside itself once it has run to its end (tests/win/programas).
+inline constexpr const wchar_t* kMarcaDoPrograma = L"marcador.exe.marca";
+// What the second option's hook would leave in the installation directory.
+inline constexpr const wchar_t* kMarcaDaOpcao2 = L"opcao2.marca";
 
 // The slow product waits this long while it fills its description.
 inline constexpr std::chrono::milliseconds kEsperaDoProdutoLento{2000};

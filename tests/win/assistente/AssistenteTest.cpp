@@ -422,6 +422,38 @@ TEST(Instalar, TheTypedDirectoryIsHeldWithItsBackslashAsAShortString) {
     }
 }
 
+// The end of the copy seen from inside, while the wizard asks to restart: the product is
+// installed, and its description is a file row of its own, kept under its name in the
+// installation directory.
+TEST(FimDaCopia, TheDescriptionIsAFileRowBeforeTheRestartQuestion) {
+    const PastaTemporaria pasta(L"kt fim");
+    ASSERT_TRUE(ExecutarAssistenteCom(
+        PontilhaCom([](kt::TConfiguracaoInstalacao& c) {
+            c.NumeroDeDiscos = 0;
+            c.GuardarDescricao = true;
+            c.ReiniciarAoTerminar = true;
+        }),
+        [&](HWND janela) {
+            const DWORD tarefa = GetWindowThreadProcessId(janela, nullptr);
+            IrParaOpcoes(janela);
+            DefinirTexto(Controle(janela, IDC_txtDir), pasta.Caminho());
+            Clicar(Controle(janela, IDC_botaoProsseguir));
+            HWND fim = EsperarJanelaDaTarefa(tarefa, textos::kInformacao);
+            ASSERT_TRUE(fim);
+            Responder(fim, IDOK);
+            HWND reiniciar = EsperarJanelaDaTarefa(tarefa, textos::kConfirmacao);
+            ASSERT_TRUE(reiniciar);
+            EXPECT_EQ(TextoDaMensagem(reiniciar), textos::kReiniciar);
+            NoAssistente([&](kt::TfrmAssistente& a) {
+                EXPECT_TRUE(a.Descricao.Configuracao().Instalado);
+                kt::TListaLinhas& arquivos = a.Descricao.Arquivos();
+                EXPECT_EQ(arquivos.Linha(arquivos.Contar() - 1), L", 0, , , , kt.ikt, , , sim, ");
+                EXPECT_EQ(a.Descricao.Arquivo(), pasta / L"kt.ikt");
+            });
+            Responder(reiniciar, IDNO);
+        }));
+}
+
 // Three component rows, the middle one without a name.
 void PreencherComLinhaSemNome(kt::TDadosDescricao& dados, const std::wstring& diretorio) {
     kt::PreencherConteudoPontilha(dados, diretorio);
