@@ -24,6 +24,7 @@ add_executable(kt_unit_tests
     tests/unit/TextosFrameworkTest.cpp
     tests/unit/TextosAssistenteTest.cpp
     tests/unit/TextosDialogosTest.cpp
+    tests/unit/NomeDePastaTest.cpp
     tests/unit/ErrosArquivoTest.cpp
     tests/unit/VersaoTest.cpp
     tests/unit/LinhasAutoRemocaoTest.cpp

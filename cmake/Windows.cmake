@@ -7,14 +7,20 @@ add_subdirectory(${KT_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_
 
 # Our stand-in for the GUI toolkit: forms, controls, actions, threads. Knows nothing of the installer.
 add_library(kt_ui STATIC
+    ui/Anchors.cpp
     ui/Application.cpp
     ui/Controls.cpp
+    ui/DirectoryList.cpp
+    ui/DriveBox.cpp
     ui/Form.cpp
     ui/Glyphs.cpp
+    ui/PopupMenu.cpp
+    ui/ShellIcons.cpp
     ui/SystemLibraries.cpp
     ui/Thread.cpp
+    ui/ToolBar.cpp
 )
-target_link_libraries(kt_ui PUBLIC kt_portable comctl32 gdi32 user32)
+target_link_libraries(kt_ui PUBLIC kt_portable comctl32 gdi32 user32 shell32)
 
 # The installer framework's Win32 side, in its two layers. The services: file operations and
 # their reports, the payload services; what they show goes through the slots of
@@ -53,6 +59,9 @@ add_library(kt_framework STATIC
     dialogs/Sobrescrever.cpp
     dialogs/TrocarDiscos.cpp
     dialogs/Encontrar.cpp
+    dialogs/NovaPasta.cpp
+    dialogs/AbrirDir.cpp
+    dialogs/EscolherDiretorio.cpp
     dialogs/ServicosKT.cpp
 )
 target_link_libraries(kt_framework PUBLIC kt_servicos comdlg32)
@@ -137,6 +146,8 @@ add_library(kt_recursos OBJECT
     resources/Sobrescrever.rc
     resources/TrocarDiscos.rc
     resources/Encontrar.rc
+    resources/AbrirDir.rc
+    resources/NovaPasta.rc
     resources/Assistente.rc
 )
 file(GLOB KT_RECURSOS_INCLUIDOS CONFIGURE_DEPENDS
@@ -144,15 +155,16 @@ file(GLOB KT_RECURSOS_INCLUIDOS CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/resources/imagens/*)
 set_source_files_properties(resources/Framework.rc resources/CentralSolucoes.rc
     resources/Sobrescrever.rc resources/TrocarDiscos.rc resources/Encontrar.rc
-    resources/Assistente.rc tests/win/TestesWin.rc tests/e2e/produtos/Produto.rc
+    resources/AbrirDir.rc resources/NovaPasta.rc resources/Assistente.rc tests/win/TestesWin.rc
+    tests/e2e/produtos/Produto.rc
     PROPERTIES OBJECT_DEPENDS "${KT_RECURSOS_INCLUIDOS}")
 target_sources(kt_framework INTERFACE $<TARGET_OBJECTS:kt_recursos>)
 
 # What the Windows and end-to-end tests share: working windows from outside, screenshots.
 find_package(ZLIB REQUIRED)
 add_library(kt_teste_janelas STATIC tests/win/comum/Janelas.cpp tests/win/comum/Captura.cpp
-    tests/win/comum/RoboCentral.cpp tests/win/comum/Arquivos.cpp tests/win/comum/LerAtalho.cpp
-    tests/win/comum/Robo.cpp tests/unit/PastaTemporaria.cpp)
+    tests/win/comum/RoboCentral.cpp tests/win/comum/RoboNavegador.cpp tests/win/comum/Arquivos.cpp
+    tests/win/comum/LerAtalho.cpp tests/win/comum/Robo.cpp tests/unit/PastaTemporaria.cpp)
 target_link_libraries(kt_teste_janelas PUBLIC kt_portable ZLIB::ZLIB gdi32 user32 ole32 uuid)
 
 add_executable(kt_win_tests
@@ -178,6 +190,7 @@ add_executable(kt_win_tests
     tests/win/dialogs/SobrescreverTest.cpp
     tests/win/dialogs/TrocarDiscosTest.cpp
     tests/win/dialogs/EncontrarTest.cpp
+    tests/win/dialogs/EscolherDiretorioTest.cpp
     tests/win/ui/ControlsTest.cpp
     tests/win/assistente/AssistenteEmTeste.cpp
     tests/win/assistente/ArquivoIACTest.cpp
@@ -274,9 +287,10 @@ endforeach()
 
 # The end-to-end driver: runs Pontilha.exe and the test products from fresh folders of the
 # prefix (C:\e2e\<test>\) and works their windows from outside. The programs are found in this
-# build's folder (KT_PROGRAMAS). The tour (Passeio.*) and the keyboard tests (Teclado.*) run alone:
-# the screenshots must show only the wizard, and the keyboard focus leaves a window whenever a
-# window of another test becomes active.
+# build's folder (KT_PROGRAMAS). The tour (Passeio.*), the keyboard tests (Teclado.*) and the
+# directory browser's (Procurar.*) run alone: the screenshots must show only the wizard, and the
+# keyboard focus and an open pop-up menu leave a window whenever a window of another test becomes
+# active.
 add_executable(kt_e2e_tests
     tests/e2e/ProgramaEmTeste.cpp
     tests/e2e/Registro.cpp
@@ -285,6 +299,7 @@ add_executable(kt_e2e_tests
     tests/e2e/LicencaTest.cpp
     tests/e2e/InicioTest.cpp
     tests/e2e/TecladoTest.cpp
+    tests/e2e/ProcurarTest.cpp
     tests/e2e/PasseioTest.cpp
     tests/e2e/CarregamentoSeguroTest.cpp
     tests/e2e/InstalacaoTest.cpp
@@ -305,7 +320,7 @@ set(KT_AMBIENTE_E2E
     ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}"
     ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    TEST_FILTER "-Passeio.*:Teclado.*:CarregamentoSeguro.*:*InstalacaoPontilha*"
+    TEST_FILTER "-Passeio.*:Teclado.*:Procurar.*:CarregamentoSeguro.*:*InstalacaoPontilha*"
     PROPERTIES TIMEOUT 120 ${KT_AMBIENTE_E2E})
 # Pontilha installed for real: one at a time with the product routines' tests, which work on the
 # same Uninstall entry and shortcuts. The installation onto a full disk gets two variables only
@@ -327,7 +342,7 @@ gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
         ENVIRONMENT "KT_WINEDLLOVERRIDES=msftedit=n,b"
         ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    TEST_FILTER "Teclado.*"
+    TEST_FILTER "Teclado.*:Procurar.*"
     PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE ${KT_AMBIENTE_E2E})
 # The tour takes a screenshot of every scene and checks nothing of its own (what each scene shows
 # is the other tests' work): tools/run.sh walks it, the test command leaves it out by its label.

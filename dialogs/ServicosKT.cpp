@@ -4,6 +4,7 @@ namespace kt {
 
 TServicosDeJanela ServicosDeJanelaDoFramework() {
     TServicosDeJanela servicos;
+    servicos.EscolherDiretorio = ServicosKT::EscolherDiretorio;
     servicos.MostrarCentralSolucoes = ServicosKT::MostrarCentralSolucoes;
     servicos.PerguntarSobrescrever = ServicosKT::PerguntarSobrescrever;
     servicos.PedirDisco = ServicosKT::PedirDisco;

@@ -10,6 +10,7 @@
 
 #include "dialogs/CentralSolucoes.h"
 #include "dialogs/Encontrar.h"
+#include "dialogs/EscolherDiretorio.h"
 #include "dialogs/Sobrescrever.h"
 #include "dialogs/TrocarDiscos.h"
 #include "fileops/AbrirAjuda.h"
@@ -52,7 +53,8 @@ inline constexpr auto& JuntarCampos = kt::JuntarCampos;
 inline constexpr auto& AbrirAjuda = kt::AbrirAjuda;
 // 13. A version as text.
 inline constexpr auto& FormatarVersao = kt::FormatarVersao;
-// 14. EscolherDiretorio, the directory browser (dialogs/): still to be built.
+// 14. The directory browser: whether a directory was chosen, and which.
+inline constexpr auto& EscolherDiretorio = kt::EscolherDiretorio;
 // 15. The Solutions Center report.
 inline constexpr auto& MostrarCentralSolucoes = kt::MostrarCentralSolucoes;
 // 16. Whether a file may replace an existing one; the answer 0 to 3.

@@ -146,6 +146,38 @@ def folder_glyph(size):
     return img
 
 
+def new_folder_glyph(size):
+    img = folder_glyph(size)
+    d = ImageDraw.Draw(img)
+    # A green plus at the top right corner.
+    w = max(1, round(size * 0.12))
+    cx, cy = size * 0.75, size * 0.25
+    d.rectangle([cx - size * 0.22, cy - w / 2, cx + size * 0.22, cy + w / 2], fill=GREEN)
+    d.rectangle([cx - w / 2, cy - size * 0.22, cx + w / 2, cy + size * 0.22], fill=GREEN)
+    return img
+
+
+def delete_folder_glyph(size):
+    img = folder_glyph(size)
+    d = ImageDraw.Draw(img)
+    # A red cross over the folder's lower right part.
+    w = max(2, size // 8)
+    d.line([(size * 0.45, size * 0.45), (size * 0.92, size * 0.92)], fill=RED, width=w)
+    d.line([(size * 0.92, size * 0.45), (size * 0.45, size * 0.92)], fill=RED, width=w)
+    return img
+
+
+def documents_glyph(size):
+    img = folder_glyph(size)
+    d = ImageDraw.Draw(img)
+    # A written sheet standing in the folder.
+    d.rectangle([size * 0.3, size * 0.08, size * 0.78, size * 0.7], fill=WHITE, outline=NAVY)
+    for i in range(3):
+        y = size * (0.22 + 0.14 * i)
+        d.line([(size * 0.38, y), (size * 0.7, y)], fill=GRAY, width=max(1, size // 16))
+    return img
+
+
 def replace_symbol(size):
     """Two sheets, the new one in front with an arrow onto the old: the overwrite question."""
     img = canvas(size)
@@ -330,6 +362,9 @@ def main():
     save_icon("Sobrescrever.ico", replace_symbol, [16, 32, 48])
     save_icon("Encontrar.ico", find_symbol, [16, 32, 48])
     save_icon("Ignorar.ico", skip_glyph, [16, 24, 32])
+    save_icon("NovaPasta.ico", new_folder_glyph, [16, 24, 32])
+    save_icon("ExcluirPasta.ico", delete_folder_glyph, [16, 24, 32])
+    save_icon("MeusDocumentos.ico", documents_glyph, [16, 24, 32])
     banner(480, 48).convert("RGB").save(OUT / "Faixa.bmp")
     arquivo = Image.new("RGB", (24, 24), (255, 255, 255))
     d = ImageDraw.Draw(arquivo)

@@ -143,7 +143,8 @@ void Initialize() {
         s.title = ProgramName();
         INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES |
                                                  ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS |
-                                                 ICC_BAR_CLASSES | ICC_ANIMATE_CLASS};
+                                                 ICC_BAR_CLASSES | ICC_ANIMATE_CLASS |
+                                                 ICC_USEREX_CLASSES};
         InitCommonControlsEx(&icc);
         s.richEdit.Reset(LoadSystemLibrary(L"msftedit.dll"));
         WNDCLASSW wc{};

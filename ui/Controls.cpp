@@ -54,6 +54,60 @@ void Edit::SetMaxLength(int characters) const {
     SendMessageW(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(characters), 0);
 }
 
+LRESULT DialogCodeWithEnter(HWND control, WPARAM wParam, LPARAM lParam) {
+    LRESULT code = DefSubclassProc(control, WM_GETDLGCODE, wParam, lParam);
+    const auto* key = reinterpret_cast<const MSG*>(lParam);
+    if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN)
+        code |= DLGC_WANTALLKEYS;
+    return code;
+}
+
+namespace {
+
+constexpr UINT_PTR kEnterSubclass = 1;
+
+LRESULT CALLBACK EnterProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                           DWORD_PTR data) noexcept {
+    auto* handler = reinterpret_cast<std::function<void()>*>(data);
+    switch (msg) {
+    case WM_GETDLGCODE:
+        return DialogCodeWithEnter(edit, wParam, lParam);
+    case WM_KEYDOWN:
+        if (wParam != VK_RETURN)
+            break;
+        try {
+            (*handler)();
+        } catch (...) {
+            Application::HandleException(std::current_exception());
+        }
+        return 0;
+    case WM_CHAR:
+        // No beep for the Enter that the handler took.
+        if (wParam == L'\r')
+            return 0;
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(edit, &EnterProc, kEnterSubclass);
+        delete handler;
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(edit, msg, wParam, lParam);
+}
+
+} // namespace
+
+void Edit::SetOnEnter(std::function<void()> handler) const {
+    DWORD_PTR previous = 0;
+    if (GetWindowSubclass(Handle(), &EnterProc, kEnterSubclass, &previous))
+        *reinterpret_cast<std::function<void()>*>(previous) = std::move(handler);
+    else
+        SetWindowSubclass(
+            Handle(), &EnterProc, kEnterSubclass,
+            reinterpret_cast<DWORD_PTR>(new std::function<void()>(std::move(handler))));
+}
+
 void Button::SetGlyph(int iconResource) const {
     const int size = GetSystemMetrics(SM_CXSMICON);
     BUTTON_IMAGELIST images{};

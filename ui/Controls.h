@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace ui {
@@ -31,6 +32,10 @@ private:
     HWND handle_ = nullptr;
 };
 
+// For the WM_GETDLGCODE of a subclassed control that takes Enter itself: the control's own
+// answer, and Enter wanted, so that the dialog's default button does not take it.
+LRESULT DialogCodeWithEnter(HWND control, WPARAM wParam, LPARAM lParam);
+
 class Label : public Control {
 public:
     using Control::Control;
@@ -41,6 +46,9 @@ public:
     using Control::Control;
     // The most characters the user can type in.
     void SetMaxLength(int characters) const;
+    // Enter in the box runs the handler instead of pressing the dialog's default button. The
+    // handler lives as long as the box.
+    void SetOnEnter(std::function<void()> handler) const;
 };
 
 // A push button. SetGlyph shows an icon beside the caption; SetImage makes an image-only button

@@ -123,18 +123,26 @@ int Form::ShowModal() {
     if (modal_)
         throw Exception(L"A janela já está sendo exibida.");
     ThreadWindowsDisabled disabled(hwnd_);
+    // Owned by the form that was modal before it, so that it stays above that form, also when
+    // another program has the foreground; the owner it had comes back afterwards.
+    Form* above = Application::ActiveModalForm();
+    const auto ownerBefore = GetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT);
+    if (above && above != this)
+        SetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(above->Handle()));
     modal_ = true;
     modalResult_ = mrNone;
     Application::PushModal(this);
     struct LeaveModal {
         Form* form;
+        LONG_PTR owner;
         ~LeaveModal() {
             Application::PopModal(form);
             form->modal_ = false;
             form->Hide();
+            SetWindowLongPtrW(form->hwnd_, GWLP_HWNDPARENT, owner);
             Application::WakeActiveModalForm();
         }
-    } leave{this};
+    } leave{this, ownerBefore};
 
     EnableWindow(hwnd_, TRUE);
     Show();

@@ -68,6 +68,8 @@ public:
     // caption as its window text, which screen readers read.
     void Bind(int controlId, const Action& action, bool imageOnly = false);
     const Action* BoundAction(int controlId) const;
+    // A command that no button carries (a toolbar button, a menu item) runs the action.
+    void BindCommand(int commandId, const Action& action) { actions_[commandId] = action; }
 
     // Runs the handler once each time a mouse button or a key is released in the control. A
     // control that follows the mouse itself on a button press (a list view) reports the release

@@ -52,6 +52,10 @@ struct FileHandleTraits {
     static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
     static void Close(HANDLE h) { CloseHandle(h); }
 };
+struct FindTraits {
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE h) { FindClose(h); }
+};
 struct KeyTraits {
     static HKEY Invalid() { return nullptr; }
     static void Close(HKEY k) { RegCloseKey(k); }
@@ -72,6 +76,10 @@ template <typename G>
 struct GdiTraits {
     static G Invalid() { return nullptr; }
     static void Close(G g) { DeleteObject(g); }
+};
+struct MenuTraits {
+    static HMENU Invalid() { return nullptr; }
+    static void Close(HMENU m) { DestroyMenu(m); }
 };
 struct WindowTraits {
     static HWND Invalid() { return nullptr; }
@@ -98,6 +106,7 @@ private:
 
 using UniqueHandle = Owned<HANDLE, KernelHandleTraits>;
 using UniqueFile = Owned<HANDLE, FileHandleTraits>;
+using UniqueFind = Owned<HANDLE, FindTraits>;
 using UniqueKey = Owned<HKEY, KeyTraits>;
 using UniqueLibrary = Owned<HMODULE, LibraryTraits>;
 using UniqueIcon = Owned<HICON, IconTraits>;
@@ -105,6 +114,7 @@ using UniqueImageList = Owned<HIMAGELIST, ImageListTraits>;
 using UniqueBitmap = Owned<HBITMAP, GdiTraits<HBITMAP>>;
 using UniqueFont = Owned<HFONT, GdiTraits<HFONT>>;
 using UniqueBrush = Owned<HBRUSH, GdiTraits<HBRUSH>>;
+using UniqueMenu = Owned<HMENU, MenuTraits>;
 using UniqueWindow = Owned<HWND, WindowTraits>;
 
 } // namespace ui

@@ -110,6 +110,7 @@ private:
     void ContinuarLicenca();
     void AlternarAvancado();
     void ContinuarOpcoes();
+    void ProcurarDiretorio();
     void InstalarOQue();
     void NovaSelecao();
     bool DiretorioInformado();

@@ -3,6 +3,7 @@
 #include "core/formularios/Assistente.h"
 
 #include "core/formularios/TextosAssistente.h"
+#include "dialogs/ServicosKT.h"
 #include "fileops/Caminhos.h"
 #include "fileops/Texto.h"
 #include "resources/AssistenteIds.h"
@@ -29,8 +30,8 @@ ui::Action Acao(const wchar_t* legenda, int glifo, std::function<void()> executa
 
 } // namespace
 
-// Changing the components, uninstalling and browsing for a directory are flows of their own; their
-// actions get a handler where those flows are built.
+// Changing the components and uninstalling are flows of their own; their actions get a handler
+// where those flows are built.
 void TfrmAssistente::CriarAcoes() {
     actReinstalar = Acao(kInstalarReinstalar, IDI_INSTALAR, [this] { Reinstalar(); });
     actAlterarComponentes = Acao(kAlterarComponentes, IDI_ALTERAR, nullptr);
@@ -40,7 +41,7 @@ void TfrmAssistente::CriarAcoes() {
     actSair = Acao(kCancelar, IDI_CANCELAR, [this] { Close(); });
     actContinuarLicenca = Acao(kContinuar, IDI_PROSSEGUIR, [this] { ContinuarLicenca(); });
     actAvancado = Acao(kOpcoesAvancadas, 0, [this] { AlternarAvancado(); });
-    actProcurarDir = Acao(kProcurar, IDI_PASTA, nullptr);
+    actProcurarDir = Acao(kProcurar, IDI_PASTA, [this] { ProcurarDiretorio(); });
     actVoltarOpcoes = Acao(kVoltar, IDI_VOLTAR, [this] { SelecionarCena(cenaLicenca); });
     // The glyphs of botaoProsseguir are those of the pictures imgProsseguir and imgInstalar.
     actContinuarOpcoes = Acao(kContinuar, IDI_PROSSEGUIR, [this] { ContinuarOpcoes(); });
@@ -115,6 +116,21 @@ void TfrmAssistente::ContinuarOpcoes() {
     const bool compacta = ui::CheckBox(Item(IDC_chkCompacta)).Checked();
     MarcarComponentes(compacta ? coluna_componente::kCompacta : coluna_componente::kNormal);
     SelecionarCena(cenaOQue);
+}
+
+void TfrmAssistente::ProcurarDiretorio() {
+    const ui::Edit caixa(Item(IDC_txtDir));
+    std::wstring escolhido;
+    if (!ServicosKT::EscolherDiretorio(caixa.Text(), escolhido,
+                                       static_cast<std::int32_t>(kTamanhoTextoCurto), 0, L""))
+        return;
+    // The box holds one character less than the browser may return: a choice that long did not
+    // fit, and the browser may have cut it into another directory's name.
+    if (escolhido.size() > kTamanhoMaximoDoDiretorio) {
+        ui::Application::ShowMessageBox(kDiretorioLongo, kInformacao, MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    caixa.SetText(escolhido);
 }
 
 void TfrmAssistente::NovaSelecao() {

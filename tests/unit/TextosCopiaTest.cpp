@@ -1,4 +1,3 @@
-#include "core/formularios/TextosAssistente.h"
 #include "fileops/Texto.h"
 #include "payload/TextosCopia.h"
 #include "tests/unit/Esperados.h"
@@ -12,9 +11,9 @@
 namespace {
 
 namespace copia = kt::textos_copia;
-namespace assistente = kt::textos_assistente;
 
-// Every text of an installation's copying and end, as the saved file lists them: "name<TAB>text".
+// Every text of the copy worker, as the saved file lists them: "name<TAB>text". Its message boxes'
+// caption is pinned with the wizard's texts, which name it too.
 const std::vector<std::pair<const char*, const wchar_t*>> kTextos = {
     {"copia.criando_diretorios", copia::kCriandoDiretorios},
     {"copia.copiando_arquivos", copia::kCopiandoArquivos},
@@ -22,7 +21,6 @@ const std::vector<std::pair<const char*, const wchar_t*>> kTextos = {
     {"copia.atualizando_registro", copia::kAtualizandoRegistro},
     {"copia.finalizando", copia::kFinalizando},
     {"copia.terminou", copia::kTerminou},
-    {"copia.informacao", copia::kInformacao},
     {"copia.sucesso", copia::kSucesso},
     {"copia.interrompida", copia::kInterrompida},
     {"copia.erro_durante_instalacao", copia::kErroDuranteInstalacao},
@@ -31,8 +29,6 @@ const std::vector<std::pair<const char*, const wchar_t*>> kTextos = {
     {"copia.diretorio_nao_criado", copia::kDiretorioNaoCriado},
     {"copia.erro_no_atalho", copia::kErroNoAtalho},
     {"copia.conjunto_de_discos", copia::kConjuntoDeDiscos},
-    {"assistente.reiniciar", assistente::kReiniciar},
-    {"assistente.reinicio_recusado", assistente::kReinicioRecusado},
 };
 
 TEST(TextosCopia, EveryTextIsTheSavedOne) {

@@ -12,7 +12,7 @@ namespace {
 
 using namespace kt;
 
-// Every text of the copy's three questions, as the saved file lists them: "name<TAB>text".
+// Every text of the framework's dialogs, as the saved file lists them: "name<TAB>text".
 const std::vector<std::pair<const char*, std::wstring_view>> kTextos = {
     {"sobrescrever.titulo", textos_sobrescrever::kTitulo},
     {"sobrescrever.descricao", textos_sobrescrever::kDescricao},
@@ -44,6 +44,24 @@ const std::vector<std::pair<const char*, std::wstring_view>> kTextos = {
     {"encontrar.ignorar", textos_encontrar::kIgnorar},
     {"encontrar.continuar", textos_encontrar::kContinuar},
     {"encontrar.cancelar", textos_encontrar::kCancelar},
+    {"diretorios.titulo_padrao", textos_diretorios::kTituloPadrao},
+    {"diretorios.drive", textos_diretorios::kDrive},
+    {"diretorios.diretorio", textos_diretorios::kDiretorio},
+    {"diretorios.abrir", textos_diretorios::kAbrir},
+    {"diretorios.cancelar", textos_diretorios::kCancelar},
+    {"diretorios.ajuda", textos_diretorios::kAjuda},
+    {"diretorios.nova_pasta", textos_diretorios::kNovaPasta},
+    {"diretorios.dica_nova_pasta", textos_diretorios::kDicaNovaPasta},
+    {"diretorios.excluir", textos_diretorios::kExcluir},
+    {"diretorios.dica_excluir", textos_diretorios::kDicaExcluir},
+    {"diretorios.meus_documentos", textos_diretorios::kMeusDocumentos},
+    {"diretorios.dica_meus_documentos", textos_diretorios::kDicaMeusDocumentos},
+    {"diretorios.confirmacao", textos_diretorios::kConfirmacao},
+    {"diretorios.titulo_nova_pasta", textos_diretorios::kTituloNovaPasta},
+    {"diretorios.instrucoes", textos_diretorios::kInstrucoes},
+    {"diretorios.criar", textos_diretorios::kCriar},
+    {"diretorios.cancelar_nova_pasta", textos_diretorios::kCancelarNovaPasta},
+    {"diretorios.nome_invalido", textos_diretorios::kNomeInvalido},
 };
 
 TEST(TextosDialogos, EveryTextIsTheSavedOne) {

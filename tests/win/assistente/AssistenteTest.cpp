@@ -11,6 +11,8 @@
 #include "tests/win/assistente/AssistenteEmTeste.h"
 #include "tests/win/comum/Arquivos.h"
 #include "tests/win/comum/RelatoriosGravados.h"
+#include "tests/win/comum/RoboNavegador.h"
+#include "dialogs/TextosDialogos.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
 #include "ui/Exception.h"
@@ -452,6 +454,40 @@ TEST(FimDaCopia, TheDescriptionIsAFileRowBeforeTheRestartQuestion) {
             });
             Responder(reiniciar, IDNO);
         }));
+}
+
+TEST(Procurar, AChosenDirectoryGoesIntoTheBoxOnlyWhenTheBoxHoldsIt) {
+    struct Caso {
+        std::size_t tamanho;
+        bool aceito;
+    };
+    for (const Caso& caso : {Caso{254, true}, Caso{255, false}, Caso{300, false}}) {
+        const std::wstring caminho = L"C:\\" + std::wstring(caso.tamanho - 3, L'p');
+        ASSERT_TRUE(ExecutarAssistenteCom(kt::PreencherConteudoPontilha, [&](HWND janela) {
+            IrParaOpcoes(janela);
+            const std::wstring antes = Texto(Controle(janela, IDC_txtDir));
+            Clicar(Controle(janela, IDC_bitProcurar));
+            HWND navegador =
+                EsperarJanelaDaTarefa(GetWindowThreadProcessId(janela, nullptr),
+                                      std::wstring(kt::textos_diretorios::kTituloPadrao));
+            ASSERT_TRUE(navegador);
+            DigitarCaminho(navegador, caminho);
+            PressionarAbrir(navegador);
+            ASSERT_TRUE(EsperarAte([&] { return !IsWindow(navegador) || !Visivel(navegador); }));
+            if (caso.aceito) {
+                EXPECT_TRUE(
+                    EsperarAte([&] { return Texto(Controle(janela, IDC_txtDir)) == caminho; }));
+                return;
+            }
+            HWND caixa = CaixaDeMensagem(janela);
+            ASSERT_TRUE(caixa) << caso.tamanho;
+            EXPECT_EQ(Texto(caixa), textos::kInformacao);
+            EXPECT_EQ(TextoDaMensagem(caixa), textos::kDiretorioLongo);
+            Responder(caixa, IDOK);
+            EXPECT_TRUE(EsperarAte([&] { return !IsWindow(caixa); }));
+            EXPECT_EQ(Texto(Controle(janela, IDC_txtDir)), antes);
+        })) << caso.tamanho;
+    }
 }
 
 // Three component rows, the middle one without a name.

@@ -247,6 +247,13 @@ void ClicarEm(HWND janela, POINT ponto) {
     PostMessageW(janela, WM_LBUTTONUP, 0, posicao);
 }
 
+void ClicarDuasVezesEm(HWND janela, POINT ponto) {
+    ClicarEm(janela, ponto);
+    const LPARAM posicao = MAKELPARAM(ponto.x, ponto.y);
+    PostMessageW(janela, WM_LBUTTONDBLCLK, MK_LBUTTON, posicao);
+    PostMessageW(janela, WM_LBUTTONUP, 0, posicao);
+}
+
 void Clicar(HWND botao) {
     PostMessageW(botao, BM_CLICK, 0, 0);
 }

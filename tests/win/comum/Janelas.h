@@ -58,6 +58,8 @@ HWND Foco(HWND janela);
 void Tecla(HWND janela, UINT tecla);
 // Presses and releases the left mouse button at a point of the window's client area.
 void ClicarEm(HWND janela, POINT ponto);
+// A double-click of the left button there.
+void ClicarDuasVezesEm(HWND janela, POINT ponto);
 
 void Clicar(HWND botao);
 void Fechar(HWND janela);

@@ -92,16 +92,25 @@ void PressionarTecla(HWND janela, UINT tecla) {
     Tecla(Alvo(janela), tecla);
 }
 
+// The id of the window's control that holds the focus: a control made of others (a ComboBoxEx
+// and its combo box) counts as one.
+int ControleComFoco(HWND janela) {
+    for (HWND h = Foco(janela); h && h != janela; h = GetParent(h))
+        if (GetParent(h) == janela)
+            return GetDlgCtrlID(h);
+    return 0;
+}
+
 std::vector<int> PercorrerComTab(HWND janela) {
     HWND inicio = Foco(janela);
-    std::vector<int> visitados{GetDlgCtrlID(inicio)};
+    std::vector<int> visitados{ControleComFoco(janela)};
     for (HWND atual = inicio; visitados.size() < 20;) {
         PressionarTab(janela);
         EsperarAte([&] { return Foco(janela) != atual; }, Prazo(1000));
         atual = Foco(janela);
         if (atual == inicio)
             break;
-        visitados.push_back(GetDlgCtrlID(atual));
+        visitados.push_back(ControleComFoco(janela));
     }
     return visitados;
 }

@@ -37,6 +37,8 @@ void PressionarTab(HWND janela);
 void PressionarMnemonico(HWND janela, wchar_t letra);
 void PressionarTecla(HWND janela, UINT tecla);
 
+// The id of the window's control that holds the focus (a control made of others counts as one).
+int ControleComFoco(HWND janela);
 // Presses Tab from the focused control until the focus comes back; the controls visited, in order.
 // The focus leaves a window whenever another program's window becomes active: tests that follow
 // the focus run alone (suites named ...Teclado).

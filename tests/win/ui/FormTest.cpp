@@ -78,6 +78,27 @@ TEST(Form, AnActionEndsTheModalLoopWithItsResult) {
     EXPECT_FALSE(form.Modal());
 }
 
+TEST(Form, AFormShownOverAModalFormIsOwnedByItUntilItCloses) {
+    FormTeste externo;
+    FormTeste interno;
+    HWND donoDurante = nullptr;
+    interno.consulta = [&] {
+        donoDurante = GetWindow(interno.Handle(), GW_OWNER);
+        return true;
+    };
+    externo.Bind(IDC_BOTAO, ui::Action(L"&Abrir", [&] {
+                     PostMessageW(interno.Handle(), WM_CLOSE, 0, 0);
+                     interno.ShowModal();
+                     externo.EndModal(ui::mrOk);
+                 }));
+    ExibirCom(externo, [](HWND janela) {
+        Clicar(Controle(janela, IDC_BOTAO));
+        EsperarFechar(GetCurrentProcessId(), kTitulo);
+    });
+    EXPECT_EQ(donoDurante, externo.Handle());
+    EXPECT_EQ(GetWindow(interno.Handle(), GW_OWNER), nullptr);
+}
+
 TEST(Form, TheCloseBoxAsksTheCloseQueryAndNoKeepsTheFormOpen) {
     FormTeste form;
     std::atomic<int> respostas{0};

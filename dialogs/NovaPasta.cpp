@@ -1,0 +1,70 @@
+#include "dialogs/NovaPasta.h"
+
+#include "dialogs/TextosDialogos.h"
+#include "fileops/NomeDePasta.h"
+#include "fileops/RelatorioDeErro.h"
+#include "fileops/TextosFramework.h"
+#include "fileops/VerificacoesWin32.h"
+#include "resources/Imagens.h"
+#include "resources/NovaPastaIds.h"
+#include "ui/Application.h"
+#include "ui/Controls.h"
+
+namespace kt {
+
+namespace {
+
+using namespace textos_diretorios;
+
+std::wstring Texto(std::wstring_view texto) {
+    return std::wstring(texto);
+}
+
+ui::Action Acao(std::wstring_view legenda, int glifo, std::function<void()> executar) {
+    ui::Action acao(Texto(legenda), std::move(executar));
+    acao.SetGlyph(glifo);
+    return acao;
+}
+
+} // namespace
+
+TfrmNovaPasta::TfrmNovaPasta() : ui::Form(IDD_NOVA_PASTA) {
+    SetCaption(Texto(kTituloNovaPasta));
+    ui::Label(Item(IDC_lblInstrucoes)).SetText(Texto(kInstrucoes));
+    Bind(IDC_bitCriar, Acao(kCriar, IDI_CONCLUIDO, [this] { Criar(); }));
+    Bind(IDC_bitCancelar, Acao(kCancelarNovaPasta, IDI_CANCELAR, [this] { Close(); }));
+    SetActiveControl(IDC_txtNome);
+}
+
+void TfrmNovaPasta::Perguntar(const std::wstring& diretorio) {
+    ui::Edit(Item(IDC_txtNome)).SetText(Texto(TextoFramework(ids::kNovaPasta)));
+    diretorio_ = diretorio;
+    CenterOnScreen();
+    ShowModal();
+}
+
+void TfrmNovaPasta::Criar() {
+    const std::wstring nome = ui::Edit(Item(IDC_txtNome)).Text();
+    if (!NomeDePastaValido(nome)) {
+        ui::Application::ShowMessageBox(Texto(kNomeInvalido), Texto(kTituloNovaPasta),
+                                        MB_OK | MB_ICONWARNING);
+        VoltarAoNome();
+        return;
+    }
+    // A root already ends in its delimiter.
+    const bool comDelimitador = !diretorio_.empty() && diretorio_.back() == L'\\';
+    const std::wstring pasta = diretorio_ + (comDelimitador ? L"" : L"\\") + nome;
+    const TRegistroAjuda ajuda = AjudaSemArquivo(kContextoPadrao);
+    const bool criada = ExecutarRelatando(
+        ajuda, {}, pasta, [&] { VerificarResultado(CreateDirectoryW(pasta.c_str(), nullptr)); });
+    if (criada)
+        EndModal(ui::mrOk);
+    else
+        VoltarAoNome();
+}
+
+void TfrmNovaPasta::VoltarAoNome() const {
+    SendMessageW(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_txtNome)), TRUE);
+}
+
+} // namespace kt
