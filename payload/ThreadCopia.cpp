@@ -112,6 +112,7 @@ void TCopiaDeArquivos::Execute() {
         janela_.DefinirErroDeDiretorio(false);
         Passo(kGeralDiretorios, textos::kCriandoDiretorios);
         if (!CriarDiretorios()) {
+            PontoDeParada();
             criados_.Desfazer();
             return;
         }
@@ -162,9 +163,12 @@ bool TCopiaDeArquivos::Pausada() const {
     return WaitForSingleObject(semPausa_.Get(), 0) == WAIT_TIMEOUT;
 }
 
-void TCopiaDeArquivos::Sincronizar(const std::function<void()>& passo) {
+bool TCopiaDeArquivos::Sincronizar(const std::function<void()>& passo) {
     for (bool feito = false; !feito;) {
         WaitForSingleObject(semPausa_.Get(), INFINITE);
+        // Told to stop while it waited: the step would only hold the run up.
+        if (Interrompida())
+            return false;
         // A step handed over just before the pause would come up over the question about
         // stopping: the main thread turns it back, and the worker waits for the answer.
         Synchronize([&] {
@@ -174,6 +178,7 @@ void TCopiaDeArquivos::Sincronizar(const std::function<void()>& passo) {
             feito = true;
         });
     }
+    return true;
 }
 
 void TCopiaDeArquivos::Passo(std::int32_t geral, const wchar_t* status) {

@@ -136,8 +136,9 @@ private:
                  const std::wstring& solucao);
     void MostrarExcecao(std::exception_ptr erro);
     void MostrarMensagemFinal(const wchar_t* mensagem);
-    // Hands the step to the main thread once no question about stopping is on screen.
-    void Sincronizar(const std::function<void()>& passo);
+    // Hands the step to the main thread once no question about stopping is on screen; false,
+    // without the step, when the run is to stop.
+    bool Sincronizar(const std::function<void()>& passo);
     bool Pausada() const;
 
     // Whether the run is to stop; a check point leaves the run when it is.
