@@ -38,6 +38,11 @@ constexpr std::int32_t kGeralFinalizando = 98;
 constexpr std::int32_t kGeralQuaseFim = 99;
 constexpr std::int32_t kGeralFim = 100;
 
+// The current-file gauge: the percentage at the end of a file, and the shortest time between two
+// screens during one.
+constexpr std::uint32_t kFimDoArquivo = 100;
+constexpr ULONGLONG kIntervaloDaTela = 40;
+
 // The copy routine's mode that replaces an existing destination without asking: the worker has
 // asked already.
 constexpr std::int32_t kSubstituirSemPerguntar = kCopiaSubstitui;
@@ -199,9 +204,14 @@ void TCopiaDeArquivos::AtualizarTela() {
 
 void TCopiaDeArquivos::AoProgredir(std::int32_t percentual, bool& parar) {
     const auto atual = static_cast<std::uint32_t>(percentual);
-    // A copy reports after every block: the screen changes only when the percentage does.
-    if (atual != tela_.Atual) {
+    // A copy reports after every block: the screen follows when the percentage changes, as often
+    // as the eye can tell and no more often (each screen waits for the main thread), and always
+    // at the end of the file.
+    const ULONGLONG agora = GetTickCount64();
+    if (atual != tela_.Atual &&
+        (atual == kFimDoArquivo || agora - ultimaTela_ >= kIntervaloDaTela)) {
         tela_.Atual = atual;
+        ultimaTela_ = agora;
         AtualizarTela();
     }
     // A large file stops in the middle; the copy then leaves its destination as it was.
@@ -356,14 +366,20 @@ void TCopiaDeArquivos::ProcessarArquivo(int linha, const TListaCampos& campos) {
     copiar_ = false;
     if (tipo == kTipoRcdata || remover) {
         copiar_ = true;
+    } else if (ArquivoExiste(tela_.Origem)) {
+        copiar_ = true;
     } else {
+        // Only a missing source needs the main thread: the locate dialog.
         Sincronizar([this] { VerificarOrigem(); });
         PontoDeParada();
     }
     if (tipo == kTipoRcdata)
         tela_.Origem = origem;
-    Sincronizar([this] { ConfirmarSobrescrita(); });
-    PontoDeParada();
+    // Only an existing target needs the main thread: the overwrite question.
+    if (copiar_ && ArquivoExiste(tela_.Destino)) {
+        Sincronizar([this] { ConfirmarSobrescrita(); });
+        PontoDeParada();
+    }
     if (perguntou_ || copiar_)
         MarcarArquivo(linha);
     PontoDeParada();

@@ -166,6 +166,8 @@ private:
     bool naoParaTodos_ = false;
     std::wstring diretorioAtual_;
     TTelaDaCopia tela_;
+    // When the screen last followed a file's progress (GetTickCount64).
+    unsigned long long ultimaTela_ = 0;
 };
 
 } // namespace kt

@@ -161,7 +161,6 @@ void TfrmAssistente::MostrarTela(const TTelaDaCopia& tela) {
         {IDC_lblStatus, &tela.Status, false},
         {IDC_lblCopia, &tela.Origem, true},
         {IDC_lblPara, &tela.Destino, true}};
-    bool mudou = false;
     for (const auto& [id, texto, comDica] : rotulos) {
         const ui::Label rotulo(Item(id));
         if (texto->empty() || rotulo.Text() == *texto)
@@ -169,12 +168,10 @@ void TfrmAssistente::MostrarTela(const TTelaDaCopia& tela) {
         rotulo.SetText(*texto);
         if (comDica)
             SetHint(rotulo.Handle(), *texto);
-        mudou = true;
+        // Painted now: while the worker hands over step after step, the label's turn to paint
+        // would wait for a pause between them.
+        RedrawWindow(rotulo.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     }
-    // A new step or file is painted now: while the worker hands over step after step, the page's
-    // turn to paint would wait for a pause between them.
-    if (mudou)
-        RedrawWindow(cenas_[cenaInstala], nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void TfrmAssistente::VoltarAsOpcoes() {

@@ -4,6 +4,7 @@
 // in the middle) and leaves nothing of its run, and goes on when the user says no. Its files,
 // bytes and time are printed, never asserted.
 #include "core/formularios/TextosAssistente.h"
+#include "fileops/Texto.h"
 #include "payload/TextosCopia.h"
 #include "resources/AssistenteIds.h"
 #include "tests/e2e/ProgramaEmTeste.h"
@@ -22,6 +23,7 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <iterator>
 #include <mutex>
 #include <set>
 #include <thread>
@@ -33,7 +35,7 @@ using Relogio = std::chrono::steady_clock;
 namespace textos = kt::textos_copia;
 namespace assistente = kt::textos_assistente;
 
-constexpr std::size_t kTamanhoDeCadaArquivo = 1 << 20;
+constexpr std::size_t kTamanhoDeCadaArquivo = 2 << 20;
 
 // What the driver saw of the copying page, sampled while the installation ran.
 struct TAmostras {
@@ -43,6 +45,15 @@ struct TAmostras {
     std::set<std::wstring> Para;
     Relogio::duration MaiorEspera{};
 };
+
+// A label's text in one read: the text's length and the text itself read apart could straddle a
+// change of the text.
+std::wstring TextoDe(HWND rotulo) {
+    wchar_t texto[512] = {};
+    SendMessageTimeoutW(rotulo, WM_GETTEXT, std::size(texto), reinterpret_cast<LPARAM>(texto),
+                        SMTO_ABORTIFHUNG, 5000, nullptr);
+    return texto;
+}
 
 // Samples the page every few milliseconds on a thread of its own until stopped.
 class Amostrador {
@@ -73,9 +84,9 @@ private:
             SendMessageTimeoutW(geral_, PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 5000, &posicao);
             geral_atual_ = static_cast<int>(posicao);
             amostras_.Geral.push_back(geral_atual_);
-            amostras_.Status.insert(teste::Texto(status_));
-            amostras_.Copia.insert(teste::Texto(copia_));
-            amostras_.Para.insert(teste::Texto(para_));
+            amostras_.Status.insert(TextoDe(status_));
+            amostras_.Copia.insert(TextoDe(copia_));
+            amostras_.Para.insert(TextoDe(para_));
             std::this_thread::sleep_for(10ms);
         }
     }
@@ -169,8 +180,8 @@ TEST_F(Grande, NoGoesOnAndTheWindowAnswersThroughoutWithTheGaugeOnlyGoingUp) {
                                            textos::kAtualizandoRegistro,
                                            textos::kFinalizando,
                                            textos::kTerminou};
-    EXPECT_TRUE(
-        std::includes(passos.begin(), passos.end(), vistas.Status.begin(), vistas.Status.end()));
+    for (const std::wstring& status : vistas.Status)
+        EXPECT_TRUE(passos.count(status)) << kt::Utf8(status);
     EXPECT_TRUE(vistas.Status.count(textos::kCopiandoArquivos));
     const std::set<std::wstring> origens = {L"", L" ",
                                             produto.Pasta() + produtos::kConteinerGrande};

@@ -113,15 +113,17 @@ TEST(Teclado, TabWalksEveryPontilhaSceneInReadingOrder) {
     ConferirTab(pontilha, IDC_cenaOQue);
 }
 
-// The copying page, while a large installation runs long enough to walk it; then stopped.
+// The copying page, while an installation runs far longer than the walk takes (files of 8 MiB);
+// then stopped.
 TEST(Teclado, TabWalksTheCopyingPageInReadingOrder) {
     ProgramaEmTeste produto(produtos::kProdutoGrande);
-    const auto conteiner = kt::teste::Conteiner(kt::teste::BytesDeTexto(1 << 20));
+    const auto conteiner = kt::teste::Conteiner(kt::teste::BytesDeTexto(8 << 20));
     produto.CriarArquivo(produtos::kConteinerGrande,
                          std::string(conteiner.begin(), conteiner.end()));
     produto.Iniciar();
     ASSERT_TRUE(produto.EsperarAssistente(produtos::kTituloGrande));
     const std::wstring instalado = PastaAoLado(L"instalado");
+    RemoverPasta(instalado);
     ASSERT_TRUE(produto.Instalar(instalado));
     ConferirTab(produto, IDC_cenaInstala);
     produto.FecharJanela();
