@@ -1,6 +1,7 @@
 #include "fileops/CopiarArquivo.h"
 
 #include "fileops/ArquivoNovo.h"
+#include "fileops/Arquivos.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/ServicosDeJanela.h"
 #include "fileops/Texto.h"
@@ -16,10 +17,6 @@ namespace {
 
 // The copy routine asks without "to all" buttons, describing the source.
 constexpr std::int32_t kSemBotoesTodos = 0;
-bool ArquivoExiste(const std::wstring& caminho) {
-    const DWORD atributos = GetFileAttributesW(caminho.c_str());
-    return atributos != INVALID_FILE_ATTRIBUTES && !(atributos & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // The same text once blanks and control characters are trimmed, without regard to case by the
 // user's locale.
@@ -67,9 +64,9 @@ bool CopiarArquivo(std::wstring_view origem, std::wstring_view destino, std::int
     // The file that a report names: the source until the destination is being written.
     std::wstring atual = de;
     ExecutarRelatando(ajuda, kLinhasCopia, atual, [&] {
-        if (!ArquivoExiste(de))
+        if (!EhArquivo(de))
             throw ECopiaDe();
-        const bool destinoExiste = ArquivoExiste(para);
+        const bool destinoExiste = EhArquivo(para);
         if (MesmoCaminho(de, para) || (destinoExiste && MesmoArquivo(de, para)))
             throw EAlarme();
         if (destinoExiste && modo == kCopiaMantem)

@@ -1,6 +1,7 @@
 #include "payload/ThreadCopia.h"
 
 #include "fileops/Ansi.h"
+#include "fileops/Arquivos.h"
 #include "fileops/CopiarArquivo.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/ServicosDeJanela.h"
@@ -51,11 +52,6 @@ constexpr std::int32_t kTamanhoDoCaminho = static_cast<std::int32_t>(kTamanhoTex
 
 // Leaves the run at a check point; caught by Execute, which removes what the run created.
 struct EParada {};
-
-bool ArquivoExiste(const std::wstring& caminho) {
-    const DWORD atributos = GetFileAttributesW(caminho.c_str());
-    return atributos != INVALID_FILE_ATTRIBUTES && !(atributos & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // A resource name, or a file name without a folder, is not described by the overwrite question.
 bool TemPasta(const std::wstring& caminho) {
@@ -366,7 +362,7 @@ void TCopiaDeArquivos::ProcessarArquivo(int linha, const TListaCampos& campos) {
     copiar_ = false;
     if (tipo == kTipoRcdata || remover) {
         copiar_ = true;
-    } else if (ArquivoExiste(tela_.Origem)) {
+    } else if (EhArquivo(tela_.Origem)) {
         copiar_ = true;
     } else {
         // Only a missing source needs the main thread: the locate dialog.
@@ -376,7 +372,7 @@ void TCopiaDeArquivos::ProcessarArquivo(int linha, const TListaCampos& campos) {
     if (tipo == kTipoRcdata)
         tela_.Origem = origem;
     // Only an existing target needs the main thread: the overwrite question.
-    if (copiar_ && ArquivoExiste(tela_.Destino)) {
+    if (copiar_ && EhArquivo(tela_.Destino)) {
         Sincronizar([this] { ConfirmarSobrescrita(); });
         PontoDeParada();
     }
@@ -390,7 +386,7 @@ void TCopiaDeArquivos::ProcessarArquivo(int linha, const TListaCampos& campos) {
         DeleteFileW(tela_.Destino.c_str());
         return;
     }
-    const bool existia = ArquivoExiste(tela_.Destino);
+    const bool existia = EhArquivo(tela_.Destino);
     const bool escrito = EscreverArquivo(campos, tipo);
     // A file stopped in the middle is left as it was; the check point ends the run.
     PontoDeParada();
@@ -422,7 +418,7 @@ bool TCopiaDeArquivos::EscreverArquivo(const TListaCampos& campos, const std::ws
 }
 
 void TCopiaDeArquivos::VerificarOrigem() {
-    if (ArquivoExiste(tela_.Origem)) {
+    if (EhArquivo(tela_.Origem)) {
         copiar_ = true;
         return;
     }
@@ -435,7 +431,7 @@ void TCopiaDeArquivos::VerificarOrigem() {
 }
 
 void TCopiaDeArquivos::ConfirmarSobrescrita() {
-    if (!copiar_ || !ArquivoExiste(tela_.Destino))
+    if (!copiar_ || !EhArquivo(tela_.Destino))
         return;
     if (simParaTodos_)
         return;
