@@ -172,8 +172,10 @@ add_test(NAME Pontilha.DuasLigacoesIguaisComSimbolos
     COMMAND ${CMAKE_COMMAND} -E compare_files $<TARGET_FILE_DIR:Pontilha>/Pontilha.simbolos.exe
             $<TARGET_FILE_DIR:kt_pontilha_religado>/kt_pontilha_religado.simbolos.exe)
 # The program without the site's payload stays within its budget, in bytes: the figure it has
-# reached and a few percent, so that what was cut cannot creep back unnoticed.
-set(KT_ORCAMENTO_SEM_PAYLOAD 480000)
+# reached and a few percent, so that what was cut cannot creep back unnoticed. The figure counts
+# the installation itself (561,166 bytes): the copy engine, the copy routine and the extraction
+# with zlib's inflate, which nothing linked before the program could install.
+set(KT_ORCAMENTO_SEM_PAYLOAD 578000)
 add_test(NAME Pontilha.TamanhoSemPayload
     COMMAND ${CMAKE_COMMAND} -DPROGRAMA=$<TARGET_FILE:kt_pontilha_sem_payload>
             -DORCAMENTO=${KT_ORCAMENTO_SEM_PAYLOAD} -P ${CMAKE_SOURCE_DIR}/tests/win/verificar_tamanho.cmake)
