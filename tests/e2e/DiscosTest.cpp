@@ -4,6 +4,7 @@
 // found elsewhere, or the whole operation cancelled), a wrong disk asked for again, a disk taken
 // unchecked, and the insert-disk prompt cancelled.
 #include "core/formularios/TextosAssistente.h"
+#include "dialogs/CentralSolucoes.h"
 #include "dialogs/TextosDialogos.h"
 #include "fileops/LinhasDescricao.h"
 #include "fileops/Texto.h"
@@ -17,6 +18,7 @@
 #include "tests/e2e/produtos/Produtos.h"
 #include "tests/unit/AuxiliaresFluxo.h"
 #include "tests/win/comum/Arquivos.h"
+#include "tests/win/comum/RoboCentral.h"
 
 #include <windows.h>
 
@@ -64,15 +66,16 @@ protected:
         RemoverPasta(outraPasta);
     }
 
-    // The drive holds the files of that disk and a marker that names disco.
-    void ColocarDisco(int disco, int marcado) {
+    // The drive holds the files of that disk and a marker that names disco; with a broken
+    // container, its ".ZLib" files hold the text that they should contain, not a container.
+    void ColocarDisco(int disco, int marcado, bool conteinerQuebrado = false) {
         for (const TArquivoDeDisco& a : produtos::kArquivosDosDiscos)
             DeleteFileW((produto.Pasta() + a.Origem).c_str());
         for (const TArquivoDeDisco& a : produtos::kArquivosDosDiscos) {
             if (a.Disco != disco || Falta(a))
                 continue;
             std::string bytes = Conteudo(a);
-            if (EhConteiner(a)) {
+            if (EhConteiner(a) && !conteinerQuebrado) {
                 const auto conteiner =
                     kt::teste::Conteiner(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
                 bytes.assign(conteiner.begin(), conteiner.end());
@@ -239,6 +242,22 @@ TEST_F(Discos, CancellingTheOperationLeavesNothingOfTheRun) {
     DWORD codigo = 1;
     EXPECT_TRUE(produto.EsperarFim(codigo, 30s));
     EXPECT_EQ(codigo, 0u);
+    EXPECT_FALSE(teste::Existe(instalado)) << "the folder that the run made is gone again";
+}
+
+// A ".ZLib" source that is no container: reported, and the file cannot be installed, so the run
+// stops there, without a success, and removes what it made.
+TEST_F(Discos, ASourceThatIsNoContainerStopsTheRunAndLeavesNothing) {
+    ColocarDisco(1, 1, true);
+    Iniciar();
+    HWND central = Esperar(std::wstring(kt::textos_central::kTitulo));
+    ASSERT_TRUE(central);
+    const teste::TRelatorioVisto relatorio = teste::LerRelatorio(central);
+    EXPECT_EQ(relatorio.Problema, teste::Linha(kt::ids::kProblema, textos::kNaoEZLib));
+    EXPECT_EQ(relatorio.Arquivos,
+              teste::Linha(kt::ids::kArquivos, produto.Pasta() + L"capitulo1.ZLib"));
+    teste::Continuar(central);
+    EXPECT_EQ(Fim(), textos::kErroDuranteInstalacao);
     EXPECT_FALSE(teste::Existe(instalado)) << "the folder that the run made is gone again";
 }
 
