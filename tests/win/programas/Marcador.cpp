@@ -11,8 +11,8 @@
 namespace {
 
 bool Gravar(const wchar_t* arquivo, const std::string& bytes) {
-    HANDLE h = CreateFileW(arquivo, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileW(arquivo, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return false;
     DWORD gravados = 0;
