@@ -167,6 +167,8 @@ bool TfrmAssistente::ConfirmarCancelamento() {
 }
 
 bool TfrmAssistente::CloseQuery() {
+    if (copia_)
+        return PerguntarSeParaCopia();
     return PodeFechar || ConfirmarCancelamento();
 }
 

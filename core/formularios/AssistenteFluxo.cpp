@@ -173,6 +173,7 @@ void TfrmAssistente::InstalarOQue() {
         animacao.OpenClip(IDA_COPIANDO);
         animacao.Play(kQuadroFinalDaAnimacao);
     }
+    IniciarCopia();
 }
 
 } // namespace kt

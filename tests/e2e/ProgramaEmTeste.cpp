@@ -1,5 +1,6 @@
 #include "tests/e2e/ProgramaEmTeste.h"
 
+#include "core/formularios/TextosAssistente.h"
 #include "resources/AssistenteIds.h"
 #include "tests/unit/PastaTemporaria.h"
 #include "tests/win/comum/Captura.h"
@@ -37,10 +38,15 @@ std::wstring PastaDoTeste() {
     return L"C:\\e2e\\" + NomeDoTeste() + L"\\";
 }
 
+std::wstring PastaAoLado(const std::wstring& nome) {
+    const std::wstring pasta = PastaDoTeste();
+    return pasta.substr(0, pasta.size() - 1) + L"." + nome + L"\\";
+}
+
 ProgramaEmTeste::ProgramaEmTeste(const std::wstring& programa, const std::wstring& subpasta)
     : programa_(programa), pasta_(PastaDoTeste() + (subpasta.empty() ? L"" : subpasta + L"\\")) {
     // What an earlier run left, read-only files included.
-    teste::RemoverPasta(PastaDoTeste());
+    RemoverPasta(PastaDoTeste());
     std::filesystem::create_directories(pasta_);
     const std::wstring origem = PastaDosProgramas() + L"\\" + programa;
     if (!CopyFileW(origem.c_str(), (pasta_ + programa).c_str(), FALSE))
@@ -113,6 +119,24 @@ bool ProgramaEmTeste::HaJanela(const std::wstring& titulo) const {
     return false;
 }
 
+bool ProgramaEmTeste::Instalar(const std::wstring& diretorio) {
+    Clicar(IDC_botaoInstalar);
+    if (!EsperarCena(IDC_cenaOpcoes))
+        return false;
+    teste::DefinirTexto(Controle(IDC_txtDir), diretorio);
+    Clicar(IDC_botaoProsseguir);
+    return EsperarCena(IDC_cenaInstala);
+}
+
+std::wstring ProgramaEmTeste::ResponderInformacao(Prazo prazo) {
+    HWND mensagem = EsperarCaixa(kt::textos_assistente::kInformacao, prazo);
+    if (!mensagem)
+        return {};
+    const std::wstring texto = teste::TextoDaMensagem(mensagem);
+    teste::Responder(mensagem, IDOK);
+    return texto;
+}
+
 bool ProgramaEmTeste::EsperarFim(DWORD& codigo, Prazo prazo) const {
     if (WaitForSingleObject(processoAberto_.Get(), static_cast<DWORD>(prazo.count())) !=
         WAIT_OBJECT_0)
@@ -126,7 +150,10 @@ void ProgramaEmTeste::Capturar(HWND janela, const std::wstring& passo) const {
 
 void ProgramaEmTeste::CapturarComo(HWND janela, const std::wstring& nome) const {
     // Above the windows of tests running beside this one, which the screenshot would show.
-    SetWindowPos(janela_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // The window itself above the wizard: a window that the wizard does not own (the Solutions
+    // Center) would stay under it.
+    for (HWND acima : {janela_, janela})
+        SetWindowPos(acima, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     teste::Capturar(janela, nome);
 }
 

@@ -1,5 +1,5 @@
 // What every test product's entry does: the entry of Pontilha.exe with a content function of its
-// own and a hook record of its own, without routines unless it gives some.
+// own and a hook record of its own, without routines unless it says.
 #pragma once
 
 #include "core/ArquivosIAC/ArquivoIAC.h"
