@@ -1,22 +1,31 @@
 // Changing the components of an installed product that allows it: the components page shows
-// them as installed, with no way back to the options, and "&Instalar" starts the installation.
-#include "core/formularios/TextosAssistente.h"
+// them as installed, with no way back to the options, and "&Instalar" installs the product in
+// full into the directory that the options page holds.
+#include "payload/TextosCopia.h"
 #include "resources/AssistenteIds.h"
 #include "tests/e2e/ProgramaEmTeste.h"
 #include "tests/e2e/produtos/Produtos.h"
+#include "tests/win/comum/Arquivos.h"
 
 #include <gtest/gtest.h>
+
+#include <iterator>
 
 namespace {
 
 using namespace e2e;
 
-TEST(AlterarComponentes, TheComponentsAsInstalledWithoutTheWayBackThenTheInstallation) {
+TEST(AlterarComponentes, TheComponentsAsInstalledWithoutTheWayBackThenAFullInstallation) {
     ProgramaEmTeste produto(produtos::kProdutoComponentes);
     produto.CriarArquivo(produtos::kManualComponentes, "<html></html>");
+    produto.CriarArquivo(produtos::kArquivoComponentes, "Leia-me");
+    const std::wstring destino = PastaAoLado(L"instalado");
+    RemoverPasta(destino);
     produto.Iniciar();
     ASSERT_TRUE(produto.EsperarAssistente(produtos::kTituloComponentes));
     ASSERT_TRUE(produto.Habilitado(IDC_botaoAlterar));
+    // The options page is not on the way: its directory box is set where it stands, hidden.
+    teste::DefinirTexto(produto.Controle(IDC_txtDir), destino);
 
     produto.Clicar(IDC_botaoAlterar);
     ASSERT_TRUE(produto.EsperarCena(IDC_cenaOQue));
@@ -30,7 +39,12 @@ TEST(AlterarComponentes, TheComponentsAsInstalledWithoutTheWayBackThenTheInstall
     EXPECT_FALSE(produto.Visivel(IDC_botaoVoltarOQue));
 
     produto.Clicar(IDC_botaoInstalarOQue);
-    EXPECT_TRUE(produto.EsperarCena(IDC_cenaInstala));
+    ASSERT_TRUE(produto.EsperarCena(IDC_cenaInstala));
+    EXPECT_EQ(produto.ResponderInformacao(30s), kt::textos_copia::kSucesso);
+    DWORD codigo = 1;
+    EXPECT_TRUE(produto.EsperarFim(codigo));
+    EXPECT_EQ(teste::LerArquivo(destino + produtos::kArquivoComponentes), "Leia-me");
+    RemoverPasta(destino);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // A wizard with two components that differ between compact and normal installation and were
-// installed one but not the other, a third installation option, and a caption and instructions
-// of its own.
+// installed one but not the other, one file to copy, a third installation option, and a caption
+// and instructions of its own.
 #include "core/ArquivosIAC/Descricao.h"
 #include "fileops/Arquivos.h"
 #include "tests/e2e/produtos/ProdutoDeTeste.h"
@@ -33,6 +33,9 @@ void PreencherComponentes(kt::TDadosDescricao& descricao, const std::wstring& di
             std::wstring(componente.Nome) + L", " + componente.Descricao + L", " +
             SimOuNao(componente.Compacta) + L", " + SimOuNao(componente.Normal) + L", sim, " +
             SimOuNao(componente.Instalado));
+    descricao.Arquivos.Adicionar(std::wstring(produtos::kArquivoComponentes) +
+                                 L", 0, não, Base, , " + produtos::kArquivoComponentes +
+                                 L", 1, 1, sim");
 }
 
 } // namespace

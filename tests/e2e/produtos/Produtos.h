@@ -34,6 +34,8 @@ inline constexpr const wchar_t* kInstrucoesComponentes =
 inline constexpr const wchar_t* kLegendaOpcao3 = L"Abrir o manual ao terminar";
 inline constexpr const wchar_t* kDiretorioComponentes = L"Produto de Teste";
 inline constexpr const wchar_t* kManualComponentes = L"manual.html";
+// Its one file, copied from beside the program into the installation directory.
+inline constexpr const wchar_t* kArquivoComponentes = L"leiame.txt";
 
 struct TComponente {
     const wchar_t* Nome;
