@@ -359,12 +359,9 @@ add_executable(kt_e2e_tests
     tests/e2e/FimTest.cpp
     tests/e2e/Instalacao.cpp
     tests/e2e/DesinstalacaoTest.cpp
-    tests/e2e/AlterarComponentesTest.cpp
+    tests/e2e/ManutencaoTest.cpp
 )
-# Pontilha's own routines make the shortcuts and the Programs entry of an installation that a test
-# lays out, from the site's files in the source tree.
-target_link_libraries(kt_e2e_tests PRIVATE kt_assistente kt_teste_janelas GTest::gtest_main
-    advapi32 shell32)
+target_link_libraries(kt_e2e_tests PRIVATE kt_teste_janelas GTest::gtest_main advapi32 shell32)
 target_compile_definitions(kt_e2e_tests PRIVATE KT_FONTES_PAYLOAD="Z:${KT_PAYLOAD_FONTES}")
 # A DLL to plant beside a program, and a program without the defence against it.
 add_library(kt_dll_plantada SHARED tests/e2e/plantada/DllPlantada.cpp)

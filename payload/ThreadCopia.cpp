@@ -3,6 +3,7 @@
 #include "fileops/Ansi.h"
 #include "fileops/Arquivos.h"
 #include "fileops/CopiarArquivo.h"
+#include "fileops/IdentidadeArquivo.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/ServicosDeJanela.h"
 #include "fileops/Texto.h"
@@ -390,6 +391,10 @@ void TCopiaDeArquivos::ProcessarArquivo(int linha, const TListaCampos& campos) {
     const bool escrito = EscreverArquivo(campos, tipo);
     // A file stopped in the middle is left as it was; the check point ends the run.
     PontoDeParada();
+    // The installed program installing again into its own folder: the copy routine refuses to copy
+    // the file onto itself and says so, and the file is where it belongs. The run goes on.
+    if (!escrito && MesmoArquivo(tela_.Origem, tela_.Destino))
+        return;
     if (!escrito) {
         // Its report is up already. The installation cannot be whole, and a full disk or a
         // folder that takes no file would fail every later file the same way: stop here.

@@ -1,9 +1,12 @@
-// Uninstall from the installed copy of the program: Pontilha removes itself and its course
-// without a trace but what the user made, and the uninstall product shows the steps' order, what
+// Uninstall from the installed copy of the program: Pontilha, installed from its CD folder,
+// removes itself and its course without a trace but what the user made, and only the course's
+// files beside a copy kept under another name; the uninstall product shows the steps' order, what
 // stays without self-removal or with a "não" row, and the end of the sequence at a hook that
 // raises.
 #include "core/formularios/TextosAssistente.h"
+#include "core/program/Produto.h"
 #include "fileops/Texto.h"
+#include "payload/TextosCopia.h"
 #include "resources/AssistenteIds.h"
 #include "tests/e2e/Instalacao.h"
 #include "tests/e2e/ProgramaEmTeste.h"
@@ -78,11 +81,15 @@ bool LoteQueRemove(const std::wstring& programa) {
 }
 
 TEST(Desinstalacao, NothingOfPontilhaIsLeftButTheFolderAboveIt) {
-    ProgramaEmTeste pontilha(produtos::kPontilha, L"Programação Ótima\\Pontilha 1.0");
-    InstalarPontilhaAMao(pontilha.Pasta());
+    const std::wstring instalado = PastaAoLado(L"instalado");
+    const std::wstring acima = instalado + L"Programação Ótima\\";
+    const std::wstring pasta = acima + L"Pontilha 1.0\\";
+    LimparPontilha(instalado);
+    ASSERT_EQ(InstalarPontilha(pasta), kt::textos_copia::kSucesso);
     for (const std::wstring& atalho : AtalhosDoProduto())
         ASSERT_TRUE(teste::Existe(atalho));
     ASSERT_TRUE(NaListaDeProgramas());
+    ProgramaEmTeste pontilha(kt::produto::kDesinstalador, Instalado{pasta});
     pontilha.Iniciar();
     ASSERT_TRUE(pontilha.EsperarAssistente(textos::kTituloDaJanela));
     ASSERT_TRUE(pontilha.Habilitado(IDC_botaoDesinstalar));
@@ -97,43 +104,46 @@ TEST(Desinstalacao, NothingOfPontilhaIsLeftButTheFolderAboveIt) {
     EXPECT_EQ(Marcas(pontilha), L"1111");
     EXPECT_FALSE(pontilha.Habilitado(IDC_bitCancelar));
     pontilha.Capturar(L"cenaDesinstalar");
-    pontilha.Capturar(mensagem, L"mensagem");
     teste::Responder(mensagem, IDOK);
 
     DWORD codigo = 1;
     ASSERT_TRUE(pontilha.EsperarFim(codigo));
     EXPECT_EQ(codigo, 0u);
-    const bool removida = teste::EsperarAte([&] { return !teste::Existe(pontilha.Pasta()); }, 30s);
+    const bool removida = teste::EsperarAte([&] { return !teste::Existe(pasta); }, 30s);
     const auto fim = std::chrono::steady_clock::now();
     std::cout << "[ medida ] desinstalacao do Pontilha: " << Milissegundos(mensagemVista - clique)
               << " ms do clique a mensagem, " << Milissegundos(fim - clique)
               << " ms do clique ao ultimo arquivo removido\n";
     EXPECT_TRUE(removida);
-    EXPECT_TRUE(teste::Existe(PastaDoTeste() + L"Programação Ótima"));
+    EXPECT_TRUE(teste::Existe(acima));
     for (const std::wstring& atalho : AtalhosDoProduto())
         EXPECT_FALSE(teste::Existe(atalho)) << kt::Utf8(atalho);
     EXPECT_FALSE(NaListaDeProgramas());
+    LimparPontilha(instalado);
 }
 
 TEST(Desinstalacao, AUsersFileKeepsItsFolderAndFilesDeletedByHandOrReadOnlyStillEndInSuccess) {
-    ProgramaEmTeste pontilha(produtos::kPontilha);
-    InstalarPontilhaAMao(pontilha.Pasta());
+    const std::wstring pasta = PastaAoLado(L"instalado");
+    LimparPontilha(pasta);
+    ASSERT_EQ(InstalarPontilha(pasta), kt::textos_copia::kSucesso);
     const std::vector<std::wstring> curso = ArquivosDoCurso();
     // The start page stays: it makes the folder an installation.
     for (std::size_t i = 1; i < curso.size(); i += 5)
-        ASSERT_TRUE(DeleteFileW((pontilha.Pasta() + curso[i]).c_str()));
+        ASSERT_TRUE(DeleteFileW((pasta + curso[i]).c_str()));
     // Made read-only by the user, it is still the course's.
-    ASSERT_TRUE(SetFileAttributesW((pontilha.Pasta() + curso[2]).c_str(), FILE_ATTRIBUTE_READONLY));
-    const std::wstring anotacoes = pontilha.Pasta() + L"Portugues\\minhas anotações.txt";
+    ASSERT_TRUE(SetFileAttributesW((pasta + curso[2]).c_str(), FILE_ATTRIBUTE_READONLY));
+    const std::wstring anotacoes = pasta + L"Portugues\\minhas anotações.txt";
     ASSERT_TRUE(teste::GravarArquivo(anotacoes, "Ponto 1 e 2: letra b."));
+    ProgramaEmTeste pontilha(kt::produto::kDesinstalador, Instalado{pasta});
     ASSERT_NO_FATAL_FAILURE(DesinstalarAteOFim(pontilha));
     EXPECT_TRUE(teste::EsperarAte([&] { return !teste::Existe(pontilha.Caminho()); }, 30s));
 
     for (const std::wstring& arquivo : curso)
-        EXPECT_FALSE(teste::Existe(pontilha.Pasta() + arquivo)) << kt::Utf8(arquivo);
-    EXPECT_FALSE(teste::Existe(pontilha.Pasta() + L"Portugues\\frases"));
-    EXPECT_FALSE(teste::Existe(pontilha.Pasta() + L"Portugues\\scripts"));
+        EXPECT_FALSE(teste::Existe(pasta + arquivo)) << kt::Utf8(arquivo);
+    EXPECT_FALSE(teste::Existe(pasta + L"Portugues\\frases"));
+    EXPECT_FALSE(teste::Existe(pasta + L"Portugues\\scripts"));
     EXPECT_EQ(teste::LerArquivo(anotacoes), "Ponto 1 e 2: letra b.");
+    LimparPontilha(pasta);
 }
 
 // A copy of the program that the user keeps under another name beside a start page, in a folder

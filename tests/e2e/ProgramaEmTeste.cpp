@@ -53,6 +53,9 @@ ProgramaEmTeste::ProgramaEmTeste(const std::wstring& programa, const std::wstrin
         throw std::runtime_error("não foi possível copiar o programa em teste");
 }
 
+ProgramaEmTeste::ProgramaEmTeste(const std::wstring& programa, const Instalado& instalado)
+    : programa_(programa), pasta_(instalado.Pasta) {}
+
 ProgramaEmTeste::~ProgramaEmTeste() {
     if (processoAberto_ && WaitForSingleObject(processoAberto_.Get(), 0) == WAIT_TIMEOUT) {
         TerminateProcess(processoAberto_.Get(), 1);

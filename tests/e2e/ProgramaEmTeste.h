@@ -27,11 +27,19 @@ std::wstring PastaAoLado(const std::wstring& nome);
 // Removes the folder with everything in it, read-only files too, if it is there.
 using teste::RemoverPasta;
 
+// The folder, ending with a backslash, where an installation left a program.
+struct Instalado {
+    std::wstring Pasta;
+};
+
 class ProgramaEmTeste {
 public:
     // Empties the test's folder and copies the program there under its own name, or into the
     // subfolder of it that the path below it names (made with its parents).
     explicit ProgramaEmTeste(const std::wstring& programa, const std::wstring& subpasta = {});
+    // The program where an installation left it, run there as the list of installed programs
+    // runs it; nothing is copied or emptied.
+    ProgramaEmTeste(const std::wstring& programa, const Instalado& instalado);
     ~ProgramaEmTeste();
     ProgramaEmTeste(const ProgramaEmTeste&) = delete;
     ProgramaEmTeste& operator=(const ProgramaEmTeste&) = delete;
