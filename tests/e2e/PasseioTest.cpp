@@ -1,14 +1,17 @@
 // The tour: every scene that can be reached, in Pontilha.exe and in the test products, saved as a
 // screenshot named after the scene (build/screenshots/<scene>.png), and Pontilha installed into a
-// fresh folder, with a count of what it installed and how long it took. It checks only that it
-// gets there; what each scene shows is checked by the other tests. tools/run.sh walks it, alone,
-// so that no other test's window lies over the wizard; the test command leaves it out.
+// fresh folder, with a count of what it installed and how long it took, then uninstalled by its
+// installed copy. It checks only that it gets there; what each scene shows is checked by the other
+// tests. tools/run.sh walks it, alone, so that no other test's window lies over the wizard; the
+// test command leaves it out.
 #include "core/formularios/TextosAssistente.h"
+#include "core/program/Produto.h"
 #include "fileops/Texto.h"
 #include "payload/TextosCopia.h"
 #include "resources/AssistenteIds.h"
 #include "tests/e2e/ProgramaEmTeste.h"
 #include "tests/e2e/produtos/Produtos.h"
+#include "tests/win/comum/Arquivos.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -114,15 +117,24 @@ TEST(Passeio, Pontilha) {
                 "\"&Instalar\" à mensagem final\n",
                 kt::Utf8(instalado).c_str(), arquivos, bytes,
                 std::chrono::duration<double>(duracao).count());
-}
 
-TEST(Passeio, PontilhaInstalado) {
-    ProgramaEmTeste pontilha(produtos::kPontilha);
-    pontilha.CriarArquivo(L"Pontilha.pt.html", "<html></html>");
-    pontilha.Iniciar();
-    ASSERT_TRUE(pontilha.EsperarAssistente(textos::kTituloDaJanela));
-    pontilha.CapturarComo(pontilha.Janela(), L"cenaConfigurar-instalado");
-    FecharConfirmando(pontilha);
+    // The installed copy, as the list of installed programs starts it, uninstalls.
+    ProgramaEmTeste desinstalador(kt::produto::kDesinstalador, Instalado{instalado});
+    desinstalador.Iniciar();
+    ASSERT_TRUE(desinstalador.EsperarAssistente(textos::kTituloDaJanela));
+    desinstalador.CapturarComo(desinstalador.Janela(), L"cenaConfigurar-instalado");
+    const auto clique = std::chrono::steady_clock::now();
+    desinstalador.Clicar(IDC_botaoDesinstalar);
+    mensagem = desinstalador.EsperarCaixa(textos::kInformacao);
+    ASSERT_TRUE(mensagem);
+    desinstalador.CapturarComo(desinstalador.Janela(), L"cenaDesinstalar");
+    teste::Responder(mensagem, IDOK);
+    EXPECT_TRUE(desinstalador.EsperarFim(codigo));
+    EXPECT_TRUE(teste::EsperarAte([&] { return !teste::Existe(instalado); }, 30s));
+    std::printf("[ medida ] Pontilha desinstalado: nada restou em %s, %.2f s do clique em "
+                "\"Desinstalar\" ao último arquivo removido\n",
+                kt::Utf8(instalado).c_str(),
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - clique).count());
 }
 
 TEST(Passeio, Licenca) {
