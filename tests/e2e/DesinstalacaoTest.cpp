@@ -38,18 +38,20 @@ std::wstring Marcas(const ProgramaEmTeste& programa) {
     return marcas;
 }
 
-// Clicks "Desinstalar" and waits for the closing message; null when it never came.
-HWND Desinstalar(const ProgramaEmTeste& programa) {
-    programa.Clicar(IDC_botaoDesinstalar);
+// Clicks "Desinstalar" (as many times as asked, quickly, as an impatient user does) and waits for
+// the closing message; null when it never came.
+HWND Desinstalar(const ProgramaEmTeste& programa, int cliques = 1) {
+    for (int i = 0; i < cliques; ++i)
+        programa.Clicar(IDC_botaoDesinstalar);
     return programa.EsperarCaixa(textos::kInformacao);
 }
 
 // Starts the program, uninstalls from its operation page, finds the success message there and
-// answers it, and waits for the program to end.
-void DesinstalarAteOFim(ProgramaEmTeste& programa) {
+// answers it, and waits for the program to end: a second message would keep it running.
+void DesinstalarAteOFim(ProgramaEmTeste& programa, int cliques = 1) {
     programa.Iniciar();
     ASSERT_TRUE(programa.EsperarAssistente(textos::kTituloDaJanela));
-    HWND mensagem = Desinstalar(programa);
+    HWND mensagem = Desinstalar(programa, cliques);
     ASSERT_TRUE(mensagem);
     EXPECT_EQ(teste::TextoDaMensagem(mensagem), textos::kDesinstalacaoTerminada);
     teste::Responder(mensagem, IDOK);
@@ -201,7 +203,8 @@ TEST(DesinstalacaoProduto, WithoutSelfRemovalTheProgramAndANaoFileStayAndTheHook
     ProgramaEmTeste produto(produtos::kProdutoDesinstalacao, L"Produto à parte");
     InstalarProduto(produto);
     const std::wstring diario = AbrirDiario();
-    ASSERT_NO_FATAL_FAILURE(DesinstalarAteOFim(produto));
+    // The second click reaches the button while the first one's uninstall runs: it starts none.
+    ASSERT_NO_FATAL_FAILURE(DesinstalarAteOFim(produto, 2));
 
     EXPECT_FALSE(LoteQueRemove(produto.Caminho()));
     EXPECT_TRUE(teste::Existe(produto.Caminho()));
