@@ -1,7 +1,8 @@
 // The installation wizard: one fixed window whose client area shows one scene at a time below the
 // banner. The launcher creates it, posts the start message and shows it modally; the handler of
 // that message inspects the system, fills the installation description and shows the operation
-// page. From there the user walks through licence, options and components to the copying page.
+// page. From there the user walks through licence, options and components to the copying page;
+// or, run as the installed copy, uninstalls on the main thread (AssistenteDesinstalacao.cpp).
 //
 // The installation itself is the copy worker's (payload/ThreadCopia.h): the wizard hands it what it
 // reads when it starts, and is the window through which it shows its progress, marks the rows and
