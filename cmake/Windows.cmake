@@ -50,7 +50,6 @@ add_library(kt_servicos STATIC
 # version.dll is not among them: it is loaded at run time from the system directory.
 target_link_libraries(kt_servicos PUBLIC kt_ui advapi32 shell32 ole32 uuid)
 
-# comdlg32 (the file-open dialog) is a KnownDLL, which Windows never looks for beside the program.
 add_library(kt_framework STATIC
     dialogs/CentralSolucoes.cpp
     dialogs/Sobrescrever.cpp
@@ -61,7 +60,8 @@ add_library(kt_framework STATIC
     dialogs/EscolherDiretorio.cpp
     dialogs/ServicosKT.cpp
 )
-target_link_libraries(kt_framework PUBLIC kt_servicos comdlg32)
+# comdlg32 is not among them: the file-open dialog loads it at run time from the system directory.
+target_link_libraries(kt_framework PUBLIC kt_servicos)
 
 # The installer core: the installation description object, the wizard window and its launcher,
 # Pontilha's product routines. A program built on it is a wizard: Pontilha.exe, the test products.
