@@ -296,6 +296,7 @@ target_link_libraries(kt_e2e_tests PRIVATE kt_teste_janelas GTest::gtest_main ad
 # A DLL to plant beside a program, and a program without the defence against it.
 add_library(kt_dll_plantada SHARED tests/e2e/plantada/DllPlantada.cpp)
 set_target_properties(kt_dll_plantada PROPERTIES PREFIX "")
+target_include_directories(kt_dll_plantada PRIVATE ${CMAKE_SOURCE_DIR})
 add_executable(kt_prog_sem_defesa tests/e2e/plantada/SemDefesa.cpp)
 target_link_options(kt_prog_sem_defesa PRIVATE -municode)
 add_dependencies(kt_e2e_tests Pontilha ${KT_ALVOS_DOS_PRODUTOS} kt_dll_plantada kt_prog_sem_defesa)
@@ -305,11 +306,23 @@ set(KT_AMBIENTE_E2E
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "-Passeio.*:Teclado.*:Procurar.*:CarregamentoSeguro.*"
     PROPERTIES TIMEOUT 120 ${KT_AMBIENTE_E2E})
-# Native-first loading of the library that the planting test plants (see its source).
+# The planting test (see its source) plants beside Pontilha.exe exactly the DLLs that it runs with
+# native-first loading: those that the program preloads (ui/SystemLibraries.h) and the usual
+# targets of DLL planting. Two usual targets are left out: Wine loads them before the program's
+# first instruction, where no program can prevent it (an NSIS installer run the same way loads
+# them as well).
+#   version: Wine's own user32 imports it.
+#   uxtheme: Wine's comctl32 loads it while it initialises.
+set(KT_DLLS_PRECARREGADAS msimg32 msvfw32 msrle32)
+set(KT_DLLS_ALVOS_USUAIS dwmapi cryptbase userenv profapi propsys oleacc usp10 riched20 msftedit
+    msimg32 winmm msacm32 msvfw32 comdlg32 wintrust)
+set(KT_DLLS_PLANTADAS ${KT_DLLS_PRECARREGADAS} ${KT_DLLS_ALVOS_USUAIS})
+list(REMOVE_DUPLICATES KT_DLLS_PLANTADAS)
+list(JOIN KT_DLLS_PLANTADAS "," KT_DLLS_PLANTADAS)
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "CarregamentoSeguro.*"
     PROPERTIES TIMEOUT 120
-        ENVIRONMENT "KT_WINEDLLOVERRIDES=msftedit=n,b"
+        ENVIRONMENT "KT_WINEDLLOVERRIDES=${KT_DLLS_PLANTADAS}=n,b"
         ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "Teclado.*:Procurar.*"
