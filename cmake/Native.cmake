@@ -14,11 +14,20 @@ target_link_libraries(kt_empacotamento PUBLIC kt_portable ZLIB::ZLIB)
 add_executable(kt_empacotador tools/empacotador/main.cpp)
 target_link_libraries(kt_empacotador PRIVATE kt_empacotamento)
 
+# What the comparison with NSIS (tools/bench_nsis.sh) prepares on this side: NSIS's scripts and the
+# generated products of the scaling runs.
+add_library(kt_bench_preparo STATIC tools/bench/RoteiroNsis.cpp tools/bench/ProdutoGerado.cpp)
+target_link_libraries(kt_bench_preparo PUBLIC kt_empacotamento kt_bench_comum)
+add_executable(kt_preparar_bench tools/bench/PrepararBench.cpp)
+target_link_libraries(kt_preparar_bench PRIVATE kt_bench_preparo)
+
 add_executable(kt_unit_tests
     tests/unit/Esperados.cpp
     tests/unit/PastaTemporaria.cpp
     tests/unit/CamposTest.cpp
     tests/unit/CaminhosTest.cpp
+    tests/unit/ArquivosTest.cpp
+    tests/unit/DecimalTest.cpp
     tests/unit/DescricaoTest.cpp
     tests/unit/ConteudoPontilhaTest.cpp
     tests/unit/TextosFrameworkTest.cpp
@@ -33,8 +42,14 @@ add_executable(kt_unit_tests
     tests/unit/CopiarFluxoTest.cpp
     tests/unit/FluxoDescompressaoTest.cpp
     tests/unit/EmpacotadorTest.cpp
+    tests/unit/bench/EstatisticaTest.cpp
+    tests/unit/bench/PicoDoHeapTest.cpp
+    tests/unit/bench/JanelasDePassagemTest.cpp
+    tests/unit/bench/RoteiroNsisTest.cpp
+    tests/unit/bench/ProdutoGeradoTest.cpp
 )
-target_link_libraries(kt_unit_tests PRIVATE kt_portable kt_empacotamento GTest::gtest_main)
+target_link_libraries(kt_unit_tests PRIVATE kt_portable kt_empacotamento kt_bench_preparo
+    GTest::gtest_main)
 # The saved expected outputs that the tests compare with.
 target_compile_definitions(kt_unit_tests PRIVATE
     KT_ESPERADOS="${CMAKE_SOURCE_DIR}/tests/unit/esperados")

@@ -78,17 +78,39 @@ add_library(kt_assistente STATIC
 )
 target_link_libraries(kt_assistente PUBLIC kt_framework)
 
-add_executable(Pontilha WIN32
-    core/program/Pontilha.cpp
-    resources/Pontilha.rc
-)
-target_link_libraries(Pontilha PRIVATE kt_assistente)
-target_link_options(Pontilha PRIVATE -municode -s)
+# Pontilha.exe is linked three times from the same objects: the program; the program without the
+# site's payload, whose size a test holds under its budget; and a second link of the program made
+# at another "time" (SOURCE_DATE_EPOCH), which a test compares with the first byte for byte.
+add_library(kt_pontilha_programa OBJECT
+    core/program/Pontilha.cpp core/program/Terminar.cpp resources/Pontilha.rc)
+target_link_libraries(kt_pontilha_programa PUBLIC kt_assistente)
+function(kt_programa_pontilha alvo)
+    add_executable(${alvo} WIN32 ${ARGN})
+    target_link_libraries(${alvo} PRIVATE kt_pontilha_programa)
+    # The linker map beside the program, for reading what made it large.
+    target_link_options(${alvo} PRIVATE -municode -Wl,-Map=$<TARGET_FILE_DIR:${alvo}>/${alvo}.map)
+    # The one strip of the build: the linked program keeps its symbols in <alvo>.simbolos.exe.
+    # strip writes a new PE header, stamped with the time of its run unless SOURCE_DATE_EPOCH
+    # fixes it: 0, as the linker leaves it.
+    add_custom_command(TARGET ${alvo} POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${alvo}>
+                $<TARGET_FILE_DIR:${alvo}>/${alvo}.simbolos.exe
+        COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0
+                ${KT_STRIP} --strip-all $<TARGET_FILE:${alvo}>
+        COMMENT "Stripping ${alvo}.exe (its symbols stay in ${alvo}.simbolos.exe)"
+        VERBATIM)
+endfunction()
+find_program(KT_STRIP i686-w64-mingw32-strip REQUIRED)
+kt_programa_pontilha(Pontilha)
+kt_programa_pontilha(kt_pontilha_sem_payload)
+kt_programa_pontilha(kt_pontilha_religado)
+set_target_properties(kt_pontilha_religado PROPERTIES
+    CXX_LINKER_LAUNCHER "${CMAKE_COMMAND};-E;env;SOURCE_DATE_EPOCH=86400")
 
 # The site's payload. The host build's packer (KT_EMPACOTADOR) reads the site's file list,
 # packs each file of resources/payload into a container in payload/ and writes payload.rc there,
-# which resources/Pontilha.rc includes. The packer names the files it reads and writes, so that
-# this build depends on exactly those.
+# which embeds them. The packer names the files it reads and writes, so that this build depends
+# on exactly those.
 if(NOT KT_EMPACOTADOR)
     message(FATAL_ERROR "KT_EMPACOTADOR is not set: the Windows build is configured by the host build")
 endif()
@@ -122,15 +144,35 @@ add_custom_command(OUTPUT ${KT_PAYLOAD_SAIDAS}
     COMMENT "Packing the site's files into containers"
     VERBATIM)
 add_custom_target(kt_payload DEPENDS ${KT_PAYLOAD_SAIDAS})
-add_dependencies(Pontilha kt_payload)
-target_include_directories(Pontilha PRIVATE ${KT_PAYLOAD_DIR})
-set_source_files_properties(resources/Pontilha.rc PROPERTIES OBJECT_DEPENDS "${KT_PAYLOAD_SAIDAS}")
+# The payload's script (the last file that the packer names) embeds its containers by file name:
+# its folder is on the include path.
+list(GET KT_PAYLOAD_SAIDAS -1 KT_PAYLOAD_RC)
+add_library(kt_pontilha_payload OBJECT ${KT_PAYLOAD_RC})
+target_include_directories(kt_pontilha_payload PRIVATE ${KT_PAYLOAD_DIR})
+set_source_files_properties(${KT_PAYLOAD_RC} PROPERTIES OBJECT_DEPENDS "${KT_PAYLOAD_SAIDAS}")
+target_sources(Pontilha PRIVATE $<TARGET_OBJECTS:kt_pontilha_payload>)
+target_sources(kt_pontilha_religado PRIVATE $<TARGET_OBJECTS:kt_pontilha_payload>)
 
 # The program's promises before it runs: PE32 GUI, system DLLs only, manifest, version information.
 find_program(KT_OBJDUMP i686-w64-mingw32-objdump REQUIRED)
 add_test(NAME Pontilha.ProgramaDeInstalacaoSeguro
     COMMAND ${CMAKE_SOURCE_DIR}/tests/win/verificar_programa.sh $<TARGET_FILE:Pontilha>
             ${KT_OBJDUMP} ${CMAKE_RC_COMPILER})
+
+# Two links of one build give the same bytes, stripped and with their symbols: nothing of the
+# moment or the machine (a time in the PE header, with the checksum over it) gets into the program.
+add_test(NAME Pontilha.DuasLigacoesIguais
+    COMMAND ${CMAKE_COMMAND} -E compare_files $<TARGET_FILE:Pontilha>
+            $<TARGET_FILE:kt_pontilha_religado>)
+add_test(NAME Pontilha.DuasLigacoesIguaisComSimbolos
+    COMMAND ${CMAKE_COMMAND} -E compare_files $<TARGET_FILE_DIR:Pontilha>/Pontilha.simbolos.exe
+            $<TARGET_FILE_DIR:kt_pontilha_religado>/kt_pontilha_religado.simbolos.exe)
+# The program without the site's payload stays within its budget, in bytes: the figure it has
+# reached and a few percent, so that what was cut cannot creep back unnoticed.
+set(KT_ORCAMENTO_SEM_PAYLOAD 480000)
+add_test(NAME Pontilha.TamanhoSemPayload
+    COMMAND ${CMAKE_COMMAND} -DPROGRAMA=$<TARGET_FILE:kt_pontilha_sem_payload>
+            -DORCAMENTO=${KT_ORCAMENTO_SEM_PAYLOAD} -P ${CMAKE_SOURCE_DIR}/tests/win/verificar_tamanho.cmake)
 
 # The framework's windows and images. Every program built on the framework links these resource
 # objects (the linker merges them); each window's script is compiled apart so that its control ids
@@ -170,6 +212,9 @@ add_executable(kt_win_tests
     tests/win/TestesWin.rc
     tests/win/CamposWinTest.cpp
     tests/win/CapturaTest.cpp
+    tests/win/recursos/FaixaTest.cpp
+    tests/unit/ArquivosTest.cpp
+    tests/win/recursos/ModelosTest.cpp
     tests/win/ui/FormTest.cpp
     tests/win/ui/ThreadTest.cpp
     tests/win/ui/SystemLibrariesTest.cpp
@@ -336,10 +381,17 @@ gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
 # The extraction benchmark (tools/bench_extracao.sh): DescompactarArquivo against zlib's inflate
 # driven directly, over the same 64 MiB container. It prints figures and asserts nothing.
 add_executable(kt_bench_extracao tools/bench/BenchExtracao.cpp)
-target_link_libraries(kt_bench_extracao PRIVATE kt_framework ZLIB::ZLIB)
+target_link_libraries(kt_bench_extracao PRIVATE kt_framework kt_bench_comum ZLIB::ZLIB)
 # Every allocation passes the bench's own counters first (its peak of heap bytes).
 target_link_options(kt_bench_extracao PRIVATE -municode -Wl,--wrap=malloc -Wl,--wrap=calloc
     -Wl,--wrap=realloc -Wl,--wrap=free)
+
+# The comparison with NSIS (tools/bench_nsis.sh): a driver that starts our installer and NSIS's
+# in the same Wine virtual desktop and works their windows from outside. It prints figures and
+# asserts nothing.
+add_executable(kt_bench_nsis tools/bench/BenchNsis.cpp tools/bench/ProgramasMedidos.cpp)
+target_link_libraries(kt_bench_nsis PRIVATE kt_bench_comum kt_teste_janelas)
+target_link_options(kt_bench_nsis PRIVATE -municode)
 
 # The copy benchmark (tools/bench_copia.sh): CopiarArquivo against the system's CopyFile over the
 # same 64 MiB file. It prints figures and asserts nothing.

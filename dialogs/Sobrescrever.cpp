@@ -11,6 +11,7 @@
 #include "resources/Imagens.h"
 #include "resources/SobrescreverIds.h"
 #include "ui/Application.h"
+#include "ui/Decimal.h"
 #include "ui/Glyphs.h"
 
 #include <cstring>
@@ -66,8 +67,8 @@ std::wstring LinhaDeTamanho(const std::wstring& nome) {
     if (tamanho < 0)
         return {};
     if (tamanho > 1023)
-        return std::to_wstring(tamanho / 1024) + Texto(textos::kKb);
-    return std::to_wstring(tamanho) + Texto(textos::kBytes);
+        return ui::Decimal(tamanho / 1024) + Texto(textos::kKb);
+    return ui::Decimal(tamanho) + Texto(textos::kBytes);
 }
 
 // The date of the file's last change, alone, in the system's short date format and local time.

@@ -1,5 +1,6 @@
 #include "fileops/CopiarArquivo.h"
 
+#include "fileops/Arquivos.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/ServicosDeJanela.h"
 #include "fileops/Texto.h"
@@ -18,11 +19,6 @@ constexpr std::int32_t kSemBotoesTodos = 0;
 // Attributes of an existing file that CREATE_ALWAYS with normal attributes refuses to replace.
 constexpr DWORD kAtributosRecusados = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
                                       FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
-
-bool ArquivoExiste(const std::wstring& caminho) {
-    const DWORD atributos = GetFileAttributesW(caminho.c_str());
-    return atributos != INVALID_FILE_ATTRIBUTES && !(atributos & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // The same text once blanks and control characters are trimmed, without regard to case by the
 // user's locale.
@@ -132,9 +128,9 @@ bool CopiarArquivo(std::wstring_view origem, std::wstring_view destino, std::int
     // The file that a report names: the source until the destination is being written.
     std::wstring atual = de;
     ExecutarRelatando(ajuda, kLinhasCopia, atual, [&] {
-        if (!ArquivoExiste(de))
+        if (!EhArquivo(de))
             throw ECopiaDe();
-        const bool destinoExiste = ArquivoExiste(para);
+        const bool destinoExiste = EhArquivo(para);
         if (MesmoCaminho(de, para) || (destinoExiste && MesmoArquivo(de, para)))
             throw EAlarme();
         if (destinoExiste && modo == kCopiaMantem)

@@ -1,6 +1,7 @@
 #include "fileops/LinhasAutoRemocao.h"
 
 #include "fileops/Caminhos.h"
+#include "ui/Decimal.h"
 
 namespace kt {
 
@@ -51,13 +52,13 @@ std::vector<std::wstring> LinhasAutoRemocaoSegura(std::wstring_view executavel,
     const std::wstring programa = Aspas(executavel);
     std::vector<std::wstring> linhas = {
         L"@echo off",
-        L"chcp " + std::to_wstring(paginaDeCodigo) + L">nul",
+        L"chcp " + ui::Decimal(paginaDeCodigo) + L">nul",
         L"set /a tentativas=0",
         L":loop",
         L"del /f " + programa,
         L"if not exist " + programa + L" goto diretorios",
         L"set /a tentativas+=1",
-        L"if %tentativas% geq " + std::to_wstring(kTentativasDeRemocao) + L" goto diretorios",
+        L"if %tentativas% geq " + ui::Decimal(kTentativasDeRemocao) + L" goto diretorios",
         L"ping -n 2 127.0.0.1>nul",
         L"goto loop",
         L":diretorios",

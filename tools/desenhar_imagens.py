@@ -241,6 +241,30 @@ def banner(width, height):
     return img
 
 
+def save_bmp4(name, img):
+    """A bitmap of at most 16 colours as a 4-bit palette BMP: the banner's three colours need no
+    24-bit pixels, and the bitmap travels uncompressed inside the program."""
+    rgb = img.convert("RGB")
+    width, height = rgb.size
+    colours = sorted(set(rgb.getdata()))
+    assert len(colours) <= 16, f"{name}: {len(colours)} colours do not fit in 4 bits"
+    index = {c: i for i, c in enumerate(colours)}
+    stride = ((width + 1) // 2 + 3) & ~3
+    rows = []
+    for y in range(height - 1, -1, -1):  # bottom-up, as BMP keeps its rows
+        row = bytearray(stride)
+        for x in range(width):
+            row[x // 2] |= index[rgb.getpixel((x, y))] << (0 if x % 2 else 4)
+        rows.append(bytes(row))
+    palette = b"".join(bytes((b, g, r, 0)) for r, g, b in colours)
+    palette += bytes(4 * (16 - len(colours)))
+    pixels = b"".join(rows)
+    offset = 14 + 40 + len(palette)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 4, 0, len(pixels), 2835, 2835, 16, 0)
+    (OUT / name).write_bytes(header + info + palette + pixels)
+
+
 # The copying animation: a sheet flies in an arc from one folder to the other. The Animate control
 # plays frames 0 to 20 over and over, and takes the top left pixel's colour as transparent.
 CLIP_SIZE = (272, 60)
@@ -365,7 +389,7 @@ def main():
     save_icon("NovaPasta.ico", new_folder_glyph, [16, 24, 32])
     save_icon("ExcluirPasta.ico", delete_folder_glyph, [16, 24, 32])
     save_icon("MeusDocumentos.ico", documents_glyph, [16, 24, 32])
-    banner(480, 48).convert("RGB").save(OUT / "Faixa.bmp")
+    save_bmp4("Faixa.bmp", banner(480, 48))
     arquivo = Image.new("RGB", (24, 24), (255, 255, 255))
     d = ImageDraw.Draw(arquivo)
     d.rectangle([3, 1, 20, 22], outline=NAVY[:3], fill=(255, 255, 255))

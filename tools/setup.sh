@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on Debian 12, and nothing that is already there.
+# Usage: tools/setup.sh [MORE PACKAGES...] (a benchmark names what only it needs)
 set -euo pipefail
 
 packages=(
@@ -7,6 +8,7 @@ packages=(
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686 libz-mingw-w64-dev
     wine wine32:i386 wine64 xvfb xauth locales
     chromium python3
+    "$@"
 )
 
 as_root() {

@@ -1,6 +1,7 @@
 #include "ui/Form.h"
 
 #include "ui/Application.h"
+#include "ui/Decimal.h"
 #include "ui/Exception.h"
 #include "ui/Glyphs.h"
 
@@ -87,7 +88,7 @@ Form::Form(int templateId, HWND owner) {
     CreateDialogParamW(Application::Instance(), MAKEINTRESOURCEW(templateId), owner, &DialogProc,
                        reinterpret_cast<LPARAM>(this));
     if (!hwnd_)
-        throw Exception(L"Não foi possível criar a janela " + std::to_wstring(templateId) + L".");
+        throw Exception(L"Não foi possível criar a janela " + ui::Decimal(templateId) + L".");
     ShowWindow(hwnd_, SW_HIDE);
 }
 
@@ -196,7 +197,7 @@ HWND Form::AddChildDialog(int templateId, const RECT& area) {
     HWND child = CreateDialogParamW(Application::Instance(), MAKEINTRESOURCEW(templateId), hwnd_,
                                     &ChildDialogProc, reinterpret_cast<LPARAM>(this));
     if (!child)
-        throw Exception(L"Não foi possível criar a página " + std::to_wstring(templateId) + L".");
+        throw Exception(L"Não foi possível criar a página " + ui::Decimal(templateId) + L".");
     SetWindowLongPtrW(child, GWLP_ID, templateId);
     SetWindowPos(child, nullptr, area.left, area.top, area.right - area.left,
                  area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
@@ -214,7 +215,7 @@ void Form::FocusFirstControl(HWND container) const {
 void Form::Bind(int controlId, const Action& action, bool imageOnly) {
     Button control(Item(controlId));
     if (!control.Handle())
-        throw Exception(L"Controle " + std::to_wstring(controlId) + L" inexistente.");
+        throw Exception(L"Controle " + ui::Decimal(controlId) + L" inexistente.");
     actions_[controlId] = action;
     SetWindowTextW(control.Handle(), action.Caption().c_str());
     if (imageOnly)
@@ -232,7 +233,7 @@ const Action* Form::BoundAction(int controlId) const {
 void Form::SetOnRelease(int controlId, std::function<void()> handler) {
     HWND control = Item(controlId);
     if (!control)
-        throw Exception(L"Controle " + std::to_wstring(controlId) + L" inexistente.");
+        throw Exception(L"Controle " + ui::Decimal(controlId) + L" inexistente.");
     releaseWatches_[control].handler = std::move(handler);
     if (GetPropW(control, kPreviousProc))
         return;

@@ -45,11 +45,15 @@ void Thread::WaitFor() {
     if (GetCurrentThreadId() == threadId_)
         throw Exception(L"A tarefa não pode esperar por si mesma.");
     HANDLE handle = handle_.Get();
-    // The worker hands its steps over as sent messages: keep running them while waiting.
-    while (MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, QS_SENDMESSAGE) ==
-           WAIT_OBJECT_0 + 1) {
+    // The worker hands its steps over as sent messages: keep running them while waiting. A plain
+    // wait wakes only for messages that arrived since the queue was last looked at, so one sent
+    // just before would wait for ever; MWMO_INPUTAVAILABLE wakes for any that is still pending.
+    for (;;) {
         MSG msg;
         PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        if (MsgWaitForMultipleObjectsEx(1, &handle, INFINITE, QS_SENDMESSAGE,
+                                        MWMO_INPUTAVAILABLE) != WAIT_OBJECT_0 + 1)
+            return;
     }
 }
 

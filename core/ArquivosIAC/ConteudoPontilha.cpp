@@ -1,8 +1,7 @@
 #include "core/ArquivosIAC/ConteudoPontilha.h"
 
 #include "core/program/Produto.h"
-
-#include <filesystem>
+#include "fileops/Arquivos.h"
 
 namespace kt {
 
@@ -82,9 +81,7 @@ namespace {
 // The start page as a file of its own: a directory of that name is no installation, and a
 // directory that cannot be examined counts as not installed instead of failing the start-up.
 bool PaginaInicialPresente(const std::wstring& diretorioPrograma) {
-    std::error_code erro;
-    return std::filesystem::is_regular_file(
-        std::filesystem::path(diretorioPrograma + produto::kPaginaInicial), erro);
+    return EhArquivo(diretorioPrograma + produto::kPaginaInicial);
 }
 
 } // namespace

@@ -12,6 +12,8 @@ falhou() { echo "FALHA: $*"; falhas=$((falhas + 1)); }
 cabecalho=$("$objdump" -p "$programa")
 grep -q 'Magic.*010b.*(PE32)' <<<"$cabecalho" || falhou "not a PE32 executable"
 grep -q 'Subsystem.*(Windows GUI)' <<<"$cabecalho" || falhou "not a GUI program"
+# The build's strip step has run: the symbols stay in the build tree, not in what ships.
+grep -q 'symbols stripped' <<<"$cabecalho" || falhou "carries its symbol table"
 
 # The KnownDLLs of Windows 7 and later, and comctl32, which the manifest's side-by-side
 # assembly resolves. Anything else would be searched for in the program's own folder first.

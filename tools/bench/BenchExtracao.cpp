@@ -9,6 +9,8 @@
 #include "payload/container/CabecalhoZLib.h"
 #include "payload/container/CopiarFluxo.h"
 #include "payload/container/FluxoDescompressao.h"
+#include "tools/bench/DadosMistos.h"
+#include "tools/bench/Estatistica.h"
 
 #include <windows.h>
 #include <zlib.h>
@@ -63,32 +65,6 @@ private:
     HANDLE handle_;
 };
 
-// The 64 KiB pieces of the data, each of one kind: half text-like, three tenths incompressible,
-// one fifth zeros, in an order that a seed fixes.
-void PreencherTrecho(std::uint8_t* trecho, std::size_t n, std::mt19937& gerador) {
-    static const char palavras[] =
-        "cela ponto relevo leitura escrita alfabeto reglete punção sinal letra número "
-        "maiúscula acento pontuação exercício exame memória forca lição ";
-    const unsigned tipo = gerador() % 10;
-    if (tipo < 5) {
-        std::size_t i = 0;
-        while (i < n) {
-            std::size_t inicio = gerador() % (sizeof palavras - 12);
-            while (inicio > 0 && palavras[inicio - 1] != ' ')
-                --inicio;
-            for (std::size_t j = inicio; i < n && palavras[j] != ' '; ++j)
-                trecho[i++] = static_cast<std::uint8_t>(palavras[j]);
-            if (i < n)
-                trecho[i++] = ' ';
-        }
-    } else if (tipo < 8) {
-        for (std::size_t i = 0; i < n; ++i)
-            trecho[i] = static_cast<std::uint8_t>(gerador());
-    } else {
-        std::memset(trecho, 0, n);
-    }
-}
-
 struct TConteinerFeito {
     uLong Crc = 0;
     std::uint64_t Compactados = 0;
@@ -115,7 +91,7 @@ TConteinerFeito FazerConteiner(const std::wstring& nome) {
     TConteinerFeito feito;
     feito.Crc = crc32(0, nullptr, 0);
     for (std::uint32_t feitos = 0; feitos < kTamanhoDados; feitos += kTamanhoTrecho) {
-        PreencherTrecho(trecho.data(), trecho.size(), gerador);
+        kt::bench::PreencherTrecho(trecho.data(), trecho.size(), gerador);
         feito.Crc = crc32(feito.Crc, trecho.data(), static_cast<uInt>(trecho.size()));
         const bool ultimo = feitos + kTamanhoTrecho >= kTamanhoDados;
         z.next_in = trecho.data();
@@ -223,14 +199,6 @@ void __wrap_free(void* bloco) {
 
 namespace {
 
-double Agora() {
-    LARGE_INTEGER contador{};
-    LARGE_INTEGER frequencia{};
-    QueryPerformanceCounter(&contador);
-    QueryPerformanceFrequency(&frequencia);
-    return static_cast<double>(contador.QuadPart) / static_cast<double>(frequencia.QuadPart);
-}
-
 // The child's one extraction: its time, and the peak of heap bytes above those in use just
 // before the call, exact from the allocation counts. (Wine's process counters cannot give that
 // peak: it does not keep the peak of committed memory, and its working set moves in steps that
@@ -239,12 +207,12 @@ int Medir(const std::wstring& metodo, const std::wstring& origem, const std::wst
           const std::wstring& resultado) {
     const std::size_t heapAntes = g_heapAtual;
     g_heapPico = g_heapAtual;
-    const double inicio = Agora();
+    const double inicio = kt::bench::Agora();
     if (metodo == kMetodoKT)
         kt::ServicosKT::DescompactarArquivo(origem, destino, {});
     else
         InflarComZlib(origem, destino);
-    const double segundos = Agora() - inicio;
+    const double segundos = kt::bench::Agora() - inicio;
     const std::size_t heapPico = g_heapPico - heapAntes;
 
     FILE* arquivo = _wfopen(resultado.c_str(), L"w");
@@ -306,18 +274,12 @@ void Conferir(const std::wstring& destino, uLong crcEsperado) {
         throw std::runtime_error("o arquivo extraído difere dos dados");
 }
 
-double Mediana(std::vector<double> valores) {
-    std::sort(valores.begin(), valores.end());
-    const std::size_t meio = valores.size() / 2;
-    return valores.size() % 2 ? valores[meio] : (valores[meio - 1] + valores[meio]) / 2;
-}
-
 struct TResumo {
-    std::vector<double> Segundos;
+    kt::bench::TAmostra Segundos;
     long long PicoHeap = 0;
 
     void Somar(const TMedida& medida) {
-        Segundos.push_back(medida.Segundos);
+        Segundos.Somar(medida.Segundos);
         PicoHeap = std::max(PicoHeap, medida.PicoHeap);
     }
 };
@@ -325,8 +287,8 @@ struct TResumo {
 // Times, and the heap's peak split into the output chunk, the input buffer and the rest, which
 // is zlib's own state and window (and a few small blocks of the method).
 void Imprimir(const char* nome, const TResumo& resumo, std::size_t entrada) {
-    const double mediana = Mediana(resumo.Segundos);
-    const double minimo = *std::min_element(resumo.Segundos.begin(), resumo.Segundos.end());
+    const double mediana = resumo.Segundos.Mediana();
+    const double minimo = resumo.Segundos.Minimo();
     const double kib = 1024.0;
     std::printf("  %-24s mediana %6.3f s (%5.1f MiB/s)  mínimo %6.3f s  pico do heap %6.1f KiB"
                 " = bloco %.1f + entrada %.1f + zlib e o resto %.1f\n",
@@ -368,10 +330,10 @@ int Comparar(int repeticoes) {
 
     std::printf("Contêiner de 64 MiB de dados mistos, compactação máxima...\n");
     std::fflush(stdout);
-    const double inicio = Agora();
+    const double inicio = kt::bench::Agora();
     const TConteinerFeito feito = FazerConteiner(conteiner);
     std::printf("  %.1f MiB compactados em %.1f s; bloco %u bytes, entrada do fluxo %u bytes\n",
-                static_cast<double>(feito.Compactados) / (1u << 20), Agora() - inicio,
+                static_cast<double>(feito.Compactados) / (1u << 20), kt::bench::Agora() - inicio,
                 static_cast<unsigned>(kt::TamanhoBloco),
                 static_cast<unsigned>(kt::kTamanhoEntradaDescompressao));
     std::printf("Extração, %d vezes cada, cada uma num processo novo...\n", repeticoes);
@@ -391,9 +353,8 @@ int Comparar(int repeticoes) {
     Imprimir("DescompactarArquivo", kt, kt::kTamanhoEntradaDescompressao);
     Imprimir("zlib direto (inflate)", zlib, kt::TamanhoBloco);
     std::printf("  razão DescompactarArquivo / zlib: %.3f (medianas), %.3f (mínimos)\n",
-                Mediana(kt.Segundos) / Mediana(zlib.Segundos),
-                *std::min_element(kt.Segundos.begin(), kt.Segundos.end()) /
-                    *std::min_element(zlib.Segundos.begin(), zlib.Segundos.end()));
+                kt.Segundos.Mediana() / zlib.Segundos.Mediana(),
+                kt.Segundos.Minimo() / zlib.Segundos.Minimo());
     return 0;
 }
 

@@ -1,0 +1,54 @@
+// kt_preparar_bench: what tools/bench_nsis.sh needs on the build machine before it runs anything
+// under Wine.
+//   kt_preparar_bench pontilha FONTES ROTEIRO INSTALADOR
+//       the NSIS script of Pontilha's site (FONTES: resources/payload), making INSTALADOR
+//   kt_preparar_bench produto ARQUIVOS BYTES RAIZ ROTEIRO INSTALADOR
+//       a generated product of ARQUIVOS files and BYTES bytes under RAIZ, and its NSIS script
+#include "tools/bench/ProdutoGerado.h"
+#include "tools/bench/RoteiroNsis.h"
+
+#include <cstdio>
+#include <exception>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace {
+
+const char* const kUso = "uso: kt_preparar_bench pontilha FONTES ROTEIRO INSTALADOR\n"
+                         "      kt_preparar_bench produto ARQUIVOS BYTES RAIZ ROTEIRO INSTALADOR\n";
+
+void Gravar(const std::filesystem::path& roteiro, const std::string& texto) {
+    std::ofstream saida(roteiro, std::ios::binary);
+    saida << texto;
+    if (!saida.flush())
+        throw std::runtime_error("não gravou " + roteiro.string());
+}
+
+int Executar(int argc, char** argv) {
+    const std::string_view comando = argc > 1 ? argv[1] : "";
+    if (comando == "pontilha" && argc == 5) {
+        Gravar(argv[3],
+               kt::bench::TextoRoteiroNsis(kt::bench::ProdutoNsisPontilha(argv[2]), argv[4]));
+    } else if (comando == "produto" && argc == 7) {
+        const kt::bench::TTamanhosGerados tamanhos{std::stoi(argv[2]), std::stoull(argv[3])};
+        Gravar(argv[5],
+               kt::bench::TextoRoteiroNsis(kt::bench::GerarProduto(tamanhos, argv[4]), argv[6]));
+    } else {
+        std::fputs(kUso, stderr);
+        return 2;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Executar(argc, argv);
+    } catch (const std::exception& erro) {
+        std::fprintf(stderr, "kt_preparar_bench: %s\n", erro.what());
+        return 1;
+    }
+}

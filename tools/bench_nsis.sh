@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Our installer against NSIS's installer of the same files (Debian's nsis: makensis, zlib,
+# Unicode): sizes, start-up to the first page, installation, uninstall and the heap's peak, side by
+# side with their ratios. Everything runs in one Wine server and one virtual desktop of a prefix of
+# the benchmark's own (build/bench-nsis/prefixo), the two programs alternating, the median of the
+# rounds printed with their minimum and maximum. With --escala, generated products of 100, 1,000
+# and 10,000 files and one of 200 MiB, each against its NSIS installer, with the time per file
+# and per MiB, in fewer rounds (a round of 10,000 files takes minutes under Wine). Nothing here is
+# a test: no time is asserted.
+# Usage: tools/bench_nsis.sh [--rodadas N] [--escala [--rodadas-escala N]]
+# (the driver, tools/bench/BenchNsis.cpp, holds the default numbers of rounds)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+raiz=$PWD
+rodadas=()
+escala=""
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --rodadas | --rodadas-escala) rodadas+=("$1" "$2"); shift 2 ;;
+        --escala) escala=1; shift ;;
+        *) echo "uso: tools/bench_nsis.sh [--rodadas N] [--escala [--rodadas-escala N]]" >&2; exit 2 ;;
+    esac
+done
+
+tools/setup.sh nsis
+mkdir -p build
+if ! tools/build.sh >build/bench_nsis-build.log 2>&1; then
+    tail -30 build/bench_nsis-build.log
+    exit 1
+fi
+
+bench=$raiz/build/bench-nsis
+mkdir -p "$bench"
+windows() { echo "Z:${1//\//\\}"; }
+
+# NSIS's installer of Pontilha's site, remade when the script or the site changes.
+build/kt_preparar_bench pontilha "$raiz/resources/payload" "$bench/Pontilha.nsi" \
+    "$bench/Pontilha-nsis.exe"
+makensis -V1 "$bench/Pontilha.nsi"
+
+# The scaling products: files made once (the same bytes every time), and their NSIS installers.
+argumentos_escala=()
+if [ -n "$escala" ]; then
+    for produto in "100 819200" "1000 8192000" "10000 81920000" "100 209715200"; do
+        read -r arquivos bytes <<<"$produto"
+        nome="produto-$arquivos-$bytes"
+        if [ ! -f "$bench/$nome.nsi" ]; then
+            echo "Gerando $nome e o seu instalador NSIS..."
+            build/kt_preparar_bench produto "$arquivos" "$bytes" "$bench/$nome" \
+                "$bench/$nome.tmp" "$bench/$nome-nsis.exe"
+            makensis -V1 "$bench/$nome.tmp"
+            mv "$bench/$nome.tmp" "$bench/$nome.nsi"
+        fi
+        media=$((bytes / arquivos))
+        if [ "$media" -ge $((1 << 20)) ]; then media="$((media >> 20)) MiB"; else media="$((media >> 10)) KiB"; fi
+        argumentos_escala+=(--escala "$arquivos × $media"
+            "$(windows "$bench/$nome-nsis.exe")" "$(windows "$bench/$nome")\\")
+    done
+fi
+
+export KT_PREFIXO_WINE=$bench/prefixo
+build/win/wine-run cmd /c exit >/dev/null
+trap 'WINEPREFIX=$KT_PREFIXO_WINE wineserver -k 2>/dev/null || true' EXIT
+echo "Máquina: $(nproc) núcleos; carga no início: $(cut -d' ' -f1-3 /proc/loadavg)"
+semtela=()
+[ -n "${DISPLAY:-}" ] || semtela=(xvfb-run -a -s "-screen 0 1280x1024x24")
+# Wine's standard error is where the heap trace of the driver's traced runs goes.
+KT_WINE_DIRETO=1 "${semtela[@]}" build/win/wine-run explorer /desktop=kt-bench-nsis,1280x1024 \
+    "$(windows "$raiz/build/win/kt_bench_nsis.exe")" "${rodadas[@]}" \
+    --pasta 'C:\bench\' --trilha "$(windows "$bench/trilha.log")" \
+    --nosso "$(windows "$raiz/build/win/Pontilha.exe")" \
+    --nosso-sem-payload "$(windows "$raiz/build/win/kt_pontilha_sem_payload.exe")" \
+    --nsis "$(windows "$bench/Pontilha-nsis.exe")" \
+    --fontes "$(windows "$raiz/resources/payload")\\" \
+    "${argumentos_escala[@]}" 2>"$bench/trilha.log"
+echo "Carga no fim: $(cut -d' ' -f1-3 /proc/loadavg) (a máquina é compartilhada: o mínimo e o máximo mostram o ruído)"
