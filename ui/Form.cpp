@@ -141,6 +141,7 @@ int Form::ShowModal() {
             form->modal_ = false;
             form->Hide();
             SetWindowLongPtrW(form->hwnd_, GWLP_HWNDPARENT, owner);
+            Application::WakeActiveModalForm();
         }
     } leave{this, ownerBefore};
 

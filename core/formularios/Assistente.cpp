@@ -162,6 +162,8 @@ bool TfrmAssistente::ConfirmarCancelamento() {
 }
 
 bool TfrmAssistente::CloseQuery() {
+    if (copia_)
+        return PerguntarSeParaCopia();
     return PodeFechar || ConfirmarCancelamento();
 }
 

@@ -162,6 +162,7 @@ void TfrmAssistente::InstalarOQue() {
         animacao.OpenClip(IDA_COPIANDO);
         animacao.Play(kQuadroFinalDaAnimacao);
     }
+    IniciarCopia();
 }
 
 } // namespace kt

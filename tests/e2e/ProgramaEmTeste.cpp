@@ -1,5 +1,6 @@
 #include "tests/e2e/ProgramaEmTeste.h"
 
+#include "core/formularios/TextosAssistente.h"
 #include "resources/AssistenteIds.h"
 #include "tests/win/comum/Captura.h"
 
@@ -34,6 +35,16 @@ std::wstring PastaDosProgramas() {
 
 std::wstring PastaDoTeste() {
     return L"C:\\e2e\\" + NomeDoTeste() + L"\\";
+}
+
+std::wstring PastaAoLado(const std::wstring& nome) {
+    const std::wstring pasta = PastaDoTeste();
+    return pasta.substr(0, pasta.size() - 1) + L"." + nome + L"\\";
+}
+
+void RemoverPasta(const std::wstring& pasta) {
+    std::error_code erro;
+    std::filesystem::remove_all(pasta, erro);
 }
 
 ProgramaEmTeste::ProgramaEmTeste(const std::wstring& programa)
@@ -105,6 +116,24 @@ bool ProgramaEmTeste::HaJanela(const std::wstring& titulo) const {
     return false;
 }
 
+bool ProgramaEmTeste::Instalar(const std::wstring& diretorio) {
+    Clicar(IDC_botaoInstalar);
+    if (!EsperarCena(IDC_cenaOpcoes))
+        return false;
+    teste::DefinirTexto(Controle(IDC_txtDir), diretorio);
+    Clicar(IDC_botaoProsseguir);
+    return EsperarCena(IDC_cenaInstala);
+}
+
+std::wstring ProgramaEmTeste::ResponderInformacao(Prazo prazo) {
+    HWND mensagem = EsperarCaixa(kt::textos_assistente::kInformacao, prazo);
+    if (!mensagem)
+        return {};
+    const std::wstring texto = teste::TextoDaMensagem(mensagem);
+    teste::Responder(mensagem, IDOK);
+    return texto;
+}
+
 bool ProgramaEmTeste::EsperarFim(DWORD& codigo, Prazo prazo) const {
     if (WaitForSingleObject(processoAberto_.Get(), static_cast<DWORD>(prazo.count())) !=
         WAIT_OBJECT_0)
@@ -118,7 +147,10 @@ void ProgramaEmTeste::Capturar(HWND janela, const std::wstring& passo) const {
 
 void ProgramaEmTeste::CapturarComo(HWND janela, const std::wstring& nome) const {
     // Above the windows of tests running beside this one, which the screenshot would show.
-    SetWindowPos(janela_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // The window itself above the wizard: a window that the wizard does not own (the Solutions
+    // Center) would stay under it.
+    for (HWND acima : {janela_, janela})
+        SetWindowPos(acima, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     teste::Capturar(janela, nome);
 }
 

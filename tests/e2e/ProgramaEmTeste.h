@@ -21,6 +21,10 @@ std::wstring PastaDosProgramas();
 
 // The folder of the running test: C:\e2e\<suite>.<test>\.
 std::wstring PastaDoTeste();
+// A folder beside it, for what the test installs or keeps apart: C:\e2e\<suite>.<test>.<nome>\.
+std::wstring PastaAoLado(const std::wstring& nome);
+// Removes the folder with everything in it, if it is there.
+void RemoverPasta(const std::wstring& pasta);
 
 class ProgramaEmTeste {
 public:
@@ -61,6 +65,13 @@ public:
     HWND EsperarCaixa(const std::wstring& titulo, Prazo prazo = teste::kPrazoPadrao) const;
     // Whether any window of the program with that caption is showing now.
     bool HaJanela(const std::wstring& titulo) const;
+
+    // From the operation page: "Instalar / Reinstalar", the directory typed in on the options page,
+    // and "&Instalar". False when a page did not come.
+    bool Instalar(const std::wstring& diretorio);
+    // The message box "Informação" that ends an installation: waits for it, reads its text and
+    // answers OK. Empty when none came in time.
+    std::wstring ResponderInformacao(Prazo prazo = teste::kPrazoPadrao);
 
     // Waits for the program to end; answers whether it did, and its exit code.
     bool EsperarFim(DWORD& codigo, Prazo prazo = teste::kPrazoPadrao) const;

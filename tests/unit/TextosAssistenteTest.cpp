@@ -70,6 +70,8 @@ TEST(TextosAssistente, EveryTextIsTheSavedOne) {
         KT_TEXTO(kDiretorioVazio),
         KT_TEXTO(kDiretorioLongo),
         KT_TEXTO(kCancelarInstalacao),
+        KT_TEXTO(kReiniciar),
+        KT_TEXTO(kReinicioRecusado),
         KT_TEXTO(kModuloDoAssistente),
         KT_TEXTO(kErroNaInicializacao),
         KT_TEXTO(kSolucaoErroNaInicializacao),
