@@ -341,6 +341,7 @@ endforeach()
 add_executable(kt_e2e_tests
     tests/e2e/ProgramaEmTeste.cpp
     tests/e2e/Registro.cpp
+    tests/e2e/RastrosPontilha.cpp
     tests/e2e/OperacoesTest.cpp
     tests/e2e/OpcoesTest.cpp
     tests/e2e/LicencaTest.cpp

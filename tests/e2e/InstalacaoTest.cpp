@@ -14,6 +14,7 @@
 #include "resources/AssistenteIds.h"
 #include "resources/SobrescreverIds.h"
 #include "tests/e2e/ProgramaEmTeste.h"
+#include "tests/e2e/RastrosPontilha.h"
 #include "tests/e2e/Registro.h"
 #include "tests/e2e/produtos/Produtos.h"
 #include "tests/win/comum/Arquivos.h"
@@ -21,10 +22,10 @@
 #include "tests/win/comum/RoboCentral.h"
 
 #include <windows.h>
-#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -50,14 +51,7 @@ std::map<std::wstring, fs::path> Arvore(const std::wstring& pasta) {
     return arquivos;
 }
 
-std::wstring PastaEspecial(int csidl) {
-    wchar_t pasta[MAX_PATH] = {};
-    SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, pasta);
-    return std::wstring(pasta) + L"\\";
-}
-
-const std::wstring kAtalhos[] = {PastaEspecial(CSIDL_PROGRAMS) + produto::kAtalho,
-                                 PastaEspecial(CSIDL_DESKTOPDIRECTORY) + produto::kAtalho};
+const std::array<std::wstring, 2> kAtalhos = AtalhosDoPontilha();
 
 // The output of a console program of the prefix.
 std::string Saida(std::wstring linhaDeComando) {
@@ -88,15 +82,6 @@ std::string Saida(std::wstring linhaDeComando) {
     }
     CloseHandle(leitura);
     return saida;
-}
-
-// Pontilha's traces on the machine gone: its folder, its shortcuts, its Uninstall entry. The
-// tests of this file run one at a time (they share the entry and the shortcuts).
-void Limpar(const std::wstring& pasta) {
-    RemoverPasta(pasta);
-    for (const std::wstring& atalho : kAtalhos)
-        DeleteFileW(atalho.c_str());
-    ApagarChaveDe32Bits(produto::kChaveDesinstalacao);
 }
 
 // Runs Pontilha from its CD folder and installs it into the folder, answering the overwrite
@@ -173,13 +158,13 @@ class InstalacaoPontilha : public testing::TestWithParam<const wchar_t*> {};
 
 TEST_P(InstalacaoPontilha, InstallsTheCourseTheUninstallerTheShortcutsAndTheUninstallEntry) {
     const std::wstring pasta = ProgramFilesDe32Bits() + L"\\" + GetParam() + L"\\";
-    Limpar(pasta);
+    LimparPontilha(pasta);
     EXPECT_EQ(InstalarPontilha(pasta), textos::kSucesso);
     EsperarInstalado(pasta);
     // Wine's own list of installed programs shows the entry.
     const std::string lista = Saida(L"uninstaller.exe --list");
     EXPECT_NE(lista.find("|||Pontilha 1.0"), std::string::npos) << lista;
-    Limpar(pasta);
+    LimparPontilha(pasta);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pastas, InstalacaoPontilha,
@@ -189,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(Pastas, InstalacaoPontilha,
 // "Sim para todos" restores it, each without a second question.
 TEST(InstalacaoPontilhaNovamente, OneQuestionAndItsAnswerForAllFiles) {
     const std::wstring pasta = ProgramFilesDe32Bits() + L"\\Pontilha Reinstalado\\";
-    Limpar(pasta);
+    LimparPontilha(pasta);
     ASSERT_EQ(InstalarPontilha(pasta), textos::kSucesso);
     const std::wstring alterado = pasta + L"Portugues\\dicas.txt";
     const std::string original = teste::LerArquivo(alterado);
@@ -201,7 +186,7 @@ TEST(InstalacaoPontilhaNovamente, OneQuestionAndItsAnswerForAllFiles) {
     EXPECT_EQ(InstalarPontilha(pasta, IDC_bitSimTodos), textos::kSucesso);
     EXPECT_EQ(teste::LerArquivo(alterado), original);
     EsperarInstalado(pasta);
-    Limpar(pasta);
+    LimparPontilha(pasta);
 }
 
 // The disk fills up while an embedded file of the course is extracted: its free space is first
@@ -215,7 +200,7 @@ TEST(InstalacaoPontilhaDiscoCheio, OneReportNoSuccessAndNothingOfTheRunLeft) {
         GTEST_SKIP() << "no full disk to install to: " << semDisco;
     const std::wstring pasta = disco + produto::kDiretorioPadrao + L"\\";
     const std::wstring enchimento = disco + L"enchimento.bin";
-    Limpar(pasta);
+    LimparPontilha(pasta);
     ULARGE_INTEGER livres{};
     ASSERT_TRUE(GetDiskFreeSpaceExW(disco.c_str(), &livres, nullptr, nullptr));
     const auto programa = fs::file_size(PastaDosProgramas() + L"\\" + produtos::kPontilha);
