@@ -10,8 +10,10 @@
 #include "core/formularios/TextosAssistente.h"
 #include "dialogs/TextosDialogos.h"
 #include "fileops/Texto.h"
+#include "payload/TextosCopia.h"
 #include "resources/AssistenteIds.h"
 #include "tests/e2e/ProgramaEmTeste.h"
+#include "tests/e2e/RastrosPontilha.h"
 #include "tests/e2e/plantada/Marcador.h"
 #include "tests/e2e/produtos/Produtos.h"
 #include "tests/win/comum/RoboNavegador.h"
@@ -110,9 +112,10 @@ bool ExecutarSemDefesa(const std::wstring& pasta, const std::vector<std::wstring
     return WaitForSingleObject(aberto.Get(), 30000) == WAIT_OBJECT_0;
 }
 
-// The wizard's pages with the directory browser and its new-folder window, up to the copying page,
-// and the close query; what the test's assertions stop stays stopped, the markers are read after.
-void Percorrer(ProgramaEmTeste& pontilha) {
+// The wizard's pages with the directory browser and its new-folder window, then an installation
+// into the folder from its components page to its closing message. What an assertion stops stays
+// stopped; the test reads the markers after.
+void InstalarPercorrendo(ProgramaEmTeste& pontilha, const std::wstring& pasta) {
     pontilha.Iniciar();
     ASSERT_TRUE(pontilha.EsperarAssistente(textos::kTituloDaJanela));
     pontilha.Clicar(IDC_botaoInstalar);
@@ -125,6 +128,7 @@ void Percorrer(ProgramaEmTeste& pontilha) {
     teste::PressionarCancelar(navegador);
     ASSERT_TRUE(teste::EsperarAte([&] { return !IsWindow(navegador); }));
 
+    teste::DefinirTexto(pontilha.Controle(IDC_txtDir), pasta);
     pontilha.Clicar(IDC_chkAvancado);
     ASSERT_TRUE(teste::EsperarAte(
         [&] { return pontilha.Texto(IDC_botaoProsseguir) == textos::kContinuar; }));
@@ -133,12 +137,9 @@ void Percorrer(ProgramaEmTeste& pontilha) {
     pontilha.Clicar(IDC_botaoInstalarOQue);
     ASSERT_TRUE(pontilha.EsperarCena(IDC_cenaInstala));
 
-    pontilha.FecharJanela();
-    HWND pergunta = pontilha.EsperarCaixa(textos::kConfirmacao);
-    ASSERT_TRUE(pergunta);
-    teste::Responder(pergunta, IDYES);
+    EXPECT_EQ(pontilha.ResponderInformacao(60s), kt::textos_copia::kSucesso);
     DWORD codigo = 1;
-    ASSERT_TRUE(pontilha.EsperarFim(codigo));
+    ASSERT_TRUE(pontilha.EsperarFim(codigo, 30s));
 }
 
 TEST(CarregamentoSeguro, NoDllPlantedBesideTheProgramIsLoadedOnItsPagesInADialogOrInstalling) {
@@ -157,8 +158,11 @@ TEST(CarregamentoSeguro, NoDllPlantedBesideTheProgramIsLoadedOnItsPagesInADialog
         << "without the defence every planted DLL is loaded: the check below would prove nothing";
 
     ASSERT_TRUE(Plantar(pontilha.Pasta(), plantadas));
-    Percorrer(pontilha);
+    const std::wstring instalado = PastaAoLado(L"instalado");
+    LimparPontilha(instalado);
+    InstalarPercorrendo(pontilha, instalado);
     EXPECT_EQ(Lista(Carregadas(pontilha.Pasta())), L"");
+    LimparPontilha(instalado);
 }
 
 } // namespace
