@@ -391,7 +391,7 @@ gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
 # them as well).
 #   version: Wine's own user32 imports it.
 #   uxtheme: Wine's comctl32 loads it while it initialises.
-set(KT_DLLS_PRECARREGADAS msimg32 msvfw32 msrle32)
+set(KT_DLLS_PRECARREGADAS msimg32 riched20 msvfw32 msrle32)
 set(KT_DLLS_ALVOS_USUAIS dwmapi cryptbase userenv profapi propsys oleacc usp10 riched20 msftedit
     msimg32 winmm msacm32 msvfw32 comdlg32 wintrust)
 set(KT_DLLS_PLANTADAS ${KT_DLLS_PRECARREGADAS} ${KT_DLLS_ALVOS_USUAIS})

@@ -28,15 +28,18 @@ HMODULE LoadSystemLibrary(const std::wstring& name);
 
 // The DLLs that the system's own components load on the program's behalf once it runs, as Wine's
 // +loaddll channel shows them for the wizard, every dialog and an installation. A component that
-// loads one by its bare name, or resolves a delay-loaded import from it, finds it already in
-// memory once it was loaded by full path from the system directory. A DLL loaded by full path
-// brings its own imports from the system directory with it: those are not listed (winmm and
-// msacm32 come with msvfw32; riched20, usp10 and oleaut32 with the rich-text library, which the
-// toolkit loads itself).
-inline constexpr std::array<const wchar_t*, 3> kLibrariesLoadedOnOurBehalf = {
+// loads one by its bare name, resolves a delay-loaded import from it or follows an export
+// forwarded to it, finds it already in memory once it was loaded by full path from the system
+// directory. The imports of a DLL loaded by full path are searched from its own folder first, so
+// they come with it and are not listed: winmm and msacm32 with msvfw32, usp10 and oleaut32 with
+// riched20.
+inline constexpr std::array<const wchar_t*, 4> kLibrariesLoadedOnOurBehalf = {
     // The themed check boxes and buttons: uxtheme resolves its delay-loaded imports from msimg32,
     // and that resolution searches the program's folder first, whatever the process asked for.
     L"msimg32.dll",
+    // The rich-text box: the rich-text library that the toolkit loads forwards its functions to
+    // riched20, which the loader then looks for by name.
+    L"riched20.dll",
     // The copy animation: comctl32's Animate control loads the video library by name.
     L"msvfw32.dll",
     // The video library opens the animation's RLE codec by the name the registry gives for it.
