@@ -93,6 +93,7 @@ public:
 
 protected:
     bool CloseQuery() override;
+    void CloseRequested() override;
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
