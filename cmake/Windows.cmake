@@ -54,7 +54,6 @@ add_library(kt_servicos STATIC
 # version.dll is not among them: it is loaded at run time from the system directory.
 target_link_libraries(kt_servicos PUBLIC kt_ui advapi32 shell32 ole32 uuid)
 
-# comdlg32 (the file-open dialog) is a KnownDLL, which Windows never looks for beside the program.
 add_library(kt_framework STATIC
     dialogs/CentralSolucoes.cpp
     dialogs/Sobrescrever.cpp
@@ -65,7 +64,8 @@ add_library(kt_framework STATIC
     dialogs/EscolherDiretorio.cpp
     dialogs/ServicosKT.cpp
 )
-target_link_libraries(kt_framework PUBLIC kt_servicos comdlg32)
+# comdlg32 is not among them: the file-open dialog loads it at run time from the system directory.
+target_link_libraries(kt_framework PUBLIC kt_servicos)
 
 # The installer core: the installation description object, the wizard window and its launcher,
 # Pontilha's product routines. A program built on it is a wizard: Pontilha.exe, the test products.
@@ -345,6 +345,7 @@ endforeach()
 add_executable(kt_e2e_tests
     tests/e2e/ProgramaEmTeste.cpp
     tests/e2e/Registro.cpp
+    tests/e2e/RastrosPontilha.cpp
     tests/e2e/OperacoesTest.cpp
     tests/e2e/OpcoesTest.cpp
     tests/e2e/LicencaTest.cpp
@@ -366,6 +367,7 @@ target_compile_definitions(kt_e2e_tests PRIVATE KT_FONTES_PAYLOAD="Z:${KT_PAYLOA
 # A DLL to plant beside a program, and a program without the defence against it.
 add_library(kt_dll_plantada SHARED tests/e2e/plantada/DllPlantada.cpp)
 set_target_properties(kt_dll_plantada PROPERTIES PREFIX "")
+target_include_directories(kt_dll_plantada PRIVATE ${CMAKE_SOURCE_DIR})
 add_executable(kt_prog_sem_defesa tests/e2e/plantada/SemDefesa.cpp)
 target_link_options(kt_prog_sem_defesa PRIVATE -municode)
 add_dependencies(kt_e2e_tests Pontilha ${KT_ALVOS_DOS_PRODUTOS} kt_dll_plantada kt_prog_sem_defesa
@@ -393,11 +395,23 @@ gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
         FIXTURES_REQUIRED kt_disco_cheio_instalacao
         ENVIRONMENT "KT_DISCO_CHEIO=L:"
         ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
-# Native-first loading of the library that the planting test plants (see its source).
+# The planting test (see its source) plants beside Pontilha.exe exactly the DLLs that it runs with
+# native-first loading: those that the program preloads (ui/SystemLibraries.h) and the usual
+# targets of DLL planting. Two usual targets are left out: Wine loads them before the program's
+# first instruction, where no program can prevent it (an NSIS installer run the same way loads
+# them as well).
+#   version: Wine's own user32 imports it.
+#   uxtheme: Wine's comctl32 loads it while it initialises.
+set(KT_DLLS_PRECARREGADAS msimg32 riched20 msvfw32 msrle32)
+set(KT_DLLS_ALVOS_USUAIS dwmapi cryptbase userenv profapi propsys oleacc usp10 riched20 msftedit
+    msimg32 winmm msacm32 msvfw32 comdlg32 wintrust)
+set(KT_DLLS_PLANTADAS ${KT_DLLS_PRECARREGADAS} ${KT_DLLS_ALVOS_USUAIS})
+list(REMOVE_DUPLICATES KT_DLLS_PLANTADAS)
+list(JOIN KT_DLLS_PLANTADAS "," KT_DLLS_PLANTADAS)
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "CarregamentoSeguro.*"
-    PROPERTIES TIMEOUT 120
-        ENVIRONMENT "KT_WINEDLLOVERRIDES=msftedit=n,b"
+    PROPERTIES TIMEOUT 120 RESOURCE_LOCK "registro_e_atalhos_pontilha"
+        ENVIRONMENT "KT_WINEDLLOVERRIDES=${KT_DLLS_PLANTADAS}=n,b"
         ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "Teclado.*:Procurar.*"

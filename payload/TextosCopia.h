@@ -3,6 +3,8 @@
 // no Win32 here.
 #pragma once
 
+#include "fileops/TextosFramework.h"
+
 namespace kt::textos_copia {
 
 // The steps, as lblStatus shows them.
@@ -15,7 +17,7 @@ inline constexpr const wchar_t* kTerminou = L"Terminou";
 
 // The closing messages, in a message box with this caption and an OK button. The wizard's own
 // messages carry the same caption.
-inline constexpr const wchar_t* kInformacao = L"Informação";
+inline constexpr const wchar_t* kInformacao = textos_caixas::kInformacao;
 inline constexpr const wchar_t* kSucesso = L"A instalação foi terminada com sucesso!";
 inline constexpr const wchar_t* kInterrompida = L"Instalação interrompida.";
 inline constexpr const wchar_t* kErroDuranteInstalacao =

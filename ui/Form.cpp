@@ -171,6 +171,7 @@ int Form::ShowModal() {
 
 void Form::Close() {
     if (modal_) {
+        CloseRequested();
         EndModal(mrCancel);
         return;
     }

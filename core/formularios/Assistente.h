@@ -94,6 +94,7 @@ public:
 
 protected:
     bool CloseQuery() override;
+    void CloseRequested() override;
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:

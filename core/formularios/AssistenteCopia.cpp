@@ -58,6 +58,13 @@ void TfrmAssistente::IniciarCopia() {
                                        [this](TCopiaDeArquivos& copia) { AoTerminarCopia(copia); });
 }
 
+// A close that arrives while a question of the worker is up is asked once that question is
+// answered; the worker is held from now on, so that no further step of it comes up first.
+void TfrmAssistente::CloseRequested() {
+    if (copia_ && !PodeFechar)
+        copia_->Pausar();
+}
+
 // A close while the worker runs. Before every file is in place the user is asked whether to stop,
 // with the worker held meanwhile; after that there is nothing left to stop. Either way the window
 // stays until the worker has ended, and then closes (AoTerminarCopia).
@@ -74,6 +81,9 @@ bool TfrmAssistente::PerguntarSeParaCopia() {
         copia_->Continuar();
         if (!parar)
             return false;
+    } else {
+        // Every file was in place before the question came: the held worker finishes.
+        copia_->Continuar();
     }
     fecharAoTerminar_ = true;
     ui::Button(Item(IDC_BitBtn9)).SetEnabled(false);

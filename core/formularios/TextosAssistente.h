@@ -63,7 +63,7 @@ inline constexpr const wchar_t* kSelecioneComponentes =
 
 // Message boxes.
 inline constexpr const wchar_t* kInformacao = textos_copia::kInformacao;
-inline constexpr const wchar_t* kConfirmacao = L"Confirmação";
+inline constexpr const wchar_t* kConfirmacao = textos_caixas::kConfirmacao;
 inline constexpr const wchar_t* kDiretorioVazio = L"O diretório escolhido não pode ser vazio.";
 inline constexpr const wchar_t* kDiretorioLongo =
     L"O caminho do diretório escolhido é longo demais. Escolha um diretório de caminho mais curto.";

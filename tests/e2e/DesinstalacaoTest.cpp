@@ -10,6 +10,7 @@
 #include "resources/AssistenteIds.h"
 #include "tests/e2e/Instalacao.h"
 #include "tests/e2e/ProgramaEmTeste.h"
+#include "tests/e2e/RastrosPontilha.h"
 #include "tests/e2e/produtos/Produtos.h"
 #include "tests/win/comum/Arquivos.h"
 
@@ -88,7 +89,7 @@ TEST(Desinstalacao, NothingOfPontilhaIsLeftButTheFolderAboveIt) {
     const std::wstring pasta = acima + L"Pontilha 1.0\\";
     LimparPontilha(instalado);
     ASSERT_EQ(InstalarPontilha(pasta), kt::textos_copia::kSucesso);
-    for (const std::wstring& atalho : AtalhosDoProduto())
+    for (const std::wstring& atalho : AtalhosDoPontilha())
         ASSERT_TRUE(teste::Existe(atalho));
     ASSERT_TRUE(NaListaDeProgramas());
     ProgramaEmTeste pontilha(kt::produto::kDesinstalador, Instalado{pasta});
@@ -118,7 +119,7 @@ TEST(Desinstalacao, NothingOfPontilhaIsLeftButTheFolderAboveIt) {
               << " ms do clique ao ultimo arquivo removido\n";
     EXPECT_TRUE(removida);
     EXPECT_TRUE(teste::Existe(acima));
-    for (const std::wstring& atalho : AtalhosDoProduto())
+    for (const std::wstring& atalho : AtalhosDoPontilha())
         EXPECT_FALSE(teste::Existe(atalho)) << kt::Utf8(atalho);
     EXPECT_FALSE(NaListaDeProgramas());
     LimparPontilha(instalado);

@@ -7,13 +7,13 @@
 #include "dialogs/TextosDialogos.h"
 #include "fileops/Texto.h"
 #include "tests/e2e/ProgramaEmTeste.h"
+#include "tests/e2e/RastrosPontilha.h"
 #include "tests/e2e/Registro.h"
 #include "tests/e2e/produtos/Produtos.h"
 #include "tests/win/comum/Arquivos.h"
 #include "tests/win/comum/LerAtalho.h"
 
 #include <windows.h>
-#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -21,8 +21,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
-#include <memory>
-#include <stdexcept>
 
 namespace e2e {
 namespace {
@@ -100,7 +98,7 @@ void EsperarInstalado(const std::wstring& pasta) {
               teste::LerArquivo(PastaDosProgramas() + L"\\" + produtos::kPontilha));
     std::printf("[ medida ] Pontilha instalado: %zu arquivos\n", fontes.size() + 1);
 
-    for (const std::wstring& atalho : AtalhosDoProduto()) {
+    for (const std::wstring& atalho : AtalhosDoPontilha()) {
         SCOPED_TRACE(kt::Utf8(atalho));
         const teste::TAtalhoLido lido = teste::LerAtalho(atalho);
         EXPECT_TRUE(lido.Carregado);
@@ -112,13 +110,6 @@ void EsperarInstalado(const std::wstring& pasta) {
         EXPECT_EQ(ValorDe32Bits(produto::kChaveDesinstalacao, nome), esperado) << kt::Utf8(nome);
 }
 
-void LimparPontilha(const std::wstring& pasta) {
-    RemoverPasta(pasta);
-    for (const std::wstring& atalho : AtalhosDoProduto())
-        DeleteFileW(atalho.c_str());
-    ApagarChaveDe32Bits(produto::kChaveDesinstalacao);
-}
-
 std::vector<std::wstring> ArquivosDoCurso() {
     std::vector<std::wstring> arquivos;
     for (const kt::TArquivoDoSite& arquivo : kt::kArquivosDoSite) {
@@ -126,28 +117,6 @@ std::vector<std::wstring> ArquivosDoCurso() {
         arquivos.push_back(sub.empty() ? arquivo.Nome : sub + L"\\" + arquivo.Nome);
     }
     return arquivos;
-}
-
-std::vector<std::wstring> AtalhosDoProduto() {
-    std::vector<std::wstring> atalhos;
-    for (const int csidl : {CSIDL_PROGRAMS, CSIDL_DESKTOPDIRECTORY}) {
-        wchar_t pasta[MAX_PATH] = {};
-        SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, pasta);
-        atalhos.push_back(std::wstring(pasta) + L"\\" + produto::kAtalho);
-    }
-    return atalhos;
-}
-
-// Wine's uninstaller lists "key|||display name", one program a line, on its standard output.
-bool NaListaDeProgramas() {
-    const std::unique_ptr<FILE, int (*)(FILE*)> lista(_wpopen(L"uninstaller.exe --list", L"rb"),
-                                                      &_pclose);
-    if (!lista)
-        throw std::runtime_error("não foi possível listar os programas instalados");
-    std::string saida;
-    for (int c; (c = std::fgetc(lista.get())) != EOF;)
-        saida += static_cast<char>(c);
-    return saida.find("|||" + kt::Utf8(produto::kNomeExibido) + "\r\n") != std::string::npos;
 }
 
 } // namespace e2e

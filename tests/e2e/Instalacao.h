@@ -1,6 +1,6 @@
-// Pontilha installed for real and what is left of it afterwards: the course's files, the
-// program, the shortcuts and the entry in the list of installed programs. The tests that use
-// these run one at a time: they share the entry and the shortcuts.
+// Pontilha installed for real: from its CD folder, and as the installation must leave it (what it
+// leaves outside its folder is tests/e2e/RastrosPontilha.h). The tests that use these run one at
+// a time: they share the Uninstall entry and the shortcuts.
 #pragma once
 
 #include <string>
@@ -16,17 +16,8 @@ std::wstring InstalarPontilha(const std::wstring& pasta, int respostaAPergunta =
 // The course byte for byte, the uninstaller, both shortcuts and the Uninstall entry.
 void EsperarInstalado(const std::wstring& pasta);
 
-// Pontilha's traces on the machine gone: the folder, the shortcuts, the Uninstall entry.
-void LimparPontilha(const std::wstring& pasta);
-
 // The course's files, each with its path below the installation folder, as the description
 // installs them (the program itself not among them).
 std::vector<std::wstring> ArquivosDoCurso();
-
-// The shortcut "Pontilha.lnk" in the Start menu's Programs folder and on the desktop.
-std::vector<std::wstring> AtalhosDoProduto();
-
-// Whether Wine's own list of installed programs ("uninstaller --list") names the product.
-bool NaListaDeProgramas();
 
 } // namespace e2e

@@ -14,6 +14,7 @@
 #include "resources/SobrescreverIds.h"
 #include "tests/e2e/Instalacao.h"
 #include "tests/e2e/ProgramaEmTeste.h"
+#include "tests/e2e/RastrosPontilha.h"
 #include "tests/e2e/Registro.h"
 #include "tests/e2e/produtos/Produtos.h"
 #include "tests/win/comum/Arquivos.h"
@@ -108,7 +109,7 @@ TEST(InstalacaoPontilhaDiscoCheio, OneReportNoSuccessAndNothingOfTheRunLeft) {
     EXPECT_FALSE(pontilha.HaJanela(std::wstring(kt::textos_central::kTitulo)));
     EXPECT_EQ(teste::Nomes(disco), (std::vector<std::wstring>{L"enchimento.bin"}));
     EXPECT_FALSE(ChaveExisteEm32Bits(produto::kChaveDesinstalacao));
-    for (const std::wstring& atalho : AtalhosDoProduto())
+    for (const std::wstring& atalho : AtalhosDoPontilha())
         EXPECT_FALSE(teste::Existe(atalho));
     DeleteFileW(enchimento.c_str());
 }

@@ -13,6 +13,7 @@
 #include "resources/SobrescreverIds.h"
 #include "tests/e2e/Instalacao.h"
 #include "tests/e2e/ProgramaEmTeste.h"
+#include "tests/e2e/RastrosPontilha.h"
 #include "tests/e2e/produtos/Produtos.h"
 #include "tests/win/comum/Arquivos.h"
 #include "tests/win/comum/RoboCentral.h"
