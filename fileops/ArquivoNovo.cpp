@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cstdint>
 #include <limits>
 
 namespace kt {
@@ -15,6 +17,8 @@ namespace {
 // Attributes of an existing file that CREATE_ALWAYS with normal attributes refuses to replace.
 constexpr DWORD kAtributosRecusados = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
                                       FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
+// The names that the new file may take: the numbers 1 to FFFF.
+constexpr std::uint32_t kNomesNovos = 0xFFFF;
 
 std::wstring PastaDe(const std::wstring& caminho) {
     const std::size_t barra = caminho.find_last_of(L"\\/");
@@ -33,21 +37,47 @@ void VerificarSubstituivel(const std::wstring& destino) {
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
 }
 
+// The new file's name: "kt", up to four hexadecimal digits and ".tmp", as GetTempFileName names
+// its files.
+std::wstring NomeNovo(const std::wstring& pasta, std::uint32_t numero) {
+    std::wstring nome = pasta + L"kt";
+    bool algarismo = false;
+    for (int deslocamento = 12; deslocamento >= 0; deslocamento -= 4) {
+        const std::uint32_t digito = (numero >> deslocamento) & 0xF;
+        algarismo = algarismo || digito != 0 || deslocamento == 0;
+        if (algarismo)
+            nome += L"0123456789ABCDEF"[digito];
+    }
+    return nome + L".tmp";
+}
+
+// The first of the 65,535 names that no file has yet, created and opened in one call. What
+// GetTempFileName does, without closing the file it made only for it to be opened again: that
+// round trip costs a small file as much as its writing.
+ui::UniqueFile CriarNovo(const std::wstring& pasta, std::wstring& nome) {
+    static std::atomic<std::uint32_t> proximo{GetTickCount()};
+    for (std::uint32_t tentativa = 0; tentativa < kNomesNovos; ++tentativa) {
+        const std::uint32_t numero = proximo++ % kNomesNovos + 1;
+        nome = NomeNovo(pasta, numero);
+        ui::UniqueFile arquivo(CreateFileW(nome.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (arquivo)
+            return arquivo;
+        const DWORD erro = GetLastError();
+        if (erro != ERROR_FILE_EXISTS && erro != ERROR_ALREADY_EXISTS &&
+            erro != ERROR_SHARING_VIOLATION)
+            GerarErroWindows(erro);
+    }
+    GerarErroWindows(ERROR_FILE_EXISTS);
+}
+
 } // namespace
 
 TArquivoNovo::TArquivoNovo(const std::wstring& destino) : destino_(destino) {
     VerificarSubstituivel(destino_);
-    wchar_t novo[MAX_PATH] = {};
-    VerificarHandle(
-        static_cast<std::uint32_t>(GetTempFileNameW(PastaDe(destino_).c_str(), L"kt", 0, novo)));
-    novo_ = novo;
-    arquivo_.Reset(CreateFileW(novo_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                               FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!arquivo_) {
-        const DWORD erro = GetLastError();
-        DeleteFileW(novo_.c_str());
-        GerarErroWindows(erro);
-    }
+    std::wstring novo;
+    arquivo_ = CriarNovo(PastaDe(destino_), novo);
+    novo_ = std::move(novo);
 }
 
 TArquivoNovo::~TArquivoNovo() {

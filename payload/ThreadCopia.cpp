@@ -40,9 +40,7 @@ constexpr std::int32_t kGeralFinalizando = 98;
 constexpr std::int32_t kGeralQuaseFim = 99;
 constexpr std::int32_t kGeralFim = 100;
 
-// The current-file gauge: the percentage at the end of a file, and the shortest time between two
-// screens during one.
-constexpr std::uint32_t kFimDoArquivo = 100;
+// The shortest time between two screens: about the eye's.
 constexpr ULONGLONG kIntervaloDaTela = 40;
 
 // The copy routine's mode that replaces an existing destination without asking: the worker has
@@ -128,11 +126,15 @@ void TCopiaDeArquivos::Execute() {
         Passo(kGeralAtalhos, textos::kCriandoAtalhos);
         Sincronizar([this] { CriarAtalhos(); });
         Passo(kGeralRegistro, textos::kAtualizandoRegistro);
-        if (dados_.RegistrarProduto)
+        if (dados_.RegistrarProduto) {
+            MostrarTelaAntesDoGancho();
             dados_.RegistrarProduto(dados_.Destinos.Instalacao);
+        }
         Passo(kGeralFinalizando, textos::kFinalizando);
-        if (dados_.AoFinalizar)
+        if (dados_.AoFinalizar) {
+            MostrarTelaAntesDoGancho();
             dados_.AoFinalizar(dados_.Destinos.Instalacao);
+        }
         Passo(kGeralQuaseFim, nullptr);
         Passo(kGeralFim, textos::kTerminou);
         MostrarMensagemFinal(todosOsDiscos_ ? textos::kSucesso : textos::kInterrompida);
@@ -165,7 +167,7 @@ bool TCopiaDeArquivos::Pausada() const {
     return WaitForSingleObject(semPausa_.Get(), 0) == WAIT_TIMEOUT;
 }
 
-bool TCopiaDeArquivos::Sincronizar(const std::function<void()>& passo) {
+bool TCopiaDeArquivos::Sincronizar(const std::function<void()>& passo, TTelaAntes tela) {
     for (bool feito = false; !feito;) {
         WaitForSingleObject(semPausa_.Get(), INFINITE);
         // Told to stop while it waited: the step would only hold the run up.
@@ -176,6 +178,8 @@ bool TCopiaDeArquivos::Sincronizar(const std::function<void()>& passo) {
         Synchronize([&] {
             if (Pausada())
                 return;
+            if (telaPendente_ && (tela == TTelaAntes::Sempre || TelaVencida()))
+                MostrarTelaPendente();
             passo();
             feito = true;
         });
@@ -191,24 +195,41 @@ void TCopiaDeArquivos::Passo(std::int32_t geral, const wchar_t* status) {
     PontoDeParada();
 }
 
+// Each screen is painted at once on the main thread, and the worker waits for it: as often as the
+// eye can tell and no more often. A screen that comes sooner waits for the next one that is due,
+// or for the next step that the user may look at for a while (a question, a report, the shortcut
+// hooks, a hook on the worker's own thread, the closing message), which shows it first.
 void TCopiaDeArquivos::AtualizarTela() {
+    telaPendente_ = true;
+    if (!TelaVencida())
+        return;
     // Progress of an embedded file's extraction comes on the main thread, which never waits.
     if (ui::Application::IsMainThread())
-        janela_.MostrarTela(tela_);
+        MostrarTelaPendente();
     else
-        Sincronizar([this] { janela_.MostrarTela(tela_); });
+        Sincronizar([] {});
+}
+
+bool TCopiaDeArquivos::TelaVencida() const {
+    return GetTickCount64() - ultimaTela_ >= kIntervaloDaTela;
+}
+
+void TCopiaDeArquivos::MostrarTelaPendente() {
+    janela_.MostrarTela(tela_);
+    telaPendente_ = false;
+    ultimaTela_ = GetTickCount64();
+}
+
+void TCopiaDeArquivos::MostrarTelaAntesDoGancho() {
+    if (telaPendente_)
+        Sincronizar([] {});
 }
 
 void TCopiaDeArquivos::AoProgredir(std::int32_t percentual, bool& parar) {
+    // A copy reports after every block: the screen follows when the percentage changes.
     const auto atual = static_cast<std::uint32_t>(percentual);
-    // A copy reports after every block: the screen follows when the percentage changes, as often
-    // as the eye can tell and no more often (each screen waits for the main thread), and always
-    // at the end of the file.
-    const ULONGLONG agora = GetTickCount64();
-    if (atual != tela_.Atual &&
-        (atual == kFimDoArquivo || agora - ultimaTela_ >= kIntervaloDaTela)) {
+    if (atual != tela_.Atual) {
         tela_.Atual = atual;
-        ultimaTela_ = agora;
         AtualizarTela();
     }
     // A large file stops in the middle; the copy then leaves its destination as it was.
@@ -372,6 +393,8 @@ void TCopiaDeArquivos::ProcessarArquivo(int linha, const TListaCampos& campos) {
     }
     if (tipo == kTipoRcdata)
         tela_.Origem = origem;
+    // The row's names go with the next screen, at the latest before a question about them.
+    telaPendente_ = true;
     // Only an existing target needs the main thread: the overwrite question.
     if (copiar_ && EhArquivo(tela_.Destino)) {
         Sincronizar([this] { ConfirmarSobrescrita(); });
@@ -415,7 +438,10 @@ bool TCopiaDeArquivos::EscreverArquivo(const TListaCampos& campos, const std::ws
     if (tipo == kTipoRcdata) {
         const std::wstring nomeRecurso = campos[coluna_arquivo::kOrigem];
         bool extraido = false;
-        Sincronizar([&] { extraido = ExtrairRecurso(nomeRecurso, tela_.Destino, aoProgredir_); });
+        // The extraction takes the screen with it only when one is due: each file's would cost
+        // the main thread more than the extraction itself.
+        Sincronizar([&] { extraido = ExtrairRecurso(nomeRecurso, tela_.Destino, aoProgredir_); },
+                    TTelaAntes::SeVencida);
         return extraido;
     }
     return CopiarArquivo(tela_.Origem, tela_.Destino, kSubstituirSemPerguntar, aoProgredir_,

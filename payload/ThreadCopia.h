@@ -10,7 +10,9 @@
 // the worker's own thread (decompression, copy) report through their slots, which bring the report
 // to the main thread. The worker reaches the wizard only through TJanelaDaCopia, which the window
 // implements and which must outlive the worker: the window stays until the termination
-// notification has run.
+// notification has run. The screen is handed over at most every 40 ms: painting it costs the main
+// thread more than extracting a small file, and a screen that has to wait goes first with the next
+// step that the user may look at, so that what is on screen then is current.
 //
 // Stopping: the run stops at its next check point once it is asked to (Parar(), or "Cancelar
 // Operação" in the locate dialog), and also when a file could not be written; it then removes what
@@ -136,9 +138,15 @@ private:
                  const std::wstring& solucao);
     void MostrarExcecao(std::exception_ptr erro);
     void MostrarMensagemFinal(const wchar_t* mensagem);
-    // Hands the step to the main thread once no question about stopping is on screen; false,
-    // without the step, when the run is to stop.
-    bool Sincronizar(const std::function<void()>& passo);
+    // Whether a screen waiting to be shown goes before the step.
+    enum class TTelaAntes { Sempre, SeVencida };
+    // Hands the step to the main thread once no question about stopping is on screen, after the
+    // screen waiting to be shown; false, without the step, when the run is to stop.
+    bool Sincronizar(const std::function<void()>& passo, TTelaAntes tela = TTelaAntes::Sempre);
+    bool TelaVencida() const;
+    // On the main thread.
+    void MostrarTelaPendente();
+    void MostrarTelaAntesDoGancho();
     bool Pausada() const;
 
     // Whether the run is to stop; a check point leaves the run when it is.
@@ -166,7 +174,8 @@ private:
     bool naoParaTodos_ = false;
     std::wstring diretorioAtual_;
     TTelaDaCopia tela_;
-    // When the screen last followed a file's progress (GetTickCount64).
+    // tela_ changed since it was last shown, and when that was (GetTickCount64).
+    bool telaPendente_ = false;
     unsigned long long ultimaTela_ = 0;
 };
 

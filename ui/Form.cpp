@@ -112,12 +112,17 @@ Form* Form::FromHandle(HWND hwnd) {
 }
 
 HWND Form::Item(int id) const {
-    if (HWND item = GetDlgItem(hwnd_, id))
-        return item;
-    for (HWND child : childDialogs_)
-        if (HWND item = GetDlgItem(child, id))
-            return item;
-    return nullptr;
+    // A lookup walks the children of the form and of each child dialog, one system call each; the
+    // same controls are asked for over and over (the copying page's on every screen).
+    if (const auto found = items_.find(id);
+        found != items_.end() && IsWindow(found->second) && GetDlgCtrlID(found->second) == id)
+        return found->second;
+    HWND item = GetDlgItem(hwnd_, id);
+    for (auto child = childDialogs_.begin(); !item && child != childDialogs_.end(); ++child)
+        item = GetDlgItem(*child, id);
+    if (item)
+        items_[id] = item;
+    return item;
 }
 
 int Form::ShowModal() {

@@ -125,6 +125,8 @@ private:
 
     HWND hwnd_ = nullptr;
     std::vector<HWND> childDialogs_;
+    // The controls that Item() has found, by id.
+    mutable std::map<int, HWND> items_;
     int modalResult_ = mrNone;
     bool modal_ = false;
     int activeControl_ = 0;

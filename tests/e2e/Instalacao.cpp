@@ -5,6 +5,8 @@
 #include "core/program/Produto.h"
 #include "core/program/ValoresDesinstalacao.h"
 #include "dialogs/TextosDialogos.h"
+#include "payload/TextosCopia.h"
+#include "resources/AssistenteIds.h"
 #include "fileops/Texto.h"
 #include "tests/e2e/ProgramaEmTeste.h"
 #include "tests/e2e/RastrosPontilha.h"
@@ -59,6 +61,10 @@ std::wstring InstalarPontilha(const std::wstring& pasta, int respostaAPergunta) 
         HWND pergunta = pontilha.EsperarCaixa(std::wstring(kt::textos_sobrescrever::kTitulo), 30s);
         EXPECT_TRUE(pergunta) << "no overwrite question";
         if (pergunta) {
+            // The page behind the question shows the file it is about: the first row, the
+            // program copied as the uninstaller.
+            EXPECT_EQ(pontilha.Texto(IDC_lblStatus), kt::textos_copia::kCopiandoArquivos);
+            EXPECT_EQ(pontilha.Texto(IDC_lblPara), pasta + produto::kDesinstalador);
             pontilha.Capturar(pergunta, L"pergunta");
             teste::Clicar(teste::Controle(pergunta, respostaAPergunta));
             EXPECT_TRUE(teste::EsperarAte([&] { return !IsWindow(pergunta); }));
