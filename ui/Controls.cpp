@@ -143,6 +143,14 @@ void Picture::SetIcon(HICON icon) const {
     SendMessageW(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
 }
 
+HBITMAP Picture::Bitmap() const {
+    return reinterpret_cast<HBITMAP>(SendMessageW(Handle(), STM_GETIMAGE, IMAGE_BITMAP, 0));
+}
+
+void Picture::SetBitmap(HBITMAP bitmap) const {
+    SendMessageW(Handle(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+}
+
 int Gauge::Position() const {
     return static_cast<int>(SendMessageW(Handle(), PBM_GETPOS, 0, 0));
 }

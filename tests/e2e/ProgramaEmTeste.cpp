@@ -1,5 +1,6 @@
 #include "tests/e2e/ProgramaEmTeste.h"
 
+#include "core/formularios/TextosAssistente.h"
 #include "resources/AssistenteIds.h"
 #include "tests/win/comum/Captura.h"
 
@@ -103,6 +104,14 @@ bool ProgramaEmTeste::HaJanela(const std::wstring& titulo) const {
         if (teste::Visivel(janela) && teste::Texto(janela) == titulo)
             return true;
     return false;
+}
+
+bool ProgramaEmTeste::FecharConfirmando() const {
+    FecharJanela();
+    if (HWND pergunta = EsperarCaixa(kt::textos_assistente::kConfirmacao))
+        teste::Responder(pergunta, IDYES);
+    DWORD codigo = 1;
+    return EsperarFim(codigo);
 }
 
 bool ProgramaEmTeste::EsperarFim(DWORD& codigo, Prazo prazo) const {

@@ -4,10 +4,10 @@
 #include "resources/AssistenteIds.h"
 #include "tests/e2e/ProgramaEmTeste.h"
 #include "tests/e2e/produtos/Produtos.h"
+#include "tests/win/comum/Leitura.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <sstream>
 #include <vector>
 
@@ -16,47 +16,13 @@ namespace {
 using namespace e2e;
 namespace textos = kt::textos_assistente;
 
-// Controls whose tops differ by less than this stand in one row.
-constexpr LONG kToleranciaDaLinha = 8;
-
-// Class names compare without case: Windows registers some as the templates do not spell them.
-bool DaClasse(HWND controle, const wchar_t* classe) {
-    return CompareStringOrdinal(teste::Classe(controle).c_str(), -1, classe, -1, TRUE) ==
-           CSTR_EQUAL;
-}
-
-bool RecebeEntrada(HWND controle) {
-    if (DaClasse(controle, L"Button"))
-        return (GetWindowLongW(controle, GWL_STYLE) & BS_TYPEMASK) != BS_GROUPBOX;
-    return DaClasse(controle, L"Edit") || DaClasse(controle, L"RichEdit50W") ||
-           DaClasse(controle, L"SysListView32");
-}
-
 // The scene's visible, enabled controls that take input, in reading order.
 std::vector<HWND> OrdemDeLeitura(HWND cena) {
-    std::vector<std::pair<RECT, HWND>> controles;
+    std::vector<HWND> controles;
     for (HWND c = GetWindow(cena, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-        if (teste::Visivel(c) && teste::Habilitado(c) && RecebeEntrada(c)) {
-            RECT r{};
-            GetWindowRect(c, &r);
-            controles.emplace_back(r, c);
-        }
-    std::sort(controles.begin(), controles.end(),
-              [](const auto& a, const auto& b) { return a.first.top < b.first.top; });
-    // Rows by their first control's top, then left to right within each row.
-    std::vector<HWND> ordem;
-    for (std::size_t inicio = 0; inicio < controles.size();) {
-        std::size_t fim = inicio;
-        while (fim < controles.size() &&
-               controles[fim].first.top - controles[inicio].first.top < kToleranciaDaLinha)
-            ++fim;
-        std::sort(controles.begin() + inicio, controles.begin() + fim,
-                  [](const auto& a, const auto& b) { return a.first.left < b.first.left; });
-        for (std::size_t i = inicio; i < fim; ++i)
-            ordem.push_back(controles[i].second);
-        inicio = fim;
-    }
-    return ordem;
+        if (teste::RecebeFoco(c))
+            controles.push_back(c);
+    return teste::OrdemNaTela(controles);
 }
 
 // Presses Tab from the focused control until the focus comes back to where it started.

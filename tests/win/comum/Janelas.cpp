@@ -227,6 +227,52 @@ RECT RetanguloDoItem(HWND lista, int item) {
     return retangulo;
 }
 
+std::wstring TextoEscolhido(HWND caixaEx) {
+    constexpr std::size_t kLetras = 260;
+    const auto escolhido = static_cast<INT_PTR>(Enviar(caixaEx, CB_GETCURSEL, 0, 0));
+    MemoriaRemota memoria(caixaEx, sizeof(COMBOBOXEXITEMW) + kLetras * sizeof(wchar_t));
+    if (escolhido < 0 || !memoria.Valida())
+        return {};
+    COMBOBOXEXITEMW item{};
+    item.mask = CBEIF_TEXT;
+    item.iItem = escolhido;
+    item.pszText = static_cast<wchar_t*>(memoria.Endereco(sizeof item));
+    item.cchTextMax = kLetras;
+    memoria.Escrever(&item, sizeof item);
+    if (!Enviar(caixaEx, CBEM_GETITEMW, 0, reinterpret_cast<LPARAM>(memoria.Endereco())))
+        return {};
+    std::wstring texto(kLetras, L'\0');
+    memoria.Ler(sizeof item, texto.data(), kLetras * sizeof(wchar_t));
+    return texto.c_str();
+}
+
+std::vector<TBotaoDaBarra> BotoesDaBarra(HWND barra) {
+    constexpr std::size_t kLetras = 260;
+    std::vector<TBotaoDaBarra> botoes;
+    MemoriaRemota memoria(barra, sizeof(TBBUTTON) + kLetras * sizeof(wchar_t));
+    if (!memoria.Valida())
+        return botoes;
+    const int quantos = static_cast<int>(Enviar(barra, TB_BUTTONCOUNT, 0, 0));
+    for (int i = 0; i < quantos; ++i) {
+        TBBUTTON botao{};
+        Enviar(barra, TB_GETBUTTON, static_cast<WPARAM>(i),
+               reinterpret_cast<LPARAM>(memoria.Endereco()));
+        memoria.Ler(0, &botao, sizeof botao);
+        if (botao.fsStyle & BTNS_SEP)
+            continue;
+        const auto letras = static_cast<std::size_t>(
+            Enviar(barra, TB_GETBUTTONTEXTW, static_cast<WPARAM>(botao.idCommand),
+                   reinterpret_cast<LPARAM>(memoria.Endereco(sizeof(TBBUTTON)))));
+        std::wstring texto(kLetras, L'\0');
+        memoria.Ler(sizeof(TBBUTTON), texto.data(), kLetras * sizeof(wchar_t));
+        texto.resize(std::min(letras, kLetras - 1));
+        const bool habilitado =
+            Enviar(barra, TB_ISBUTTONENABLED, static_cast<WPARAM>(botao.idCommand), 0) != 0;
+        botoes.push_back({botao.idCommand, texto, habilitado});
+    }
+    return botoes;
+}
+
 HWND Foco(HWND janela) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;

@@ -52,6 +52,17 @@ bool ItemMarcado(HWND lista, int item);
 // The item's rectangle in the list's client coordinates.
 RECT RetanguloDoItem(HWND lista, int item);
 
+// The text of the item chosen in a ComboBoxEx, in this process or another; empty when none is.
+std::wstring TextoEscolhido(HWND caixaEx);
+
+// The buttons of a toolbar, in this process or another, separators left out.
+struct TBotaoDaBarra {
+    int Comando = 0;
+    std::wstring Texto;
+    bool Habilitado = false;
+};
+std::vector<TBotaoDaBarra> BotoesDaBarra(HWND barra);
+
 // The window that has the keyboard focus in the thread that owns the given window.
 HWND Foco(HWND janela);
 // Presses and releases a key in the window, as keyboard input would reach it.
