@@ -243,6 +243,10 @@ add_executable(kt_win_tests
     tests/win/assistente/ArquivoIACTest.cpp
     tests/win/assistente/AssistenteTest.cpp
     tests/win/program/RotinasPontilhaTest.cpp
+    tests/win/acesso/CadaJanela.cpp
+    tests/win/acesso/Medidas.cpp
+    tests/win/acesso/LeituraTest.cpp
+    tests/win/acesso/EscalaTest.cpp
 )
 target_link_libraries(kt_win_tests PRIVATE kt_assistente kt_teste_janelas GTest::gtest)
 
@@ -274,13 +278,33 @@ set_property(SOURCE tests/win/TestesWin.rc APPEND PROPERTY
 add_dependencies(kt_win_tests Pontilha)
 
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    TEST_FILTER "-RotinasPontilha.*:*Teclado.*:*DiscoCheio.*"
+    TEST_FILTER "-RotinasPontilha.*:*Teclado.*:*DiscoCheio.*:Escala.*"
     PROPERTIES TIMEOUT 120 ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
 # Tests that follow the keyboard focus run alone: the focus leaves a window whenever a window of
 # another test becomes active.
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "*Teclado.*"
     PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
+
+# The program's windows at the screen's dots per inch: 96 here, in the tests' prefix; 144 and 192
+# in a prefix of their own, made once by the build, whose LogPixels each run sets before it starts
+# the tests (the other tests' prefix keeps 96). Alone on the screen, for the screenshots.
+gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "Escala.*"
+    PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
+set(KT_WINEPREFIX_DPI ${KT_WINEPREFIX}-dpi)
+add_custom_command(OUTPUT ${KT_WINEPREFIX_DPI}/.pronto
+    COMMAND ${CMAKE_COMMAND} -E env KT_PREFIXO_WINE=${KT_WINEPREFIX_DPI}
+            ${CMAKE_BINARY_DIR}/wine-run cmd /c exit
+    COMMENT "Making the Wine prefix of the high-DPI tests")
+add_custom_target(kt_prefixo_wine_dpi ALL DEPENDS ${KT_WINEPREFIX_DPI}/.pronto)
+foreach(dpi 144 192)
+    add_test(NAME Escala.${dpi}dpi
+        COMMAND ${CMAKE_SOURCE_DIR}/tests/win/com_dpi.sh ${dpi} ${KT_WINEPREFIX_DPI}
+                ${CMAKE_BINARY_DIR}/wine-run $<TARGET_FILE:kt_win_tests> --gtest_filter=Escala.*)
+    set_tests_properties(Escala.${dpi}dpi PROPERTIES TIMEOUT 240 RUN_SERIAL TRUE
+        ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
+endforeach()
 
 # A real full disk: a 1 MiB tmpfs as drive K: of the prefix for the tests that need one, mounted
 # before them and unmounted after (they skip, saying why, where mounting is not allowed).
@@ -355,7 +379,7 @@ set(KT_AMBIENTE_E2E
     ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}"
     ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    TEST_FILTER "-Passeio.*:Teclado.*:Procurar.*:CarregamentoSeguro.*"
+    TEST_FILTER "-Passeio.*:Teclado.*:SoTeclado.*:Procurar.*:CarregamentoSeguro.*"
     PROPERTIES TIMEOUT 120 ${KT_AMBIENTE_E2E})
 # Native-first loading of the library that the planting test plants (see its source).
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
@@ -364,7 +388,7 @@ gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
         ENVIRONMENT "KT_WINEDLLOVERRIDES=msftedit=n,b"
         ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    TEST_FILTER "Teclado.*:Procurar.*"
+    TEST_FILTER "Teclado.*:SoTeclado.*:Procurar.*"
     PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE ${KT_AMBIENTE_E2E})
 # The tour takes a screenshot of every scene and checks nothing of its own (what each scene shows
 # is the other tests' work): tools/run.sh walks it, the test command leaves it out by its label.

@@ -158,7 +158,6 @@ HWND Form::Item(int id) const {
 int Form::ShowModal() {
     if (modal_)
         throw Exception(L"A janela já está sendo exibida.");
-    ThreadWindowsDisabled disabled(hwnd_);
     // Owned by the form that was modal before it, so that it stays above that form, also when
     // another program has the foreground; the owner it had comes back afterwards.
     Form* above = Application::ActiveModalForm();
@@ -178,6 +177,9 @@ int Form::ShowModal() {
             SetWindowLongPtrW(form->hwnd_, GWLP_HWNDPARENT, owner);
         }
     } leave{this, ownerBefore};
+    // Enabled again before the form hides: the system then hands the activation, and the focus
+    // with it, back to the form below; to a disabled one it cannot, and the focus would be lost.
+    ThreadWindowsDisabled disabled(hwnd_);
 
     EnableWindow(hwnd_, TRUE);
     // The form was made long before it shows: its focus rectangle and underlined mnemonics follow

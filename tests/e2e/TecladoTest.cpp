@@ -1,6 +1,7 @@
 // The keyboard: on every scene that can be reached, Tab visits each control that takes input, in
 // the order in which the eye reads them (rows from the top, each from the left), and comes back.
 #include "core/formularios/TextosAssistente.h"
+#include "dialogs/TextosDialogos.h"
 #include "resources/AssistenteIds.h"
 #include "tests/e2e/ProgramaEmTeste.h"
 #include "tests/e2e/produtos/Produtos.h"
@@ -88,6 +89,78 @@ TEST(Teclado, TabWalksTheLicencePageInReadingOrder) {
     ASSERT_TRUE(produto.EsperarAssistente(textos::kTituloDaJanela));
     produto.Clicar(IDC_botaoInstalar);
     ConferirTab(produto, IDC_cenaLicenca);
+}
+
+// The keyboard alone, as it reaches the program (SendInput to the window in the foreground), and no
+// click: Enter presses the focused button and the scene's default one, Space checks, mnemonics
+// press their buttons, Escape closes the browser, the arrows walk the components; after every
+// change of scene and every window that closes, the focus is on a control of the scene shown.
+class SoTeclado : public testing::Test {
+protected:
+    void SetUp() override {
+        pontilha.Iniciar();
+        ASSERT_TRUE(pontilha.EsperarAssistente(textos::kTituloDaJanela));
+        ASSERT_TRUE(teste::EsperarAte([&] { return GetForegroundWindow() == pontilha.Janela(); }));
+    }
+
+    bool FocoEm(int id) const {
+        return teste::EsperarAte(
+            [&] { return teste::Foco(pontilha.Janela()) == pontilha.Controle(id); });
+    }
+
+    ProgramaEmTeste pontilha{produtos::kPontilha};
+};
+
+TEST_F(SoTeclado, LeadsFromTheOperationsThroughTheOptionsAndTheComponentsAndOut) {
+    ASSERT_TRUE(FocoEm(IDC_botaoInstalar));
+    teste::Digitar(VK_RETURN);
+    ASSERT_TRUE(pontilha.EsperarCena(IDC_cenaOpcoes));
+    // "Instalação Compacta" is disabled: the first option is where the focus starts.
+    ASSERT_TRUE(FocoEm(IDC_chkOpcao2));
+    teste::Digitar(VK_SPACE);
+    EXPECT_TRUE(teste::EsperarAte([&] { return !pontilha.Marcado(IDC_chkOpcao2); }));
+    teste::Digitar(VK_SPACE);
+    EXPECT_TRUE(teste::EsperarAte([&] { return pontilha.Marcado(IDC_chkOpcao2); }));
+
+    // "&Procurar" by its mnemonic; Escape closes the browser and the focus comes back.
+    teste::DigitarComAlt('P');
+    HWND navegador = pontilha.EsperarCaixa(std::wstring(kt::textos_diretorios::kTituloPadrao));
+    ASSERT_TRUE(navegador);
+    teste::Digitar(VK_ESCAPE);
+    ASSERT_TRUE(teste::EsperarAte([&] { return !IsWindow(navegador); }));
+    ASSERT_TRUE(FocoEm(IDC_bitProcurar));
+
+    teste::DigitarComShift(VK_TAB);
+    ASSERT_TRUE(FocoEm(IDC_txtDir));
+    teste::DigitarComShift(VK_TAB);
+    ASSERT_TRUE(FocoEm(IDC_chkAvancado));
+    teste::Digitar(VK_SPACE);
+    ASSERT_TRUE(teste::EsperarAte(
+        [&] { return pontilha.Texto(IDC_botaoProsseguir) == textos::kContinuar; }));
+    // Enter in the directory box presses the scene's default button, "Continuar".
+    teste::Digitar(VK_TAB);
+    ASSERT_TRUE(FocoEm(IDC_txtDir));
+    teste::Digitar(VK_RETURN);
+    ASSERT_TRUE(pontilha.EsperarCena(IDC_cenaOQue));
+    ASSERT_TRUE(FocoEm(IDC_chkOQue));
+    teste::Digitar(VK_HOME);
+    EXPECT_TRUE(teste::EsperarAte([&] { return !pontilha.Texto(IDC_sttPainel).empty(); }));
+    const HWND lista = pontilha.Controle(IDC_chkOQue);
+    const bool antes = teste::ItemMarcado(lista, 0);
+    teste::Digitar(VK_SPACE);
+    EXPECT_TRUE(teste::EsperarAte([&] { return teste::ItemMarcado(lista, 0) != antes; }));
+
+    teste::DigitarComAlt('V');
+    ASSERT_TRUE(pontilha.EsperarCena(IDC_cenaOpcoes));
+    ASSERT_TRUE(FocoEm(IDC_chkOpcao2));
+    teste::DigitarComAlt('C');
+    HWND pergunta = pontilha.EsperarCaixa(textos::kConfirmacao);
+    ASSERT_TRUE(pergunta);
+    // "Sim" is the question's default button.
+    teste::Digitar(VK_RETURN);
+    DWORD codigo = 1;
+    EXPECT_TRUE(pontilha.EsperarFim(codigo));
+    EXPECT_EQ(codigo, 0u);
 }
 
 } // namespace

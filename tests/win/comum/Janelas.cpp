@@ -121,6 +121,10 @@ std::wstring Classe(HWND janela) {
     return nome;
 }
 
+bool DaClasse(HWND janela, const wchar_t* classe) {
+    return CompareStringOrdinal(Classe(janela).c_str(), -1, classe, -1, TRUE) == CSTR_EQUAL;
+}
+
 bool Visivel(HWND janela) {
     return IsWindowVisible(janela) != FALSE;
 }
@@ -285,6 +289,42 @@ void Tecla(HWND janela, UINT tecla) {
     const UINT varredura = MapVirtualKeyW(tecla, MAPVK_VK_TO_VSC);
     PostMessageW(janela, WM_KEYDOWN, tecla, 1 | (varredura << 16));
     PostMessageW(janela, WM_KEYUP, tecla, 1 | (varredura << 16) | (3u << 30));
+}
+
+namespace {
+
+INPUT Entrada(UINT tecla, bool solta) {
+    INPUT entrada{};
+    entrada.type = INPUT_KEYBOARD;
+    entrada.ki.wVk = static_cast<WORD>(tecla);
+    entrada.ki.wScan = static_cast<WORD>(MapVirtualKeyW(tecla, MAPVK_VK_TO_VSC));
+    entrada.ki.dwFlags = solta ? KEYEVENTF_KEYUP : 0;
+    return entrada;
+}
+
+void DigitarCom(UINT modificador, UINT tecla) {
+    std::vector<INPUT> entradas;
+    if (modificador)
+        entradas.push_back(Entrada(modificador, false));
+    entradas.push_back(Entrada(tecla, false));
+    entradas.push_back(Entrada(tecla, true));
+    if (modificador)
+        entradas.push_back(Entrada(modificador, true));
+    SendInput(static_cast<UINT>(entradas.size()), entradas.data(), sizeof(INPUT));
+}
+
+} // namespace
+
+void Digitar(UINT tecla) {
+    DigitarCom(0, tecla);
+}
+
+void DigitarComAlt(UINT tecla) {
+    DigitarCom(VK_MENU, tecla);
+}
+
+void DigitarComShift(UINT tecla) {
+    DigitarCom(VK_SHIFT, tecla);
 }
 
 void ClicarEm(HWND janela, POINT ponto) {

@@ -21,6 +21,8 @@ bool EsperarAte(const std::function<bool()>& condicao, Prazo prazo = kPrazoPadra
 
 std::wstring Texto(HWND janela);
 std::wstring Classe(HWND janela);
+// Class names compare without case: Windows registers some as the templates do not spell them.
+bool DaClasse(HWND janela, const wchar_t* classe);
 bool Visivel(HWND janela);
 bool Habilitado(HWND janela);
 
@@ -67,6 +69,12 @@ std::vector<TBotaoDaBarra> BotoesDaBarra(HWND barra);
 HWND Foco(HWND janela);
 // Presses and releases a key in the window, as keyboard input would reach it.
 void Tecla(HWND janela, UINT tecla);
+// Types a key as the keyboard does (SendInput): the system gives it to the control that has the
+// focus in the window in the foreground. With Alt or Shift held, for a mnemonic or a Shift+Tab.
+void Digitar(UINT tecla);
+void DigitarComAlt(UINT tecla);
+void DigitarComShift(UINT tecla);
+
 // Presses and releases the left mouse button at a point of the window's client area.
 void ClicarEm(HWND janela, POINT ponto);
 // A double-click of the left button there.

@@ -49,15 +49,13 @@ private:
     T* p_ = nullptr;
 };
 
-bool DaClasse(HWND janela, const wchar_t* classe) {
-    return CompareStringOrdinal(Classe(janela).c_str(), -1, classe, -1, TRUE) == CSTR_EQUAL;
-}
-
 LONG Estilo(HWND janela) {
     return GetWindowLongW(janela, GWL_STYLE);
 }
 
-bool ETexto(HWND estatico) {
+} // namespace
+
+bool TextoEstatico(HWND estatico) {
     if (!DaClasse(estatico, L"Static"))
         return false;
     switch (Estilo(estatico) & SS_TYPEMASK) {
@@ -79,6 +77,8 @@ bool ETexto(HWND estatico) {
     }
 }
 
+namespace {
+
 // The role that Windows' proxy gives a control of this class and style.
 long PapelDosProxies(HWND controle) {
     if (DaClasse(controle, L"Button")) {
@@ -98,7 +98,7 @@ long PapelDosProxies(HWND controle) {
         }
     }
     if (DaClasse(controle, L"Static"))
-        return ETexto(controle) ? ROLE_SYSTEM_STATICTEXT : ROLE_SYSTEM_GRAPHIC;
+        return TextoEstatico(controle) ? ROLE_SYSTEM_STATICTEXT : ROLE_SYSTEM_GRAPHIC;
     const std::pair<const wchar_t*, long> classes[] = {
         {L"Edit", ROLE_SYSTEM_TEXT},
         {L"RichEdit50W", ROLE_SYSTEM_TEXT},
@@ -137,7 +137,7 @@ std::wstring SemMnemonico(std::wstring texto) {
 // The text of the visible label just before the control, as the proxies take it.
 std::wstring TextoDoRotulo(HWND controle) {
     HWND anterior = GetWindow(controle, GW_HWNDPREV);
-    if (!anterior || !Visivel(anterior) || !ETexto(anterior))
+    if (!anterior || !Visivel(anterior) || !TextoEstatico(anterior))
         return {};
     const std::wstring texto = Texto(anterior);
     return (Estilo(anterior) & SS_NOPREFIX) ? texto : SemMnemonico(texto);

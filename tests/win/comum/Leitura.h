@@ -66,6 +66,9 @@ std::vector<std::string> Falhas(const TLeitura& leitura);
 // The reading as a screen reader speaks it, one object a line (UTF-8), for a test's output.
 std::string Descrever(const TLeitura& leitura);
 
+// A static control that shows a text, not a picture or a frame.
+bool TextoEstatico(HWND estatico);
+
 // A visible, enabled control that takes the focus: a button, or a control that Tab stops at.
 bool RecebeFoco(HWND controle);
 
