@@ -42,6 +42,8 @@ add_executable(kt_unit_tests
     tests/unit/CopiarFluxoTest.cpp
     tests/unit/FluxoDescompressaoTest.cpp
     tests/unit/EmpacotadorTest.cpp
+    tests/unit/MarcaDeDiscoTest.cpp
+    tests/unit/TextosCopiaTest.cpp
     tests/unit/bench/EstatisticaTest.cpp
     tests/unit/bench/PicoDoHeapTest.cpp
     tests/unit/bench/JanelasDePassagemTest.cpp

@@ -3,10 +3,12 @@
 #include "dialogs/TextosDialogos.h"
 #include "fileops/AbrirAjuda.h"
 #include "fileops/Texto.h"
+#include "fileops/VerificacoesWin32.h"
 #include "resources/EncontrarIds.h"
 #include "resources/Imagens.h"
 #include "ui/Application.h"
 #include "ui/Glyphs.h"
+#include "ui/SystemLibraries.h"
 
 #include <commdlg.h>
 
@@ -36,6 +38,18 @@ std::wstring NomeSemPasta(std::wstring_view caminho) {
 std::wstring PastaDe(std::wstring_view caminho) {
     const std::size_t barra = caminho.find_last_of(L"\\/");
     return barra == caminho.npos ? std::wstring() : Texto(caminho.substr(0, barra + 1));
+}
+
+// The system's file-open dialog, from comdlg32 of the system directory, loaded on first use and
+// kept for the run as an import would be. Not imported: Windows never looks for comdlg32 beside
+// the program (a known DLL), but a system without that list, as Wine is, would load one planted
+// there before the program's first instruction.
+BOOL MostrarAbrirArquivo(OPENFILENAMEW& dialogo) {
+    static const ui::UniqueLibrary comdlg32(ui::LoadSystemLibrary(L"comdlg32.dll"));
+    const FARPROC funcao = comdlg32 ? GetProcAddress(comdlg32.Get(), "GetOpenFileNameW") : nullptr;
+    if (!funcao)
+        GerarUltimoErroWindows();
+    return reinterpret_cast<decltype(&GetOpenFileNameW)>(reinterpret_cast<void*>(funcao))(&dialogo);
 }
 
 } // namespace
@@ -91,7 +105,7 @@ void TfrmEncontrar::Procurar() {
     dialogo.lpstrInitialDir = pasta.empty() ? nullptr : pasta.c_str();
     dialogo.Flags =
         OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (GetOpenFileNameW(&dialogo))
+    if (MostrarAbrirArquivo(dialogo))
         ui::Edit(Item(IDC_txtArquivo)).SetText(escolhido.data());
 }
 

@@ -2,6 +2,7 @@
 // to it (typed, or picked in the system's file-open dialog), skips it, or cancels the operation.
 #pragma once
 
+#include "fileops/ServicosDeJanela.h"
 #include "fileops/Ajuda.h"
 #include "ui/Form.h"
 
@@ -10,13 +11,6 @@
 #include <string_view>
 
 namespace kt {
-
-// The answers, as EncontrarArquivo returns them.
-enum TRespostaEncontrar : std::int32_t {
-    kEncontrarIgnorar = 0,   // "&Ignorar Arquivo", or the window closed any other way
-    kEncontrarCancelar = 1,  // "Cancelar &Operação": cancel the whole operation
-    kEncontrarContinuar = 2, // "&Continuar": use the file named in the path box
-};
 
 class TfrmEncontrar : public ui::Form {
 public:

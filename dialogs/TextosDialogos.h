@@ -4,6 +4,8 @@
 // here. Portable: no Win32 here.
 #pragma once
 
+#include "fileops/TextosFramework.h"
+
 #include <string_view>
 
 namespace kt {
@@ -37,7 +39,7 @@ inline constexpr std::wstring_view kTitulo = L"Inserir disco";
 inline constexpr std::wstring_view kCancelar = L"&Cancelar";
 inline constexpr std::wstring_view kProsseguir = L"&Prosseguir";
 inline constexpr std::wstring_view kNaoChecar = L"Não checar esse disco e continuar";
-inline constexpr std::wstring_view kConfirmacao = L"Confirmação";
+inline constexpr std::wstring_view kConfirmacao = textos_caixas::kConfirmacao;
 } // namespace textos_inserir_disco
 
 namespace textos_encontrar {
@@ -76,7 +78,7 @@ inline constexpr std::wstring_view kDicaMeusDocumentos = L"Ir para a pasta \"Meu
 // What screen readers call the directory list, which has no label on the window.
 inline constexpr std::wstring_view kNomeDaLista = L"Diretórios";
 // Caption of the question before a deletion.
-inline constexpr std::wstring_view kConfirmacao = L"Confirmação";
+inline constexpr std::wstring_view kConfirmacao = textos_caixas::kConfirmacao;
 
 // The new-folder window.
 inline constexpr std::wstring_view kTituloNovaPasta = L"Criar nova pasta";

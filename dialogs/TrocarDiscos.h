@@ -2,6 +2,7 @@
 // inserts it and proceeds, goes on without the check, or cancels after confirming.
 #pragma once
 
+#include "fileops/ServicosDeJanela.h"
 #include "ui/Form.h"
 
 #include <cstdint>
@@ -9,13 +10,6 @@
 #include <string_view>
 
 namespace kt {
-
-// The answers, as PedirDisco returns them.
-enum TRespostaDisco : std::int32_t {
-    kDiscoParar = 0,      // "&Cancelar" confirmed, or the window closed any other way
-    kDiscoProsseguir = 1, // the disk is in: check it again
-    kDiscoNaoChecar = 2,  // go on without checking the disk
-};
 
 class TfrmInserirDisco : public ui::Form {
 public:

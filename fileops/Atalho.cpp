@@ -74,4 +74,18 @@ bool CriarAtalho(std::wstring_view alvo, std::wstring_view nomeAtalho, std::wstr
     return resultado;
 }
 
+std::wstring AlvoDoAtalho(const std::wstring& atalho) {
+    // Left initialised for the thread, as CriarAtalho leaves it.
+    CoInitialize(nullptr);
+    TPonteiroCom<IShellLinkW> link;
+    TPonteiroCom<IPersistFile> arquivo;
+    wchar_t alvo[MAX_PATH] = {};
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                link.Put())) ||
+        FAILED(link.Consultar(arquivo)) || FAILED(arquivo->Load(atalho.c_str(), STGM_READ)) ||
+        FAILED(link->GetPath(alvo, MAX_PATH, nullptr, SLGP_RAWPATH)))
+        return {};
+    return alvo;
+}
+
 } // namespace kt

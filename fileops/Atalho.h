@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace kt {
@@ -23,5 +24,9 @@ enum TLocalAtalho : std::int32_t {
 // short strings, cut to 255 characters.
 bool CriarAtalho(std::wstring_view alvo, std::wstring_view nomeAtalho, std::wstring_view descricao,
                  std::int32_t onde);
+
+// The path that a shortcut file points at, as it was saved; empty when the file is missing or is
+// no shortcut that the shell can read. Reports nothing.
+std::wstring AlvoDoAtalho(const std::wstring& atalho);
 
 } // namespace kt

@@ -1,8 +1,10 @@
 #include "fileops/AutoRemocao.h"
 
 #include "fileops/Ansi.h"
+#include "fileops/Caminhos.h"
 #include "fileops/ErrosArquivo.h"
 #include "fileops/LinhasAutoRemocao.h"
+#include "fileops/PastasDoShell.h"
 #include "fileops/Processos.h"
 #include "fileops/VerificacoesWin32.h"
 #include "ui/Application.h"
@@ -109,13 +111,18 @@ TLoteCriado CriarLote(const std::wstring& pasta, SECURITY_ATTRIBUTES* seguranca)
     GerarErroWindows(ERROR_FILE_EXISTS);
 }
 
-// The batch's text in the console's (OEM) code page, in which cmd reads it.
+// The batch's text in the console's (OEM) code page, in which cmd reads it. The executable's
+// directory is left where it is one that the system names: a program run from a drive's root, from
+// Program Files itself or from the desktop must not take that folder with it when it was empty.
 std::string TextoEmOEM(const std::wstring& nomeLote) {
     const UINT pagina = GetOEMCP();
-    const std::wstring executavel = CaminhoNaPagina(ProprioExecutavel(), pagina);
+    const std::wstring programa = ProprioExecutavel();
+    const bool removerDiretorio = !PastaDoSistema(std::wstring(PastaDe(programa)));
+    const std::wstring executavel = CaminhoNaPagina(programa, pagina);
     const std::wstring lote = CaminhoNaPagina(nomeLote, pagina);
     const std::optional<std::string> texto =
-        NaPagina(TextoDoLote(LinhasAutoRemocaoSegura(executavel, lote, pagina)), pagina, true);
+        NaPagina(TextoDoLote(LinhasAutoRemocaoSegura(executavel, lote, pagina, removerDiretorio)),
+                 pagina, true);
     if (!texto)
         throw ECaminhoInvalido();
     return *texto;

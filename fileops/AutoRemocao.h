@@ -1,10 +1,12 @@
 // Self-removal: once the program has ended, a batch file deletes its executable, removes the
-// executable's directory and every empty directory above it, and deletes itself.
+// executable's directory when that is empty, and deletes itself.
 //
 // How it works: AutoRemover writes the batch file (LinhasAutoRemocaoSegura) and starts it; the
 // caller then ends the program. The batch tries the delete once a second for about a minute,
-// since the executable stays in use while the program is ending; then each rmdir removes its
+// since the executable stays in use while the program is ending; then rmdir removes the
 // directory when it is empty and fails harmlessly otherwise; the last line deletes the batch.
+// Nothing above the executable's directory is touched, nor that directory itself when it is one
+// that the system names (a drive's root, Program Files, the desktop).
 //
 // Where the batch file lives matters when the program runs elevated: in the user's temporary
 // folder, any unelevated program of the same user could rewrite it while it waits, and have its

@@ -1,6 +1,8 @@
 #include "fileops/CopiarArquivo.h"
 
+#include "fileops/ArquivoNovo.h"
 #include "fileops/Arquivos.h"
+#include "fileops/IdentidadeArquivo.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/ServicosDeJanela.h"
 #include "fileops/Texto.h"
@@ -16,9 +18,6 @@ namespace {
 
 // The copy routine asks without "to all" buttons, describing the source.
 constexpr std::int32_t kSemBotoesTodos = 0;
-// Attributes of an existing file that CREATE_ALWAYS with normal attributes refuses to replace.
-constexpr DWORD kAtributosRecusados = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
-                                      FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
 
 // The same text once blanks and control characters are trimmed, without regard to case by the
 // user's locale.
@@ -29,85 +28,6 @@ bool MesmoCaminho(const std::wstring& a, const std::wstring& b) {
                           static_cast<int>(x.size()), y.c_str(),
                           static_cast<int>(y.size())) == CSTR_EQUAL;
 }
-
-// Two existing paths name one file when the system gives both the same volume and file index:
-// a short 8.3 name, a path through "..", a second hard link. A path that cannot be opened is no
-// match; the copy reports it where it opens it.
-bool MesmoArquivo(const std::wstring& a, const std::wstring& b) {
-    const auto identidade = [](const std::wstring& caminho, BY_HANDLE_FILE_INFORMATION& info) {
-        ui::UniqueFile arquivo(CreateFileW(caminho.c_str(), 0,
-                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                           nullptr, OPEN_EXISTING, 0, nullptr));
-        return arquivo && GetFileInformationByHandle(arquivo.Get(), &info);
-    };
-    BY_HANDLE_FILE_INFORMATION x{};
-    BY_HANDLE_FILE_INFORMATION y{};
-    return identidade(a, x) && identidade(b, y) &&
-           x.dwVolumeSerialNumber == y.dwVolumeSerialNumber &&
-           x.nFileIndexHigh == y.nFileIndexHigh && x.nFileIndexLow == y.nFileIndexLow;
-}
-
-std::wstring PastaDe(const std::wstring& caminho) {
-    const std::size_t barra = caminho.find_last_of(L"\\/");
-    return barra == std::wstring::npos ? std::wstring(L".") : caminho.substr(0, barra + 1);
-}
-
-// The copy's target: a new file beside the destination, moved into the destination's place by
-// Concluir; until then the destination is untouched, and a target not concluded is removed.
-class TAlvo {
-public:
-    explicit TAlvo(const std::wstring& destino) : destino_(destino) {
-        const DWORD atributos = GetFileAttributesW(destino_.c_str());
-        if (atributos != INVALID_FILE_ATTRIBUTES) {
-            if (atributos & kAtributosRecusados)
-                GerarErroWindows(erro_windows::kAcessoNegado);
-            // Held by another program, or not writable: refused before anything is copied.
-            ui::UniqueFile(VerificarHandle(CreateFileW(destino_.c_str(), GENERIC_WRITE,
-                                                       FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                                       FILE_ATTRIBUTE_NORMAL, nullptr)));
-        }
-        wchar_t temporario[MAX_PATH] = {};
-        VerificarHandle(static_cast<std::uint32_t>(
-            GetTempFileNameW(PastaDe(destino_).c_str(), L"kt", 0, temporario)));
-        temporario_ = temporario;
-        arquivo_.Reset(
-            VerificarHandle(CreateFileW(temporario_.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                                        nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
-    }
-    ~TAlvo() {
-        if (temporario_.empty())
-            return;
-        arquivo_.Reset();
-        DeleteFileW(temporario_.c_str());
-    }
-    TAlvo(const TAlvo&) = delete;
-    TAlvo& operator=(const TAlvo&) = delete;
-
-    // Writes every byte: a write that takes fewer goes on with the rest, and one that takes none
-    // means the disk is full.
-    void Gravar(const char* dados, DWORD tamanho) {
-        while (tamanho > 0) {
-            DWORD gravados = 0;
-            VerificarResultado(WriteFile(arquivo_.Get(), dados, tamanho, &gravados, nullptr));
-            if (gravados == 0)
-                GerarErroWindows(erro_windows::kDiscoCheio);
-            dados += gravados;
-            tamanho -= gravados;
-        }
-    }
-
-    void Concluir() {
-        VerificarResultado(CloseHandle(arquivo_.Release()));
-        VerificarResultado(MoveFileExW(temporario_.c_str(), destino_.c_str(),
-                                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
-        temporario_.clear();
-    }
-
-private:
-    std::wstring destino_;
-    std::wstring temporario_;
-    ui::UniqueFile arquivo_;
-};
 
 std::uint64_t TamanhoAberto(HANDLE arquivo) {
     LARGE_INTEGER tamanho{};
@@ -147,7 +67,7 @@ bool CopiarArquivo(std::wstring_view origem, std::wstring_view destino, std::int
                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
         const std::uint64_t tamanho = progresso ? TamanhoAberto(entrada.Get()) : 0;
         atual = para;
-        TAlvo alvo(para);
+        TArquivoNovo alvo(para);
         std::array<char, kBlocoCopia> bloco;
         std::uint64_t total = 0;
         bool parar = false;

@@ -23,32 +23,12 @@ std::wstring Aspas(std::wstring_view caminho) {
     return L"\"" + SemExpansao(caminho) + L"\"";
 }
 
-// The executable's directory, then each ancestor: cut the path just before its last backslash,
-// and go on while that backslash stood after the third character. The last one is the bare
-// drive (C: for a path on drive C).
-std::vector<std::wstring_view> DiretoriosARemover(std::wstring_view executavel) {
-    std::vector<std::wstring_view> diretorios;
-    std::wstring_view atual = PastaDe(executavel);
-    if (atual.empty())
-        return diretorios;
-    diretorios.push_back(atual);
-    for (;;) {
-        const std::size_t barra = atual.rfind(L'\\');
-        if (barra == std::wstring_view::npos)
-            break;
-        atual = atual.substr(0, barra);
-        diretorios.push_back(atual);
-        if (barra + 1 <= 3)
-            break;
-    }
-    return diretorios;
-}
-
 } // namespace
 
 std::vector<std::wstring> LinhasAutoRemocaoSegura(std::wstring_view executavel,
                                                   std::wstring_view lote,
-                                                  std::uint32_t paginaDeCodigo) {
+                                                  std::uint32_t paginaDeCodigo,
+                                                  bool removerDiretorio) {
     const std::wstring programa = Aspas(executavel);
     std::vector<std::wstring> linhas = {
         L"@echo off",
@@ -63,7 +43,8 @@ std::vector<std::wstring> LinhasAutoRemocaoSegura(std::wstring_view executavel,
         L"goto loop",
         L":diretorios",
     };
-    for (std::wstring_view diretorio : DiretoriosARemover(executavel))
+    const std::wstring_view diretorio = PastaDe(executavel);
+    if (removerDiretorio && !diretorio.empty())
         linhas.push_back(L"rmdir " + Aspas(diretorio));
     linhas.push_back(L"cls");
     linhas.push_back(L"del " + Aspas(lote));

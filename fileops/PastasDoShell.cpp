@@ -1,5 +1,7 @@
 #include "fileops/PastasDoShell.h"
 
+#include "fileops/IdentidadeArquivo.h"
+
 #include <windows.h>
 #include <shlobj.h>
 
@@ -8,9 +10,24 @@
 namespace kt {
 namespace {
 
+// CSIDL values run from 0 to below this; values that name no folder of the file system (the
+// control panel, the printers) give no path and are passed over.
+constexpr int kFimDosCsidl = 0x40;
+
 struct LiberarListaDeItens {
     void operator()(ITEMIDLIST* lista) const { CoTaskMemFree(lista); }
 };
+
+bool RaizDeVolume(const std::wstring& pasta) {
+    wchar_t volume[MAX_PATH] = {};
+    return GetVolumePathNameW(pasta.c_str(), volume, MAX_PATH) && MesmoArquivo(volume, pasta);
+}
+
+bool PastaTemporaria(const std::wstring& pasta) {
+    wchar_t temporaria[MAX_PATH + 1] = {};
+    const DWORD tamanho = GetTempPathW(MAX_PATH + 1, temporaria);
+    return tamanho > 0 && tamanho <= MAX_PATH && MesmoArquivo(temporaria, pasta);
+}
 
 } // namespace
 
@@ -23,6 +40,17 @@ std::wstring PastaEspecial(int csidl) {
     if (!SHGetPathFromIDListW(lista.get(), caminho))
         return {};
     return caminho;
+}
+
+bool PastaDoSistema(const std::wstring& pasta) {
+    if (RaizDeVolume(pasta) || PastaTemporaria(pasta))
+        return true;
+    for (int csidl = 0; csidl < kFimDosCsidl; ++csidl) {
+        const std::wstring especial = PastaEspecial(csidl);
+        if (!especial.empty() && MesmoArquivo(especial, pasta))
+            return true;
+    }
+    return false;
 }
 
 } // namespace kt

@@ -88,4 +88,17 @@ bool ExecutarEEsperar(std::wstring_view programa, std::wstring_view parametros,
     return EsperarObjetos(&processo, 0, modoEspera, INFINITE);
 }
 
+bool ReiniciarComputador() {
+    HANDLE token = nullptr;
+    if (OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
+        const ui::UniqueHandle dono(token);
+        TOKEN_PRIVILEGES privilegio{};
+        privilegio.PrivilegeCount = 1;
+        privilegio.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+        if (LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &privilegio.Privileges[0].Luid))
+            AdjustTokenPrivileges(token, FALSE, &privilegio, 0, nullptr, nullptr);
+    }
+    return ExitWindowsEx(EWX_REBOOT, 0) != FALSE;
+}
+
 } // namespace kt

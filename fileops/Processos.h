@@ -34,6 +34,10 @@ bool EsperarObjetos(const HANDLE* handles, std::uint32_t indiceUltimo, std::int3
 bool ExecutarEEsperar(std::wstring_view programa, std::wstring_view parametros,
                       std::uint16_t exibicao, std::int32_t modoEspera);
 
+// Asks Windows to restart the computer, first taking the shutdown privilege that a restart needs
+// (a program holds it without having it enabled). False when Windows refuses.
+bool ReiniciarComputador();
+
 // A started process, its handles held by their owners.
 struct TProcessoIniciado {
     ui::UniqueHandle Processo;

@@ -20,7 +20,7 @@
 
 namespace kt {
 
-// The overwrite confirmation's answers (slot 16).
+// The answers of the three questions, as their slots return them (16 to 18).
 enum TRespostaSobrescrever : std::int32_t {
     kSobrescrever = 0,      // "&sim": replace this file
     kManter = 1,            // "&Não", or the window closed any other way: keep the existing file
@@ -31,6 +31,18 @@ enum TRespostaSobrescrever : std::int32_t {
 // Which "to all" buttons the overwrite confirmation shows: none, either, or 3 for both.
 inline constexpr std::uint8_t kBotaoSimTodos = 1;
 inline constexpr std::uint8_t kBotaoNaoTodos = 2;
+
+enum TRespostaDisco : std::int32_t {
+    kDiscoParar = 0,      // "&Cancelar" confirmed, or the window closed any other way
+    kDiscoProsseguir = 1, // the disk is in: check it again
+    kDiscoNaoChecar = 2,  // go on without checking the disk
+};
+
+enum TRespostaEncontrar : std::int32_t {
+    kEncontrarIgnorar = 0,   // "&Ignorar Arquivo", or the window closed any other way
+    kEncontrarCancelar = 1,  // "Cancelar &Operação": cancel the whole operation
+    kEncontrarContinuar = 2, // "&Continuar": use the file named in the path box
+};
 
 struct TServicosDeJanela {
     // 14. The directory browser: initial directory, chosen directory, its capacity, options and

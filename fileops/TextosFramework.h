@@ -83,4 +83,10 @@ std::span<const TTextoFramework> TabelaTextosFramework();
 // The text of a string-table entry; empty for an id the table does not hold.
 std::wstring_view TextoFramework(int id);
 
+// The captions of the message boxes of the framework's windows, the wizard and the copy.
+namespace textos_caixas {
+inline constexpr const wchar_t* kInformacao = L"Informação";
+inline constexpr const wchar_t* kConfirmacao = L"Confirmação";
+} // namespace textos_caixas
+
 } // namespace kt

@@ -261,9 +261,17 @@ void RunOnMainThread(const std::function<void()>& step) {
         HandOver(step);
 }
 
+void WakeActiveModalForm() {
+    if (Form* form = ActiveModalForm(); form && form->ModalResultValue() != mrNone)
+        PostMessageW(form->Handle(), WM_NULL, 0, 0);
+}
+
 int ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags) {
     Form* owner = ActiveModalForm();
-    return MessageBoxW(owner ? owner->Handle() : nullptr, text.c_str(), caption.c_str(), flags);
+    const int botao =
+        MessageBoxW(owner ? owner->Handle() : nullptr, text.c_str(), caption.c_str(), flags);
+    WakeActiveModalForm();
+    return botao;
 }
 
 void ShowException(const std::exception& error) {

@@ -55,6 +55,10 @@ void UnregisterTooltip(HWND tooltip);
 
 // The innermost form shown modally, or null. Message boxes are owned by it.
 Form* ActiveModalForm();
+// After a nested loop (a form shown modally over another, a message box): that loop took every
+// message of the thread, also the one that was to wake the form below it to a result set
+// meanwhile (a close that came while the nested window was up). Wakes that form again.
+void WakeActiveModalForm();
 void PushModal(Form* form);
 void PopModal(Form* form);
 

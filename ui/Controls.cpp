@@ -21,6 +21,11 @@ std::wstring Control::Text() const {
     return text;
 }
 
+void Control::Update() const {
+    HWND parent = GetParent(handle_);
+    RedrawWindow(parent ? parent : handle_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
 void Control::SetText(const std::wstring& text) const {
     SetWindowTextW(handle_, text.c_str());
     // A transparent label leaves its old text behind unless the parent repaints under it.

@@ -27,6 +27,9 @@ public:
     // Position and size in the parent's client coordinates, in pixels.
     RECT Bounds() const;
     void SetBounds(const RECT& bounds) const;
+    // Paints now what waits to be painted in the control's parent and its children, without
+    // handling any other message: progress shown from inside a handler that runs on.
+    void Update() const;
 
 private:
     HWND handle_ = nullptr;

@@ -175,6 +175,7 @@ int Form::ShowModal() {
             form->modal_ = false;
             form->Hide();
             SetWindowLongPtrW(form->hwnd_, GWLP_HWNDPARENT, owner);
+            Application::WakeActiveModalForm();
         }
     } leave{this, ownerBefore};
     // Enabled again before the form hides: the system then hands the activation, and the focus
@@ -212,6 +213,7 @@ int Form::ShowModal() {
 
 void Form::Close() {
     if (modal_) {
+        CloseRequested();
         EndModal(mrCancel);
         return;
     }

@@ -103,6 +103,9 @@ public:
 
 protected:
     virtual bool CloseQuery() { return true; }
+    // A close was asked for while the form is modal; the close query follows once the modal loop
+    // runs again, which a nested modal loop may delay.
+    virtual void CloseRequested() {}
     // Commands that no bound action took.
     virtual bool OnCommand(int /*id*/, int /*notifyCode*/, HWND /*control*/) { return false; }
     virtual bool OnNotify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }

@@ -36,4 +36,9 @@ HMODULE LoadSystemLibrary(const std::wstring& name) {
     return LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
+PreloadedSystemLibraries::PreloadedSystemLibraries() {
+    for (std::size_t i = 0; i < libraries_.size(); ++i)
+        libraries_[i].Reset(LoadSystemLibrary(kLibrariesLoadedOnOurBehalf[i]));
+}
+
 } // namespace ui

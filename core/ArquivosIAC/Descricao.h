@@ -1,9 +1,9 @@
 // The installation description's data: the settings record and the three ordered lists of rows
-// (components, directories, files), with the meaning of each column and the target path of a
-// file row. Everything here is plain data; TArquivoIAC is the window-side object that owns it.
+// (components, directories, files; their format is fileops/LinhasDescricao.h). Everything here is
+// plain data; TArquivoIAC is the window-side object that owns it.
 #pragma once
 
-#include "fileops/Campos.h"
+#include "fileops/LinhasDescricao.h"
 
 #include <array>
 #include <cstdint>
@@ -11,41 +11,6 @@
 #include <vector>
 
 namespace kt {
-
-// The yes/no and state words of the rows, compared exactly ("não" with the cp1252 ã).
-inline constexpr const wchar_t* kSim = L"sim";
-inline constexpr const wchar_t* kNao = L"não";
-inline constexpr const wchar_t* kRemover = L"remover";
-
-// Kind (column 2) and base (column 3) of a file row, compared in lower case.
-inline constexpr const wchar_t* kTipoRcdata = L"rcdata";
-inline constexpr const wchar_t* kTipoZlib = L"zlib";
-inline constexpr const wchar_t* kBaseSistema = L"winsys";
-inline constexpr const wchar_t* kBaseWindows = L"win";
-
-namespace coluna_componente {
-inline constexpr int kNome = 0;
-inline constexpr int kDescricao = 1;
-inline constexpr int kCompacta = 2;
-inline constexpr int kNormal = 3;
-inline constexpr int kInstalado = 5;
-} // namespace coluna_componente
-
-namespace coluna_diretorio {
-inline constexpr int kCaminho = 0;
-inline constexpr int kEstado = 3;
-} // namespace coluna_diretorio
-
-namespace coluna_arquivo {
-inline constexpr int kOrigem = 0;
-inline constexpr int kTipo = 2;
-inline constexpr int kBase = 3;
-inline constexpr int kSubdiretorio = 4;
-inline constexpr int kNome = 5;
-inline constexpr int kDisco = 6;
-inline constexpr int kPeso = 7;
-inline constexpr int kEstado = 8;
-} // namespace coluna_arquivo
 
 // One check box of the options page.
 struct TOpcaoInstalacao {
@@ -79,20 +44,6 @@ struct TConfiguracaoInstalacao {
     std::wstring ProgramaAoTerminar;
 };
 
-// An ordered list of rows. Rows keep the order in which they were added and are held as at most
-// 255 characters.
-class TListaLinhas {
-public:
-    int Contar() const { return static_cast<int>(linhas_.size()); }
-    const std::wstring& Linha(int i) const { return linhas_.at(static_cast<std::size_t>(i)); }
-    TListaCampos Campos(int i) const { return Separar(Linha(i)); }
-    void Substituir(int i, const std::wstring& linha);
-    void Adicionar(const std::wstring& linha);
-
-private:
-    std::vector<std::wstring> linhas_;
-};
-
 struct TDadosDescricao {
     TConfiguracaoInstalacao Configuracao;
     TListaLinhas Componentes;
@@ -104,22 +55,5 @@ struct TDadosDescricao {
         Configuracao = configuracao;
     }
 };
-
-// The directories a file row's base can name, each ending in a path delimiter.
-struct TDiretoriosDestino {
-    std::wstring Windows;
-    std::wstring Sistema;
-    std::wstring Instalacao;
-};
-
-// Where a file row's file goes: the system or Windows directory + the file name, or the
-// installation directory + the subdirectory (with a delimiter when given) + the file name.
-std::wstring CaminhoDeDestino(const TListaCampos& campos, const TDiretoriosDestino& diretorios);
-
-// "Anything but não means yes" (compact and normal columns, directory state at uninstall).
-bool DiferenteDeNao(const std::wstring& valor);
-
-// Reads a number column as a decimal integer; anything else throws ui::EConvertError.
-std::int32_t LerNumero(const std::wstring& valor);
 
 } // namespace kt

@@ -95,6 +95,10 @@ void TfrmAssistente::PrepararControles() {
     ui::Edit(Item(IDC_txtDir)).SetMaxLength(static_cast<int>(kTamanhoMaximoDoDiretorio));
     // Uninstall runs to its end without a point at which it could stop.
     ui::Button(Item(IDC_bitCancelar)).SetEnabled(false);
+    // The check mark that uninstall copies beside each finished step, drawn at the size of the
+    // small pictures that show it rather than scaled down from the template's large icon.
+    ui::Picture(Item(IDC_imgCHK))
+        .SetIcon(ui::Glyphs::Icon(IDI_CONCLUIDO, GetSystemMetrics(SM_CXSMICON)));
 }
 
 void TfrmAssistente::AplicarTextos() {
@@ -185,6 +189,8 @@ bool TfrmAssistente::ConfirmarCancelamento() {
 }
 
 bool TfrmAssistente::CloseQuery() {
+    if (copia_)
+        return PerguntarSeParaCopia();
     return PodeFechar || ConfirmarCancelamento();
 }
 

@@ -1,16 +1,21 @@
 // The installation wizard: one fixed window whose client area shows one scene at a time below the
 // banner. The launcher creates it, posts the start message and shows it modally; the handler of
 // that message inspects the system, fills the installation description and shows the operation
-// page. From there the user walks through licence, options and components to the copying page.
+// page. From there the user walks through licence, options and components to the copying page;
+// or, run as the installed copy, uninstalls on the main thread (AssistenteDesinstalacao.cpp).
 //
-// The window's state fields are shared with the copy worker, which reads the description, the
-// directories, the hook record and the help record, and writes PodeFechar and ErroDeDiretorio.
+// The installation itself is the copy worker's (payload/ThreadCopia.h): the wizard hands it what it
+// reads when it starts, and is the window through which it shows its progress, marks the rows and
+// sets PodeFechar and ErroDeDiretorio. While the worker runs the window stays: a close asks
+// whether to stop it and waits for its end.
 #pragma once
 
 #include "core/ArquivosIAC/ArquivoIAC.h"
 #include "core/program/RotinasProduto.h"
 #include "fileops/Ajuda.h"
 #include "fileops/Texto.h"
+#include "payload/MarcaDeDisco.h"
+#include "payload/ThreadCopia.h"
 #include "resources/AssistenteIds.h"
 #include "ui/Action.h"
 #include "ui/Form.h"
@@ -18,7 +23,9 @@
 #include <windows.h>
 
 #include <array>
+#include <atomic>
 #include <exception>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -45,7 +52,7 @@ inline constexpr int kNumeroDeCenas = 8;
 // description's short string.
 inline constexpr std::size_t kTamanhoMaximoDoDiretorio = kTamanhoTextoCurto - 1;
 
-class TfrmAssistente : public ui::Form {
+class TfrmAssistente : public ui::Form, private TJanelaDaCopia {
 public:
     explicit TfrmAssistente(TConteudoDescricao conteudo);
 
@@ -59,10 +66,14 @@ public:
     std::wstring DiretorioDoPrograma;
     std::wstring DiretorioProgramFiles;
     // The window may close without asking: an operation has finished or the start-up failed.
-    bool PodeFechar = false;
+    // Written by the copy worker too.
+    std::atomic<bool> PodeFechar = false;
     // Set by the copy worker when it could not create a directory.
-    bool ErroDeDiretorio = false;
+    std::atomic<bool> ErroDeDiretorio = false;
     TRegistroAjuda Ajuda{};
+    // The disk marker object that the worker identifies the disks with; made when an
+    // installation that checks its disks starts.
+    std::unique_ptr<TMarcaDeDisco> MarcaDeDisco;
 
     // Start-up (AssistenteInicio.cpp), run by the first start message only.
     void IniciarAssistente();
@@ -78,8 +89,12 @@ public:
     // Asks whether to cancel; answers whether the window may close.
     bool ConfirmarCancelamento();
 
+    // The end of the copy worker, its termination notification (AssistenteCopia.cpp).
+    void AoTerminarCopia(TCopiaDeArquivos& copia);
+
 protected:
     bool CloseQuery() override;
+    void CloseRequested() override;
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
@@ -103,9 +118,32 @@ private:
     void InstalarOQue();
     void NovaSelecao();
     bool DiretorioInformado();
+    void AlterarComponentes();
     void PreencherComponentes();
-    void MarcarComponentes(int coluna);
+    // Checks each item by its row's column as the test says.
+    void MarcarComponentes(int coluna, bool (*marcado)(const std::wstring& valor));
     bool TemLicenca() const;
+
+    // Uninstall (AssistenteDesinstalacao.cpp).
+    void Desinstalar();
+    void RemoverArquivos();
+    void RemoverDiretorios();
+    void MostrarRemocao(const std::wstring& caminho, int feitos, int total);
+    void ConcluirPasso(int imagem);
+    bool ProgramaEhDaInstalacao() const;
+
+    // The installation (AssistenteCopia.cpp).
+    void IniciarCopia();
+    bool PerguntarSeParaCopia();
+    void GuardarDescricao();
+    void ExecutarProgramaAoTerminar(const std::wstring& programa);
+    void Reiniciar();
+    TListaLinhas& LinhasDeDiretorio() override;
+    TListaLinhas& LinhasDeArquivo() override;
+    void DefinirPodeFechar() override;
+    void DefinirErroDeDiretorio(bool erro) override;
+    void MostrarTela(const TTelaDaCopia& tela) override;
+    void VoltarAsOpcoes() override;
 
     // The check boxes of the description's installation options 1, 2 and 3.
     static constexpr std::array<int, kNumeroDeOpcoes> kCaixasDasOpcoes = {
@@ -114,6 +152,10 @@ private:
     std::array<HWND, kNumeroDeCenas> cenas_{};
     bool iniciado_ = false;
     std::exception_ptr erroDeInicio_;
+    // The running worker, from its start to its termination notification.
+    TCopiaDeArquivos* copia_ = nullptr;
+    // The user asked to close while the worker ran: the window closes at its end.
+    bool fecharAoTerminar_ = false;
     // The component row of each item of the components list.
     std::vector<int> linhasDosItens_;
 

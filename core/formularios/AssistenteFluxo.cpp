@@ -1,5 +1,5 @@
 // The flow between the wizard's scenes: the operation choice, about, licence, options and
-// components, and the start of an installation.
+// components (also as the change of the installed components), and the start of an installation.
 #include "core/formularios/Assistente.h"
 
 #include "core/formularios/TextosAssistente.h"
@@ -30,12 +30,11 @@ ui::Action Acao(const wchar_t* legenda, int glifo, std::function<void()> executa
 
 } // namespace
 
-// Changing the components and uninstalling are flows of their own; their actions get a handler
-// where those flows are built.
 void TfrmAssistente::CriarAcoes() {
     actReinstalar = Acao(kInstalarReinstalar, IDI_INSTALAR, [this] { Reinstalar(); });
-    actAlterarComponentes = Acao(kAlterarComponentes, IDI_ALTERAR, nullptr);
-    actDesinstalar = Acao(kDesinstalar, IDI_DESINSTALAR, nullptr);
+    actAlterarComponentes =
+        Acao(kAlterarComponentes, IDI_ALTERAR, [this] { AlterarComponentes(); });
+    actDesinstalar = Acao(kDesinstalar, IDI_DESINSTALAR, [this] { Desinstalar(); });
     actSobre = Acao(kBotaoSobre, IDI_SOBRE, [this] { MostrarSobre(); });
     actVoltarSobre = Acao(kVoltar, IDI_VOLTAR, [this] { SelecionarCena(cenaConfigurar); });
     actSair = Acao(kCancelar, IDI_CANCELAR, [this] { Close(); });
@@ -57,6 +56,7 @@ bool TfrmAssistente::TemLicenca() const {
 
 void TfrmAssistente::Reinstalar() {
     PreencherComponentes();
+    MarcarComponentes(coluna_componente::kNormal, DiferenteDeNao);
     const bool licenca = TemLicenca();
     ui::Button(Item(IDC_botaoVoltarOpcoes)).SetVisible(licenca);
     SelecionarCena(licenca ? cenaLicenca : cenaOpcoes);
@@ -75,15 +75,25 @@ void TfrmAssistente::PreencherComponentes() {
         lista.Add(nome);
         linhasDosItens_.push_back(linha);
     }
-    MarcarComponentes(coluna_componente::kNormal);
 }
 
-void TfrmAssistente::MarcarComponentes(int coluna) {
+void TfrmAssistente::MarcarComponentes(int coluna, bool (*marcado)(const std::wstring& valor)) {
     const ui::CheckList lista(Item(IDC_chkOQue));
     for (int item = 0; item < static_cast<int>(linhasDosItens_.size()); ++item) {
         const TListaCampos campos = Descricao.Componentes().Campos(linhasDosItens_[item]);
-        lista.SetChecked(item, DiferenteDeNao(campos[coluna]));
+        lista.SetChecked(item, marcado(campos[coluna]));
     }
+}
+
+// The components as installed, a component counting as installed only where its row says exactly
+// "sim"; the installation that follows goes into the directory that the options page holds, and
+// the options page is not on the way back.
+void TfrmAssistente::AlterarComponentes() {
+    PreencherComponentes();
+    MarcarComponentes(coluna_componente::kInstalado,
+                      [](const std::wstring& valor) { return valor == kSim; });
+    ui::Button(Item(IDC_botaoVoltarOQue)).SetVisible(false);
+    SelecionarCena(cenaOQue);
 }
 
 void TfrmAssistente::MostrarSobre() {
@@ -114,7 +124,8 @@ void TfrmAssistente::ContinuarOpcoes() {
     if (!DiretorioInformado())
         return;
     const bool compacta = ui::CheckBox(Item(IDC_chkCompacta)).Checked();
-    MarcarComponentes(compacta ? coluna_componente::kCompacta : coluna_componente::kNormal);
+    MarcarComponentes(compacta ? coluna_componente::kCompacta : coluna_componente::kNormal,
+                      DiferenteDeNao);
     SelecionarCena(cenaOQue);
 }
 
@@ -162,6 +173,7 @@ void TfrmAssistente::InstalarOQue() {
         animacao.OpenClip(IDA_COPIANDO);
         animacao.Play(kQuadroFinalDaAnimacao);
     }
+    IniciarCopia();
 }
 
 } // namespace kt

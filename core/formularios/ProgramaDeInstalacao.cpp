@@ -17,6 +17,7 @@ int ExecutarProgramaDeInstalacao(const std::wstring& nomeDescricao, const TRotin
                                  TConteudoDescricao conteudo) {
     // Before anything can load a DLL: a setup program runs next to whatever was downloaded.
     ui::LoadDllsFromSystemDirectoryOnly();
+    const ui::PreloadedSystemLibraries precarregadas;
     try {
         const ui::Application::Session sessao;
         const TCentralSolucoesDoPrograma central;

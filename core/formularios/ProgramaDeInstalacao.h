@@ -9,7 +9,8 @@
 namespace kt {
 
 // Loads no DLL from the program's own folder from here on (as far as the system allows: every
-// DLL that the program loads itself comes from the system directory), initialises the toolkit,
+// DLL that the program loads itself, and every one that the system's components are known to load
+// for it, comes from the system directory), initialises the toolkit,
 // creates the Solutions Center for the run, installs it and the framework's other windows in the
 // slots through which the services reach them, and runs the wizard (ExecutarAssistente). Returns
 // the exit code: 0 when the wizard ran, whatever it did (it reports its own failures); 1, after

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/program/Produto.h"
+#include "payload/TextosCopia.h"
 
 #include <string>
 
@@ -41,6 +42,8 @@ inline constexpr const wchar_t* kRemovendoArquivos = L"Removendo os arquivos";
 inline constexpr const wchar_t* kRemovendoDiretorios = L"Removendo os diretórios";
 inline constexpr const wchar_t* kRemovendoAtalhos = L"Removendo os atalhos";
 inline constexpr const wchar_t* kRemovendoRegistro = L"Removendo entradas no registro";
+inline constexpr const wchar_t* kDesinstalacaoTerminada =
+    L"A desinstalação foi terminada com sucesso!";
 
 // cenaLicenca
 inline constexpr const wchar_t* kPergunta = L"Você  concorda com os termos da licença?";
@@ -59,13 +62,21 @@ inline constexpr const wchar_t* kSelecioneComponentes =
     L"  Selecione os componentes a serem instalados";
 
 // Message boxes.
-inline constexpr const wchar_t* kInformacao = L"Informação";
-inline constexpr const wchar_t* kConfirmacao = L"Confirmação";
+inline constexpr const wchar_t* kInformacao = textos_copia::kInformacao;
+inline constexpr const wchar_t* kConfirmacao = textos_caixas::kConfirmacao;
 inline constexpr const wchar_t* kDiretorioVazio = L"O diretório escolhido não pode ser vazio.";
 inline constexpr const wchar_t* kDiretorioLongo =
     L"O caminho do diretório escolhido é longo demais. Escolha um diretório de caminho mais curto.";
 inline constexpr const wchar_t* kCancelarInstalacao =
     L"Tem certeza que deseja cancelar a instalação.";
+
+// The end of an installation that asks for a restart.
+inline constexpr const wchar_t* kReiniciar =
+    L"Para a terminar a instalação é necessário reiniciar o computador, deseja que o assistente "
+    L"faça isso agora?";
+inline constexpr const wchar_t* kReinicioRecusado =
+    L"Seu computador não permitiu que o assistente o reiniciasse, será necessário faze-lo "
+    L"manualmente, obrigado.";
 
 // The Solutions Center report of a start-up that failed.
 inline constexpr const wchar_t* kModuloDoAssistente = L"Pontilha.exe";

@@ -3,8 +3,10 @@
 #include "core/program/Produto.h"
 #include "core/program/ValoresDesinstalacao.h"
 #include "fileops/Atalho.h"
+#include "fileops/IdentidadeArquivo.h"
 #include "fileops/ErrosArquivo.h"
 #include "fileops/PastasDoShell.h"
+#include "fileops/Registro.h"
 #include "ui/Owned.h"
 
 #include <windows.h>
@@ -34,6 +36,19 @@ void ApagarAtalho(const std::wstring& atalho) {
     }
 }
 
+// A file that still exists outside the installation directory: another installation's.
+bool DeOutraInstalacao(const std::wstring& arquivo, const std::wstring& diretorio) {
+    return !arquivo.empty() && GetFileAttributesW(arquivo.c_str()) != INVALID_FILE_ATTRIBUTES &&
+           !DentroDaPasta(arquivo, diretorio);
+}
+
+// The command as the entry holds it; other tools write it between quotes.
+std::wstring SemAspas(const std::wstring& comando) {
+    if (comando.size() >= 2 && comando.front() == L'"' && comando.back() == L'"')
+        return comando.substr(1, comando.size() - 2);
+    return comando;
+}
+
 } // namespace
 
 void RegistrarDesinstalacao(const std::wstring& diretorio) {
@@ -56,19 +71,26 @@ void CriarAtalhoAreaDeTrabalho(const std::wstring& diretorio) {
 }
 
 // The key goes with whatever was put under it, by the installer or by somebody else.
-void ApagarRegistroDesinstalacao(const std::wstring& /*diretorio*/) {
+void ApagarRegistroDesinstalacao(const std::wstring& diretorio) {
+    const std::optional<std::wstring> desinstalador =
+        LerTextoDoRegistro(HKEY_LOCAL_MACHINE, produto::kChaveDesinstalacao, kValorDesinstalador);
+    if (!desinstalador || DeOutraInstalacao(SemAspas(*desinstalador), diretorio))
+        return;
     const LONG resultado = RegDeleteTreeW(HKEY_LOCAL_MACHINE, produto::kChaveDesinstalacao);
     if (resultado != ERROR_FILE_NOT_FOUND)
         Verificar(resultado);
 }
 
-void RemoverAtalhosProduto(const std::wstring& /*diretorio*/) {
+void RemoverAtalhosProduto(const std::wstring& diretorio) {
     for (const int csidl : {CSIDL_DESKTOPDIRECTORY, CSIDL_PROGRAMS}) {
         // A folder that cannot be found is skipped: its empty path would name a shortcut at the
         // root of the current drive.
         const std::wstring pasta = PastaEspecial(csidl);
-        if (!pasta.empty())
-            ApagarAtalho(pasta + L"\\" + produto::kAtalho);
+        if (pasta.empty())
+            continue;
+        const std::wstring atalho = pasta + L"\\" + produto::kAtalho;
+        if (!DeOutraInstalacao(AlvoDoAtalho(atalho), diretorio))
+            ApagarAtalho(atalho);
     }
 }
 

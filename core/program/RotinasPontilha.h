@@ -16,12 +16,18 @@ void RegistrarDesinstalacao(const std::wstring& diretorio);
 void CriarAtalhoMenuIniciar(const std::wstring& diretorio);
 void CriarAtalhoAreaDeTrabalho(const std::wstring& diretorio);
 
-// Deletes the Uninstall key with its values and any subkeys; a missing key is no error. Ignores
-// the directory.
+// Both removals leave what belongs to another installation of the product: an uninstaller copied
+// somewhere else and run there must not take the Programs list's entry and the shortcuts of the
+// installation that is still in use. What names a file that still exists outside the directory
+// belongs to another installation; what names this directory, or nothing that exists any more, is
+// this one's.
+
+// Deletes the Uninstall key with its values and any subkeys, unless its uninstaller is another
+// installation's; a missing key is no error.
 void ApagarRegistroDesinstalacao(const std::wstring& diretorio);
 
-// Deletes the shortcut from the desktop and then from the Start menu's Programs folder; a missing
-// shortcut is no error. Ignores the directory.
+// Deletes the shortcut from the desktop and then from the Start menu's Programs folder, each
+// unless it points at another installation's start page; a missing shortcut is no error.
 void RemoverAtalhosProduto(const std::wstring& diretorio);
 
 } // namespace kt

@@ -9,7 +9,7 @@ std::vector<std::pair<std::wstring, std::wstring>>
 ValoresDesinstalacao(const std::wstring& diretorio) {
     return {
         {L"DisplayName", produto::kNomeExibido},
-        {L"UninstallString", ComDelimitador(diretorio) + produto::kDesinstalador},
+        {kValorDesinstalador, ComDelimitador(diretorio) + produto::kDesinstalador},
         {L"DisplayVersion", produto::kVersaoExibida},
         {L"Publisher", produto::kFabricante},
         {L"URLInfoAbout", produto::kEnderecoWeb},

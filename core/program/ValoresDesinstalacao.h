@@ -7,6 +7,9 @@
 
 namespace kt {
 
+// The value that names the uninstaller, which the entry's removal reads.
+inline constexpr const wchar_t* kValorDesinstalador = L"UninstallString";
+
 // The string values of the product's Uninstall key, name and data, in the order in which they
 // are written: display name, the uninstaller in the installation directory, version, publisher
 // and web addresses.

@@ -1,5 +1,6 @@
 #include "payload/container/Descompactar.h"
 
+#include "fileops/ArquivoNovo.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/Texto.h"
 #include "payload/container/CabecalhoZLib.h"
@@ -10,10 +11,42 @@ namespace kt {
 
 namespace {
 
-void Inflar(TFluxo& origem, TFluxo& destino, std::uint32_t contagem,
+// The stream that writes an extraction's new file.
+class TFluxoArquivoNovo : public TFluxo {
+public:
+    explicit TFluxoArquivoNovo(TArquivoNovo& arquivo) : arquivo_(arquivo) {}
+    std::size_t Ler(void*, std::size_t) override { return 0; }
+    std::size_t Gravar(const void* origem, std::size_t n) override {
+        arquivo_.Gravar(origem, n);
+        gravados_ += n;
+        return n;
+    }
+    std::int64_t Posicionar(std::int64_t deslocamento, TOrigemFluxo origem) override {
+        if (PosicaoPedida(deslocamento, origem, Tamanho(), Tamanho()) != Tamanho())
+            throw EErroDeFluxo(L"O arquivo novo é gravado do início ao fim.");
+        return Tamanho();
+    }
+    std::int64_t Tamanho() override { return static_cast<std::int64_t>(gravados_); }
+
+private:
+    TArquivoNovo& arquivo_;
+    std::size_t gravados_ = 0;
+};
+
+// Answers whether the whole count was inflated, that is, whether progress did not stop it.
+bool Inflar(TFluxo& origem, TFluxo& destino, std::uint32_t contagem,
             const TEventoProgresso& progresso) {
+    bool parado = false;
+    TEventoProgresso seguido;
+    if (progresso) {
+        seguido = [&](std::int32_t percentual, bool& parar) {
+            progresso(percentual, parar);
+            parado = parar;
+        };
+    }
     TFluxoDescompressao descompressao(origem);
-    CopiarFluxo(descompressao, destino, contagem, progresso, contagem);
+    CopiarFluxo(descompressao, destino, contagem, seguido, contagem);
+    return !parado;
 }
 
 } // namespace
@@ -22,28 +55,37 @@ bool DescompactarFluxo(TFluxo& origem, TFluxo& destino, std::uint32_t contagem,
                        const TEventoProgresso& progresso) {
     TRegistroAjuda ajuda;
     PreencherAjudaPadrao(ajuda);
-    return ExecutarRelatando(ajuda, kLinhasExtracao, {},
-                             [&] { Inflar(origem, destino, contagem, progresso); });
+    bool inteiro = false;
+    const bool semRelatorio = ExecutarRelatando(ajuda, kLinhasExtracao, {}, [&] {
+        inteiro = Inflar(origem, destino, contagem, progresso);
+    });
+    return semRelatorio && inteiro;
 }
 
 std::wstring ArquivosDaExtracao(const std::wstring& origem, const std::wstring& destino) {
     return Curta(origem + L" e " + destino);
 }
 
-void DescompactarArquivo(std::wstring_view origem, std::wstring_view destino,
+bool DescompactarArquivo(std::wstring_view origem, std::wstring_view destino,
                          const TEventoProgresso& progresso) {
     TRegistroAjuda ajuda;
     PreencherAjudaPadrao(ajuda);
     const std::wstring nomeOrigem = Curta(origem);
     const std::wstring nomeDestino = Curta(destino);
+    bool inteiro = false;
     ExecutarRelatando(ajuda, kLinhasExtracao, ArquivosDaExtracao(nomeOrigem, nomeDestino), [&] {
         TFluxoArquivo fonte = TFluxoArquivo::AbrirSemCompartilhar(nomeOrigem);
-        TFluxoArquivo alvo = TFluxoArquivo::CriarSemCompartilhar(nomeDestino);
+        TArquivoNovo alvo(nomeDestino);
+        TFluxoArquivoNovo fluxo(alvo);
         TCabecalhoZLib cabecalho{};
         fonte.Ler(&cabecalho, sizeof cabecalho);
         fonte.Posicionar(kTamanhoCabecalhoZLib, TOrigemFluxo::Inicio);
-        Inflar(fonte, alvo, cabecalho.TamanhoDescompactado, progresso);
+        if (!Inflar(fonte, fluxo, cabecalho.TamanhoDescompactado, progresso))
+            return;
+        alvo.Concluir();
+        inteiro = true;
     });
+    return inteiro;
 }
 
 } // namespace kt

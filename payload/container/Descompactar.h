@@ -23,18 +23,21 @@ inline constexpr std::array<TLinhaPropria, 1> kLinhasExtracao = {{
 // byte after a container's header) into destino at its current position, in chunks of
 // TamanhoBloco with progress against contagem. A failure (corrupt data, a stream that ends
 // early, a target that takes less) is reported with kLinhasExtracao and no files; the chunks
-// before it stay in destino. Both streams stay the caller's. Answers whether the extraction
-// ended without a report; the service table's operation has no result.
+// before it, or before progress stopped the copy, stay in destino. Both streams stay the
+// caller's. Answers whether all contagem bytes were inflated; the service table's operation has
+// no result.
 bool DescompactarFluxo(TFluxo& origem, TFluxo& destino, std::uint32_t contagem,
                        const TEventoProgresso& progresso);
 
 // Extracts the container file origem into the file destino (each a short string, cut to 255
-// characters): the source is opened first, shared with nobody; the target is then created in
-// place of any existing file, shared with nobody. The header is not checked here (callers check
-// the file with VerificarArquivoZLib first): its TamanhoDescompactado bytes are inflated from
-// offset 50 on. A failure is reported with kLinhasExtracao naming both files (ArquivosDaExtracao);
-// a target already created keeps what was written before it.
-void DescompactarArquivo(std::wstring_view origem, std::wstring_view destino,
+// characters): the source is opened first, shared with nobody; the target is written whole or not
+// at all (TArquivoNovo), in place of any existing file. The header is not checked here (callers
+// check the file with VerificarArquivoZLib first): its TamanhoDescompactado bytes are inflated
+// from offset 50 on. A failure is reported with kLinhasExtracao naming both files
+// (ArquivosDaExtracao). After a failure, or a stop through progress, the destination is as it
+// was before the call: absent, or the file that was there. Answers whether the file was
+// extracted.
+bool DescompactarArquivo(std::wstring_view origem, std::wstring_view destino,
                          const TEventoProgresso& progresso);
 
 // The files of an extraction's report: source, " e ", target, cut to 255 characters.

@@ -15,10 +15,11 @@ namespace kt {
 // 255 characters): the container's TamanhoDescompactado bytes are inflated into memory with
 // DescompactarFluxo and then saved as the whole file, in place of any existing one.
 //
-// Answers whether the file was written whole. A missing resource or a target that cannot be
-// created or written ends the step without a report. A failed inflation was reported by
-// DescompactarFluxo; then nothing is saved and an existing target stays as it was, so that a
-// truncated file is never installed as if whole.
+// Answers whether the file was written whole. A failed inflation was reported by
+// DescompactarFluxo. A missing resource, or a target that cannot be replaced, created or written
+// (a full disk among them), is reported with the standard table naming the target. After any
+// failure, or a stop through progress, the target is as it was before the call: a truncated
+// file is never installed as if whole.
 bool ExtrairRecurso(std::wstring_view nomeRecurso, std::wstring_view destino,
                     const TEventoProgresso& progresso, HMODULE modulo = nullptr);
 

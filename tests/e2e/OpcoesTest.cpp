@@ -1,5 +1,6 @@
 // The options page and what lies behind it: the default directory and options, the refusal of a
-// blank directory, advanced options and the components page, the copying page, the close box.
+// blank directory, advanced options and the components page, the close box. The copying page is
+// the installation's (InstalacaoTest.cpp, GrandeTest.cpp).
 #include "core/formularios/TextosAssistente.h"
 #include "fileops/Caminhos.h"
 #include "resources/AssistenteIds.h"
@@ -101,13 +102,6 @@ TEST_F(Opcoes, AdvancedOptionsTurnInstallIntoContinueAndLeadToTheComponents) {
     pontilha.Clicar(IDC_chkAvancado);
     EXPECT_TRUE(teste::EsperarAte(
         [&] { return pontilha.Texto(IDC_botaoProsseguir) == textos::kInstalar; }));
-}
-
-TEST_F(Opcoes, InstallShowsTheCopyingPage) {
-    pontilha.Clicar(IDC_botaoProsseguir);
-    ASSERT_TRUE(pontilha.EsperarCena(IDC_cenaInstala));
-    pontilha.Capturar(L"cenaInstala");
-    EXPECT_EQ(pontilha.Texto(IDC_BitBtn9), textos::kSair);
 }
 
 TEST_F(Opcoes, TheCloseBoxAsksNoKeepsThePageAndYesEndsWithExitCodeZero) {

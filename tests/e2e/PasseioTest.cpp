@@ -1,14 +1,24 @@
 // The tour: every scene that can be reached, in Pontilha.exe and in the test products, saved as a
-// screenshot named after the scene (build/screenshots/<scene>.png). It checks only that it gets
-// there; what each scene shows is checked by the other tests. tools/run.sh walks it, alone, so
-// that no other test's window lies over the wizard; the test command leaves it out.
+// screenshot named after the scene (build/screenshots/<scene>.png), and Pontilha installed into a
+// fresh folder, with a count of what it installed and how long it took, then uninstalled by its
+// installed copy. It checks only that it gets there; what each scene shows is checked by the other
+// tests. tools/run.sh walks it, alone, so that no other test's window lies over the wizard; the
+// test command leaves it out.
 #include "core/formularios/TextosAssistente.h"
+#include "core/program/Produto.h"
+#include "fileops/Texto.h"
+#include "payload/TextosCopia.h"
 #include "resources/AssistenteIds.h"
 #include "tests/e2e/ProgramaEmTeste.h"
 #include "tests/e2e/produtos/Produtos.h"
+#include "tests/win/comum/Arquivos.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
 
 namespace {
 
@@ -46,7 +56,13 @@ TEST(Passeio, Pontilha) {
     ASSERT_TRUE(pontilha.EsperarCena(IDC_cenaOpcoes));
     pontilha.CapturarComo(pontilha.Janela(), L"cenaOpcoes");
 
-    const std::wstring diretorio = pontilha.Texto(IDC_txtDir);
+    pontilha.FecharJanela();
+    HWND pergunta = pontilha.EsperarCaixa(textos::kConfirmacao);
+    ASSERT_TRUE(pergunta);
+    pontilha.CapturarComo(pergunta, L"mensagem-confirmacao");
+    teste::Responder(pergunta, IDNO);
+    ASSERT_TRUE(teste::EsperarAte([&] { return !IsWindow(pergunta); }));
+
     teste::DefinirTexto(pontilha.Controle(IDC_txtDir), L"");
     pontilha.Clicar(IDC_botaoProsseguir);
     HWND mensagem = pontilha.EsperarCaixa(textos::kInformacao);
@@ -54,7 +70,9 @@ TEST(Passeio, Pontilha) {
     pontilha.CapturarComo(mensagem, L"mensagem-diretorio-vazio");
     teste::Responder(mensagem, IDOK);
     ASSERT_TRUE(teste::EsperarAte([&] { return !IsWindow(mensagem); }));
-    teste::DefinirTexto(pontilha.Controle(IDC_txtDir), diretorio);
+    const std::wstring instalado = PastaAoLado(L"instalado");
+    RemoverPasta(instalado);
+    teste::DefinirTexto(pontilha.Controle(IDC_txtDir), instalado);
 
     pontilha.Clicar(IDC_chkAvancado);
     ASSERT_TRUE(teste::EsperarAte(
@@ -67,26 +85,47 @@ TEST(Passeio, Pontilha) {
     teste::EsperarAte([&] { return !pontilha.Texto(IDC_sttPainel).empty(); });
     pontilha.CapturarComo(pontilha.Janela(), L"cenaOQue");
 
+    const auto inicio = std::chrono::steady_clock::now();
     pontilha.Clicar(IDC_botaoInstalarOQue);
     ASSERT_TRUE(pontilha.EsperarCena(IDC_cenaInstala));
     pontilha.CapturarComo(pontilha.Janela(), L"cenaInstala");
-
-    pontilha.FecharJanela();
-    HWND pergunta = pontilha.EsperarCaixa(textos::kConfirmacao);
-    ASSERT_TRUE(pergunta);
-    pontilha.CapturarComo(pergunta, L"mensagem-confirmacao");
-    teste::Responder(pergunta, IDYES);
+    mensagem = pontilha.EsperarCaixa(textos::kInformacao, 60s);
+    const auto duracao = std::chrono::steady_clock::now() - inicio;
+    ASSERT_TRUE(mensagem);
+    pontilha.CapturarComo(mensagem, L"mensagem-fim");
+    EXPECT_EQ(pontilha.ResponderInformacao(), kt::textos_copia::kSucesso);
     DWORD codigo = 1;
-    EXPECT_TRUE(pontilha.EsperarFim(codigo));
-}
+    EXPECT_TRUE(pontilha.EsperarFim(codigo, 30s));
 
-TEST(Passeio, PontilhaInstalado) {
-    ProgramaEmTeste pontilha(produtos::kPontilha);
-    pontilha.CriarArquivo(L"Pontilha.pt.html", "<html></html>");
-    pontilha.Iniciar();
-    ASSERT_TRUE(pontilha.EsperarAssistente(textos::kTituloDaJanela));
-    pontilha.CapturarComo(pontilha.Janela(), L"cenaConfigurar-instalado");
-    EXPECT_TRUE(pontilha.FecharConfirmando());
+    std::size_t arquivos = 0;
+    std::uintmax_t bytes = 0;
+    for (const auto& item : std::filesystem::recursive_directory_iterator(instalado))
+        if (item.is_regular_file()) {
+            ++arquivos;
+            bytes += item.file_size();
+        }
+    std::printf("[ medida ] Pontilha instalado em %s: %zu arquivos, %ju bytes, %.2f s de "
+                "\"&Instalar\" à mensagem final\n",
+                kt::Utf8(instalado).c_str(), arquivos, bytes,
+                std::chrono::duration<double>(duracao).count());
+
+    // The installed copy, as the list of installed programs starts it, uninstalls.
+    ProgramaEmTeste desinstalador(kt::produto::kDesinstalador, Instalado{instalado});
+    desinstalador.Iniciar();
+    ASSERT_TRUE(desinstalador.EsperarAssistente(textos::kTituloDaJanela));
+    desinstalador.CapturarComo(desinstalador.Janela(), L"cenaConfigurar-instalado");
+    const auto clique = std::chrono::steady_clock::now();
+    desinstalador.Clicar(IDC_botaoDesinstalar);
+    mensagem = desinstalador.EsperarCaixa(textos::kInformacao);
+    ASSERT_TRUE(mensagem);
+    desinstalador.CapturarComo(desinstalador.Janela(), L"cenaDesinstalar");
+    teste::Responder(mensagem, IDOK);
+    EXPECT_TRUE(desinstalador.EsperarFim(codigo));
+    EXPECT_TRUE(teste::EsperarAte([&] { return !teste::Existe(instalado); }, 30s));
+    std::printf("[ medida ] Pontilha desinstalado: nada restou em %s, %.2f s do clique em "
+                "\"Desinstalar\" ao último arquivo removido\n",
+                kt::Utf8(instalado).c_str(),
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - clique).count());
 }
 
 TEST(Passeio, Licenca) {

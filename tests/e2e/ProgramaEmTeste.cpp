@@ -2,6 +2,7 @@
 
 #include "core/formularios/TextosAssistente.h"
 #include "resources/AssistenteIds.h"
+#include "tests/unit/PastaTemporaria.h"
 #include "tests/win/comum/Captura.h"
 
 #include <gtest/gtest.h>
@@ -37,14 +38,23 @@ std::wstring PastaDoTeste() {
     return L"C:\\e2e\\" + NomeDoTeste() + L"\\";
 }
 
-ProgramaEmTeste::ProgramaEmTeste(const std::wstring& programa)
-    : programa_(programa), pasta_(PastaDoTeste()) {
-    std::filesystem::remove_all(pasta_);
+std::wstring PastaAoLado(const std::wstring& nome) {
+    const std::wstring pasta = PastaDoTeste();
+    return pasta.substr(0, pasta.size() - 1) + L"." + nome + L"\\";
+}
+
+ProgramaEmTeste::ProgramaEmTeste(const std::wstring& programa, const std::wstring& subpasta)
+    : programa_(programa), pasta_(PastaDoTeste() + (subpasta.empty() ? L"" : subpasta + L"\\")) {
+    // What an earlier run left, read-only files included.
+    RemoverPasta(PastaDoTeste());
     std::filesystem::create_directories(pasta_);
     const std::wstring origem = PastaDosProgramas() + L"\\" + programa;
     if (!CopyFileW(origem.c_str(), (pasta_ + programa).c_str(), FALSE))
         throw std::runtime_error("não foi possível copiar o programa em teste");
 }
+
+ProgramaEmTeste::ProgramaEmTeste(const std::wstring& programa, const Instalado& instalado)
+    : programa_(programa), pasta_(instalado.Pasta) {}
 
 ProgramaEmTeste::~ProgramaEmTeste() {
     if (processoAberto_ && WaitForSingleObject(processoAberto_.Get(), 0) == WAIT_TIMEOUT) {
@@ -53,13 +63,19 @@ ProgramaEmTeste::~ProgramaEmTeste() {
     }
 }
 
+void ProgramaEmTeste::Renomear(const std::wstring& nome) {
+    if (!MoveFileW(Caminho().c_str(), (pasta_ + nome).c_str()))
+        throw std::runtime_error("não foi possível renomear o programa em teste");
+    programa_ = nome;
+}
+
 void ProgramaEmTeste::CriarArquivo(const std::wstring& nome, const std::string& conteudo) const {
     std::ofstream arquivo(std::filesystem::path(pasta_ + nome), std::ios::binary);
     arquivo << conteudo;
 }
 
 void ProgramaEmTeste::Iniciar(const std::wstring& diretorioDeTrabalho) {
-    const std::wstring caminho = pasta_ + programa_;
+    const std::wstring caminho = Caminho();
     std::wstring linha = L"\"" + caminho + L"\"";
     STARTUPINFOW inicio{};
     inicio.cb = sizeof inicio;
@@ -114,6 +130,24 @@ bool ProgramaEmTeste::FecharConfirmando() const {
     return EsperarFim(codigo);
 }
 
+bool ProgramaEmTeste::Instalar(const std::wstring& diretorio) {
+    Clicar(IDC_botaoInstalar);
+    if (!EsperarCena(IDC_cenaOpcoes))
+        return false;
+    teste::DefinirTexto(Controle(IDC_txtDir), diretorio);
+    Clicar(IDC_botaoProsseguir);
+    return EsperarCena(IDC_cenaInstala);
+}
+
+std::wstring ProgramaEmTeste::ResponderInformacao(Prazo prazo) {
+    HWND mensagem = EsperarCaixa(kt::textos_assistente::kInformacao, prazo);
+    if (!mensagem)
+        return {};
+    const std::wstring texto = teste::TextoDaMensagem(mensagem);
+    teste::Responder(mensagem, IDOK);
+    return texto;
+}
+
 bool ProgramaEmTeste::EsperarFim(DWORD& codigo, Prazo prazo) const {
     if (WaitForSingleObject(processoAberto_.Get(), static_cast<DWORD>(prazo.count())) !=
         WAIT_OBJECT_0)
@@ -127,7 +161,10 @@ void ProgramaEmTeste::Capturar(HWND janela, const std::wstring& passo) const {
 
 void ProgramaEmTeste::CapturarComo(HWND janela, const std::wstring& nome) const {
     // Above the windows of tests running beside this one, which the screenshot would show.
-    SetWindowPos(janela_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // The window itself above the wizard: a window that the wizard does not own (the Solutions
+    // Center) would stay under it.
+    for (HWND acima : {janela_, janela})
+        SetWindowPos(acima, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     teste::Capturar(janela, nome);
 }
 

@@ -4,6 +4,7 @@
 // test ends is ended.
 #pragma once
 
+#include "tests/unit/PastaTemporaria.h"
 #include "tests/win/comum/Janelas.h"
 #include "ui/Owned.h"
 
@@ -21,16 +22,34 @@ std::wstring PastaDosProgramas();
 
 // The folder of the running test: C:\e2e\<suite>.<test>\.
 std::wstring PastaDoTeste();
+// A folder beside it, for what the test installs or keeps apart: C:\e2e\<suite>.<test>.<nome>\.
+std::wstring PastaAoLado(const std::wstring& nome);
+// Removes the folder with everything in it, read-only files too, if it is there.
+using teste::RemoverPasta;
+
+// The folder, ending with a backslash, where an installation left a program.
+struct Instalado {
+    std::wstring Pasta;
+};
 
 class ProgramaEmTeste {
 public:
-    // Empties the test's folder and copies the program there under its own name.
-    explicit ProgramaEmTeste(const std::wstring& programa);
+    // Empties the test's folder and copies the program there under its own name, or into the
+    // subfolder of it that the path below it names (made with its parents).
+    explicit ProgramaEmTeste(const std::wstring& programa, const std::wstring& subpasta = {});
+    // The program where an installation left it, run there as the list of installed programs
+    // runs it; nothing is copied or emptied.
+    ProgramaEmTeste(const std::wstring& programa, const Instalado& instalado);
     ~ProgramaEmTeste();
     ProgramaEmTeste(const ProgramaEmTeste&) = delete;
     ProgramaEmTeste& operator=(const ProgramaEmTeste&) = delete;
 
+    // The program's folder, ending with a backslash.
     const std::wstring& Pasta() const { return pasta_; }
+    // The program's own path.
+    std::wstring Caminho() const { return pasta_ + programa_; }
+    // Renames the program's copy, as a browser names a second download ("Pontilha (2).exe").
+    void Renomear(const std::wstring& nome);
     // A file beside the program, with the given bytes.
     void CriarArquivo(const std::wstring& nome, const std::string& conteudo) const;
 
@@ -64,6 +83,13 @@ public:
     HWND EsperarCaixa(const std::wstring& titulo, Prazo prazo = teste::kPrazoPadrao) const;
     // Whether any window of the program with that caption is showing now.
     bool HaJanela(const std::wstring& titulo) const;
+
+    // From the operation page: "Instalar / Reinstalar", the directory typed in on the options page,
+    // and "&Instalar". False when a page did not come.
+    bool Instalar(const std::wstring& diretorio);
+    // The message box "Informação" that ends an installation: waits for it, reads its text and
+    // answers OK. Empty when none came in time.
+    std::wstring ResponderInformacao(Prazo prazo = teste::kPrazoPadrao);
 
     // Waits for the program to end; answers whether it did, and its exit code.
     bool EsperarFim(DWORD& codigo, Prazo prazo = teste::kPrazoPadrao) const;

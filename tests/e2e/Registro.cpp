@@ -9,18 +9,33 @@
 namespace e2e {
 
 std::wstring ProgramFilesDe32Bits() {
-    ui::UniqueKey chave;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion", 0,
-                      KEY_QUERY_VALUE | KEY_WOW64_32KEY, chave.Put()) != ERROR_SUCCESS)
-        return {};
+    return ValorDe32Bits(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion", L"ProgramFilesDir")
+        .value_or(std::wstring());
+}
+
+std::optional<std::wstring> ValorDe32Bits(const std::wstring& chave, const std::wstring& valor) {
+    ui::UniqueKey aberta;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, chave.c_str(), 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY,
+                      aberta.Put()) != ERROR_SUCCESS)
+        return std::nullopt;
     DWORD bytes = 0;
-    if (RegQueryValueExW(chave.Get(), L"ProgramFilesDir", nullptr, nullptr, nullptr, &bytes) !=
+    if (RegQueryValueExW(aberta.Get(), valor.c_str(), nullptr, nullptr, nullptr, &bytes) !=
         ERROR_SUCCESS)
-        return {};
+        return std::nullopt;
     std::vector<wchar_t> texto(bytes / sizeof(wchar_t) + 1, L'\0');
-    RegQueryValueExW(chave.Get(), L"ProgramFilesDir", nullptr, nullptr,
+    RegQueryValueExW(aberta.Get(), valor.c_str(), nullptr, nullptr,
                      reinterpret_cast<BYTE*>(texto.data()), &bytes);
-    return texto.data();
+    return std::wstring(texto.data());
+}
+
+bool ChaveExisteEm32Bits(const std::wstring& chave) {
+    ui::UniqueKey aberta;
+    return RegOpenKeyExW(HKEY_LOCAL_MACHINE, chave.c_str(), 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY,
+                         aberta.Put()) == ERROR_SUCCESS;
+}
+
+void ApagarChaveDe32Bits(const std::wstring& chave) {
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, chave.c_str());
 }
 
 } // namespace e2e

@@ -6,6 +6,7 @@
 #include "tests/e2e/ProgramaEmTeste.h"
 #include "tests/e2e/produtos/Produtos.h"
 #include "tests/win/comum/Leitura.h"
+#include "tests/unit/AuxiliaresFluxo.h"
 
 #include <gtest/gtest.h>
 
@@ -77,9 +78,28 @@ TEST(Teclado, TabWalksEveryPontilhaSceneInReadingOrder) {
         [&] { return pontilha.Texto(IDC_botaoProsseguir) == textos::kContinuar; }));
     pontilha.Clicar(IDC_botaoProsseguir);
     ConferirTab(pontilha, IDC_cenaOQue);
+}
 
-    pontilha.Clicar(IDC_botaoInstalarOQue);
-    ConferirTab(pontilha, IDC_cenaInstala);
+// The copying page, while an installation runs far longer than the walk takes (files of 8 MiB);
+// then stopped.
+TEST(Teclado, TabWalksTheCopyingPageInReadingOrder) {
+    ProgramaEmTeste produto(produtos::kProdutoGrande);
+    const auto conteiner = kt::teste::Conteiner(kt::teste::BytesDeTexto(8 << 20));
+    produto.CriarArquivo(produtos::kConteinerGrande,
+                         std::string(conteiner.begin(), conteiner.end()));
+    produto.Iniciar();
+    ASSERT_TRUE(produto.EsperarAssistente(produtos::kTituloGrande));
+    const std::wstring instalado = PastaAoLado(L"instalado");
+    RemoverPasta(instalado);
+    ASSERT_TRUE(produto.Instalar(instalado));
+    ConferirTab(produto, IDC_cenaInstala);
+    produto.FecharJanela();
+    HWND pergunta = produto.EsperarCaixa(textos::kConfirmacao);
+    ASSERT_TRUE(pergunta);
+    teste::Responder(pergunta, IDYES);
+    DWORD codigo = 1;
+    EXPECT_TRUE(produto.EsperarFim(codigo, 30s));
+    RemoverPasta(instalado);
 }
 
 TEST(Teclado, TabWalksTheLicencePageInReadingOrder) {

@@ -30,7 +30,7 @@ std::vector<std::wstring> LinhasRmdir(const std::vector<std::wstring>& linhas) {
 } // namespace
 
 TEST(LinhasAutoRemocaoSegura, BoundedPausedRetryInTheFilesCodePage) {
-    EXPECT_EQ(ComoGravado(LinhasAutoRemocaoSegura(kPontilha, kLote, kPaginaOEM)),
+    EXPECT_EQ(ComoGravado(LinhasAutoRemocaoSegura(kPontilha, kLote, kPaginaOEM, true)),
               teste::LerEsperado("AutoRemocaoSegura_Pontilha.bat"));
 }
 
@@ -38,22 +38,31 @@ TEST(LinhasAutoRemocaoSegura, PercentSignsAreDoubledAndAccentsKept) {
     EXPECT_EQ(ComoGravado(LinhasAutoRemocaoSegura(
                   L"D:\\Programação\\100% Braille\\Pontilha.exe",
                   L"C:\\Documents and Settings\\Conceição\\Configurações locais\\Temp\\bat3F.bat",
-                  kPaginaOEM)),
+                  kPaginaOEM, true)),
               teste::LerEsperado("AutoRemocaoSegura_Porcento.bat"));
 }
 
-TEST(LinhasAutoRemocaoSegura, EveryAncestorDownToTheBareDriveAndADriveRootKeepsItsBackslash) {
-    const std::pair<const wchar_t*, std::vector<std::wstring>> casos[] = {
-        {L"C:\\Pontilha.exe", {L"rmdir \"C:\\\"", L"rmdir \"C:\""}},
-        {L"E:\\Pontilha\\Pontilha.exe", {L"rmdir \"E:\\Pontilha\"", L"rmdir \"E:\""}},
-        {L"C:\\a\\b c\\d\\e\\P.exe",
-         {L"rmdir \"C:\\a\\b c\\d\\e\"", L"rmdir \"C:\\a\\b c\\d\"", L"rmdir \"C:\\a\\b c\"",
-          L"rmdir \"C:\\a\"", L"rmdir \"C:\""}},
-        {L"Pontilha.exe", {}},
+// Only the program's own directory, never one above it, and not even that one when the caller
+// says it is the system's.
+TEST(LinhasAutoRemocaoSegura, RemovesAtMostTheProgramsOwnDirectory) {
+    struct Caso {
+        const wchar_t* programa;
+        bool removerDiretorio;
+        std::vector<std::wstring> rmdir;
     };
-    for (const auto& [programa, rmdir] : casos) {
-        const std::vector<std::wstring> linhas = LinhasAutoRemocaoSegura(programa, kLote, 1252);
-        EXPECT_EQ(LinhasRmdir(linhas), rmdir) << kt::Utf8(programa);
+    const Caso casos[] = {
+        {kPontilha, true, {L"rmdir \"C:\\Arquivos de programas\\Pontilha\""}},
+        {L"D:\\a\\b\\c\\P.exe", true, {L"rmdir \"D:\\a\\b\\c\""}},
+        {L"C:\\Arquivos de programas\\Pontilha.exe", false, {}},
+        {L"C:\\Pontilha.exe", false, {}},
+        {L"Pontilha.exe", true, {}},
+    };
+    for (const Caso& caso : casos) {
+        const std::vector<std::wstring> linhas =
+            LinhasAutoRemocaoSegura(caso.programa, kLote, 1252, caso.removerDiretorio);
+        EXPECT_EQ(LinhasRmdir(linhas), caso.rmdir) << kt::Utf8(caso.programa);
+        EXPECT_EQ(linhas[1], L"chcp 1252>nul");
+        EXPECT_EQ(linhas[linhas.size() - 2], L"cls");
         EXPECT_EQ(linhas.back(), L"del \"C:\\WINDOWS\\TEMP\\bat1A2B.bat\"");
     }
 }

@@ -9,10 +9,7 @@ namespace teste {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// Read-only files and folders are made writable first: Windows deletes neither.
-bool Remover(const fs::path& local) {
+bool RemoverPasta(const fs::path& local) {
     std::error_code erro;
     if (!fs::exists(local, erro))
         return true;
@@ -24,21 +21,19 @@ bool Remover(const fs::path& local) {
     return !fs::exists(local, erro);
 }
 
-} // namespace
-
 PastaTemporaria::PastaTemporaria(std::wstring_view nome) {
     static std::atomic<unsigned> contador{0};
     static const unsigned processo = std::random_device{}();
     local_ = fs::temp_directory_path() / (std::wstring(nome) + L" " + std::to_wstring(processo) +
                                           L"." + std::to_wstring(++contador));
-    Remover(local_);
+    RemoverPasta(local_);
     fs::create_directories(local_);
     caminho_ = local_.wstring() + static_cast<wchar_t>(fs::path::preferred_separator);
 }
 
 PastaTemporaria::~PastaTemporaria() {
     const auto prazo = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!Remover(local_) && std::chrono::steady_clock::now() < prazo)
+    while (!RemoverPasta(local_) && std::chrono::steady_clock::now() < prazo)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
 }
 

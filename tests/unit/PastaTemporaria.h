@@ -7,6 +7,10 @@
 
 namespace teste {
 
+// Removes the folder with everything in it, read-only files and folders too (Windows deletes
+// neither); whether it is gone.
+bool RemoverPasta(const std::filesystem::path& local);
+
 // A new folder in the system's temporary folder, named after the test and a number of its own,
 // removed with everything in it (read-only files too) by the destructor, which gives a program
 // that the test started a few seconds to let go of it.

@@ -88,8 +88,7 @@ TExtracao Extracao(const PastaTemporaria& pasta) {
 }
 
 TChamada Descompactar(const TExtracao& e) {
-    DescompactarArquivo(e.Origem, e.Destino, {});
-    return {e.Arquivos(), 0};
+    return {e.Arquivos(), DescompactarArquivo(e.Origem, e.Destino, {})};
 }
 
 TCabecalhoZLib Marcado() {
@@ -244,17 +243,17 @@ const TFalha kFalhas[] = {
          return chamada;
      },
      ids::kErroInesperado, ids::kErroInesperadoSolucao, ERROR_SHARING_VIOLATION, 0},
-    // The chunks before the failure stay in the target.
+    // Nothing of a failed extraction is left: an existing target stays as it was.
     {"DescompactarArquivo_TamanhoDeclaradoMaiorQueOsDados",
      [](const PastaTemporaria& p) {
          const TExtracao e = Extracao(p);
-         const TBytes dados = BytesDeTexto(100000);
-         TBytes conteiner = Conteiner(dados);
+         TBytes conteiner = Conteiner(BytesDeTexto(100000));
          kt::teste::DefinirTamanhoDescompactado(conteiner, 130000);
          EXPECT_TRUE(GravarBytes(e.Origem, conteiner));
+         EXPECT_TRUE(GravarArquivo(e.Destino, "versão anterior"));
          const TChamada chamada = Descompactar(e);
-         EXPECT_EQ(LerArquivo(e.Destino),
-                   ComoTexto(TBytes(dados.begin(), dados.begin() + TamanhoBloco)));
+         EXPECT_EQ(LerArquivo(e.Destino), "versão anterior");
+         EXPECT_EQ(Arquivos(p), 2);
          return chamada;
      },
      ids::kErroInesperado, ids::kErroInesperadoSolucao, std::nullopt, 0},
@@ -273,7 +272,7 @@ const TFalha kFalhas[] = {
          const TBytes conteiner = Conteiner(BytesDeTexto(1000));
          EXPECT_TRUE(GravarBytes(e.Origem, TBytes(conteiner.begin(), conteiner.begin() + 50)));
          const TChamada chamada = Descompactar(e);
-         EXPECT_EQ(LerArquivo(e.Destino), "");
+         EXPECT_EQ(Arquivos(p), 1);
          return chamada;
      },
      ids::kErroInesperado, ids::kErroInesperadoSolucao, std::nullopt, 0},
@@ -319,6 +318,38 @@ const TFalha kFalhas[] = {
      ids::kErroInesperado, ids::kErroInesperadoSolucao, std::nullopt, false},
     {"ExtrairRecurso_FluxoCorrompido",
      [](const PastaTemporaria& p) { return ExtrairDoPrograma(p, L"KT_TESTE_CORROMPIDO"); },
+     ids::kErroInesperado, ids::kErroInesperadoSolucao, std::nullopt, false},
+    // An embedded file that cannot be written is reported naming its target, never skipped in
+    // silence; the target stays as it was and nothing is left beside it.
+    {"ExtrairRecurso_RecursoAusente",
+     [](const PastaTemporaria& p) {
+         TChamada chamada = ExtrairDoPrograma(p, L"KT_NAO_EXISTE");
+         chamada.Arquivos = p / L"abc.txt";
+         EXPECT_EQ(Arquivos(p), 1);
+         return chamada;
+     },
+     ids::kErroInesperado, ids::kErroInesperadoSolucao, ERROR_RESOURCE_NAME_NOT_FOUND, false},
+    {"ExtrairRecurso_DestinoPreso",
+     [](const PastaTemporaria& p) {
+         const std::wstring destino = p / L"abc.txt";
+         EXPECT_TRUE(GravarArquivo(destino, "em uso"));
+         bool escrito = true;
+         {
+             const ::teste::ArquivoPreso preso(destino, FILE_SHARE_READ);
+             escrito = ExtrairRecurso(L"KT_TESTE_ABC", destino, {});
+         }
+         EXPECT_EQ(LerArquivo(destino), "em uso");
+         EXPECT_EQ(Arquivos(p), 1);
+         return TChamada{destino, escrito};
+     },
+     ids::kViolacaoCompartilhamento, ids::kViolacaoCompartilhamentoSolucao, std::nullopt, false},
+    {"ExtrairRecurso_PastaAusente",
+     [](const PastaTemporaria& p) {
+         const std::wstring destino = p / L"não há\\abc.txt";
+         const bool escrito = ExtrairRecurso(L"KT_TESTE_ABC", destino, {});
+         EXPECT_EQ(Arquivos(p), 0);
+         return TChamada{destino, escrito};
+     },
      ids::kErroInesperado, ids::kErroInesperadoSolucao, std::nullopt, false},
 
     // Nothing is made when the source cannot be read.

@@ -17,7 +17,9 @@ grep -q 'symbols stripped' <<<"$cabecalho" || falhou "carries its symbol table"
 
 # The KnownDLLs of Windows 7 and later, and comctl32, which the manifest's side-by-side
 # assembly resolves. Anything else would be searched for in the program's own folder first.
-permitidas='^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comdlg32|msvcrt|comctl32)\.dll$'
+# comdlg32 is a KnownDLL as well, but Wine keeps no such list and an installer need not import it:
+# the program loads it at run time from the system directory.
+permitidas='^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|msvcrt|comctl32)\.dll$'
 while read -r dll; do
     grep -qiE "$permitidas" <<<"$dll" || falhou "imports $dll"
 done < <(grep 'DLL Name:' <<<"$cabecalho" | awk '{print $3}')

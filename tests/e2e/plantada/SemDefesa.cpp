@@ -1,7 +1,11 @@
-// A program without the setup program's defence: it loads the rich-text library by its bare
-// name, so Windows looks for it in the program's own folder first.
+// A program without the setup program's defence: it loads each DLL named on its command line by
+// its bare name, so Windows looks for it in the program's own folder first.
 #include <windows.h>
 
-int wmain() {
-    return LoadLibraryW(L"msftedit.dll") ? 0 : 1;
+int wmain(int argc, wchar_t** argv) {
+    int faltando = 0;
+    for (int i = 1; i < argc; ++i)
+        if (!LoadLibraryW(argv[i]))
+            ++faltando;
+    return faltando;
 }

@@ -1,6 +1,8 @@
-// A wizard with two components that differ between compact and normal installation, a third
-// installation option, and a caption and instructions of its own.
+// A wizard with two components that differ between compact and normal installation and were
+// installed one but not the other, one file to copy, a third installation option, and a caption
+// and instructions of its own.
 #include "core/ArquivosIAC/Descricao.h"
+#include "fileops/Arquivos.h"
 #include "tests/e2e/produtos/ProdutoDeTeste.h"
 #include "tests/e2e/produtos/Produtos.h"
 
@@ -19,6 +21,8 @@ void PreencherComponentes(kt::TDadosDescricao& descricao, const std::wstring& di
     c.Opcoes[1] = {true, false, L"Criar atalho na área de trabalho"};
     c.Opcoes[2] = {true, true, produtos::kLegendaOpcao3};
     c.DiretorioDeInstalacao = diretorioPrograma;
+    c.Instalado = kt::EhArquivo(diretorioPrograma + produtos::kManualComponentes);
+    c.PermiteAlterar = true;
     c.PermiteReinstalar = true;
     c.PermiteCompacta = true;
     c.TituloDaJanela = produtos::kTituloComponentes;
@@ -27,7 +31,11 @@ void PreencherComponentes(kt::TDadosDescricao& descricao, const std::wstring& di
     for (const produtos::TComponente& componente : produtos::kComponentes)
         descricao.Componentes.Adicionar(
             std::wstring(componente.Nome) + L", " + componente.Descricao + L", " +
-            SimOuNao(componente.Compacta) + L", " + SimOuNao(componente.Normal) + L", sim, não");
+            SimOuNao(componente.Compacta) + L", " + SimOuNao(componente.Normal) + L", sim, " +
+            SimOuNao(componente.Instalado));
+    descricao.Arquivos.Adicionar(std::wstring(produtos::kArquivoComponentes) +
+                                 L", 0, não, Base, , " + produtos::kArquivoComponentes +
+                                 L", 1, 1, sim");
 }
 
 } // namespace

@@ -4,8 +4,7 @@
 
 namespace produtos {
 
-int ExecutarProdutoDeTeste(const kt::TConteudoDescricao& conteudo) {
-    kt::TRotinasProduto rotinas{};
+int ExecutarProdutoDeTeste(const kt::TConteudoDescricao& conteudo, kt::TRotinasProduto rotinas) {
     rotinas.TamanhoRotinas = kt::kTamanhoRotinas;
     return kt::ExecutarProgramaDeInstalacao(L"teste.ikt", rotinas, conteudo);
 }

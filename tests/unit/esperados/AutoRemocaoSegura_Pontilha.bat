@@ -10,7 +10,5 @@ ping -n 2 127.0.0.1>nul
 goto loop
 :diretorios
 rmdir "C:\Arquivos de programas\Pontilha"
-rmdir "C:\Arquivos de programas"
-rmdir "C:"
 cls
 del "C:\WINDOWS\TEMP\bat1A2B.bat"

@@ -10,7 +10,5 @@ ping -n 2 127.0.0.1>nul
 goto loop
 :diretorios
 rmdir "D:\Programação\100%% Braille"
-rmdir "D:\Programação"
-rmdir "D:"
 cls
 del "C:\Documents and Settings\Conceição\Configurações locais\Temp\bat3F.bat"

@@ -362,48 +362,98 @@ void IrParaOpcoes(HWND janela) {
     ASSERT_TRUE(EsperarCena(kt::cenaOpcoes));
 }
 
+// An installation with nothing to copy, into a folder typed in: the test reads what the wizard
+// keeps once it starts the copy, and answers the closing message, which ends the wizard.
+void InstalarEm(const std::wstring& digitado, const std::function<void(HWND janela)>& antes,
+                const std::function<void(kt::TfrmAssistente& a)>& verificar) {
+    ASSERT_TRUE(ExecutarAssistenteCom(
+        PontilhaCom([](kt::TConfiguracaoInstalacao& c) { c.NumeroDeDiscos = 0; }),
+        [&](HWND janela) {
+            IrParaOpcoes(janela);
+            DefinirTexto(Controle(janela, IDC_txtDir), digitado);
+            antes(janela);
+            Clicar(Controle(janela, IDC_botaoProsseguir));
+            ASSERT_TRUE(EsperarCena(kt::cenaInstala));
+            NoAssistente(verificar);
+            HWND fim = EsperarJanelaDaTarefa(GetWindowThreadProcessId(janela, nullptr),
+                                             textos::kInformacao);
+            ASSERT_TRUE(fim);
+            Responder(fim, IDOK);
+        }));
+}
+
 TEST(Instalar, ADirectoryWithoutADelimiterGainsOneAndTheOptionsAreWrittenBack) {
-    ASSERT_TRUE(ExecutarAssistenteCom(kt::PreencherConteudoPontilha, [](HWND janela) {
-        IrParaOpcoes(janela);
-        DefinirTexto(Controle(janela, IDC_txtDir), L"D:\\Cursos\\Pontilha");
-        Clicar(Controle(janela, IDC_chkOpcao3));
-        ASSERT_TRUE(EsperarAte([&] { return !Marcado(Controle(janela, IDC_chkOpcao3)); }));
-        Clicar(Controle(janela, IDC_botaoProsseguir));
-        ASSERT_TRUE(EsperarCena(kt::cenaInstala));
-        NoAssistente([](kt::TfrmAssistente& a) {
-            EXPECT_EQ(a.DiretorioEscolhido, L"D:\\Cursos\\Pontilha\\");
+    const PastaTemporaria pasta(L"kt instalar");
+    const std::wstring digitado = pasta / L"Cursos\\Pontilha";
+    InstalarEm(
+        digitado,
+        [](HWND janela) {
+            Clicar(Controle(janela, IDC_chkOpcao3));
+            ASSERT_TRUE(EsperarAte([&] { return !Marcado(Controle(janela, IDC_chkOpcao3)); }));
+        },
+        [&](kt::TfrmAssistente& a) {
+            EXPECT_EQ(a.DiretorioEscolhido, digitado + L"\\");
             const kt::TConfiguracaoInstalacao& c = a.Descricao.Configuracao();
-            EXPECT_EQ(c.DiretorioDeInstalacao, L"D:\\Cursos\\Pontilha\\");
+            EXPECT_EQ(c.DiretorioDeInstalacao, digitado + L"\\");
             EXPECT_TRUE(c.Opcoes[0].Marcada);
             EXPECT_FALSE(c.Opcoes[1].Marcada);
             EXPECT_FALSE(c.Opcoes[2].Marcada);
         });
-    }));
 }
 
 // The typed directory as the wizard holds it: with one backslash at its end (a slash is no
 // delimiter), cut before the backslash is added, so that as a short string it keeps it.
 TEST(Instalar, TheTypedDirectoryIsHeldWithItsBackslashAsAShortString) {
-    const std::wstring longo = L"D:\\" + std::wstring(297, L'p');
+    const PastaTemporaria pasta(L"kt instalar");
+    const std::wstring longo = pasta / std::wstring(300 - pasta.Caminho().size(), L'p');
     const std::wstring curto = longo.substr(0, kt::kTamanhoMaximoDoDiretorio) + L"\\";
     const std::pair<std::wstring, std::wstring> casos[] = {
-        {L"D:\\Cursos\\", L"D:\\Cursos\\"},
-        {L"D:\\Cursos/", L"D:\\Cursos/\\"},
+        {pasta / L"Cursos\\", pasta / L"Cursos\\"},
+        {pasta / L"Cursos/", pasta / L"Cursos/\\"},
         {longo, curto},
         {curto, curto},
     };
-    ASSERT_TRUE(ExecutarAssistenteCom(kt::PreencherConteudoPontilha, [&](HWND janela) {
-        for (const auto& [digitado, mantido] : casos) {
-            NoAssistente([](kt::TfrmAssistente& a) { a.SelecionarCena(kt::cenaOpcoes); });
-            DefinirTexto(Controle(janela, IDC_txtDir), digitado);
-            Clicar(Controle(janela, IDC_botaoProsseguir));
-            ASSERT_TRUE(EsperarCena(kt::cenaInstala));
-            NoAssistente([&](kt::TfrmAssistente& a) {
+    for (const auto& [digitado, mantido] : casos) {
+        SCOPED_TRACE(kt::Utf8(digitado));
+        InstalarEm(
+            digitado, [](HWND) {},
+            [&](kt::TfrmAssistente& a) {
                 EXPECT_EQ(a.DiretorioEscolhido, mantido);
                 EXPECT_EQ(a.Descricao.Configuracao().DiretorioDeInstalacao, mantido);
             });
-        }
-    }));
+    }
+}
+
+// The end of the copy seen from inside, while the wizard asks to restart: the product is
+// installed, and its description is a file row of its own, kept under its name in the
+// installation directory.
+TEST(FimDaCopia, TheDescriptionIsAFileRowBeforeTheRestartQuestion) {
+    const PastaTemporaria pasta(L"kt fim");
+    ASSERT_TRUE(ExecutarAssistenteCom(
+        PontilhaCom([](kt::TConfiguracaoInstalacao& c) {
+            c.NumeroDeDiscos = 0;
+            c.GuardarDescricao = true;
+            c.ReiniciarAoTerminar = true;
+        }),
+        [&](HWND janela) {
+            const DWORD tarefa = GetWindowThreadProcessId(janela, nullptr);
+            IrParaOpcoes(janela);
+            DefinirTexto(Controle(janela, IDC_txtDir), pasta.Caminho());
+            Clicar(Controle(janela, IDC_botaoProsseguir));
+            HWND fim = EsperarJanelaDaTarefa(tarefa, textos::kInformacao);
+            ASSERT_TRUE(fim);
+            Responder(fim, IDOK);
+            HWND reiniciar = EsperarJanelaDaTarefa(tarefa, textos::kConfirmacao);
+            ASSERT_TRUE(reiniciar);
+            EXPECT_EQ(TextoDaMensagem(reiniciar), textos::kReiniciar);
+            NoAssistente([&](kt::TfrmAssistente& a) {
+                EXPECT_TRUE(a.Descricao.Configuracao().Instalado);
+                kt::TListaLinhas& arquivos = a.Descricao.Arquivos();
+                EXPECT_EQ(arquivos.Linha(arquivos.Contar() - 1), L", 0, , , , kt.ikt, , , sim, ");
+                EXPECT_EQ(a.Descricao.Arquivo(), pasta / L"kt.ikt");
+            });
+            Responder(reiniciar, IDNO);
+        }));
 }
 
 TEST(Procurar, AChosenDirectoryGoesIntoTheBoxOnlyWhenTheBoxHoldsIt) {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace teste {
 
 ArquivoPreso::ArquivoPreso(const std::wstring& caminho, unsigned long compartilhado)
@@ -86,6 +88,42 @@ std::wstring DeUtf8(std::string_view texto) {
     MultiByteToWideChar(CP_UTF8, 0, texto.data(), static_cast<int>(texto.size()), resultado.data(),
                         tamanho);
     return resultado;
+}
+
+namespace {
+
+std::wstring Ambiente(const wchar_t* nome) {
+    wchar_t valor[MAX_PATH] = {};
+    GetEnvironmentVariableW(nome, valor, MAX_PATH);
+    return valor;
+}
+
+} // namespace
+
+std::wstring DiscoCheio(std::string& motivo) {
+    const std::wstring disco = Ambiente(L"KT_DISCO_CHEIO") + L"\\";
+    if (disco.size() >= 3 && Existe(disco))
+        return disco;
+    motivo = LerArquivo(Ambiente(L"KT_DISCO_CHEIO_MOTIVO"));
+    if (motivo.empty())
+        motivo = "the drive of the set-up is missing";
+    return {};
+}
+
+std::vector<std::wstring> Nomes(const std::wstring& pasta) {
+    std::vector<std::wstring> nomes;
+    WIN32_FIND_DATAW dados{};
+    HANDLE busca = FindFirstFileW((pasta + L"*").c_str(), &dados);
+    if (busca == INVALID_HANDLE_VALUE)
+        return nomes;
+    do {
+        const std::wstring nome = dados.cFileName;
+        if (nome != L"." && nome != L"..")
+            nomes.push_back(nome);
+    } while (FindNextFileW(busca, &dados));
+    FindClose(busca);
+    std::sort(nomes.begin(), nomes.end());
+    return nomes;
 }
 
 } // namespace teste

@@ -33,6 +33,14 @@ bool GravarArquivoVazio(const std::wstring& caminho, long long tamanho);
 std::string LerArquivo(const std::wstring& caminho);
 std::string ComoTexto(const std::vector<std::uint8_t>& bytes);
 
+// The root of the small disk that the test's set-up mounted (tests/win/disco_cheio.sh), as the
+// environment's KT_DISCO_CHEIO names it ("K:\\"); empty when there is none, and then `motivo`
+// says why.
+std::wstring DiscoCheio(std::string& motivo);
+
+// The names in the folder (ending with a backslash), sorted; none for a folder that is not there.
+std::vector<std::wstring> Nomes(const std::wstring& pasta);
+
 // A program or library of the build, beside the running test executable ("kt_prog_dormir.exe").
 std::wstring ProgramaDeTeste(std::wstring_view nome);
 

@@ -1,6 +1,7 @@
 #include "tests/win/comum/RoboCentral.h"
 
 #include "dialogs/CentralSolucoes.h"
+#include "fileops/TextosFramework.h"
 #include "resources/CentralSolucoesIds.h"
 #include "tests/win/comum/Janelas.h"
 
@@ -23,6 +24,10 @@ void ProcessarMensagens() {
 }
 
 } // namespace
+
+std::wstring Linha(int prefixo, std::wstring_view valor) {
+    return std::wstring(kt::TextoFramework(prefixo)) + std::wstring(valor);
+}
 
 TRelatorioVisto LerRelatorio(HWND janela) {
     TRelatorioVisto visto;

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace teste {
@@ -26,6 +27,9 @@ struct TRelatorioVisto {
     bool AjudaHabilitada = false;
     bool SobreHabilitado = false;
 };
+
+// A line of a report as its label shows it: the prefix text (a string-table id) and the value.
+std::wstring Linha(int prefixo, std::wstring_view valor);
 
 // The report on screen, read from its window.
 TRelatorioVisto LerRelatorio(HWND janela);

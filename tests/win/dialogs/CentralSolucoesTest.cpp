@@ -29,13 +29,11 @@
 
 namespace {
 
+using teste::Linha;
+
 using namespace kt;
 using teste::ComRobo;
 using teste::TRelatorioVisto;
-
-std::wstring Linha(int prefixo, std::wstring_view valor) {
-    return std::wstring(TextoFramework(prefixo)) + std::wstring(valor);
-}
 
 std::wstring NaoInformado() {
     return std::wstring(TextoFramework(ids::kNaoInformado));

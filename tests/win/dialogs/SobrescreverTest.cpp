@@ -21,6 +21,8 @@
 
 namespace {
 
+using teste::Linha;
+
 using namespace kt;
 namespace textos = textos_sobrescrever;
 using teste::PastaTemporaria;
@@ -123,10 +125,6 @@ std::wstring Programa(const PastaTemporaria& pasta) {
     const std::wstring caminho = pasta / L"novo.exe";
     EXPECT_TRUE(CopyFileW(proprio, caminho.c_str(), FALSE));
     return caminho;
-}
-
-std::wstring Linha(int prefixo, std::wstring_view valor) {
-    return std::wstring(TextoFramework(prefixo)) + std::wstring(valor);
 }
 
 TEST(Sobrescrever, ShowsBothFilesWithTheirTextsAndEnterReplaces) {

@@ -51,23 +51,6 @@ std::string Conteudo(std::size_t tamanho) {
     return bytes;
 }
 
-// The names in the folder (ending with a backslash): a copy leaves nothing but its destination.
-std::vector<std::wstring> Nomes(const std::wstring& pasta) {
-    std::vector<std::wstring> nomes;
-    WIN32_FIND_DATAW dados{};
-    HANDLE busca = FindFirstFileW((pasta + L"*").c_str(), &dados);
-    if (busca == INVALID_HANDLE_VALUE)
-        return nomes;
-    do {
-        const std::wstring nome = dados.cFileName;
-        if (nome != L"." && nome != L"..")
-            nomes.push_back(nome);
-    } while (FindNextFileW(busca, &dados));
-    FindClose(busca);
-    std::sort(nomes.begin(), nomes.end());
-    return nomes;
-}
-
 // An overwrite question as the copy asked it.
 struct TPergunta {
     std::wstring Origem;
@@ -128,7 +111,8 @@ TEST(CopiarArquivo, A25000ByteFileReportsProgressAfterEveryBlockAndOnceMore) {
     EXPECT_EQ(c.Progresso, (std::vector<std::int32_t>{40, 81, 100, 100}));
     EXPECT_TRUE(c.Relatorios.empty());
     EXPECT_EQ(teste::LerArquivo(pasta / L"destino.bin"), bytes);
-    EXPECT_EQ(Nomes(pasta.Caminho()), (std::vector<std::wstring>{L"destino.bin", L"origem.bin"}));
+    EXPECT_EQ(teste::Nomes(pasta.Caminho()),
+              (std::vector<std::wstring>{L"destino.bin", L"origem.bin"}));
 }
 
 TEST(CopiarArquivo, AnEmptyFileIsCopiedWithOrWithoutProgress) {
@@ -162,7 +146,8 @@ TEST(CopiarArquivo, CancellingAfterTheFirstBlockLeavesTheDestinationAsItWas) {
         if (anterior) {
             EXPECT_EQ(teste::LerArquivo(pasta / L"destino.bin"), anterior);
         }
-        EXPECT_EQ(Nomes(pasta.Caminho()).size(), anterior ? 2u : 1u) << "nothing left beside it";
+        EXPECT_EQ(teste::Nomes(pasta.Caminho()).size(), anterior ? 2u : 1u)
+            << "nothing left beside it";
     }
 }
 
@@ -279,7 +264,7 @@ TEST(CopiarArquivo, TheProgressOfAFileOf4GiBAndMoreCountsItsWholeSize) {
     const TCopia c = Copiar(origem, pasta / L"copia.bin", 0, true, 1);
     EXPECT_FALSE(c.Resultado);
     EXPECT_EQ(c.Progresso, (std::vector<std::int32_t>{0}));
-    EXPECT_EQ(Nomes(pasta.Caminho()), (std::vector<std::wstring>{L"grande.bin"}));
+    EXPECT_EQ(teste::Nomes(pasta.Caminho()), (std::vector<std::wstring>{L"grande.bin"}));
 }
 
 TEST(CopiarArquivo, FromAWorkerTheQuestionAndTheReportAppearOnTheMainThread) {
@@ -318,20 +303,12 @@ TEST(CopiarArquivo, FromAWorkerTheQuestionAndTheReportAppearOnTheMainThread) {
     EXPECT_EQ(teste::LerArquivo(pasta / L"b.txt"), "novo");
 }
 
-std::wstring Ambiente(const wchar_t* nome) {
-    wchar_t valor[MAX_PATH] = {};
-    GetEnvironmentVariableW(nome, valor, MAX_PATH);
-    return valor;
-}
-
 // On a 1 MiB disk (tests/win/disco_cheio.sh), a 2 MiB copy over an existing file.
 TEST(CopiarArquivoDiscoCheio, AFullDiskIsReportedAndTheDestinationKeptAsItWas) {
-    const std::wstring disco = Ambiente(L"KT_DISCO_CHEIO") + L"\\";
-    if (disco.size() < 3 || !teste::Existe(disco)) {
-        const std::string motivo = teste::LerArquivo(Ambiente(L"KT_DISCO_CHEIO_MOTIVO"));
-        GTEST_SKIP() << "no full disk to copy to: "
-                     << (motivo.empty() ? "the drive of the set-up is missing" : motivo);
-    }
+    std::string semDisco;
+    const std::wstring disco = teste::DiscoCheio(semDisco);
+    if (disco.empty())
+        GTEST_SKIP() << "no full disk to copy to: " << semDisco;
     PastaTemporaria pasta(L"kt copiar");
     const std::wstring origem = pasta / L"grande.bin";
     ASSERT_TRUE(teste::GravarArquivo(origem, Conteudo(2 << 20)));
@@ -342,7 +319,7 @@ TEST(CopiarArquivoDiscoCheio, AFullDiskIsReportedAndTheDestinationKeptAsItWas) {
     ASSERT_EQ(c.Relatorios.size(), 1u);
     EsperarRelatorio(c.Relatorios[0], destino, ids::kDiscoCheio, ids::kDiscoCheioSolucao);
     EXPECT_EQ(teste::LerArquivo(destino), "versão anterior");
-    EXPECT_EQ(Nomes(disco), (std::vector<std::wstring>{L"curso.bin"}));
+    EXPECT_EQ(teste::Nomes(disco), (std::vector<std::wstring>{L"curso.bin"}));
     DeleteFileW(destino.c_str());
 }
 

@@ -97,17 +97,19 @@ TEST_F(Extracao, TheContainerOfAnEmptyFileGivesAnEmptyFile) {
     EXPECT_TRUE(progresso.percentuais.empty());
 }
 
-TEST_F(Extracao, StoppingEndsTheCopyQuietlyWithTheChunksWritten) {
+TEST_F(Extracao, StoppingEndsTheCopyQuietlyAndKeepsTheTargetAsItWas) {
     const TBytes dados = BytesAleatorios(150000);
     GravarOrigem(kt::teste::Conteiner(dados));
+    ASSERT_TRUE(::teste::GravarArquivo(destino, "versão anterior"));
     progresso.pararNa = 1;
     EXPECT_TRUE(Descompactar().empty());
-    EXPECT_EQ(::teste::LerArquivo(destino), ComoTexto(Prefixo(dados, kt::TamanhoBloco)));
+    EXPECT_EQ(::teste::LerArquivo(destino), "versão anterior");
     EXPECT_EQ(progresso.percentuais.size(), 1u);
 }
 
-// While the extraction runs, both files are the extraction's alone.
-TEST_F(Extracao, SharesNeitherFileWhileItRuns) {
+// While the extraction runs, the container is the extraction's alone, and the target is not
+// there yet: the file being written takes its place only when it is whole.
+TEST_F(Extracao, SharesTheContainerWithNobodyAndWritesTheTargetWhole) {
     GravarOrigem(kt::teste::Conteiner(BytesDeTexto(100)));
     std::vector<DWORD> erros;
     const auto vistos = Gravando([&] {
@@ -123,7 +125,8 @@ TEST_F(Extracao, SharesNeitherFileWhileItRuns) {
         });
     });
     EXPECT_TRUE(vistos.empty());
-    EXPECT_EQ(erros, (std::vector<DWORD>{ERROR_SHARING_VIOLATION, ERROR_SHARING_VIOLATION}));
+    EXPECT_EQ(erros, (std::vector<DWORD>{ERROR_SHARING_VIOLATION, ERROR_FILE_NOT_FOUND}));
+    EXPECT_EQ(::teste::LerArquivo(destino).size(), 100u);
 }
 
 // Extraction from streams: wherever each stream stands.

@@ -175,7 +175,7 @@ protected:
     const std::wstring destino = pasta / L"abc.txt";
     TRegistroProgresso progresso;
 
-    // Whether the file was written; no extraction here shows a report.
+    // Whether the file was written; a successful extraction shows no report.
     bool Extrair(const std::wstring& recurso, const std::wstring& alvo) {
         bool escrito = false;
         EXPECT_TRUE(Gravando([&] {
@@ -195,29 +195,6 @@ TEST_F(ExtracaoDeRecurso, ReplacesAnExistingTarget) {
     ASSERT_TRUE(::teste::GravarArquivo(destino, std::string(5000, 'v')));
     EXPECT_TRUE(Extrair(L"KT_TESTE_ABC", destino));
     EXPECT_EQ(LerArquivo(destino), "abc");
-}
-
-TEST_F(ExtracaoDeRecurso, AMissingResourceIsSkippedAndToldToTheCaller) {
-    EXPECT_FALSE(Extrair(L"KT_NAO_EXISTE", destino));
-    EXPECT_FALSE(::teste::Existe(destino));
-    EXPECT_TRUE(progresso.percentuais.empty());
-}
-
-TEST_F(ExtracaoDeRecurso, ATargetThatCannotBeMadeIsSkippedAndToldToTheCaller) {
-    const std::wstring semPasta = pasta / L"não há\\abc.txt";
-    EXPECT_FALSE(Extrair(L"KT_TESTE_ABC", semPasta));
-    EXPECT_FALSE(::teste::Existe(semPasta));
-}
-
-TEST_F(ExtracaoDeRecurso, ALockedTargetIsLeftAsItWasAndToldToTheCaller) {
-    ASSERT_TRUE(::teste::GravarArquivo(destino, "em uso"));
-    HANDLE preso = CreateFileW(destino.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(preso, INVALID_HANDLE_VALUE);
-    const bool escrito = Extrair(L"KT_TESTE_ABC", destino);
-    CloseHandle(preso);
-    EXPECT_FALSE(escrito);
-    EXPECT_EQ(LerArquivo(destino), "em uso");
 }
 
 TEST(FluxoRecurso, ReadsTheResourceAndStopsAtItsEnd) {

@@ -1,20 +1,23 @@
 // Pontilha's product routines, for real in the test prefix: the Uninstall key with its values,
-// its removal, and the removal of the shortcuts. These tests share the key and the
-// shortcut files and run one at a time.
+// its removal, and the removal of the shortcuts, which leaves another installation's. These tests
+// share the key and the shortcut files and run one at a time.
 #include "core/program/RotinasPontilha.h"
 
 #include "core/program/Produto.h"
 #include "core/program/ValoresDesinstalacao.h"
+#include "fileops/Texto.h"
 #include "ui/Owned.h"
 
 #include <windows.h>
 #include <shlobj.h>
 
+#include "tests/win/comum/Arquivos.h"
 #include "tests/win/comum/LerAtalho.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <utility>
@@ -136,6 +139,37 @@ TEST(RotinasPontilha, TheOptionRoutinesMakeBothShortcutsToTheStartPageAndRemoval
     kt::RemoverAtalhosProduto(L"C:\\Pontilha 1.0\\");
     EXPECT_FALSE(Existe(desktop));
     EXPECT_FALSE(Existe(programas));
+}
+
+// An uninstaller copied elsewhere and run there leaves the entry and the shortcuts of the
+// installation that is still in use; its own go, and so do those of an installation that is gone.
+TEST(RotinasPontilha, TheEntryAndTheShortcutsOfAnotherInstallationStay) {
+    teste::PastaTemporaria esta(L"kt esta instalacao");
+    teste::PastaTemporaria outra(L"kt outra instalacao");
+    for (const teste::PastaTemporaria* pasta : {&esta, &outra}) {
+        ASSERT_TRUE(teste::GravarArquivo(*pasta / kt::produto::kDesinstalador, "MZ"));
+        ASSERT_TRUE(teste::GravarArquivo(*pasta / kt::produto::kPaginaInicial, "<html></html>"));
+    }
+    const std::wstring desktop = Atalho(CSIDL_DESKTOPDIRECTORY);
+    const std::wstring programas = Atalho(CSIDL_PROGRAMS);
+    const std::pair<std::wstring, bool> casos[] = {
+        {outra.Caminho(), true},
+        {esta.Caminho(), false},
+        {outra / L"sumiu\\", false},
+    };
+    for (const auto& [instalada, fica] : casos) {
+        kt::RegistrarDesinstalacao(instalada);
+        kt::CriarAtalhoMenuIniciar(instalada);
+        kt::CriarAtalhoAreaDeTrabalho(instalada);
+        kt::ApagarRegistroDesinstalacao(esta.Caminho());
+        kt::RemoverAtalhosProduto(esta.Caminho());
+        EXPECT_EQ((std::array{ChaveExiste(), Existe(desktop), Existe(programas)}),
+                  (std::array{fica, fica, fica}))
+            << kt::Utf8(instalada);
+    }
+    RegDeleteKeyW(HKEY_LOCAL_MACHINE, kt::produto::kChaveDesinstalacao);
+    DeleteFileW(desktop.c_str());
+    DeleteFileW(programas.c_str());
 }
 
 } // namespace

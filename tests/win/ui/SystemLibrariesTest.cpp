@@ -32,4 +32,19 @@ TEST(SystemLibraries, ALibraryIsLoadedByItsFullPathInTheSystemDirectory) {
     EXPECT_EQ(ui::LoadSystemLibrary(L"kt_nenhuma.dll"), nullptr);
 }
 
+// A component that later loads one of them by its bare name gets the module of the system
+// directory that is already in memory.
+TEST(SystemLibraries, TheLibrariesLoadedOnTheProgramsBehalfComeFromTheSystemDirectory) {
+    const ui::PreloadedSystemLibraries precarregadas;
+    for (const wchar_t* nome : ui::kLibrariesLoadedOnOurBehalf) {
+        const HMODULE modulo = GetModuleHandleW(nome);
+        ASSERT_TRUE(modulo) << nome;
+        const std::wstring esperado = ui::SystemDirectoryFile(nome);
+        EXPECT_EQ(
+            CompareStringOrdinal(ArquivoDoModulo(modulo).c_str(), -1, esperado.c_str(), -1, TRUE),
+            CSTR_EQUAL)
+            << nome;
+    }
+}
+
 } // namespace

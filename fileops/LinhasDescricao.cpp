@@ -1,4 +1,4 @@
-#include "core/ArquivosIAC/Descricao.h"
+#include "fileops/LinhasDescricao.h"
 
 #include "fileops/Texto.h"
 #include "ui/Exception.h"

@@ -1,0 +1,48 @@
+// A wizard that installs many large files, each decompressed from the one container beside it,
+// and writes an Uninstall entry of its own from its registry hook: an installation long enough to
+// be watched and stopped in the middle.
+#include "core/ArquivosIAC/Descricao.h"
+#include "tests/e2e/produtos/ProdutoDeTeste.h"
+#include "tests/e2e/produtos/Produtos.h"
+#include "ui/Exception.h"
+
+#include <windows.h>
+
+namespace {
+
+void PreencherGrande(kt::TDadosDescricao& descricao, const std::wstring& diretorioPrograma) {
+    kt::TConfiguracaoInstalacao& c = descricao.Configuracao;
+    c.NumeroDeDiscos = 1;
+    c.DiretorioDeInstalacao = diretorioPrograma;
+    c.PermiteReinstalar = true;
+    c.TituloDaJanela = produtos::kTituloGrande;
+    c.NomeDoDiretorioPadrao = produtos::kDiretorioGrande;
+    descricao.Componentes.Adicionar(L"Dados, Todos os arquivos, sim, sim, sim, não");
+    descricao.Diretorios.Adicionar(std::wstring(produtos::kPastaDosDados) + L", 0, 0, sim");
+    for (int i = 0; i < produtos::kArquivosGrandes; ++i) {
+        const std::wstring alvo = produtos::ArquivoGrande(i);
+        const std::size_t barra = alvo.rfind(L'\\');
+        descricao.Arquivos.Adicionar(std::wstring(produtos::kConteinerGrande) +
+                                     L", 0, zlib, Base, " + alvo.substr(0, barra) + L", " +
+                                     alvo.substr(barra + 1) + L", 1, 1, sim");
+    }
+}
+
+void RegistrarGrande(const std::wstring&) {
+    HKEY chave = nullptr;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, produtos::kChaveGrande, 0, nullptr, 0, KEY_SET_VALUE,
+                        nullptr, &chave, nullptr) != ERROR_SUCCESS)
+        throw ui::Exception(L"A chave do produto grande não pôde ser criada.");
+    const std::wstring nome = produtos::kNomeGrande;
+    RegSetValueExW(chave, L"DisplayName", 0, REG_SZ, reinterpret_cast<const BYTE*>(nome.c_str()),
+                   static_cast<DWORD>((nome.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(chave);
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    kt::TRotinasProduto rotinas{};
+    rotinas.RegistrarProduto = RegistrarGrande;
+    return produtos::ExecutarProdutoDeTeste(PreencherGrande, rotinas);
+}
