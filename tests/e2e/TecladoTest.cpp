@@ -3,13 +3,20 @@
 #include "core/formularios/TextosAssistente.h"
 #include "dialogs/TextosDialogos.h"
 #include "resources/AssistenteIds.h"
+#include "core/program/Produto.h"
+#include "payload/TextosCopia.h"
+#include "tests/e2e/Instalacao.h"
 #include "tests/e2e/ProgramaEmTeste.h"
+#include "tests/e2e/RastrosPontilha.h"
 #include "tests/e2e/produtos/Produtos.h"
+#include "tests/win/comum/Arquivos.h"
+#include "fileops/Texto.h"
 #include "tests/win/comum/Leitura.h"
 #include "tests/unit/AuxiliaresFluxo.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <sstream>
 #include <vector>
 
@@ -181,6 +188,119 @@ TEST_F(SoTeclado, LeadsFromTheOperationsThroughTheOptionsAndTheComponentsAndOut)
     DWORD codigo = 1;
     EXPECT_TRUE(pontilha.EsperarFim(codigo));
     EXPECT_EQ(codigo, 0u);
+}
+
+// What a screen reader hears of a window of another process while a copy runs: the events that
+// the standard controls raise when their text or value changes (out of context, so that they come
+// to this thread's queue, which the waits pump).
+class Anuncios {
+public:
+    explicit Anuncios(DWORD processo)
+        : gancho_(SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr,
+                                  &Anuncios::Ouvir, processo, 0, WINEVENT_OUTOFCONTEXT)) {
+        atual_ = this;
+    }
+    ~Anuncios() {
+        UnhookWinEvent(gancho_);
+        atual_ = nullptr;
+    }
+    Anuncios(const Anuncios&) = delete;
+    Anuncios& operator=(const Anuncios&) = delete;
+
+    bool Ativos() const { return gancho_ != nullptr; }
+    // Waits for the condition while the events come in.
+    bool EsperarAte(const std::function<bool()>& condicao, Prazo prazo) {
+        return teste::EsperarAte(
+            [&] {
+                MSG mensagem;
+                while (PeekMessageW(&mensagem, nullptr, 0, 0, PM_REMOVE))
+                    DispatchMessageW(&mensagem);
+                return condicao();
+            },
+            prazo);
+    }
+    int Contagem(DWORD evento, HWND controle) const {
+        const auto item = contagens_.find({evento, controle});
+        return item == contagens_.end() ? 0 : item->second;
+    }
+
+private:
+    static void CALLBACK Ouvir(HWINEVENTHOOK, DWORD evento, HWND janela, LONG, LONG filho, DWORD,
+                               DWORD) {
+        if (atual_ && filho == CHILDID_SELF)
+            ++atual_->contagens_[{evento, janela}];
+    }
+
+    static inline Anuncios* atual_ = nullptr;
+    HWINEVENTHOOK gancho_;
+    std::map<std::pair<DWORD, HWND>, int> contagens_;
+};
+
+// Pontilha installed from its CD folder and uninstalled with the installed copy, with the keyboard
+// alone: the directory typed into its box, Enter for the default buttons and the closing messages,
+// Tab to "Desinstalar". On the copying page the focus is on its one button, and the status label
+// and both gauges are announced as they change.
+TEST_F(SoTeclado, InstallsAndUninstallsPontilha) {
+    const std::wstring pasta = PastaAoLado(L"instalado");
+    LimparPontilha(pasta);
+    ASSERT_TRUE(FocoEm(IDC_botaoInstalar));
+    teste::Digitar(VK_RETURN);
+    ASSERT_TRUE(pontilha.EsperarCena(IDC_cenaOpcoes));
+    ASSERT_TRUE(FocoEm(IDC_chkOpcao2));
+    // Tab into the box selects its text, which the typing replaces.
+    for (int i = 0; i < 3; ++i)
+        teste::Digitar(VK_TAB);
+    ASSERT_TRUE(FocoEm(IDC_txtDir));
+    teste::DigitarTexto(pasta);
+    ASSERT_TRUE(teste::EsperarAte([&] { return pontilha.Texto(IDC_txtDir) == pasta; }))
+        << kt::Utf8(pontilha.Texto(IDC_txtDir));
+    Anuncios anuncios(pontilha.Processo());
+    ASSERT_TRUE(anuncios.Ativos());
+    teste::Digitar(VK_RETURN);
+    ASSERT_TRUE(anuncios.EsperarAte([&] { return pontilha.CenaVisivel() == IDC_cenaInstala; },
+                                    teste::kPrazoPadrao));
+    EXPECT_TRUE(anuncios.EsperarAte(
+        [&] { return teste::Foco(pontilha.Janela()) == pontilha.Controle(IDC_BitBtn9); },
+        teste::kPrazoPadrao));
+
+    HWND mensagem = nullptr;
+    ASSERT_TRUE(anuncios.EsperarAte(
+        [&] { return (mensagem = pontilha.EsperarCaixa(textos::kInformacao, 0s)) != nullptr; },
+        60s));
+    EXPECT_EQ(teste::TextoDaMensagem(mensagem), kt::textos_copia::kSucesso);
+    for (int id : {IDC_lblStatus, IDC_lblCopia, IDC_lblPara})
+        EXPECT_GT(anuncios.Contagem(EVENT_OBJECT_NAMECHANGE, pontilha.Controle(id)), 0) << id;
+    for (int id : {IDC_ProgressoGeral, IDC_ProgressoAtual})
+        EXPECT_GT(anuncios.Contagem(EVENT_OBJECT_VALUECHANGE, pontilha.Controle(id)), 0) << id;
+    teste::Digitar(VK_RETURN);
+    DWORD codigo = 1;
+    ASSERT_TRUE(pontilha.EsperarFim(codigo, 30s));
+    EXPECT_EQ(codigo, 0u);
+    EsperarInstalado(pasta);
+
+    ProgramaEmTeste desinstalador(kt::produto::kDesinstalador, Instalado{pasta});
+    desinstalador.Iniciar();
+    ASSERT_TRUE(desinstalador.EsperarAssistente(textos::kTituloDaJanela));
+    ASSERT_TRUE(teste::EsperarAte([&] { return GetForegroundWindow() == desinstalador.Janela(); }));
+    const auto focoEm = [&](int id) {
+        return teste::EsperarAte(
+            [&] { return teste::Foco(desinstalador.Janela()) == desinstalador.Controle(id); });
+    };
+    ASSERT_TRUE(focoEm(IDC_botaoInstalar));
+    // "Alterar" is disabled for Pontilha: Tab goes on to "Desinstalar".
+    teste::Digitar(VK_TAB);
+    ASSERT_TRUE(focoEm(IDC_botaoDesinstalar));
+    teste::Digitar(VK_RETURN);
+    mensagem = desinstalador.EsperarCaixa(textos::kInformacao, 60s);
+    ASSERT_TRUE(mensagem);
+    EXPECT_EQ(teste::TextoDaMensagem(mensagem), textos::kDesinstalacaoTerminada);
+    ASSERT_TRUE(teste::EsperarAte([&] { return GetForegroundWindow() == mensagem; }));
+    teste::Digitar(VK_RETURN);
+    ASSERT_TRUE(desinstalador.EsperarFim(codigo));
+    EXPECT_TRUE(teste::EsperarAte([&] { return !teste::Existe(pasta); }, 30s));
+    for (const std::wstring& atalho : AtalhosDoPontilha())
+        EXPECT_FALSE(teste::Existe(atalho)) << kt::Utf8(atalho);
+    LimparPontilha(pasta);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "dialogs/TextosDialogos.h"
 #include "dialogs/TrocarDiscos.h"
 #include "fileops/Ajuda.h"
+#include "payload/TextosCopia.h"
 #include "resources/AssistenteIds.h"
 #include "tests/e2e/produtos/Produtos.h"
 #include "tests/win/assistente/AssistenteEmTeste.h"
@@ -91,6 +92,7 @@ void MostrarCadaCena(const TVisita& visita) {
         NoAssistente([](kt::TfrmAssistente& a) {
             ui::Gauge(a.Item(IDC_ProgressoGeral)).SetPosition(40);
             ui::Gauge(a.Item(IDC_ProgressoAtual)).SetPosition(70);
+            ui::Label(a.Item(IDC_lblStatus)).SetText(kt::textos_copia::kCopiandoArquivos);
             ui::Label(a.Item(IDC_lblCopia)).SetText(L"PONTILHA_HTML");
             ui::Label(a.Item(IDC_lblPara))
                 .SetText(L"C:\\Program Files (x86)\\Pontilha 1.0\\Pontilha.pt.html");

@@ -1,5 +1,6 @@
 // What a screen reader reads of the windows that the real program shows only when a copy runs
-// into trouble (an existing file, a missing disk, a missing file), and of the uninstall page: read
+// into trouble (an existing file, a missing disk, a missing file), and of the copying and uninstall
+// pages (with the gauges' values): read
 // through oleacc from the robot's thread, as a reader reads them. The end-to-end tests read the
 // windows that the real program shows on its way. What each window reads is printed.
 #include "tests/win/acesso/CadaJanela.h"
@@ -31,9 +32,9 @@ TEST(Leitura, TheCopysQuestions) {
     });
 }
 
-TEST(Leitura, TheUninstallPage) {
+TEST(Leitura, TheCopyingAndUninstallPages) {
     MostrarCadaCena([](HWND janela, const std::wstring& nome) {
-        if (nome == L"cenaDesinstalar")
+        if (nome == L"cenaInstala" || nome == L"cenaDesinstalar")
             ConferirLeitura(janela, nome);
     });
 }

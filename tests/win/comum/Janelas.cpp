@@ -327,6 +327,19 @@ void DigitarComShift(UINT tecla) {
     DigitarCom(VK_SHIFT, tecla);
 }
 
+void DigitarTexto(const std::wstring& texto) {
+    std::vector<INPUT> entradas;
+    for (wchar_t letra : texto)
+        for (bool solta : {false, true}) {
+            INPUT entrada{};
+            entrada.type = INPUT_KEYBOARD;
+            entrada.ki.wScan = letra;
+            entrada.ki.dwFlags = KEYEVENTF_UNICODE | (solta ? KEYEVENTF_KEYUP : 0);
+            entradas.push_back(entrada);
+        }
+    SendInput(static_cast<UINT>(entradas.size()), entradas.data(), sizeof(INPUT));
+}
+
 void ClicarEm(HWND janela, POINT ponto) {
     const LPARAM posicao = MAKELPARAM(ponto.x, ponto.y);
     PostMessageW(janela, WM_LBUTTONDOWN, MK_LBUTTON, posicao);

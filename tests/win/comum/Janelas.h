@@ -74,6 +74,8 @@ void Tecla(HWND janela, UINT tecla);
 void Digitar(UINT tecla);
 void DigitarComAlt(UINT tecla);
 void DigitarComShift(UINT tecla);
+// Types a text, each character as the keyboard sends a character it has no key for.
+void DigitarTexto(const std::wstring& texto);
 
 // Presses and releases the left mouse button at a point of the window's client area.
 void ClicarEm(HWND janela, POINT ponto);

@@ -268,9 +268,11 @@ void LerFilhas(HWND janela, std::vector<TObjetoLido>& objetos) {
     }
 }
 
-// Read by a reader that walks the window: what has a name, takes the focus or holds items.
+// Read by a reader that walks the window: what has a name or a value, takes the focus or holds
+// items.
 bool Legivel(const TObjetoLido& objeto) {
-    return !objeto.Pagina && (!objeto.Nome.empty() || objeto.Focavel || !objeto.Itens.empty());
+    return !objeto.Pagina && (!objeto.Nome.empty() || !objeto.Valor.empty() || objeto.Focavel ||
+                              !objeto.Itens.empty());
 }
 
 bool Sobrepostos(const RECT& a, const RECT& b) {
