@@ -7,6 +7,7 @@ add_subdirectory(${KT_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_
 
 # Our stand-in for the GUI toolkit: forms, controls, actions, threads. Knows nothing of the installer.
 add_library(kt_ui STATIC
+    ui/Accessible.cpp
     ui/Anchors.cpp
     ui/Application.cpp
     ui/Controls.cpp
@@ -20,7 +21,9 @@ add_library(kt_ui STATIC
     ui/Thread.cpp
     ui/ToolBar.cpp
 )
-target_link_libraries(kt_ui PUBLIC kt_portable comctl32 gdi32 user32 shell32)
+# oleacc is not among them: it is loaded at run time from the system directory, when a screen
+# reader first asks for a control that the toolkit names.
+target_link_libraries(kt_ui PUBLIC kt_portable comctl32 gdi32 user32 shell32 ole32 oleaut32)
 
 # The installer framework's Win32 side, in its two layers. The services: file operations and
 # their reports, the payload services; what they show goes through the slots of
@@ -178,9 +181,10 @@ add_test(NAME Pontilha.DuasLigacoesIguaisComSimbolos
 # reached and a few percent, so that what was cut cannot creep back unnoticed. The figure counts
 # the installation itself (561,166 bytes): the copy engine, the copy routine and the extraction
 # with zlib's inflate, which nothing linked before the program could install; and the uninstall
-# with the self-removal (577,550 bytes). The C++ library's errors raised as ui::LibraryError took
-# its string code out (486,926 bytes).
-set(KT_ORCAMENTO_SEM_PAYLOAD 501500)
+# with the self-removal (577,550 bytes); and what screen readers ask of the toolkit, with the icons
+# and banners drawn for 144 and 192 dpi (592,910 bytes). The C++ library's errors raised as
+# ui::LibraryError took its string code out (501,774 bytes).
+set(KT_ORCAMENTO_SEM_PAYLOAD 517000)
 add_test(NAME Pontilha.TamanhoSemPayload
     COMMAND ${CMAKE_COMMAND} -DPROGRAMA=$<TARGET_FILE:kt_pontilha_sem_payload>
             -DORCAMENTO=${KT_ORCAMENTO_SEM_PAYLOAD} -P ${CMAKE_SOURCE_DIR}/tests/win/verificar_tamanho.cmake)
@@ -213,8 +217,11 @@ target_sources(kt_framework INTERFACE $<TARGET_OBJECTS:kt_recursos>)
 find_package(ZLIB REQUIRED)
 add_library(kt_teste_janelas STATIC tests/win/comum/Janelas.cpp tests/win/comum/Captura.cpp
     tests/win/comum/RoboCentral.cpp tests/win/comum/RoboNavegador.cpp tests/win/comum/Arquivos.cpp
-    tests/win/comum/LerAtalho.cpp tests/win/comum/Robo.cpp tests/unit/PastaTemporaria.cpp)
-target_link_libraries(kt_teste_janelas PUBLIC kt_portable ZLIB::ZLIB gdi32 user32 ole32 uuid)
+    tests/win/comum/LerAtalho.cpp tests/win/comum/Robo.cpp tests/win/comum/Leitura.cpp
+    tests/unit/PastaTemporaria.cpp)
+# The tests read the windows as screen readers do, through oleacc.
+target_link_libraries(kt_teste_janelas PUBLIC kt_portable ZLIB::ZLIB gdi32 user32 ole32 oleaut32
+    oleacc uuid)
 
 add_executable(kt_win_tests
     tests/win/Principal.cpp
@@ -251,6 +258,10 @@ add_executable(kt_win_tests
     tests/win/assistente/ArquivoIACTest.cpp
     tests/win/assistente/AssistenteTest.cpp
     tests/win/program/RotinasPontilhaTest.cpp
+    tests/win/acesso/CadaJanela.cpp
+    tests/win/acesso/Medidas.cpp
+    tests/win/acesso/LeituraTest.cpp
+    tests/win/acesso/EscalaTest.cpp
 )
 target_link_libraries(kt_win_tests PRIVATE kt_assistente kt_teste_janelas GTest::gtest)
 
@@ -282,13 +293,33 @@ set_property(SOURCE tests/win/TestesWin.rc APPEND PROPERTY
 add_dependencies(kt_win_tests Pontilha)
 
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    TEST_FILTER "-RotinasPontilha.*:*Teclado.*:*DiscoCheio.*"
+    TEST_FILTER "-RotinasPontilha.*:*Teclado.*:*DiscoCheio.*:Escala.*"
     PROPERTIES TIMEOUT 120 ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
 # Tests that follow the keyboard focus run alone: the focus leaves a window whenever a window of
 # another test becomes active.
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "*Teclado.*"
     PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
+
+# The program's windows at the screen's dots per inch: 96 here, in the tests' prefix; 144 and 192
+# in a prefix of their own, made once by the build, whose LogPixels each run sets before it starts
+# the tests (the other tests' prefix keeps 96). Alone on the screen, for the screenshots.
+gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "Escala.*"
+    PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
+set(KT_WINEPREFIX_DPI ${KT_WINEPREFIX}-dpi)
+add_custom_command(OUTPUT ${KT_WINEPREFIX_DPI}/.pronto
+    COMMAND ${CMAKE_COMMAND} -E env KT_PREFIXO_WINE=${KT_WINEPREFIX_DPI}
+            ${CMAKE_BINARY_DIR}/wine-run cmd /c exit
+    COMMENT "Making the Wine prefix of the high-DPI tests")
+add_custom_target(kt_prefixo_wine_dpi ALL DEPENDS ${KT_WINEPREFIX_DPI}/.pronto)
+foreach(dpi 144 192)
+    add_test(NAME Escala.${dpi}dpi
+        COMMAND ${CMAKE_SOURCE_DIR}/tests/win/com_dpi.sh ${dpi} ${KT_WINEPREFIX_DPI}
+                ${CMAKE_BINARY_DIR}/wine-run $<TARGET_FILE:kt_win_tests> --gtest_filter=Escala.*)
+    set_tests_properties(Escala.${dpi}dpi PROPERTIES TIMEOUT 240 RUN_SERIAL TRUE
+        ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
+endforeach()
 
 # Real full disks: tmpfs mounts given drive letters of the prefix for the tests that need one,
 # mounted before them and unmounted after (they skip, saying why, where mounting is not allowed):
@@ -355,6 +386,7 @@ add_executable(kt_e2e_tests
     tests/e2e/LicencaTest.cpp
     tests/e2e/InicioTest.cpp
     tests/e2e/TecladoTest.cpp
+    tests/e2e/LeituraTest.cpp
     tests/e2e/ProcurarTest.cpp
     tests/e2e/PasseioTest.cpp
     tests/e2e/CarregamentoSeguroTest.cpp
@@ -380,7 +412,7 @@ set(KT_AMBIENTE_E2E
     ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}"
     ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    TEST_FILTER "-Passeio.*:Teclado.*:Procurar.*:CarregamentoSeguro.*:*InstalacaoPontilha*:Desinstalacao.*"
+    TEST_FILTER "-Passeio.*:Teclado.*:SoTeclado.*:Procurar.*:CarregamentoSeguro.*:*InstalacaoPontilha*:Desinstalacao.*"
     PROPERTIES TIMEOUT 120 ${KT_AMBIENTE_E2E})
 # Pontilha's uninstall works on the one Uninstall key and the one pair of shortcut files.
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
@@ -418,7 +450,7 @@ gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
         ENVIRONMENT "KT_WINEDLLOVERRIDES=${KT_DLLS_PLANTADAS}=n,b"
         ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    TEST_FILTER "Teclado.*:Procurar.*"
+    TEST_FILTER "Teclado.*:SoTeclado.*:Procurar.*"
     PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE ${KT_AMBIENTE_E2E})
 # The tour takes a screenshot of every scene and checks nothing of its own (what each scene shows
 # is the other tests' work): tools/run.sh walks it, the test command leaves it out by its label.

@@ -10,6 +10,7 @@
 #include "fileops/VerificacoesWin32.h"
 #include "resources/AbrirDirIds.h"
 #include "resources/Imagens.h"
+#include "ui/Accessible.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
 #include "ui/Exception.h"
@@ -121,6 +122,7 @@ void TfrmAbrirDir::PrepararControles() {
           std::pair{IDM_Excluirdiretrio1, &actExcluir}})
         BindCommand(comando, *acao);
 
+    ui::SetAccessibleName(diretorios_.Handle(), Texto(kNomeDaLista));
     drives_.SetOnChoose([this](const std::wstring& raiz) { return EscolherDrive(raiz); });
     diretorios_.SetOnChange([this] { DiretorioMudou(); });
     ui::Edit(Item(IDC_txtDiretorio)).SetOnEnter([this] { IrParaOCaminho(); });

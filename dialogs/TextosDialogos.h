@@ -75,6 +75,8 @@ inline constexpr std::wstring_view kExcluir = L"&Excluir diretório";
 inline constexpr std::wstring_view kDicaExcluir = L"Exclui o diretório selecionado";
 inline constexpr std::wstring_view kMeusDocumentos = L"&Meus Documentos";
 inline constexpr std::wstring_view kDicaMeusDocumentos = L"Ir para a pasta \"Meus Documentos\"";
+// What screen readers call the directory list, which has no label on the window.
+inline constexpr std::wstring_view kNomeDaLista = L"Diretórios";
 // Caption of the question before a deletion.
 inline constexpr std::wstring_view kConfirmacao = textos_caixas::kConfirmacao;
 

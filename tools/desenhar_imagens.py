@@ -241,27 +241,36 @@ def banner(width, height):
     return img
 
 
-def save_bmp4(name, img):
-    """A bitmap of at most 16 colours as a 4-bit palette BMP: the banner's three colours need no
-    24-bit pixels, and the bitmap travels uncompressed inside the program."""
+def rle4_row(indexes):
+    """One row in BI_RLE4's encoded mode: each run of one colour as a count and the colour twice,
+    then the end-of-line mark."""
+    out = bytearray()
+    x = 0
+    while x < len(indexes):
+        run = 1
+        while x + run < len(indexes) and indexes[x + run] == indexes[x] and run < 255:
+            run += 1
+        out += bytes((run, indexes[x] << 4 | indexes[x]))
+        x += run
+    return bytes(out + b"\x00\x00")
+
+
+def save_bmp_rle4(name, img):
+    """A bitmap of at most 16 colours as a 4-bit palette BMP compressed with BI_RLE4: the banner is
+    long runs of its ground colour between the dots, and travels inside the program."""
     rgb = img.convert("RGB")
     width, height = rgb.size
     colours = sorted(set(rgb.getdata()))
     assert len(colours) <= 16, f"{name}: {len(colours)} colours do not fit in 4 bits"
     index = {c: i for i, c in enumerate(colours)}
-    stride = ((width + 1) // 2 + 3) & ~3
-    rows = []
-    for y in range(height - 1, -1, -1):  # bottom-up, as BMP keeps its rows
-        row = bytearray(stride)
-        for x in range(width):
-            row[x // 2] |= index[rgb.getpixel((x, y))] << (0 if x % 2 else 4)
-        rows.append(bytes(row))
+    rows = [rle4_row([index[rgb.getpixel((x, y))] for x in range(width)])
+            for y in range(height - 1, -1, -1)]  # bottom-up, as BMP keeps its rows
+    pixels = b"".join(rows)[:-2] + b"\x00\x01"  # the last end of line becomes end of bitmap
     palette = b"".join(bytes((b, g, r, 0)) for r, g, b in colours)
     palette += bytes(4 * (16 - len(colours)))
-    pixels = b"".join(rows)
     offset = 14 + 40 + len(palette)
     header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 4, 0, len(pixels), 2835, 2835, 16, 0)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 4, 2, len(pixels), 2835, 2835, 16, 0)
     (OUT / name).write_bytes(header + info + palette + pixels)
 
 
@@ -365,6 +374,14 @@ def copy_clip():
     (OUT / "Copiando.avi").write_bytes(avi)
 
 
+# The sizes the program asks an icon for at 96, 144 and 192 dots per inch, each drawn at its size
+# so that none is scaled: the glyphs beside captions and on the toolbar at the small icon size,
+# the image-only buttons, pictures and dialogs' symbols at the large one.
+PEQUENOS = [16, 24, 32]
+GRANDES = [32, 48, 64]
+TODOS = [16, 24, 32, 48, 64]
+
+
 def save_icon(name, draw, sizes):
     images = [draw(s) for s in sizes]
     images[-1].save(OUT / name, sizes=[(s, s) for s in sizes], append_images=images[:-1])
@@ -372,24 +389,26 @@ def save_icon(name, draw, sizes):
 
 def main():
     OUT.mkdir(parents=True, exist_ok=True)
-    save_icon("Pontilha.ico", program_icon, [16, 24, 32, 48, 64])
-    save_icon("CentralSolucoes.ico", framework_icon, [16, 32, 48])
-    save_icon("Instalar.ico", install_glyph, [16, 32, 48])
-    save_icon("Alterar.ico", change_glyph, [16, 32, 48])
-    save_icon("Desinstalar.ico", uninstall_glyph, [16, 32, 48])
-    save_icon("Prosseguir.ico", lambda s: arrow_glyph(s, True), [16, 24, 32])
-    save_icon("Voltar.ico", lambda s: arrow_glyph(s, False, NAVY), [16, 24, 32])
-    save_icon("Cancelar.ico", cancel_glyph, [16, 24, 32])
-    save_icon("Concluido.ico", check_glyph, [16, 24, 32])
-    save_icon("Sobre.ico", about_glyph, [16, 24, 32])
-    save_icon("Pasta.ico", folder_glyph, [16, 24, 32])
-    save_icon("Sobrescrever.ico", replace_symbol, [16, 32, 48])
-    save_icon("Encontrar.ico", find_symbol, [16, 32, 48])
-    save_icon("Ignorar.ico", skip_glyph, [16, 24, 32])
-    save_icon("NovaPasta.ico", new_folder_glyph, [16, 24, 32])
-    save_icon("ExcluirPasta.ico", delete_folder_glyph, [16, 24, 32])
-    save_icon("MeusDocumentos.ico", documents_glyph, [16, 24, 32])
-    save_bmp4("Faixa.bmp", banner(480, 48))
+    save_icon("Pontilha.ico", program_icon, TODOS)
+    save_icon("CentralSolucoes.ico", framework_icon, GRANDES)
+    save_icon("Instalar.ico", install_glyph, TODOS)
+    save_icon("Alterar.ico", change_glyph, GRANDES)
+    save_icon("Desinstalar.ico", uninstall_glyph, GRANDES)
+    save_icon("Prosseguir.ico", lambda s: arrow_glyph(s, True), PEQUENOS)
+    save_icon("Voltar.ico", lambda s: arrow_glyph(s, False, NAVY), PEQUENOS)
+    save_icon("Cancelar.ico", cancel_glyph, PEQUENOS)
+    save_icon("Concluido.ico", check_glyph, TODOS)
+    save_icon("Sobre.ico", about_glyph, PEQUENOS)
+    save_icon("Pasta.ico", folder_glyph, TODOS)
+    save_icon("Sobrescrever.ico", replace_symbol, GRANDES)
+    save_icon("Encontrar.ico", find_symbol, GRANDES)
+    save_icon("Ignorar.ico", skip_glyph, PEQUENOS)
+    save_icon("NovaPasta.ico", new_folder_glyph, PEQUENOS)
+    save_icon("ExcluirPasta.ico", delete_folder_glyph, PEQUENOS)
+    save_icon("MeusDocumentos.ico", documents_glyph, PEQUENOS)
+    # The banner for 96, 144 and 192 dots per inch: the wizard shows the one of its screen's size.
+    for name, scale in (("Faixa.bmp", 2), ("Faixa144.bmp", 3), ("Faixa192.bmp", 4)):
+        save_bmp_rle4(name, banner(240 * scale, 24 * scale))
     arquivo = Image.new("RGB", (24, 24), (255, 255, 255))
     d = ImageDraw.Draw(arquivo)
     d.rectangle([3, 1, 20, 22], outline=NAVY[:3], fill=(255, 255, 255))

@@ -28,6 +28,10 @@ void Control::Update() const {
 
 void Control::SetText(const std::wstring& text) const {
     SetWindowTextW(handle_, text.c_str());
+    // Screen readers speak a text that changes when they hear of it. Windows' own controls tell
+    // them; Wine's do not, so the toolkit does (a reader that queues its events takes the same
+    // event of one object once).
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, handle_, OBJID_WINDOW, CHILDID_SELF);
     // A transparent label leaves its old text behind unless the parent repaints under it.
     if (HWND parent = GetParent(handle_)) {
         RECT r = Bounds();
@@ -148,12 +152,24 @@ void Picture::SetIcon(HICON icon) const {
     SendMessageW(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
 }
 
+HBITMAP Picture::Bitmap() const {
+    return reinterpret_cast<HBITMAP>(SendMessageW(Handle(), STM_GETIMAGE, IMAGE_BITMAP, 0));
+}
+
+void Picture::SetBitmap(HBITMAP bitmap) const {
+    SendMessageW(Handle(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+}
+
 int Gauge::Position() const {
     return static_cast<int>(SendMessageW(Handle(), PBM_GETPOS, 0, 0));
 }
 
 void Gauge::SetPosition(int position) const {
-    SendMessageW(Handle(), PBM_SETPOS, static_cast<WPARAM>(position), 0);
+    const auto before =
+        static_cast<int>(SendMessageW(Handle(), PBM_SETPOS, static_cast<WPARAM>(position), 0));
+    // As a changed text (SetText): the reader hears the new value.
+    if (before != position)
+        NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, Handle(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 std::wstring StatusBar::PanelText(int panel) const {

@@ -73,12 +73,14 @@ public:
 
 using RadioButton = CheckBox;
 
-// A static picture showing an icon.
+// A static picture showing an icon or a bitmap. The picture does not own what it shows.
 class Picture : public Control {
 public:
     using Control::Control;
     HICON Icon() const;
     void SetIcon(HICON icon) const;
+    HBITMAP Bitmap() const;
+    void SetBitmap(HBITMAP bitmap) const;
 };
 
 // The progress gauge, 0..100 unless set otherwise.

@@ -1,9 +1,11 @@
 #include "ui/Form.h"
 
+#include "ui/Accessible.h"
 #include "ui/Application.h"
 #include "ui/Decimal.h"
 #include "ui/Exception.h"
 #include "ui/Glyphs.h"
+#include "ui/Messages.h"
 
 #include <commctrl.h>
 
@@ -82,6 +84,38 @@ HWND FirstTabStop(HWND container) {
     return nullptr;
 }
 
+// A push button, default or not, whatever else its style says (an image, a glyph).
+bool IsPushButton(HWND control) {
+    return (SendMessageW(control, WM_GETDLGCODE, 0, 0) &
+            (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+}
+
+// Makes the push button the default one or an ordinary one; the rest of its style stays.
+void SetDefaultLook(HWND button, bool isDefault) {
+    const DWORD style = GetWindowLongW(button, GWL_STYLE) & 0xFFFF & ~BS_TYPEMASK;
+    SendMessageW(button, BM_SETSTYLE, style | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), TRUE);
+}
+
+// A caption made only of signs ("?", "...") names nothing to somebody who hears it.
+bool NamesSomething(const std::wstring& caption) {
+    return std::any_of(caption.begin(), caption.end(),
+                       [](wchar_t c) { return IsCharAlphaNumericW(c) != FALSE; });
+}
+
+constexpr UINT_PTR kShadowSubclass = 1;
+
+// A picture made from a template with its image's resource id keeps that id as its window text
+// (0xFFFF and the number), which screen readers would read as its name. The text goes; the image
+// stays, since the picture's own WM_SETTEXT, which would load another image, is passed by.
+void ForgetImageIds(HWND container) {
+    for (HWND control = GetWindow(container, GW_CHILD); control;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        wchar_t first[2] = {};
+        if (GetWindowTextW(control, first, 2) == 1 && first[0] == 0xFFFF)
+            DefWindowProcW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    }
+}
+
 } // namespace
 
 Form::Form(int templateId, HWND owner) {
@@ -90,6 +124,7 @@ Form::Form(int templateId, HWND owner) {
     if (!hwnd_)
         throw Exception(L"Não foi possível criar a janela " + ui::Decimal(templateId) + L".");
     ShowWindow(hwnd_, SW_HIDE);
+    ForgetImageIds(hwnd_);
 }
 
 Form::~Form() {
@@ -128,7 +163,6 @@ HWND Form::Item(int id) const {
 int Form::ShowModal() {
     if (modal_)
         throw Exception(L"A janela já está sendo exibida.");
-    ThreadWindowsDisabled disabled(hwnd_);
     // Owned by the form that was modal before it, so that it stays above that form, also when
     // another program has the foreground; the owner it had comes back afterwards.
     Form* above = Application::ActiveModalForm();
@@ -149,8 +183,16 @@ int Form::ShowModal() {
             Application::WakeActiveModalForm();
         }
     } leave{this, ownerBefore};
+    // Enabled again before the form hides: the system then hands the activation, and the focus
+    // with it, back to the form below; to a disabled one it cannot, and the focus would be lost.
+    ThreadWindowsDisabled disabled(hwnd_);
 
     EnableWindow(hwnd_, TRUE);
+    // The form was made long before it shows: its focus rectangle and underlined mnemonics follow
+    // the input that shows it, as a dialog's do when it is made (shown after a key, hidden after a
+    // click, unless the user has them always shown).
+    SendMessageW(hwnd_, WM_CHANGEUISTATE,
+                 MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
     Show();
     SetActiveWindow(hwnd_);
     MSG msg;
@@ -206,17 +248,50 @@ HWND Form::AddChildDialog(int templateId, const RECT& area) {
     if (!child)
         throw Exception(L"Não foi possível criar a página " + ui::Decimal(templateId) + L".");
     SetWindowLongPtrW(child, GWLP_ID, templateId);
+    ForgetImageIds(child);
     SetWindowPos(child, nullptr, area.left, area.top, area.right - area.left,
                  area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
     childDialogs_.push_back(child);
+    for (HWND control = GetWindow(child, GW_CHILD); control;
+         control = GetWindow(control, GW_HWNDNEXT))
+        if (SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON)
+            defaultButtons_[child] = GetDlgCtrlID(control);
     return child;
 }
 
 void Form::FocusFirstControl(HWND container) const {
     if (!IsWindowVisible(container))
         return;
+    ShowDefaultButton(container);
     if (HWND first = FirstTabStop(container))
         SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+    else if (!FirstTabStop(hwnd_))
+        SetFocus(hwnd_);
+}
+
+int Form::ShownDefaultButton() const {
+    for (const auto& [child, id] : defaultButtons_) {
+        HWND button = GetDlgItem(child, id);
+        if (IsWindowVisible(child) && IsWindowVisible(button) && IsWindowEnabled(button))
+            return id;
+    }
+    return 0;
+}
+
+// The dialog manager moves the default look onto a push button that takes the focus, and looks
+// for the default button to give it back only among the form's own controls, not a child
+// dialog's: the form gives it back.
+void Form::ShowDefaultButton(HWND childDialog) const {
+    auto found = defaultButtons_.find(childDialog);
+    if (found == defaultButtons_.end())
+        return;
+    HWND focus = GetFocus();
+    if (focus && IsChild(childDialog, focus) && IsPushButton(focus))
+        return;
+    for (HWND control = GetWindow(childDialog, GW_CHILD); control;
+         control = GetWindow(control, GW_HWNDNEXT))
+        if (IsPushButton(control))
+            SetDefaultLook(control, GetDlgCtrlID(control) == found->second);
 }
 
 void Form::Bind(int controlId, const Action& action, bool imageOnly) {
@@ -225,6 +300,8 @@ void Form::Bind(int controlId, const Action& action, bool imageOnly) {
         throw Exception(L"Controle " + ui::Decimal(controlId) + L" inexistente.");
     actions_[controlId] = action;
     SetWindowTextW(control.Handle(), action.Caption().c_str());
+    SetAccessibleName(control.Handle(),
+                      NamesSomething(action.Caption()) ? std::wstring() : action.Hint());
     if (imageOnly)
         control.SetImage(action.Glyph(), GetSystemMetrics(SM_CXICON));
     else
@@ -411,6 +488,31 @@ INT_PTR Form::HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
     // Posted: the dialog manager sets a focus of its own while the window is being shown.
     if (msg == WM_SHOWWINDOW && wParam != FALSE && activeControl_ != 0 && window == hwnd_)
         PostMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(activeControl_)), TRUE);
+    if (window == hwnd_) {
+        switch (msg) {
+        case WM_NEXTDLGCTL:
+            // Once the dialog manager has moved the focus (Tab, Shift+Tab).
+            PostMessageW(hwnd_, kMsgShowDefaultButton, 0, 0);
+            break;
+        case kMsgShowDefaultButton:
+            for (HWND child : childDialogs_)
+                if (IsWindowVisible(child))
+                    ShowDefaultButton(child);
+            return TRUE;
+        case DM_GETDEFID:
+            if (const int id = ShownDefaultButton()) {
+                SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, MAKELONG(id, DC_HASDEFID));
+                return TRUE;
+            }
+            return FALSE;
+        case WM_SETFOCUS:
+            // With no control to take it, the focus stays on the form: the dialog manager would
+            // give it back to the control that had it, hidden since.
+            return FirstTabStop(hwnd_) == nullptr;
+        default:
+            break;
+        }
+    }
     switch (msg) {
     case WM_COMMAND:
         return HandleCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
@@ -443,6 +545,9 @@ INT_PTR Form::HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 
 bool Form::HandleCommand(int id, int notifyCode, HWND control) {
     if (notifyCode == BN_CLICKED) {
+        // Enter sends the default button's click without the button when it is a child dialog's.
+        if (!control)
+            control = Item(id);
         // A message (BM_CLICK) can still press a disabled button.
         if (control && !IsWindowEnabled(control))
             return true;
@@ -459,6 +564,54 @@ bool Form::HandleCommand(int id, int notifyCode, HWND control) {
         return true;
     }
     return false;
+}
+
+void Form::SetLabelShadow(int controlId, COLORREF shadow) {
+    HWND label = Item(controlId);
+    shadows_[label] = shadow;
+    SetWindowSubclass(label, &ShadowProc, kShadowSubclass, 0);
+    InvalidateRect(label, nullptr, TRUE);
+}
+
+LRESULT CALLBACK Form::ShadowProc(HWND label, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR) noexcept {
+    if (msg == WM_NCDESTROY)
+        RemoveWindowSubclass(label, &ShadowProc, kShadowSubclass);
+    if (msg == WM_PAINT) {
+        if (const Form* form = FromHandle(GetAncestor(label, GA_ROOT))) {
+            form->PaintWithShadow(label);
+            return 0;
+        }
+    }
+    return DefSubclassProc(label, msg, wParam, lParam);
+}
+
+// As the static control draws a left-aligned text, twice. The label is transparent: what lies
+// under it is the parent's.
+void Form::PaintWithShadow(HWND label) const {
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(label, &paint);
+    RECT area{};
+    GetClientRect(label, &area);
+    const std::wstring text = Control(label).Text();
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
+    HGDIOBJ before = font ? SelectObject(dc, font) : nullptr;
+    SetBkMode(dc, TRANSPARENT);
+    UINT format = DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS;
+    if (GetWindowLongW(label, GWL_STYLE) & SS_NOPREFIX)
+        format |= DT_NOPREFIX;
+    RECT shadow = area;
+    OffsetRect(&shadow, 1, 1);
+    auto shadowColor = shadows_.find(label);
+    SetTextColor(dc, shadowColor == shadows_.end() ? GetSysColor(COLOR_BTNSHADOW)
+                                                   : shadowColor->second);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &shadow, format);
+    auto own = labelColors_.find(GetDlgCtrlID(label));
+    SetTextColor(dc, own == labelColors_.end() ? GetSysColor(COLOR_WINDOWTEXT) : own->second);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, format);
+    if (before)
+        SelectObject(dc, before);
+    EndPaint(label, &paint);
 }
 
 void Form::SetBackgroundColor(int controlId, COLORREF color) {

@@ -58,14 +58,19 @@ public:
     // hidden; its controls belong to this form. Its own control id is the template's id.
     HWND AddChildDialog(int templateId, const RECT& area);
     // Gives the focus to the first control of the container (the form, or one of its child
-    // dialogs) that Tab stops at; nothing happens when it has none or is not shown.
+    // dialogs) that Tab stops at. When the form shown has no control that could take it, the form
+    // keeps the focus itself, so that it never stays on a control that was hidden. Nothing happens
+    // while the container is not shown. A child dialog's default push button (DEFPUSHBUTTON in its
+    // template) is shown as the default again: Enter presses it wherever the focus is in it, unless
+    // the focus is on another push button.
     void FocusFirstControl(HWND container) const;
     // The control that has the focus each time the form is shown, whatever had it before.
     void SetActiveControl(int controlId) { activeControl_ = controlId; }
 
     // The control carries the action: its caption, glyph, hint and click handler. Binding again
     // replaces all four. An image-only button shows the glyph, large, as its image and keeps the
-    // caption as its window text, which screen readers read.
+    // caption as its window text, which screen readers read. A caption that is only a sign ("?",
+    // "...") names nothing to a listener: screen readers read the hint as the control's name.
     void Bind(int controlId, const Action& action, bool imageOnly = false);
     const Action* BoundAction(int controlId) const;
     // A command that no button carries (a toolbar button, a menu item) runs the action.
@@ -89,6 +94,9 @@ public:
     void SetLabelFont(int controlId, int pointSize, bool bold, bool italic = false);
     // A solid background for a static control: what a picture does not cover, or behind a text.
     void SetBackgroundColor(int controlId, COLORREF color);
+    // The label draws its text twice: first in the shadow's colour one pixel right and down, then
+    // in its own colour. One window carries the text, so screen readers read it once.
+    void SetLabelShadow(int controlId, COLORREF shadow);
 
     // Pixels at 96 dots per inch, scaled to the screen's DPI.
     static int Scale(int pixels);
@@ -114,6 +122,11 @@ private:
     bool HandleCommand(int id, int notifyCode, HWND control);
     void EnsureTooltip();
     static LRESULT CALLBACK ReleaseWatchProc(HWND, UINT, WPARAM, LPARAM) noexcept;
+    static LRESULT CALLBACK ShadowProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
+    void PaintWithShadow(HWND label) const;
+    // The default push button of the child dialog shown, or 0.
+    int ShownDefaultButton() const;
+    void ShowDefaultButton(HWND childDialog) const;
     void HandleRelease(HWND control, bool mouse);
     void HandleClickNotification(HWND control);
 
@@ -127,12 +140,15 @@ private:
     std::vector<HWND> childDialogs_;
     // The controls that Item() has found, by id.
     mutable std::map<int, HWND> items_;
+    // Each child dialog's default push button, as its template marks it.
+    std::map<HWND, int> defaultButtons_;
     int modalResult_ = mrNone;
     bool modal_ = false;
     int activeControl_ = 0;
     std::map<int, Action> actions_;
     std::map<int, COLORREF> labelColors_;
     std::map<int, std::pair<COLORREF, UniqueBrush>> backgrounds_;
+    std::map<HWND, COLORREF> shadows_;
     std::vector<UniqueFont> fonts_;
     UniqueWindow tooltip_;
     std::map<HWND, std::wstring> hints_;

@@ -21,6 +21,11 @@ std::map<Key, UniqueImageList>& Lists() {
     return lists;
 }
 
+std::map<int, UniqueBitmap>& Bitmaps() {
+    static std::map<int, UniqueBitmap> bitmaps;
+    return bitmaps;
+}
+
 } // namespace
 
 HICON Icon(int resource, int size) {
@@ -48,6 +53,18 @@ HIMAGELIST ImageList(int resource, int size) {
     UniqueImageList list(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 1, 0));
     ImageList_AddIcon(list.Get(), icon);
     return lists.emplace(key, std::move(list)).first->second.Get();
+}
+
+HBITMAP Bitmap(int resource) {
+    auto& bitmaps = Bitmaps();
+    auto found = bitmaps.find(resource);
+    if (found != bitmaps.end())
+        return found->second.Get();
+    auto* bitmap = static_cast<HBITMAP>(LoadImageW(
+        Application::Instance(), MAKEINTRESOURCEW(resource), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    if (!bitmap)
+        return nullptr;
+    return bitmaps.emplace(resource, UniqueBitmap(bitmap)).first->second.Get();
 }
 
 } // namespace ui::Glyphs

@@ -12,5 +12,7 @@ namespace ui::Glyphs {
 HICON Icon(int resource, int size);
 // An image list holding that one icon, for buttons that show a glyph beside their caption.
 HIMAGELIST ImageList(int resource, int size);
+// The bitmap resource with that id, or null when there is no such resource.
+HBITMAP Bitmap(int resource);
 
 } // namespace ui::Glyphs

@@ -24,21 +24,36 @@ constexpr std::array<int, kNumeroDeCenas> kModelosDasCenas = {
 // Where the scenes stand in the window's template, in dialog units: below the banner.
 constexpr RECT kAreaDasCenas = {0, 32, 320, 232};
 
-// A scene's title: a black label with a navy one drawn over it, one pixel up and to the left.
+// A scene's title: a black label with a navy one over it, one pixel up and to the left. Both
+// carry the text; the navy label draws the black one's text as its shadow, so that one window
+// shows the title and screen readers read it once. The scene itself is named by its title, which
+// readers announce when the focus enters it.
 struct TTitulo {
+    int cena;
     int preto;
     int azul;
     const wchar_t* texto;
 };
 
 constexpr std::array<TTitulo, 7> kTitulos = {{
-    {IDC_lblCarregando1, IDC_lblCarregando2, kCarregando},
-    {IDC_lblOperacao1, IDC_lblOperacao2, kEscolhaUmaOperacao},
-    {IDC_lblDesinstalando1, IDC_lblDesinstalando2, kDesinstalando},
-    {IDC_lblLicenca1, IDC_lblLicenca2, kLicencaDeUso},
-    {IDC_lblOpcoesInstalacao1, IDC_lblOpcoesInstalacao2, kOpcoesDeInstalacao},
-    {IDC_lblComponentes1, IDC_lblComponentes2, kComponentesDoPrograma},
-    {IDC_lblTituloSobre1, IDC_lblTituloSobre2, kSobre},
+    {IDC_cenaIniciar, IDC_lblCarregando1, IDC_lblCarregando2, kCarregando},
+    {IDC_cenaConfigurar, IDC_lblOperacao1, IDC_lblOperacao2, kEscolhaUmaOperacao},
+    {IDC_cenaDesinstalar, IDC_lblDesinstalando1, IDC_lblDesinstalando2, kDesinstalando},
+    {IDC_cenaLicenca, IDC_lblLicenca1, IDC_lblLicenca2, kLicencaDeUso},
+    {IDC_cenaOpcoes, IDC_lblOpcoesInstalacao1, IDC_lblOpcoesInstalacao2, kOpcoesDeInstalacao},
+    {IDC_cenaOQue, IDC_lblComponentes1, IDC_lblComponentes2, kComponentesDoPrograma},
+    {IDC_cenaSobre, IDC_lblTituloSobre1, IDC_lblTituloSobre2, kSobre},
+}};
+
+// The banner drawn for a screen of so many dots per inch; a screen between two gets the smaller.
+struct TFaixa {
+    int pontosPorPolegada;
+    int bitmap;
+};
+constexpr std::array<TFaixa, 3> kFaixas = {{
+    {96, IDB_FAIXA},
+    {144, IDB_FAIXA144},
+    {192, IDB_FAIXA192},
 }};
 
 constexpr COLORREF kPreto = RGB(0, 0, 0);
@@ -68,15 +83,12 @@ void TfrmAssistente::CriarCenas() {
 void TfrmAssistente::PrepararControles() {
     SetIcon(IDI_PONTILHA);
     SetBackgroundColor(IDC_imgFaixa, kFundoDaFaixa);
+    ui::Picture(Item(IDC_imgFaixa)).SetBitmap(ui::Glyphs::Bitmap(FaixaDaTela()));
     for (const TTitulo& titulo : kTitulos) {
-        SetLabelFont(titulo.preto, kPontosDoTitulo, true);
         SetLabelFont(titulo.azul, kPontosDoTitulo, true);
-        SetLabelColor(titulo.preto, kPreto);
         SetLabelColor(titulo.azul, kAzulMarinho);
-        const ui::Label sombra(Item(titulo.preto));
-        RECT posicao = sombra.Bounds();
-        OffsetRect(&posicao, 1, 1);
-        sombra.SetBounds(posicao);
+        SetLabelShadow(titulo.azul, kPreto);
+        ui::Label(Item(titulo.preto)).SetVisible(false);
     }
     ui::CheckList(Item(IDC_chkOQue)).Setup();
     SetOnRelease(IDC_chkOQue, [this] { NovaSelecao(); });
@@ -120,7 +132,17 @@ void TfrmAssistente::AplicarTextosDosTitulos() {
     for (const TTitulo& titulo : kTitulos) {
         ui::Label(Item(titulo.preto)).SetText(titulo.texto);
         ui::Label(Item(titulo.azul)).SetText(titulo.texto);
+        SetWindowTextW(Item(titulo.cena), titulo.texto);
     }
+}
+
+int TfrmAssistente::FaixaDaTela() {
+    const int pontos = Scale(96);
+    int escolhida = kFaixas.front().bitmap;
+    for (const TFaixa& faixa : kFaixas)
+        if (faixa.pontosPorPolegada <= pontos)
+            escolhida = faixa.bitmap;
+    return escolhida;
 }
 
 void TfrmAssistente::VincularAcoes() {

@@ -101,6 +101,8 @@ private:
     void CriarCenas();
     void PrepararControles();
     void AplicarTextosDosTitulos();
+    // The banner's bitmap for the screen's dots per inch.
+    static int FaixaDaTela();
     void VincularAcoes();
     void LerDiretorios();
     bool CarregarArquivoDeLicenca(const std::wstring& nome);

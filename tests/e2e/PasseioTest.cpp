@@ -25,15 +25,6 @@ namespace {
 using namespace e2e;
 namespace textos = kt::textos_assistente;
 
-// Closes the wizard through the close query, answering yes.
-void FecharConfirmando(const ProgramaEmTeste& programa) {
-    programa.FecharJanela();
-    if (HWND pergunta = programa.EsperarCaixa(textos::kConfirmacao))
-        teste::Responder(pergunta, IDYES);
-    DWORD codigo = 1;
-    EXPECT_TRUE(programa.EsperarFim(codigo));
-}
-
 TEST(Passeio, Carregando) {
     ProgramaEmTeste lento(produtos::kProdutoLento);
     lento.Iniciar();
@@ -46,7 +37,7 @@ TEST(Passeio, Carregando) {
     }));
     lento.CapturarComo(lento.Janela(), L"cenaIniciar");
     ASSERT_TRUE(lento.EsperarCena(IDC_cenaConfigurar, 30s));
-    FecharConfirmando(lento);
+    EXPECT_TRUE(lento.FecharConfirmando());
 }
 
 TEST(Passeio, Pontilha) {
@@ -149,7 +140,7 @@ TEST(Passeio, Licenca) {
     produto.Clicar(IDC_botaoInstalar);
     ASSERT_TRUE(produto.EsperarCena(IDC_cenaLicenca));
     produto.CapturarComo(produto.Janela(), L"cenaLicenca");
-    FecharConfirmando(produto);
+    EXPECT_TRUE(produto.FecharConfirmando());
 }
 
 TEST(Passeio, Componentes) {
@@ -168,7 +159,7 @@ TEST(Passeio, Componentes) {
     teste::Tecla(produto.Controle(IDC_chkOQue), VK_END);
     teste::EsperarAte([&] { return !produto.Texto(IDC_sttPainel).empty(); });
     produto.CapturarComo(produto.Janela(), L"cenaOQue-componentes");
-    FecharConfirmando(produto);
+    EXPECT_TRUE(produto.FecharConfirmando());
 }
 
 } // namespace

@@ -122,6 +122,14 @@ bool ProgramaEmTeste::HaJanela(const std::wstring& titulo) const {
     return false;
 }
 
+bool ProgramaEmTeste::FecharConfirmando() const {
+    FecharJanela();
+    if (HWND pergunta = EsperarCaixa(kt::textos_assistente::kConfirmacao))
+        teste::Responder(pergunta, IDYES);
+    DWORD codigo = 1;
+    return EsperarFim(codigo);
+}
+
 bool ProgramaEmTeste::Instalar(const std::wstring& diretorio) {
     Clicar(IDC_botaoInstalar);
     if (!EsperarCena(IDC_cenaOpcoes))

@@ -74,6 +74,9 @@ public:
     int CenaVisivel() const;
     void Clicar(int id) const { teste::Clicar(Controle(id)); }
     void FecharJanela() const { teste::Fechar(janela_); }
+    // Closes the wizard through its close query, answering yes, and waits for the program's end;
+    // answers whether it ended.
+    bool FecharConfirmando() const;
 
     // A visible message box (or other window) of the program with that caption; null after the
     // time limit.

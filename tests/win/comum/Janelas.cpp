@@ -121,6 +121,10 @@ std::wstring Classe(HWND janela) {
     return nome;
 }
 
+bool DaClasse(HWND janela, const wchar_t* classe) {
+    return CompareStringOrdinal(Classe(janela).c_str(), -1, classe, -1, TRUE) == CSTR_EQUAL;
+}
+
 bool Visivel(HWND janela) {
     return IsWindowVisible(janela) != FALSE;
 }
@@ -227,6 +231,52 @@ RECT RetanguloDoItem(HWND lista, int item) {
     return retangulo;
 }
 
+std::wstring TextoEscolhido(HWND caixaEx) {
+    constexpr std::size_t kLetras = 260;
+    const auto escolhido = static_cast<INT_PTR>(Enviar(caixaEx, CB_GETCURSEL, 0, 0));
+    MemoriaRemota memoria(caixaEx, sizeof(COMBOBOXEXITEMW) + kLetras * sizeof(wchar_t));
+    if (escolhido < 0 || !memoria.Valida())
+        return {};
+    COMBOBOXEXITEMW item{};
+    item.mask = CBEIF_TEXT;
+    item.iItem = escolhido;
+    item.pszText = static_cast<wchar_t*>(memoria.Endereco(sizeof item));
+    item.cchTextMax = kLetras;
+    memoria.Escrever(&item, sizeof item);
+    if (!Enviar(caixaEx, CBEM_GETITEMW, 0, reinterpret_cast<LPARAM>(memoria.Endereco())))
+        return {};
+    std::wstring texto(kLetras, L'\0');
+    memoria.Ler(sizeof item, texto.data(), kLetras * sizeof(wchar_t));
+    return texto.c_str();
+}
+
+std::vector<TBotaoDaBarra> BotoesDaBarra(HWND barra) {
+    constexpr std::size_t kLetras = 260;
+    std::vector<TBotaoDaBarra> botoes;
+    MemoriaRemota memoria(barra, sizeof(TBBUTTON) + kLetras * sizeof(wchar_t));
+    if (!memoria.Valida())
+        return botoes;
+    const int quantos = static_cast<int>(Enviar(barra, TB_BUTTONCOUNT, 0, 0));
+    for (int i = 0; i < quantos; ++i) {
+        TBBUTTON botao{};
+        Enviar(barra, TB_GETBUTTON, static_cast<WPARAM>(i),
+               reinterpret_cast<LPARAM>(memoria.Endereco()));
+        memoria.Ler(0, &botao, sizeof botao);
+        if (botao.fsStyle & BTNS_SEP)
+            continue;
+        const auto letras = static_cast<std::size_t>(
+            Enviar(barra, TB_GETBUTTONTEXTW, static_cast<WPARAM>(botao.idCommand),
+                   reinterpret_cast<LPARAM>(memoria.Endereco(sizeof(TBBUTTON)))));
+        std::wstring texto(kLetras, L'\0');
+        memoria.Ler(sizeof(TBBUTTON), texto.data(), kLetras * sizeof(wchar_t));
+        texto.resize(std::min(letras, kLetras - 1));
+        const bool habilitado =
+            Enviar(barra, TB_ISBUTTONENABLED, static_cast<WPARAM>(botao.idCommand), 0) != 0;
+        botoes.push_back({botao.idCommand, texto, habilitado});
+    }
+    return botoes;
+}
+
 HWND Foco(HWND janela) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
@@ -239,6 +289,55 @@ void Tecla(HWND janela, UINT tecla) {
     const UINT varredura = MapVirtualKeyW(tecla, MAPVK_VK_TO_VSC);
     PostMessageW(janela, WM_KEYDOWN, tecla, 1 | (varredura << 16));
     PostMessageW(janela, WM_KEYUP, tecla, 1 | (varredura << 16) | (3u << 30));
+}
+
+namespace {
+
+INPUT Entrada(UINT tecla, bool solta) {
+    INPUT entrada{};
+    entrada.type = INPUT_KEYBOARD;
+    entrada.ki.wVk = static_cast<WORD>(tecla);
+    entrada.ki.wScan = static_cast<WORD>(MapVirtualKeyW(tecla, MAPVK_VK_TO_VSC));
+    entrada.ki.dwFlags = solta ? KEYEVENTF_KEYUP : 0;
+    return entrada;
+}
+
+void DigitarCom(UINT modificador, UINT tecla) {
+    std::vector<INPUT> entradas;
+    if (modificador)
+        entradas.push_back(Entrada(modificador, false));
+    entradas.push_back(Entrada(tecla, false));
+    entradas.push_back(Entrada(tecla, true));
+    if (modificador)
+        entradas.push_back(Entrada(modificador, true));
+    SendInput(static_cast<UINT>(entradas.size()), entradas.data(), sizeof(INPUT));
+}
+
+} // namespace
+
+void Digitar(UINT tecla) {
+    DigitarCom(0, tecla);
+}
+
+void DigitarComAlt(UINT tecla) {
+    DigitarCom(VK_MENU, tecla);
+}
+
+void DigitarComShift(UINT tecla) {
+    DigitarCom(VK_SHIFT, tecla);
+}
+
+void DigitarTexto(const std::wstring& texto) {
+    std::vector<INPUT> entradas;
+    for (wchar_t letra : texto)
+        for (bool solta : {false, true}) {
+            INPUT entrada{};
+            entrada.type = INPUT_KEYBOARD;
+            entrada.ki.wScan = letra;
+            entrada.ki.dwFlags = KEYEVENTF_UNICODE | (solta ? KEYEVENTF_KEYUP : 0);
+            entradas.push_back(entrada);
+        }
+    SendInput(static_cast<UINT>(entradas.size()), entradas.data(), sizeof(INPUT));
 }
 
 void ClicarEm(HWND janela, POINT ponto) {

@@ -21,6 +21,8 @@ bool EsperarAte(const std::function<bool()>& condicao, Prazo prazo = kPrazoPadra
 
 std::wstring Texto(HWND janela);
 std::wstring Classe(HWND janela);
+// Class names compare without case: Windows registers some as the templates do not spell them.
+bool DaClasse(HWND janela, const wchar_t* classe);
 bool Visivel(HWND janela);
 bool Habilitado(HWND janela);
 
@@ -52,10 +54,29 @@ bool ItemMarcado(HWND lista, int item);
 // The item's rectangle in the list's client coordinates.
 RECT RetanguloDoItem(HWND lista, int item);
 
+// The text of the item chosen in a ComboBoxEx, in this process or another; empty when none is.
+std::wstring TextoEscolhido(HWND caixaEx);
+
+// The buttons of a toolbar, in this process or another, separators left out.
+struct TBotaoDaBarra {
+    int Comando = 0;
+    std::wstring Texto;
+    bool Habilitado = false;
+};
+std::vector<TBotaoDaBarra> BotoesDaBarra(HWND barra);
+
 // The window that has the keyboard focus in the thread that owns the given window.
 HWND Foco(HWND janela);
 // Presses and releases a key in the window, as keyboard input would reach it.
 void Tecla(HWND janela, UINT tecla);
+// Types a key as the keyboard does (SendInput): the system gives it to the control that has the
+// focus in the window in the foreground. With Alt or Shift held, for a mnemonic or a Shift+Tab.
+void Digitar(UINT tecla);
+void DigitarComAlt(UINT tecla);
+void DigitarComShift(UINT tecla);
+// Types a text, each character as the keyboard sends a character it has no key for.
+void DigitarTexto(const std::wstring& texto);
+
 // Presses and releases the left mouse button at a point of the window's client area.
 void ClicarEm(HWND janela, POINT ponto);
 // A double-click of the left button there.

@@ -91,6 +91,19 @@ void DigitarCaminho(HWND navegador, const std::wstring& caminho) {
     DefinirTexto(Controle(navegador, IDC_txtDiretorio), caminho);
 }
 
+HWND AbrirNovaPasta(HWND navegador) {
+    // What a click on the toolbar's button sends the browser.
+    PostMessageW(navegador, WM_COMMAND, MAKEWPARAM(IDC_ToolButton3, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(Controle(navegador, IDC_BarraFerramentas)));
+    return EsperarJanelaDaTarefa(Tarefa(navegador),
+                                 std::wstring(kt::textos_diretorios::kTituloNovaPasta));
+}
+
+void CancelarNovaPasta(HWND novaPasta) {
+    Clicar(Controle(novaPasta, IDC_bitCancelar));
+    EsperarAte([&] { return !Visivel(novaPasta); });
+}
+
 void PressionarAbrir(HWND navegador) {
     Clicar(Controle(navegador, IDC_bitAbrir));
 }

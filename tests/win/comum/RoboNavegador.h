@@ -27,6 +27,11 @@ HWND AbrirMenuDaLista(HWND navegador);
 // presses "&Criar"; answers whether the list then shows it.
 bool CriarPastaNoNavegador(HWND navegador, const std::wstring& nome);
 
+// Opens the new-folder window with the toolbar's "&Nova Pasta" and waits for it; null when it did
+// not come. It is closed with its "Cancela&r".
+HWND AbrirNovaPasta(HWND navegador);
+void CancelarNovaPasta(HWND novaPasta);
+
 // Types a path into the path box, as the user would before pressing "&Abrir".
 void DigitarCaminho(HWND navegador, const std::wstring& caminho);
 void PressionarAbrir(HWND navegador);

@@ -13,6 +13,7 @@
 #include "tests/win/comum/Arquivos.h"
 #include "tests/win/comum/Captura.h"
 #include "tests/win/comum/Janelas.h"
+#include "tests/win/comum/Robo.h"
 #include "tests/win/comum/RoboCentral.h"
 #include "ui/Application.h"
 
@@ -355,6 +356,24 @@ TEST(CentralSolucoes, TheLockIsHeldWhileTheReportIsOnScreen) {
     }).join();
     EXPECT_TRUE(livreDepois);
     DeleteCriticalSection(&trava);
+}
+
+// Alone on the screen: the focus is followed.
+TEST(CentralSolucoesTeclado, TabWalksTheButtonsFromContinueAndEscapeClosesTheReport) {
+    const TRegistroAjuda arquivo = AjudaDoTipo(kAjudaArquivoDeAjuda, L"C:\\Vendrel\\KT.hlp");
+    std::vector<int> percurso;
+    bool fechou = false;
+    Relatar(L"Pontilha.exe", L"Problema", L"a.txt", L"Solução", &arquivo,
+            [&](const TRelatorioVisto& v) {
+                teste::EsperarAte([&] {
+                    return FocoDaTarefa(v.Janela) == teste::Controle(v.Janela, IDC_bitContinuar);
+                });
+                percurso = teste::PercorrerComTab(v.Janela);
+                teste::PressionarTecla(v.Janela, VK_ESCAPE);
+                fechou = teste::EsperarAte([&] { return !teste::Visivel(v.Janela); });
+            });
+    EXPECT_EQ(percurso, (std::vector<int>{IDC_bitContinuar, IDC_bitAjuda, IDC_BitBtn1}));
+    EXPECT_TRUE(fechou);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "resources/Imagens.h"
 #include "tests/win/TesteUiIds.h"
 #include "tests/win/comum/Janelas.h"
+#include "tests/win/comum/Leitura.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -349,6 +350,121 @@ TEST(Form, AListViewsClickCountsAsOneRelease) {
     });
     EXPECT_EQ(soltos.load(), 1);
     EXPECT_EQ(selecionado.load(), 1);
+}
+
+// What a screen reader reads of a control, read from another thread as a reader reads it.
+std::wstring NomeLido(HWND janela, int id) {
+    for (const TObjetoLido& objeto : LerJanela(janela).Objetos)
+        if (GetDlgCtrlID(objeto.Janela) == id)
+            return objeto.Nome;
+    return L"(não lido)";
+}
+
+TEST(Form, ACaptionMadeOfSignsIsReadAsTheHintAndALaterCaptionAsItself) {
+    FormTeste form;
+    form.Bind(IDC_BOTAO, ui::Action(
+                             L"...", [] {}, L"Abre a caixa de dialogo"));
+    std::wstring sinal, palavra;
+    ExibirCom(form, [&](HWND janela) {
+        sinal = NomeLido(janela, IDC_BOTAO);
+        ui::Application::RunOnMainThread([&] {
+            form.Bind(IDC_BOTAO, ui::Action(
+                                     L"&Procurar", [] {}, L"Abre a caixa"));
+        });
+        palavra = NomeLido(janela, IDC_BOTAO);
+    });
+    EXPECT_EQ(sinal, L"Abre a caixa de dialogo");
+    EXPECT_EQ(palavra, L"Procurar");
+    EXPECT_EQ(Texto(form.Item(IDC_BOTAO)), L"&Procurar");
+}
+
+TEST(Form, APictureFromTheTemplateKeepsItsImageButNotTheImagesIdAsItsName) {
+    FormTeste form;
+    EXPECT_EQ(Texto(form.Item(IDC_FIGURA)), L"");
+    EXPECT_NE(SendMessageW(form.Item(IDC_FIGURA), STM_GETICON, 0, 0), 0);
+}
+
+TEST(FormTeclado, WithNothingToTakeItTheFormKeepsTheFocusItself) {
+    FormTeste form;
+    form.Show();
+    form.FocusFirstControl(form.Handle());
+    ASSERT_EQ(GetFocus(), form.Item(IDC_BOTAO));
+    for (int id : {IDC_BOTAO, IDC_CAIXA, IDC_EDICAO})
+        ShowWindow(form.Item(id), SW_HIDE);
+    form.FocusFirstControl(form.Handle());
+    EXPECT_EQ(GetFocus(), form.Handle());
+    // The dialog manager would give it back to the button it had before, hidden since.
+    SetFocus(form.Item(IDC_ROTULO));
+    SetFocus(form.Handle());
+    EXPECT_EQ(GetFocus(), form.Handle());
+    form.Hide();
+}
+
+// The page's default button is pressed by Enter from the page's edit box; a button with the focus
+// is pressed by Enter itself; a disabled default button is not pressed.
+TEST(FormTeclado, EnterPressesTheDefaultButtonOfTheChildDialogShown) {
+    FormTeste form;
+    HWND pagina = form.AddChildDialog(IDD_TESTE_PADRAO, RECT{0, 100, 300, 160});
+    ShowWindow(pagina, SW_SHOW);
+    std::atomic<int> padrao{0}, outro{0};
+    form.Bind(IDC_BOTAO_PADRAO, ui::Action(L"padrão", [&] { ++padrao; }));
+    form.Bind(IDC_BOTAO_OUTRO, ui::Action(L"outro", [&] { ++outro; }));
+    bool padraoAposTab = false;
+    ExibirCom(form, [&](HWND janela) {
+        HWND edicao = Controle(janela, IDC_EDICAO_PADRAO);
+        HWND botaoOutro = Controle(janela, IDC_BOTAO_OUTRO);
+        HWND botaoPadrao = Controle(janela, IDC_BOTAO_PADRAO);
+        PostMessageW(janela, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edicao), TRUE);
+        EsperarAte([&] { return Foco(janela) == edicao; });
+        Tecla(edicao, VK_RETURN);
+        EsperarAte([&] { return padrao.load() == 1; });
+
+        PostMessageW(janela, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(botaoOutro), TRUE);
+        EsperarAte([&] { return Foco(janela) == botaoOutro; });
+        Tecla(botaoOutro, VK_RETURN);
+        EsperarAte([&] { return outro.load() == 1; });
+        // Shift+Tab back to the box: the page's default looks the default again.
+        Tecla(botaoOutro, VK_TAB);
+        EsperarAte([&] { return Foco(janela) != botaoOutro; });
+        padraoAposTab = EsperarAte([&] {
+            return (GetWindowLongW(botaoPadrao, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON ||
+                   Foco(janela) == botaoPadrao;
+        });
+
+        EnableWindow(botaoPadrao, FALSE);
+        PostMessageW(janela, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edicao), TRUE);
+        EsperarAte([&] { return Foco(janela) == edicao; });
+        Tecla(edicao, VK_RETURN);
+        Sleep(200);
+    });
+    EXPECT_EQ(padrao.load(), 1);
+    EXPECT_EQ(outro.load(), 1);
+    EXPECT_TRUE(padraoAposTab);
+}
+
+TEST(Form, ALabelWithAShadowDrawsItsTextInBothColoursFromOneWindow) {
+    FormTeste form;
+    constexpr COLORREF kAzul = RGB(0, 0, 128), kPreto = RGB(0, 0, 0);
+    form.SetLabelColor(IDC_ROTULO, kAzul);
+    form.SetLabelShadow(IDC_ROTULO, kPreto);
+    form.Show();
+    HWND rotulo = form.Item(IDC_ROTULO);
+    UpdateWindow(form.Handle());
+    RECT area{};
+    GetClientRect(rotulo, &area);
+    HDC dc = GetDC(rotulo);
+    int azuis = 0, pretosSobAzuis = 0;
+    for (int y = 0; y + 1 < area.bottom; ++y)
+        for (int x = 0; x + 1 < area.right; ++x)
+            if (GetPixel(dc, x, y) == kAzul) {
+                ++azuis;
+                pretosSobAzuis += GetPixel(dc, x + 1, y + 1) == kPreto;
+            }
+    ReleaseDC(rotulo, dc);
+    form.Hide();
+    EXPECT_GT(azuis, 10);
+    // The shadow shows where the text's own colour does not cover it, below and to the right.
+    EXPECT_GT(pretosSobAzuis, 0);
 }
 
 } // namespace
