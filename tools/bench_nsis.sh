@@ -4,8 +4,9 @@
 # side with their ratios. Everything runs in one Wine server and one virtual desktop of a prefix of
 # the benchmark's own (build/bench-nsis/prefixo), the two programs alternating, the median of the
 # rounds printed with their minimum and maximum. With --escala, generated products of 100, 1,000
-# and 10,000 files and one of 200 MiB, each against its NSIS installer, with the time per file
-# and per MiB, in fewer rounds (a round of 10,000 files takes minutes under Wine). Nothing here is
+# and 10,000 files and one of 200 MiB, our wizard (tools/bench/ProdutoEscala.cpp, installing from
+# the files' containers beside it) against NSIS's installer of the same files, with the time per
+# file and per MiB, in fewer rounds (a round of 10,000 files takes minutes under Wine). Nothing here is
 # a test: no time is asserted.
 # Usage: tools/bench_nsis.sh [--rodadas N] [--escala [--rodadas-escala N]]
 # (the driver, tools/bench/BenchNsis.cpp, holds the default numbers of rounds)
@@ -51,10 +52,17 @@ if [ -n "$escala" ]; then
             makensis -V1 "$bench/$nome.tmp"
             mv "$bench/$nome.tmp" "$bench/$nome.nsi"
         fi
+        # Ours: the same files as containers, beside the wizard that installs them.
+        if [ ! -d "$bench/$nome-nosso/conteineres" ]; then
+            build/kt_preparar_bench conteineres "$bench/$nome" "$bench/$nome-nosso/tmp"
+            mv "$bench/$nome-nosso/tmp" "$bench/$nome-nosso/conteineres"
+        fi
+        cp build/win/kt_produto_escala.exe "$bench/$nome-nosso/"
         media=$((bytes / arquivos))
         if [ "$media" -ge $((1 << 20)) ]; then media="$((media >> 20)) MiB"; else media="$((media >> 10)) KiB"; fi
         argumentos_escala+=(--escala "$arquivos × $media"
-            "$(windows "$bench/$nome-nsis.exe")" "$(windows "$bench/$nome")\\")
+            "$(windows "$bench/$nome-nsis.exe")" "$(windows "$bench/$nome")\\"
+            "$(windows "$bench/$nome-nosso/kt_produto_escala.exe")")
     done
 fi
 

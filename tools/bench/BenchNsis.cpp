@@ -2,8 +2,9 @@
 // it inside one Wine virtual desktop). Rounds alternate the two programs; each round measures the
 // start-up, the installation and the uninstall (tools/bench/ProgramasMedidos.h), and checks that
 // what was installed is the product, file for file and byte for byte in total. One more run of
-// each, not timed, counts the heap from Wine's trace. Then the scaling products, each against its
-// NSIS installer. It prints figures and asserts nothing.
+// each, not timed, counts the heap from Wine's trace. Then the scaling products, our wizard's
+// (kt_produto_escala) against NSIS's installer of the same files. It prints figures and asserts
+// nothing.
 #include "tools/bench/Estatistica.h"
 #include "tools/bench/JanelasDePassagem.h"
 #include "tools/bench/PicoDoHeap.h"
@@ -226,6 +227,9 @@ struct TConcorrente {
     bool Desinstala = true;
     std::uint64_t PicoNaPartida = 0;
     std::uint64_t PicoNaInstalacao = 0;
+    // Started where it is instead of from a copy in a fresh folder: our product of a scaling run
+    // installs from the containers beside it.
+    bool NoLugar = false;
 };
 
 struct TOpcoes {
@@ -241,6 +245,7 @@ struct TOpcoes {
         std::wstring Nome;
         std::wstring Nsis;
         std::wstring Fontes;
+        std::wstring Nosso; // kt_produto_escala.exe in the folder of its containers
     };
     std::vector<TEscala> Escalas;
 };
@@ -251,10 +256,12 @@ public:
 
     // One round of a program: start-up, and installation and uninstall when it does them.
     void Rodada(TConcorrente& concorrente, const TConteudo& esperado, bool medir) {
-        const std::wstring pasta = NovaPasta(L"programa");
-        const std::wstring programa = pasta + NomeDoArquivo(concorrente.Programa);
-        if (!CopyFileW(concorrente.Programa.c_str(), programa.c_str(), FALSE))
-            Falhar("não copiou o programa medido");
+        std::wstring programa = concorrente.Programa;
+        if (!concorrente.NoLugar) {
+            programa = NovaPasta(L"programa") + NomeDoArquivo(concorrente.Programa);
+            if (!CopyFileW(concorrente.Programa.c_str(), programa.c_str(), FALSE))
+                Falhar("não copiou o programa medido");
+        }
         const std::wstring destino = NovaPasta(L"destino");
         RemoveDirectoryW(destino.c_str());
 
@@ -465,29 +472,44 @@ void ImprimirComparacao(const TConcorrente& nosso, const TConcorrente& nsis,
                 "máquina)\n");
 }
 
-// The scaling runs: each generated product installed and uninstalled by its NSIS installer; the
-// time per file and per MiB shows a cost that grows faster than the work.
-void Escala(TBench& bench, const TOpcoes& opcoes, const TRoteiro& nsis) {
+void LinhaDeEscala(const std::string& produto, const char* quem, const TConteudo& esperado,
+                   const TConcorrente& concorrente) {
+    const double mib = static_cast<double>(esperado.Bytes) / (1u << 20);
+    const double mediana = concorrente.Instalacao.Mediana();
+    std::printf("  %s%s%9llu %9.1f  %s%12.3f %11.1f  %s\n", Coluna(produto, 22).c_str(),
+                Coluna(quem, 7).c_str(), static_cast<unsigned long long>(esperado.Arquivos), mib,
+                Coluna(Segundos(concorrente.Instalacao), 28).c_str(),
+                1000 * mediana / static_cast<double>(esperado.Arquivos), 1000 * mediana / mib,
+                Segundos(concorrente.Desinstalacao).c_str());
+}
+
+// The scaling runs: each generated product installed and uninstalled by our wizard and by its
+// NSIS installer, alternating; the time per file and per MiB shows a cost that grows faster than
+// the work.
+void Escala(TBench& bench, const TOpcoes& opcoes, const TRoteiro& nosso, const TRoteiro& nsis) {
     if (opcoes.Escalas.empty())
         return;
-    std::printf("\nEscala: produtos gerados, instalados pelo NSIS (o nosso: quando instalar), %d "
-                "rodadas e uma de aquecimento\n",
+    std::printf("\nEscala: produtos gerados, %d rodadas alternadas e uma de aquecimento\n",
                 opcoes.RodadasEscala);
-    std::printf("  %s%9s %9s  %s%12s %11s  %s\n", Coluna("produto", 22).c_str(), "arquivos", "MiB",
-                Coluna("instalação", 28).c_str(), "ms/arquivo", "ms/MiB", "desinstalação");
+    std::printf("  %s%s%9s %9s  %s%12s %11s  %s\n", Coluna("produto", 22).c_str(),
+                Coluna("", 7).c_str(), "arquivos", "MiB", Coluna("instalação", 28).c_str(),
+                "ms/arquivo", "ms/MiB", "desinstalação");
+    std::fflush(stdout);
     for (const TOpcoes::TEscala& escala : opcoes.Escalas) {
         const TConteudo esperado = Conteudo(escala.Fontes);
-        TConcorrente concorrente(nsis, escala.Nsis);
-        for (int rodada = 0; rodada <= opcoes.RodadasEscala; ++rodada)
-            bench.Rodada(concorrente, esperado, rodada > 0);
-        const double mib = static_cast<double>(esperado.Bytes) / (1u << 20);
-        const double mediana = concorrente.Instalacao.Mediana();
-        std::printf("  %s%9llu %9.1f  %s%12.3f %11.1f  %s\n",
-                    Coluna(kt::Utf8(escala.Nome), 22).c_str(),
-                    static_cast<unsigned long long>(esperado.Arquivos), mib,
-                    Coluna(Segundos(concorrente.Instalacao), 28).c_str(),
-                    1000 * mediana / static_cast<double>(esperado.Arquivos), 1000 * mediana / mib,
-                    Segundos(concorrente.Desinstalacao).c_str());
+        TConcorrente deles(nsis, escala.Nsis);
+        TConcorrente nossoProduto(nosso, escala.Nosso);
+        nossoProduto.NoLugar = true;
+        for (int rodada = 0; rodada <= opcoes.RodadasEscala; ++rodada) {
+            TConcorrente* ordem[2] = {&nossoProduto, &deles};
+            if (rodada % 2)
+                std::swap(ordem[0], ordem[1]);
+            for (TConcorrente* concorrente : ordem)
+                bench.Rodada(*concorrente, esperado, rodada > 0);
+        }
+        const std::string nome = kt::Utf8(escala.Nome);
+        LinhaDeEscala(nome, "nosso", esperado, nossoProduto);
+        LinhaDeEscala("", "NSIS", esperado, deles);
         std::fflush(stdout);
     }
 }
@@ -517,7 +539,7 @@ int Comparar(const TOpcoes& opcoes) {
     bench.MedirNaTrilha(nsis, esperado);
     ImprimirComparacao(nosso, nsis, opcoes);
     std::fflush(stdout);
-    Escala(bench, opcoes, roteiroNsis);
+    Escala(bench, opcoes, roteiroNosso, roteiroNsis);
     return 0;
 }
 
@@ -551,6 +573,7 @@ TOpcoes LerOpcoes(int argc, wchar_t** argv) {
             escala.Nome = valor();
             escala.Nsis = valor();
             escala.Fontes = valor();
+            escala.Nosso = valor();
             opcoes.Escalas.push_back(escala);
         } else
             Falhar("opção desconhecida: " + kt::Utf8(nome));
@@ -559,7 +582,7 @@ TOpcoes LerOpcoes(int argc, wchar_t** argv) {
         opcoes.Nsis.empty() || opcoes.Fontes.empty())
         Falhar("uso: kt_bench_nsis --pasta C:\\PASTA\\ --trilha ARQUIVO --nosso EXE --nsis EXE "
                "--fontes PASTA\\ [--nosso-sem-payload EXE] [--rodadas N] [--rodadas-escala N] "
-               "[--escala NOME NSIS_EXE FONTES\\]...");
+               "[--escala NOME NSIS_EXE FONTES\\ NOSSO_EXE]...");
     return opcoes;
 }
 

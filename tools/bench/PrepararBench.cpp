@@ -4,8 +4,12 @@
 //       the NSIS script of Pontilha's site (FONTES: resources/payload), making INSTALADOR
 //   kt_preparar_bench produto ARQUIVOS BYTES RAIZ ROTEIRO INSTALADOR
 //       a generated product of ARQUIVOS files and BYTES bytes under RAIZ, and its NSIS script
+//   kt_preparar_bench conteineres RAIZ SAIDA
+//       one container per file under RAIZ, at the same place under SAIDA (which is emptied
+//       first): what our wizard installs the product from (tools/bench/ProdutoEscala.cpp)
 #include "tools/bench/ProdutoGerado.h"
 #include "tools/bench/RoteiroNsis.h"
+#include "tools/empacotador/Empacotador.h"
 
 #include <cstdio>
 #include <exception>
@@ -17,7 +21,8 @@
 namespace {
 
 const char* const kUso = "uso: kt_preparar_bench pontilha FONTES ROTEIRO INSTALADOR\n"
-                         "      kt_preparar_bench produto ARQUIVOS BYTES RAIZ ROTEIRO INSTALADOR\n";
+                         "      kt_preparar_bench produto ARQUIVOS BYTES RAIZ ROTEIRO INSTALADOR\n"
+                         "      kt_preparar_bench conteineres RAIZ SAIDA\n";
 
 void Gravar(const std::filesystem::path& roteiro, const std::string& texto) {
     std::ofstream saida(roteiro, std::ios::binary);
@@ -35,6 +40,17 @@ int Executar(int argc, char** argv) {
         const kt::bench::TTamanhosGerados tamanhos{std::stoi(argv[2]), std::stoull(argv[3])};
         Gravar(argv[5],
                kt::bench::TextoRoteiroNsis(kt::bench::GerarProduto(tamanhos, argv[4]), argv[6]));
+    } else if (comando == "conteineres" && argc == 4) {
+        const std::filesystem::path raiz = argv[2];
+        const std::filesystem::path saida = argv[3];
+        std::filesystem::remove_all(saida);
+        for (const auto& item : std::filesystem::recursive_directory_iterator(raiz)) {
+            if (!item.is_regular_file())
+                continue;
+            const std::filesystem::path destino = saida / item.path().lexically_relative(raiz);
+            std::filesystem::create_directories(destino.parent_path());
+            kt::EmpacotarArquivo(item.path(), destino);
+        }
     } else {
         std::fputs(kUso, stderr);
         return 2;
