@@ -6,8 +6,8 @@
 # rounds printed with their minimum and maximum. With --escala, generated products of 100, 1,000
 # and 10,000 files and one of 200 MiB, our wizard (tools/bench/ProdutoEscala.cpp, installing from
 # the files' containers beside it) against NSIS's installer of the same files, with the time per
-# file and per MiB, in fewer rounds (a round of 10,000 files takes minutes under Wine). Nothing here is
-# a test: no time is asserted.
+# file and per MiB, in fewer rounds (a round of 10,000 files takes minutes under Wine). Nothing
+# here is a test: no time is asserted.
 # Usage: tools/bench_nsis.sh [--rodadas N] [--escala [--rodadas-escala N]]
 # (the driver, tools/bench/BenchNsis.cpp, holds the default numbers of rounds)
 set -euo pipefail
@@ -47,6 +47,7 @@ if [ -n "$escala" ]; then
         nome="produto-$arquivos-$bytes"
         if [ ! -f "$bench/$nome.nsi" ]; then
             echo "Gerando $nome e o seu instalador NSIS..."
+            rm -rf "$bench/$nome-nosso"
             build/kt_preparar_bench produto "$arquivos" "$bytes" "$bench/$nome" \
                 "$bench/$nome.tmp" "$bench/$nome-nsis.exe"
             makensis -V1 "$bench/$nome.tmp"
