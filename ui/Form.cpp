@@ -148,9 +148,11 @@ Form* Form::FromHandle(HWND hwnd) {
 
 HWND Form::Item(int id) const {
     // A lookup walks the children of the form and of each child dialog, one system call each; the
-    // same controls are asked for over and over (the copying page's on every screen).
+    // same controls are asked for over and over (the copying page's on every screen). A control
+    // found before still counts while it is a window of this form under the same id: a handle of
+    // a destroyed one may come back for another window.
     if (const auto found = items_.find(id);
-        found != items_.end() && IsWindow(found->second) && GetDlgCtrlID(found->second) == id)
+        found != items_.end() && IsChild(hwnd_, found->second) && GetDlgCtrlID(found->second) == id)
         return found->second;
     HWND item = GetDlgItem(hwnd_, id);
     for (auto child = childDialogs_.begin(); !item && child != childDialogs_.end(); ++child)
