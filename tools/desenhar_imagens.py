@@ -275,7 +275,8 @@ def save_bmp_rle4(name, img):
 
 
 # The copying animation: a sheet flies in an arc from one folder to the other. The Animate control
-# plays frames 0 to 20 over and over, and takes the top left pixel's colour as transparent.
+# plays frames 0 to 20 over and over, and takes the top left pixel's colour as transparent. The
+# frames after the first are RLE8 delta frames: 8.7 KB for the clip instead of 22 KB.
 CLIP_SIZE = (272, 60)
 CLIP_FRAMES = 21
 CLIP_FACE = (240, 240, 240)
@@ -310,21 +311,71 @@ def clip_frame(n):
     return img
 
 
+def rle8_runs(row):
+    """A row's pixels as runs of one colour index: a count and the index."""
+    out = bytearray()
+    x = 0
+    while x < len(row):
+        run = 1
+        while x + run < len(row) and run < 255 and row[x + run] == row[x]:
+            run += 1
+        out += bytes([run, row[x]])
+        x += run
+    return out
+
+
 def rle8(pixels, width, height):
-    """Bottom-up rows as runs of one colour index, each row closed, then the end of the bitmap."""
+    """A key frame: bottom-up rows as runs, each row closed, then the end of the bitmap."""
     out = bytearray()
     for y in range(height - 1, -1, -1):
-        row = pixels[y * width:(y + 1) * width]
-        x = 0
-        while x < width:
-            run = 1
-            while x + run < width and run < 255 and row[x + run] == row[x]:
-                run += 1
-            out += bytes([run, row[x]])
-            x += run
-        out += b"\x00\x00"
+        out += rle8_runs(pixels[y * width:(y + 1) * width]) + b"\x00\x00"
     out[-2:] = b"\x00\x01"
     return bytes(out)
+
+
+def rle8_delta(previous, pixels, width, height):
+    """A delta frame: only what changed since the previous frame. The decoder draws into the
+    previous frame's pixels, so rows that did not change are skipped with BI_RLE8's delta escape
+    (0, 2, right, down), and a changed row is skipped up to its first changed pixel and ends after
+    its last."""
+    out = bytearray()
+    rows_skipped = 0
+    for y in range(height - 1, -1, -1):
+        row = pixels[y * width:(y + 1) * width]
+        before = previous[y * width:(y + 1) * width]
+        changed = [x for x in range(width) if row[x] != before[x]]
+        if not changed:
+            rows_skipped += 1
+            continue
+        while rows_skipped:
+            down = min(rows_skipped, 255)
+            out += bytes([0, 2, 0, down])
+            rows_skipped -= down
+        first, last = changed[0], changed[-1]
+        if first:
+            out += bytes([0, 2, first, 0])
+        out += rle8_runs(row[first:last + 1]) + b"\x00\x00"
+    return bytes(out + b"\x00\x01")
+
+
+def rle8_decode(frame, pixels, width, height):
+    """Draws one encoded frame into pixels (bottom-up rows), as the system's decoder does."""
+    x, y, i = 0, height - 1, 0
+    while True:
+        count, value = frame[i], frame[i + 1]
+        i += 2
+        if count:
+            pixels[y * width + x:y * width + x + count] = [value] * count
+            x += count
+        elif value == 0:
+            x, y = 0, y - 1
+        elif value == 1:
+            return
+        elif value == 2:
+            x, y = x + frame[i], y - frame[i + 1]
+            i += 2
+        else:
+            raise ValueError("the encoders here write no literal runs")
 
 
 def chunk(tag, data):
@@ -346,8 +397,16 @@ def copy_clip():
     palette = paletted.getpalette()[:64 * 3]
     width, height = CLIP_SIZE
     data = list(paletted.getdata())
-    encoded = [rle8(data[n * width * height:(n + 1) * width * height], width, height)
-               for n in range(CLIP_FRAMES)]
+    indexed = [data[n * width * height:(n + 1) * width * height] for n in range(CLIP_FRAMES)]
+    # The first frame is whole; the others hold only the sheet's move. The control plays from the
+    # first frame on and starts again there, so every frame is drawn over the one before it.
+    encoded = [rle8(indexed[0], width, height)]
+    encoded += [rle8_delta(indexed[n - 1], indexed[n], width, height)
+                for n in range(1, CLIP_FRAMES)]
+    shown = [None] * (width * height)
+    for frame, expected in zip(encoded, indexed):
+        rle8_decode(frame, shown, width, height)
+        assert shown == expected, "a frame of the clip does not decode to its drawing"
 
     rate = 15
     largest = max(len(e) for e in encoded)
@@ -366,8 +425,9 @@ def copy_clip():
                      riff_list(b"LIST", b"strl", chunk(b"strh", strh) + chunk(b"strf", strf)))
     movi_body = b""
     index = b""
-    for e in encoded:
-        index += b"00dc" + struct.pack("<III", 0x10, len(movi_body) + 4, len(e))
+    for n, e in enumerate(encoded):
+        key_frame = 0x10 if n == 0 else 0  # AVIIF_KEYFRAME
+        index += b"00dc" + struct.pack("<III", key_frame, len(movi_body) + 4, len(e))
         movi_body += chunk(b"00dc", e)
     movi = riff_list(b"LIST", b"movi", movi_body)
     avi = riff_list(b"RIFF", b"AVI ", hdrl + movi + chunk(b"idx1", index))
