@@ -19,6 +19,10 @@ string(APPEND CMAKE_RC_FLAGS " -I${CMAKE_SOURCE_DIR}/resources")
 set(CMAKE_C_FLAGS_RELEASE "-Os -DNDEBUG")
 set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG")
 add_compile_options(-ffunction-sections -fdata-sections)
+# No private copies of a function with its parameters rewritten for its callers in one object
+# (GCC's .isra clones): for the library's inline code (std::wstring's) they made one copy per object
+# that calls it, where the linker otherwise keeps one for the whole program.
+add_compile_options(-fno-ipa-sra)
 add_link_options(-Wl,--gc-sections)
 # Reproducible: two builds of one commit give the same bytes. The linker would put the time of the
 # link into the PE header (and the checksum over it); source and build paths stay out of the code.
