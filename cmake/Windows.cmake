@@ -184,9 +184,9 @@ add_test(NAME Pontilha.DuasLigacoesIguaisComSimbolos
 # with the self-removal (577,550 bytes); and what screen readers ask of the toolkit, with the icons
 # and banners drawn for 144 and 192 dpi (592,910 bytes). The C++ library's errors raised as
 # ui::LibraryError took its string code out (501,774 bytes). The copying clip's frames after the
-# first hold only what changed (487,950 bytes). No .isra clones of the library's inline code (480,782
-# bytes).
-set(KT_ORCAMENTO_SEM_PAYLOAD 495206)
+# first hold only what changed (487,950 bytes); no .isra clones of the library's inline code
+# (480,782 bytes); the description control's bitmap in RLE4 (479,246 bytes).
+set(KT_ORCAMENTO_SEM_PAYLOAD 493624)
 add_test(NAME Pontilha.TamanhoSemPayload
     COMMAND ${CMAKE_COMMAND} -DPROGRAMA=$<TARGET_FILE:kt_pontilha_sem_payload>
             -DORCAMENTO=${KT_ORCAMENTO_SEM_PAYLOAD} -P ${CMAKE_SOURCE_DIR}/tests/win/verificar_tamanho.cmake)
@@ -234,6 +234,7 @@ add_executable(kt_win_tests
     tests/win/CapturaTest.cpp
     tests/win/recursos/FaixaTest.cpp
     tests/win/recursos/ClipeTest.cpp
+    tests/win/recursos/IconeArquivoIACTest.cpp
     tests/unit/ArquivosTest.cpp
     tests/win/recursos/ModelosTest.cpp
     tests/win/ui/FormTest.cpp

@@ -473,7 +473,7 @@ def main():
     d = ImageDraw.Draw(arquivo)
     d.rectangle([3, 1, 20, 22], outline=NAVY[:3], fill=(255, 255, 255))
     braille_cell(d, 6, 4, 12, 16, {1, 2, 4, 5}, on=NAVY[:3])
-    arquivo.save(OUT / "ArquivoIAC.bmp")
+    save_bmp_rle4("ArquivoIAC.bmp", arquivo)
     copy_clip()
 
 
