@@ -51,6 +51,17 @@ std::wstring NomeNovo(const std::wstring& pasta, std::uint32_t numero) {
     return nome + L".tmp";
 }
 
+// Whether the new file could not be made only because its name is taken. A name that a folder
+// holds may be answered with "access denied", as a folder that may not be written to is: only the
+// name's being there tells the two apart.
+bool NomeOcupado(const std::wstring& nome, DWORD erro) {
+    if (erro == ERROR_FILE_EXISTS || erro == ERROR_ALREADY_EXISTS ||
+        erro == ERROR_SHARING_VIOLATION)
+        return true;
+    return erro == ERROR_ACCESS_DENIED &&
+           GetFileAttributesW(nome.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 // The first of the 65,535 names that no file has yet, created and opened in one call. What
 // GetTempFileName does, without closing the file it made only for it to be opened again: that
 // round trip costs a small file as much as its writing.
@@ -64,8 +75,7 @@ ui::UniqueFile CriarNovo(const std::wstring& pasta, std::wstring& nome) {
         if (arquivo)
             return arquivo;
         const DWORD erro = GetLastError();
-        if (erro != ERROR_FILE_EXISTS && erro != ERROR_ALREADY_EXISTS &&
-            erro != ERROR_SHARING_VIOLATION)
+        if (!NomeOcupado(nome, erro))
             GerarErroWindows(erro);
     }
     GerarErroWindows(ERROR_FILE_EXISTS);

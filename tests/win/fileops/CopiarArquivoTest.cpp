@@ -6,6 +6,7 @@
 // rows of tests/win/RelatoriosDosServicosTest.cpp.
 #include "dialogs/Sobrescrever.h"
 #include "dialogs/TextosDialogos.h"
+#include "fileops/ArquivoNovo.h"
 #include "fileops/CopiarArquivo.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/ServicosDeJanela.h"
@@ -127,6 +128,37 @@ TEST(CopiarArquivo, AnEmptyFileIsCopiedWithOrWithoutProgress) {
         EXPECT_EQ(c.Progresso,
                   comProgresso ? std::vector<std::int32_t>{100} : std::vector<std::int32_t>{});
     }
+}
+
+// The copy is written into a new file beside the destination, named as the system names its
+// temporary files; names already taken, by folders too, are passed over.
+TEST(CopiarArquivo, NewFileNamesTakenByFoldersArePassedOver) {
+    PastaTemporaria pasta(L"kt copiar");
+    std::wstring primeiro;
+    {
+        TArquivoNovo novo(pasta / L"curso.html");
+        const std::vector<std::wstring> nomes = teste::Nomes(pasta.Caminho());
+        ASSERT_EQ(nomes.size(), 1u);
+        primeiro = nomes.front();
+    }
+    ASSERT_EQ(primeiro.substr(0, 2), L"kt");
+    auto numero = static_cast<std::uint32_t>(std::wcstoul(primeiro.c_str() + 2, nullptr, 16));
+    std::vector<std::wstring> pastas;
+    for (int i = 0; i < 4; ++i) {
+        numero = numero % 0xFFFF + 1;
+        wchar_t nome[16];
+        swprintf(nome, 16, L"kt%X.tmp", numero);
+        pastas.push_back(nome);
+        ASSERT_TRUE(CreateDirectoryW((pasta / nome).c_str(), nullptr));
+    }
+    ASSERT_TRUE(teste::GravarArquivo(pasta / L"origem.html", "abc"));
+    const TCopia c = Copiar(pasta / L"origem.html", pasta / L"curso.html", 0, true);
+    EXPECT_TRUE(c.Resultado);
+    EXPECT_TRUE(c.Relatorios.empty());
+    EXPECT_EQ(teste::LerArquivo(pasta / L"curso.html"), "abc");
+    pastas.insert(pastas.end(), {L"curso.html", L"origem.html"});
+    std::sort(pastas.begin(), pastas.end());
+    EXPECT_EQ(teste::Nomes(pasta.Caminho()), pastas);
 }
 
 TEST(CopiarArquivo, CancellingAfterTheFirstBlockLeavesTheDestinationAsItWas) {
