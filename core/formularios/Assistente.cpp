@@ -73,9 +73,9 @@ TfrmAssistente::TfrmAssistente(TConteudoDescricao conteudo)
     SelecionarCena(cenaIniciar);
 }
 
-// A scene is made when it is first shown or one of its controls is first needed: most runs show
-// three or four of the eight, and making one costs as much as a page of another program. It is
-// made as the others were: prepared, with the texts and, once start-up has applied it, the
+// A scene is made when it is first shown or one of its controls is first needed: start-up shows
+// two of the eight, and a run rarely more than five. Made late, it is prepared as if it had been
+// made with the window: its texts, its actions and, once start-up has applied it, the
 // configuration.
 void TfrmAssistente::CriarCenas() {
     RECT area = kAreaDasCenas;
