@@ -11,6 +11,7 @@ add_library(kt_ui STATIC
     ui/Anchors.cpp
     ui/Application.cpp
     ui/Controls.cpp
+    ui/DialogTemplate.cpp
     ui/DirectoryList.cpp
     ui/DriveBox.cpp
     ui/Form.cpp
@@ -237,6 +238,7 @@ add_executable(kt_win_tests
     tests/win/recursos/IconeArquivoIACTest.cpp
     tests/unit/ArquivosTest.cpp
     tests/win/recursos/ModelosTest.cpp
+    tests/win/ui/DialogTemplateTest.cpp
     tests/win/ui/FormTest.cpp
     tests/win/ui/ThreadTest.cpp
     tests/win/ui/SystemLibrariesTest.cpp

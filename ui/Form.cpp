@@ -3,6 +3,7 @@
 #include "ui/Accessible.h"
 #include "ui/Application.h"
 #include "ui/Decimal.h"
+#include "ui/DialogTemplate.h"
 #include "ui/Exception.h"
 #include "ui/Glyphs.h"
 #include "ui/Messages.h"
@@ -157,6 +158,8 @@ HWND Form::Item(int id) const {
     HWND item = GetDlgItem(hwnd_, id);
     for (auto child = childDialogs_.begin(); !item && child != childDialogs_.end(); ++child)
         item = GetDlgItem(*child, id);
+    if (!item)
+        item = MakeChildDialogHolding(id);
     if (item)
         items_[id] = item;
     return item;
@@ -245,8 +248,13 @@ void Form::CenterOnScreen() const {
 }
 
 HWND Form::AddChildDialog(int templateId, const RECT& area) {
-    HWND child = CreateDialogParamW(Application::Instance(), MAKEINTRESOURCEW(templateId), hwnd_,
-                                    &ChildDialogProc, reinterpret_cast<LPARAM>(this));
+    return MakeChildDialog(templateId, area);
+}
+
+HWND Form::MakeChildDialog(int templateId, const RECT& area) const {
+    HWND child =
+        CreateDialogParamW(Application::Instance(), MAKEINTRESOURCEW(templateId), hwnd_,
+                           &ChildDialogProc, reinterpret_cast<LPARAM>(const_cast<Form*>(this)));
     if (!child)
         throw Exception(L"Não foi possível criar a página " + ui::Decimal(templateId) + L".");
     SetWindowLongPtrW(child, GWLP_ID, templateId);
@@ -259,6 +267,40 @@ HWND Form::AddChildDialog(int templateId, const RECT& area) {
         if (SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON)
             defaultButtons_[child] = GetDlgCtrlID(control);
     return child;
+}
+
+void Form::AddChildDialogOnDemand(int templateId, const RECT& area,
+                                  std::function<void(HWND)> made) {
+    onDemand_.push_back({templateId, area, DialogItemIds(templateId), std::move(made)});
+}
+
+HWND Form::MadeChildDialog(int templateId) const {
+    for (HWND child : childDialogs_)
+        if (GetDlgCtrlID(child) == templateId)
+            return child;
+    return nullptr;
+}
+
+HWND Form::ChildDialog(int templateId) const {
+    if (HWND child = MadeChildDialog(templateId))
+        return child;
+    return MakeChildDialogHolding(templateId);
+}
+
+HWND Form::MakeChildDialogHolding(int id) const {
+    const auto holding = std::find_if(onDemand_.begin(), onDemand_.end(), [id](const auto& d) {
+        return d.templateId == id ||
+               std::find(d.itemIds.begin(), d.itemIds.end(), id) != d.itemIds.end();
+    });
+    if (holding == onDemand_.end())
+        return nullptr;
+    // Out of the list before `made` runs: the controls that it prepares are found as made ones.
+    ChildDialogOnDemand pending = std::move(*holding);
+    onDemand_.erase(holding);
+    HWND child = MakeChildDialog(pending.templateId, pending.area);
+    if (pending.made)
+        pending.made(child);
+    return id == pending.templateId ? child : GetDlgItem(child, id);
 }
 
 void Form::FocusFirstControl(HWND container) const {

@@ -57,6 +57,14 @@ public:
     // A child dialog made from a template, placed at the given rectangle of the client area and
     // hidden; its controls belong to this form. Its own control id is the template's id.
     HWND AddChildDialog(int templateId, const RECT& area);
+    // A child dialog made only when it is first needed: when Item() looks for one of its controls
+    // or for its own id, or ChildDialog() asks for it. Once made it is one like AddChildDialog's,
+    // and `made` runs once, at once, to prepare its controls.
+    void AddChildDialogOnDemand(int templateId, const RECT& area, std::function<void(HWND)> made);
+    // The child dialog of the template, made now if it was added on demand; null if none was added.
+    HWND ChildDialog(int templateId) const;
+    // The child dialog of the template if it has been made; null otherwise, and nothing is made.
+    HWND MadeChildDialog(int templateId) const;
     // Gives the focus to the first control of the container (the form, or one of its child
     // dialogs) that Tab stops at. When the form shown has no control that could take it, the form
     // keeps the focus itself, so that it never stays on a control that was hidden. Nothing happens
@@ -124,6 +132,9 @@ private:
     static LRESULT CALLBACK ReleaseWatchProc(HWND, UINT, WPARAM, LPARAM) noexcept;
     static LRESULT CALLBACK ShadowProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
     void PaintWithShadow(HWND label) const;
+    // Makes the child dialog added on demand that holds the control (or is it); null if none does.
+    HWND MakeChildDialogHolding(int id) const;
+    HWND MakeChildDialog(int templateId, const RECT& area) const;
     // The default push button of the child dialog shown, or 0.
     int ShownDefaultButton() const;
     void ShowDefaultButton(HWND childDialog) const;
@@ -136,12 +147,22 @@ private:
         bool clickReported = false; // the control reported that press's click already
     };
 
+    struct ChildDialogOnDemand {
+        int templateId;
+        RECT area;
+        std::vector<int> itemIds;
+        std::function<void(HWND)> made;
+    };
+
     HWND hwnd_ = nullptr;
-    std::vector<HWND> childDialogs_;
+    // Making a child dialog on demand changes nothing that the form shows: the lookups that make
+    // one are const.
+    mutable std::vector<HWND> childDialogs_;
+    mutable std::vector<ChildDialogOnDemand> onDemand_;
     // The controls that Item() has found, by id.
     mutable std::map<int, HWND> items_;
     // Each child dialog's default push button, as its template marks it.
-    std::map<HWND, int> defaultButtons_;
+    mutable std::map<HWND, int> defaultButtons_;
     int modalResult_ = mrNone;
     bool modal_ = false;
     int activeControl_ = 0;

@@ -66,44 +66,86 @@ constexpr int kPontosDoTitulo = 12;
 
 TfrmAssistente::TfrmAssistente(TConteudoDescricao conteudo)
     : ui::Form(IDD_frmAssistente), Descricao(Handle(), std::move(conteudo)) {
-    CriarCenas();
     CriarAcoes();
     PrepararControles();
+    CriarCenas();
     AplicarTextos();
     SelecionarCena(cenaIniciar);
 }
 
+// A scene is made when it is first shown or one of its controls is first needed: start-up shows
+// two of the eight, and a run rarely more than five. Made late, it is prepared as if it had been
+// made with the window: its texts, its actions and, once start-up has applied it, the
+// configuration.
 void TfrmAssistente::CriarCenas() {
     RECT area = kAreaDasCenas;
     MapDialogRect(Handle(), &area);
     for (int i = 0; i < kNumeroDeCenas; ++i)
-        cenas_[i] = AddChildDialog(kModelosDasCenas[i], area);
+        AddChildDialogOnDemand(kModelosDasCenas[i], area, [this, i](HWND cena) {
+            cenas_[i] = cena;
+            PrepararCena(static_cast<TCena>(i));
+        });
+}
+
+HWND TfrmAssistente::Cena(TCena cena) const {
+    return ChildDialog(kModelosDasCenas[cena]);
 }
 
 void TfrmAssistente::PrepararControles() {
     SetIcon(IDI_PONTILHA);
     SetBackgroundColor(IDC_imgFaixa, kFundoDaFaixa);
     ui::Picture(Item(IDC_imgFaixa)).SetBitmap(ui::Glyphs::Bitmap(FaixaDaTela()));
+}
+
+void TfrmAssistente::PrepararCena(TCena cena) {
     for (const TTitulo& titulo : kTitulos) {
+        if (titulo.cena != kModelosDasCenas[cena])
+            continue;
         SetLabelFont(titulo.azul, kPontosDoTitulo, true);
         SetLabelColor(titulo.azul, kAzulMarinho);
         SetLabelShadow(titulo.azul, kPreto);
         ui::Label(Item(titulo.preto)).SetVisible(false);
     }
-    ui::CheckList(Item(IDC_chkOQue)).Setup();
-    SetOnRelease(IDC_chkOQue, [this] { NovaSelecao(); });
-    ui::Edit(Item(IDC_txtDir)).SetMaxLength(static_cast<int>(kTamanhoMaximoDoDiretorio));
-    // Uninstall runs to its end without a point at which it could stop.
-    ui::Button(Item(IDC_bitCancelar)).SetEnabled(false);
-    // The check mark that uninstall copies beside each finished step, drawn at the size of the
-    // small pictures that show it rather than scaled down from the template's large icon.
-    ui::Picture(Item(IDC_imgCHK))
-        .SetIcon(ui::Glyphs::Icon(IDI_CONCLUIDO, GetSystemMetrics(SM_CXSMICON)));
+    switch (cena) {
+    case cenaDesinstalar:
+        // Uninstall runs to its end without a point at which it could stop.
+        ui::Button(Item(IDC_bitCancelar)).SetEnabled(false);
+        // The check mark that uninstall copies beside each finished step, drawn at the size of
+        // the small pictures that show it rather than scaled down from the template's large icon.
+        ui::Picture(Item(IDC_imgCHK))
+            .SetIcon(ui::Glyphs::Icon(IDI_CONCLUIDO, GetSystemMetrics(SM_CXSMICON)));
+        break;
+    case cenaOpcoes:
+        ui::Edit(Item(IDC_txtDir)).SetMaxLength(static_cast<int>(kTamanhoMaximoDoDiretorio));
+        break;
+    case cenaOQue:
+        ui::CheckList(Item(IDC_chkOQue)).Setup();
+        SetOnRelease(IDC_chkOQue, [this] { NovaSelecao(); });
+        break;
+    default:
+        break;
+    }
+    AplicarTextosDaCena(cena);
+    if (configurado_)
+        AplicarConfiguracaoDaCena(cena);
 }
 
 void TfrmAssistente::AplicarTextos() {
     SetCaption(kTituloDaJanela);
-    AplicarTextosDosTitulos();
+    for (int i = 0; i < kNumeroDeCenas; ++i)
+        if (cenas_[i])
+            AplicarTextosDaCena(static_cast<TCena>(i));
+}
+
+void TfrmAssistente::AplicarTextosDaCena(TCena cena) {
+    HWND janela = cenas_[cena];
+    for (const TTitulo& titulo : kTitulos) {
+        if (titulo.cena != kModelosDasCenas[cena])
+            continue;
+        ui::Label(Item(titulo.preto)).SetText(titulo.texto);
+        ui::Label(Item(titulo.azul)).SetText(titulo.texto);
+        SetWindowTextW(janela, titulo.texto);
+    }
     const std::pair<int, const wchar_t*> textos[] = {
         {IDC_lblInstrucoes, kInstrucoes},
         {IDC_textoInstalar, kInstalarReinstalar},
@@ -124,16 +166,9 @@ void TfrmAssistente::AplicarTextos() {
         {IDC_lblSelecione, kSelecioneComponentes},
     };
     for (const auto& [controle, texto] : textos)
-        ui::Control(Item(controle)).SetText(texto);
-    VincularAcoes();
-}
-
-void TfrmAssistente::AplicarTextosDosTitulos() {
-    for (const TTitulo& titulo : kTitulos) {
-        ui::Label(Item(titulo.preto)).SetText(titulo.texto);
-        ui::Label(Item(titulo.azul)).SetText(titulo.texto);
-        SetWindowTextW(Item(titulo.cena), titulo.texto);
-    }
+        if (GetDlgItem(janela, controle))
+            ui::Control(Item(controle)).SetText(texto);
+    VincularAcoes(cena);
 }
 
 int TfrmAssistente::FaixaDaTela() {
@@ -145,7 +180,7 @@ int TfrmAssistente::FaixaDaTela() {
     return escolhida;
 }
 
-void TfrmAssistente::VincularAcoes() {
+void TfrmAssistente::VincularAcoes(TCena cena) {
     const std::pair<int, const ui::Action*> botoes[] = {
         {IDC_bitSobre, &actSobre},
         {IDC_botaoSairConfigurar, &actSair},
@@ -162,23 +197,30 @@ void TfrmAssistente::VincularAcoes() {
         {IDC_bitVoltar, &actVoltarSobre},
         {IDC_bitCancelarSobre, &actSair},
     };
+    HWND janela = cenas_[cena];
     for (const auto& [botao, acao] : botoes)
-        Bind(botao, *acao);
-    Bind(IDC_botaoInstalar, actReinstalar, true);
-    Bind(IDC_botaoAlterar, actAlterarComponentes, true);
-    Bind(IDC_botaoDesinstalar, actDesinstalar, true);
-    AlternarAvancado();
+        if (GetDlgItem(janela, botao))
+            Bind(botao, *acao);
+    if (cena == cenaConfigurar) {
+        Bind(IDC_botaoInstalar, actReinstalar, true);
+        Bind(IDC_botaoAlterar, actAlterarComponentes, true);
+        Bind(IDC_botaoDesinstalar, actDesinstalar, true);
+    }
+    if (cena == cenaOpcoes)
+        AlternarAvancado();
 }
 
 void TfrmAssistente::SelecionarCena(TCena cena) {
-    for (int i = 0; i < kNumeroDeCenas; ++i)
-        ShowWindow(cenas_[i], i == cena ? SW_SHOW : SW_HIDE);
-    FocusFirstControl(cenas_[cena]);
+    HWND mostrada = Cena(cena);
+    for (HWND janela : cenas_)
+        if (janela)
+            ShowWindow(janela, janela == mostrada ? SW_SHOW : SW_HIDE);
+    FocusFirstControl(mostrada);
 }
 
 TCena TfrmAssistente::CenaAtual() const {
     for (int i = 0; i < kNumeroDeCenas; ++i)
-        if (ui::Control(cenas_[i]).Visible())
+        if (cenas_[i] && ui::Control(cenas_[i]).Visible())
             return static_cast<TCena>(i);
     return cenaIniciar;
 }

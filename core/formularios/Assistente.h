@@ -83,6 +83,8 @@ public:
     void AplicarConfiguracao();
     void CarregarLicenca();
 
+    // The window's caption and the texts of the scenes made so far; a scene made later gets its
+    // own when it is made.
     void AplicarTextos();
     void SelecionarCena(TCena cena);
     TCena CenaAtual() const;
@@ -99,11 +101,15 @@ protected:
 
 private:
     void CriarCenas();
+    // The scene's window, made now if it was not yet.
+    HWND Cena(TCena cena) const;
     void PrepararControles();
-    void AplicarTextosDosTitulos();
+    void PrepararCena(TCena cena);
+    void AplicarTextosDaCena(TCena cena);
+    void AplicarConfiguracaoDaCena(TCena cena);
     // The banner's bitmap for the screen's dots per inch.
     static int FaixaDaTela();
-    void VincularAcoes();
+    void VincularAcoes(TCena cena);
     void LerDiretorios();
     bool CarregarArquivoDeLicenca(const std::wstring& nome);
 
@@ -149,8 +155,12 @@ private:
     static constexpr std::array<int, kNumeroDeOpcoes> kCaixasDasOpcoes = {
         IDC_chkOpcao2, IDC_chkOpcao3, IDC_chkOpcao4};
 
+    // The scenes made so far; the others are null.
     std::array<HWND, kNumeroDeCenas> cenas_{};
     bool iniciado_ = false;
+    // Start-up has applied the description's configuration: a scene made from then on applies it
+    // too.
+    bool configurado_ = false;
     std::exception_ptr erroDeInicio_;
     // The running worker, from its start to its termination notification.
     TCopiaDeArquivos* copia_ = nullptr;

@@ -65,33 +65,50 @@ void TfrmAssistente::LerDiretorios() {
 }
 
 void TfrmAssistente::AplicarConfiguracao() {
+    configurado_ = true;
     const TConfiguracaoInstalacao& c = Descricao.Configuracao();
     if (!c.TituloDaJanela.empty())
         SetCaption(c.TituloDaJanela);
-    if (!c.Instrucoes.empty())
-        ui::Label(Item(IDC_lblInstrucoes)).SetText(c.Instrucoes);
+    for (int i = 0; i < kNumeroDeCenas; ++i)
+        if (cenas_[i])
+            AplicarConfiguracaoDaCena(static_cast<TCena>(i));
+}
 
-    for (int i = 0; i < kNumeroDeOpcoes; ++i) {
-        const ui::CheckBox caixa(Item(kCaixasDasOpcoes[i]));
-        caixa.SetVisible(c.Opcoes[i].Visivel);
-        caixa.SetChecked(c.Opcoes[i].Marcada);
-        caixa.SetText(c.Opcoes[i].Legenda);
-    }
-
-    if (!c.ObservacaoLicenca.empty())
-        ui::Label(Item(IDC_lblOBS)).SetText(c.ObservacaoLicenca);
-    ui::Edit(Item(IDC_txtDir)).SetText(DiretorioProgramFiles + c.NomeDoDiretorioPadrao);
-
+void TfrmAssistente::AplicarConfiguracaoDaCena(TCena cena) {
+    const TConfiguracaoInstalacao& c = Descricao.Configuracao();
     // The label beside each operation button looks as available as the button.
     const auto habilitar = [this](int botao, int rotulo, bool habilitado) {
         ui::Button(Item(botao)).SetEnabled(habilitado);
         ui::Label(Item(rotulo)).SetEnabled(habilitado);
     };
-    habilitar(IDC_botaoAlterar, IDC_textoAlterar, c.Instalado && c.PermiteAlterar);
-    habilitar(IDC_botaoDesinstalar, IDC_textoDesinstalar, c.Instalado);
-    if (c.Instalado && !c.PermiteReinstalar)
-        habilitar(IDC_botaoInstalar, IDC_textoInstalar, false);
-    ui::CheckBox(Item(IDC_chkCompacta)).SetEnabled(c.PermiteCompacta);
+    switch (cena) {
+    case cenaIniciar:
+        if (!c.Instrucoes.empty())
+            ui::Label(Item(IDC_lblInstrucoes)).SetText(c.Instrucoes);
+        break;
+    case cenaConfigurar:
+        habilitar(IDC_botaoAlterar, IDC_textoAlterar, c.Instalado && c.PermiteAlterar);
+        habilitar(IDC_botaoDesinstalar, IDC_textoDesinstalar, c.Instalado);
+        if (c.Instalado && !c.PermiteReinstalar)
+            habilitar(IDC_botaoInstalar, IDC_textoInstalar, false);
+        break;
+    case cenaLicenca:
+        if (!c.ObservacaoLicenca.empty())
+            ui::Label(Item(IDC_lblOBS)).SetText(c.ObservacaoLicenca);
+        break;
+    case cenaOpcoes:
+        for (int i = 0; i < kNumeroDeOpcoes; ++i) {
+            const ui::CheckBox caixa(Item(kCaixasDasOpcoes[i]));
+            caixa.SetVisible(c.Opcoes[i].Visivel);
+            caixa.SetChecked(c.Opcoes[i].Marcada);
+            caixa.SetText(c.Opcoes[i].Legenda);
+        }
+        ui::Edit(Item(IDC_txtDir)).SetText(DiretorioProgramFiles + c.NomeDoDiretorioPadrao);
+        ui::CheckBox(Item(IDC_chkCompacta)).SetEnabled(c.PermiteCompacta);
+        break;
+    default:
+        break;
+    }
 }
 
 void TfrmAssistente::CarregarLicenca() {

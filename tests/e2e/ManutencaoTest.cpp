@@ -7,12 +7,14 @@
 #include "core/program/Produto.h"
 #include "dialogs/CentralSolucoes.h"
 #include "dialogs/TextosDialogos.h"
+#include "fileops/Caminhos.h"
 #include "fileops/TextosFramework.h"
 #include "payload/TextosCopia.h"
 #include "resources/AssistenteIds.h"
 #include "resources/SobrescreverIds.h"
 #include "tests/e2e/Instalacao.h"
 #include "tests/e2e/ProgramaEmTeste.h"
+#include "tests/e2e/Registro.h"
 #include "tests/e2e/RastrosPontilha.h"
 #include "tests/e2e/produtos/Produtos.h"
 #include "tests/win/comum/Arquivos.h"
@@ -30,13 +32,14 @@ TEST(AlterarComponentes, TheComponentsAsInstalledWithoutTheWayBackThenAFullInsta
     ProgramaEmTeste produto(produtos::kProdutoComponentes);
     produto.CriarArquivo(produtos::kManualComponentes, "<html></html>");
     produto.CriarArquivo(produtos::kArquivoComponentes, "Leia-me");
-    const std::wstring destino = PastaAoLado(L"instalado");
+    // The options page is not on the way: the installation goes into the directory that it
+    // holds, the description's.
+    const std::wstring destino =
+        kt::ComDelimitador(ProgramFilesDe32Bits()) + produtos::kDiretorioComponentes + L"\\";
     RemoverPasta(destino);
     produto.Iniciar();
     ASSERT_TRUE(produto.EsperarAssistente(produtos::kTituloComponentes));
     ASSERT_TRUE(produto.Habilitado(IDC_botaoAlterar));
-    // The options page is not on the way: its directory box is set where it stands, hidden.
-    teste::DefinirTexto(produto.Controle(IDC_txtDir), destino);
 
     produto.Clicar(IDC_botaoAlterar);
     ASSERT_TRUE(produto.EsperarCena(IDC_cenaOQue));

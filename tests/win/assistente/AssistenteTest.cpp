@@ -222,6 +222,33 @@ TEST(Inicio, TheErrorThatEndedStartUpIsReportedAndReturned) {
     EXPECT_EQ(relatorios[0].Solucao, textos::kSolucaoErroNaInicializacao);
 }
 
+// Start-up makes the loading and operation pages only; a page is made when it is first shown,
+// with its texts, titles and actions as the pages made at start-up have them.
+TEST(Cenas, APageIsMadeWhenItIsFirstShown) {
+    ASSERT_TRUE(
+        ExecutarAssistenteCom(PontilhaCom([](kt::TConfiguracaoInstalacao&) {}), [](HWND janela) {
+            EXPECT_NE(Controle(janela, IDC_cenaIniciar), nullptr);
+            EXPECT_NE(Controle(janela, IDC_cenaConfigurar), nullptr);
+            for (int cena : {IDC_cenaDesinstalar, IDC_cenaLicenca, IDC_cenaOpcoes, IDC_cenaOQue,
+                             IDC_cenaInstala, IDC_cenaSobre})
+                EXPECT_EQ(Controle(janela, cena), nullptr) << cena;
+
+            NoAssistente([](kt::TfrmAssistente& a) { a.SelecionarCena(kt::cenaOpcoes); });
+            HWND opcoes = Controle(janela, IDC_cenaOpcoes);
+            ASSERT_NE(opcoes, nullptr);
+            EXPECT_TRUE(Visivel(opcoes));
+            EXPECT_FALSE(Visivel(Controle(janela, IDC_cenaConfigurar)));
+            EXPECT_EQ(Texto(opcoes), textos::kOpcoesDeInstalacao);
+            EXPECT_EQ(Texto(Controle(janela, IDC_lblOpcoesInstalacao2)),
+                      textos::kOpcoesDeInstalacao);
+            EXPECT_FALSE(Visivel(Controle(janela, IDC_lblOpcoesInstalacao1)));
+            EXPECT_EQ(Texto(Controle(janela, IDC_lblOpcoes)), textos::kSelecioneOpcoes);
+            EXPECT_EQ(Texto(Controle(janela, IDC_bitProcurar)), textos::kProcurar);
+            EXPECT_EQ(Texto(Controle(janela, IDC_botaoProsseguir)), textos::kInstalar);
+            EXPECT_EQ(Controle(janela, IDC_cenaOQue), nullptr);
+        }));
+}
+
 TEST(Configuracao, TheDescriptionsSettingsReachTheControls) {
     const auto conteudo = PontilhaCom([](kt::TConfiguracaoInstalacao& c) {
         c.TituloDaJanela = L"Instalação de teste";
@@ -236,9 +263,15 @@ TEST(Configuracao, TheDescriptionsSettingsReachTheControls) {
         c.PermiteReinstalar = false;
         c.PermiteCompacta = true;
     });
+    // Each page as it shows: the operation page first, the others once they are selected.
     ASSERT_TRUE(ExecutarAssistenteCom(conteudo, [](HWND janela) {
         EXPECT_EQ(Texto(janela), L"Instalação de teste");
         EXPECT_EQ(Texto(Controle(janela, IDC_lblInstrucoes)), L"Instruções de teste");
+        EXPECT_FALSE(Habilitado(Controle(janela, IDC_botaoInstalar)));
+        EXPECT_TRUE(Habilitado(Controle(janela, IDC_botaoAlterar)));
+        EXPECT_TRUE(Habilitado(Controle(janela, IDC_botaoDesinstalar)));
+
+        NoAssistente([](kt::TfrmAssistente& a) { a.SelecionarCena(kt::cenaOpcoes); });
         const int caixas[] = {IDC_chkOpcao2, IDC_chkOpcao3, IDC_chkOpcao4};
         const bool visiveis[] = {false, true, true};
         const bool marcadas[] = {false, false, true};
@@ -249,14 +282,13 @@ TEST(Configuracao, TheDescriptionsSettingsReachTheControls) {
             EXPECT_EQ(Marcado(caixa), marcadas[i]);
             EXPECT_EQ(Texto(caixa), legendas[i]);
         }
-        EXPECT_EQ(Texto(Controle(janela, IDC_lblOBS)), L"Observação");
         std::wstring programFiles;
         NoAssistente([&](kt::TfrmAssistente& a) { programFiles = a.DiretorioProgramFiles; });
         EXPECT_EQ(Texto(Controle(janela, IDC_txtDir)), programFiles + L"Destino");
-        EXPECT_FALSE(Habilitado(Controle(janela, IDC_botaoInstalar)));
-        EXPECT_TRUE(Habilitado(Controle(janela, IDC_botaoAlterar)));
-        EXPECT_TRUE(Habilitado(Controle(janela, IDC_botaoDesinstalar)));
         EXPECT_TRUE(Habilitado(Controle(janela, IDC_chkCompacta)));
+
+        NoAssistente([](kt::TfrmAssistente& a) { a.SelecionarCena(kt::cenaLicenca); });
+        EXPECT_EQ(Texto(Controle(janela, IDC_lblOBS)), L"Observação");
     }));
 }
 

@@ -264,6 +264,58 @@ TEST(Form, AChildDialogIsAControlOfTheFormUnderItsTemplateId) {
     EXPECT_EQ(form.Item(IDD_TESTE_PAGINA), pagina);
 }
 
+TEST(Form, AChildDialogOnDemandIsMadeWhenOneOfItsControlsIsFirstAskedFor) {
+    FormTeste form;
+    int preparos = 0;
+    HWND preparada = nullptr;
+    form.AddChildDialogOnDemand(IDD_TESTE_PAGINA, RECT{0, 100, 200, 160}, [&](HWND pagina) {
+        ++preparos;
+        preparada = pagina;
+        EXPECT_EQ(form.Item(IDC_BOTAO_PAGINA), GetDlgItem(pagina, IDC_BOTAO_PAGINA))
+            << "its controls are found while it is prepared";
+    });
+    EXPECT_NE(form.Item(IDC_BOTAO), nullptr);
+    EXPECT_EQ(form.Item(IDC_BOTAO_OUTRO), nullptr);
+    EXPECT_EQ(form.MadeChildDialog(IDD_TESTE_PAGINA), nullptr)
+        << "the form's own controls and an id of no page make nothing";
+    EXPECT_EQ(GetDlgItem(form.Handle(), IDD_TESTE_PAGINA), nullptr);
+
+    HWND botao = form.Item(IDC_BOTAO_PAGINA);
+    ASSERT_NE(botao, nullptr);
+    EXPECT_EQ(preparos, 1);
+    EXPECT_EQ(GetParent(botao), preparada);
+    EXPECT_EQ(GetDlgCtrlID(preparada), IDD_TESTE_PAGINA);
+    EXPECT_FALSE(IsWindowVisible(preparada));
+    RECT area{};
+    GetWindowRect(preparada, &area);
+    MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&area), 2);
+    EXPECT_EQ(area.top, 100);
+    EXPECT_EQ(area.bottom, 160);
+
+    EXPECT_EQ(form.MadeChildDialog(IDD_TESTE_PAGINA), preparada);
+    EXPECT_EQ(form.ChildDialog(IDD_TESTE_PAGINA), preparada);
+    EXPECT_EQ(form.Item(IDC_BOTAO_PAGINA), botao);
+    EXPECT_EQ(preparos, 1) << "made and prepared once";
+}
+
+TEST(Form, AChildDialogOnDemandIsMadeWhenItIsAskedForByItsId) {
+    FormTeste form;
+    int preparos = 0;
+    form.AddChildDialogOnDemand(IDD_TESTE_PAGINA, RECT{0, 100, 200, 160},
+                                [&](HWND) { ++preparos; });
+    form.AddChildDialogOnDemand(IDD_TESTE_PADRAO, RECT{0, 100, 200, 160},
+                                [&](HWND) { preparos += 10; });
+    HWND pagina = form.ChildDialog(IDD_TESTE_PAGINA);
+    ASSERT_NE(pagina, nullptr);
+    EXPECT_EQ(form.Item(IDD_TESTE_PAGINA), pagina);
+    EXPECT_EQ(form.MadeChildDialog(IDD_TESTE_PADRAO), nullptr);
+    HWND padrao = form.Item(IDD_TESTE_PADRAO);
+    ASSERT_NE(padrao, nullptr);
+    EXPECT_EQ(GetParent(padrao), form.Handle());
+    EXPECT_EQ(form.ChildDialog(IDD_TESTE_LISTA), nullptr) << "a page never added";
+    EXPECT_EQ(preparos, 11);
+}
+
 TEST(Form, TheFirstControlToFocusSkipsDisabledAndHiddenOnesAndEntersChildDialogs) {
     FormTeste form;
     HWND pagina = form.AddChildDialog(IDD_TESTE_PAGINA, RECT{0, 100, 200, 160});

@@ -1,0 +1,106 @@
+#include "ui/DialogTemplate.h"
+
+#include "ui/Application.h"
+#include "ui/Decimal.h"
+#include "ui/Exception.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+namespace ui {
+namespace {
+
+// Reads the template's fields in order; a field past the end of the resource is an error, not a
+// read beyond it.
+class TemplateReader {
+public:
+    TemplateReader(const BYTE* begin, DWORD size, int templateId)
+        : begin_(begin), size_(size), templateId_(templateId) {}
+
+    template <typename T>
+    T Read() {
+        T value;
+        Need(sizeof value);
+        std::memcpy(&value, begin_ + offset_, sizeof value);
+        offset_ += sizeof value;
+        return value;
+    }
+    void Skip(DWORD bytes) {
+        Need(bytes);
+        offset_ += bytes;
+    }
+    // A null-terminated UTF-16 string.
+    void SkipString() {
+        while (Read<WORD>() != 0) {
+        }
+    }
+    // A string, nothing (0), or an ordinal (0xFFFF and a number): a menu, a class or a title.
+    void SkipStringOrOrdinal() {
+        const WORD first = Read<WORD>();
+        if (first == 0xFFFF)
+            Skip(sizeof(WORD));
+        else if (first != 0)
+            SkipString();
+    }
+    // Each control's entry starts on a DWORD boundary of the template.
+    void AlignToDword() { Skip((4 - offset_ % 4) % 4); }
+    [[noreturn]] void Fail() const {
+        throw Exception(L"O modelo da página " + Decimal(templateId_) + L" não pôde ser lido.");
+    }
+
+private:
+    void Need(DWORD bytes) const {
+        if (bytes > size_ - offset_)
+            Fail();
+    }
+
+    const BYTE* begin_;
+    DWORD size_;
+    DWORD offset_ = 0;
+    int templateId_;
+};
+
+} // namespace
+
+std::vector<int> DialogItemIds(int templateId) {
+    const HINSTANCE module = Application::Instance();
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(templateId), RT_DIALOG);
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    const auto* bytes = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
+    TemplateReader reader(bytes, bytes ? SizeofResource(module, found) : 0, templateId);
+    if (!bytes)
+        reader.Fail();
+
+    // DLGTEMPLATEEX: version 1, signature 0xFFFF, help id, extended style, style, the number of
+    // controls, the rectangle; then menu, class, title and, with DS_SETFONT, the font.
+    if (reader.Read<WORD>() != 1 || reader.Read<WORD>() != 0xFFFF)
+        reader.Fail();
+    reader.Skip(2 * sizeof(DWORD));
+    const DWORD style = reader.Read<DWORD>();
+    const WORD controls = reader.Read<WORD>();
+    reader.Skip(4 * sizeof(short));
+    reader.SkipStringOrOrdinal();
+    reader.SkipStringOrOrdinal();
+    reader.SkipString();
+    if (style & DS_SETFONT) {
+        reader.Skip(2 * sizeof(WORD) + 2 * sizeof(BYTE));
+        reader.SkipString();
+    }
+
+    // DLGITEMTEMPLATEEX: help id, extended style, style, the rectangle, the id; then class, title
+    // and the creation data's size and bytes.
+    std::vector<int> ids;
+    ids.reserve(controls);
+    for (WORD i = 0; i < controls; ++i) {
+        reader.AlignToDword();
+        reader.Skip(3 * sizeof(DWORD) + 4 * sizeof(short));
+        ids.push_back(static_cast<int>(reader.Read<DWORD>()));
+        reader.SkipStringOrOrdinal();
+        reader.SkipStringOrOrdinal();
+        reader.Skip(reader.Read<WORD>());
+    }
+    return ids;
+}
+
+} // namespace ui
