@@ -233,9 +233,8 @@ add_executable(kt_win_tests
     tests/win/TestesWin.rc
     tests/win/CamposWinTest.cpp
     tests/win/CapturaTest.cpp
-    tests/win/recursos/FaixaTest.cpp
+    tests/win/recursos/ImagensTest.cpp
     tests/win/recursos/ClipeTest.cpp
-    tests/win/recursos/IconeArquivoIACTest.cpp
     tests/unit/ArquivosTest.cpp
     tests/win/recursos/ModelosTest.cpp
     tests/win/ui/DialogTemplateTest.cpp
