@@ -481,7 +481,7 @@ target_link_libraries(kt_bench_nsis PRIVATE kt_bench_comum kt_teste_janelas)
 target_link_options(kt_bench_nsis PRIVATE -municode)
 # Our side of its scaling runs: the wizard installing a generated product from its containers.
 add_executable(kt_produto_escala WIN32 tools/bench/ProdutoEscala.cpp tests/e2e/produtos/Produto.rc)
-target_link_libraries(kt_produto_escala PRIVATE kt_produto_de_teste)
+target_link_libraries(kt_produto_escala PRIVATE kt_produto_de_teste kt_teste_janelas)
 target_link_options(kt_produto_escala PRIVATE -municode)
 
 # The copy benchmark (tools/bench_copia.sh): CopiarArquivo against the system's CopyFile over the

@@ -61,27 +61,19 @@ struct TConteudo {
 };
 
 void Somar(const std::wstring& pasta, TConteudo& conteudo, bool raiz) {
-    WIN32_FIND_DATAW achado{};
-    HANDLE busca = FindFirstFileW((pasta + L"*").c_str(), &achado);
-    if (busca == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const std::wstring nome = achado.cFileName;
-        if (nome == L"." || nome == L"..")
-            continue;
-        if (achado.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            Somar(pasta + nome + L"\\", conteudo, false);
+    for (const teste::TEntrada& entrada : teste::Entradas(pasta)) {
+        const std::wstring caminho = pasta + entrada.Nome;
+        if (entrada.Pasta) {
+            Somar(caminho + L"\\", conteudo, false);
             continue;
         }
         ++conteudo.Arquivos;
-        conteudo.Bytes +=
-            (static_cast<std::uint64_t>(achado.nFileSizeHigh) << 32) | achado.nFileSizeLow;
-        if (raiz && nome.ends_with(L".exe"))
-            conteudo.Programa = pasta + nome;
+        conteudo.Bytes += entrada.Tamanho;
+        if (raiz && entrada.Nome.ends_with(L".exe"))
+            conteudo.Programa = caminho;
         else if (conteudo.UmArquivo.empty())
-            conteudo.UmArquivo = pasta + nome;
-    } while (FindNextFileW(busca, &achado));
-    FindClose(busca);
+            conteudo.UmArquivo = caminho;
+    }
 }
 
 TConteudo Conteudo(const std::wstring& pasta) {

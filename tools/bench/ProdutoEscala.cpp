@@ -7,9 +7,11 @@
 // shortcut, no Uninstall entry.
 #include "core/ArquivosIAC/Descricao.h"
 #include "tests/e2e/produtos/ProdutoDeTeste.h"
+#include "tests/win/comum/Arquivos.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -27,25 +29,20 @@ struct TArquivoGerado {
 // out.
 void Listar(const std::wstring& raiz, const std::wstring& pasta,
             std::vector<TArquivoGerado>& arquivos, std::vector<std::wstring>& pastas) {
-    WIN32_FIND_DATAW achado{};
-    const std::wstring onde = raiz + (pasta.empty() ? L"" : pasta + L"\\");
-    HANDLE busca = FindFirstFileW((onde + L"*").c_str(), &achado);
-    if (busca == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const std::wstring nome = achado.cFileName;
-        if (nome == L"." || nome == L"..")
-            continue;
-        if (achado.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            if (pasta.empty() && nome + L"\\" != kConteineres) {
-                pastas.push_back(nome);
-                Listar(raiz, nome, arquivos, pastas);
+    std::vector<teste::TEntrada> entradas =
+        teste::Entradas(raiz + (pasta.empty() ? L"" : pasta + L"\\"));
+    std::sort(entradas.begin(), entradas.end(),
+              [](const teste::TEntrada& a, const teste::TEntrada& b) { return a.Nome < b.Nome; });
+    for (const teste::TEntrada& entrada : entradas) {
+        if (entrada.Pasta) {
+            if (pasta.empty() && entrada.Nome + L"\\" != kConteineres) {
+                pastas.push_back(entrada.Nome);
+                Listar(raiz, entrada.Nome, arquivos, pastas);
             }
-        } else if (!(pasta.empty() && nome == kPrograma)) {
-            arquivos.push_back({pasta, nome});
+        } else if (!(pasta.empty() && entrada.Nome == kPrograma)) {
+            arquivos.push_back({pasta, entrada.Nome});
         }
-    } while (FindNextFileW(busca, &achado));
-    FindClose(busca);
+    }
 }
 
 void PreencherEscala(kt::TDadosDescricao& descricao, const std::wstring& diretorioPrograma) {

@@ -1,5 +1,7 @@
 #include "tests/win/comum/Arquivos.h"
 
+#include "ui/Owned.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -110,18 +112,29 @@ std::wstring DiscoCheio(std::string& motivo) {
     return {};
 }
 
-std::vector<std::wstring> Nomes(const std::wstring& pasta) {
-    std::vector<std::wstring> nomes;
+std::vector<TEntrada> Entradas(const std::wstring& pasta, std::wstring_view padrao) {
+    std::vector<TEntrada> entradas;
     WIN32_FIND_DATAW dados{};
-    HANDLE busca = FindFirstFileW((pasta + L"*").c_str(), &dados);
-    if (busca == INVALID_HANDLE_VALUE)
-        return nomes;
+    const ui::UniqueFind busca(FindFirstFileW((pasta + std::wstring(padrao)).c_str(), &dados));
+    if (!busca)
+        return entradas;
     do {
         const std::wstring nome = dados.cFileName;
-        if (nome != L"." && nome != L"..")
-            nomes.push_back(nome);
-    } while (FindNextFileW(busca, &dados));
-    FindClose(busca);
+        if (nome == L"." || nome == L"..")
+            continue;
+        const bool ehPasta = dados.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+        entradas.push_back({nome, ehPasta,
+                            ehPasta ? 0
+                                    : (static_cast<std::uint64_t>(dados.nFileSizeHigh) << 32) |
+                                          dados.nFileSizeLow});
+    } while (FindNextFileW(busca.Get(), &dados));
+    return entradas;
+}
+
+std::vector<std::wstring> Nomes(const std::wstring& pasta) {
+    std::vector<std::wstring> nomes;
+    for (const TEntrada& entrada : Entradas(pasta))
+        nomes.push_back(entrada.Nome);
     std::sort(nomes.begin(), nomes.end());
     return nomes;
 }

@@ -38,6 +38,17 @@ std::string ComoTexto(const std::vector<std::uint8_t>& bytes);
 // says why.
 std::wstring DiscoCheio(std::string& motivo);
 
+// An entry of a folder: a file with its size, or a folder.
+struct TEntrada {
+    std::wstring Nome;
+    bool Pasta = false;
+    std::uint64_t Tamanho = 0;
+};
+
+// The entries of the folder (ending with a backslash) whose names match the pattern, in the
+// order the file system gives them, "." and ".." left out; none for a folder that is not there.
+std::vector<TEntrada> Entradas(const std::wstring& pasta, std::wstring_view padrao = L"*");
+
 // The names in the folder (ending with a backslash), sorted; none for a folder that is not there.
 std::vector<std::wstring> Nomes(const std::wstring& pasta);
 

@@ -2,6 +2,7 @@
 // parameter names the result and the batch file that appeared (UTF-8, one a line), waits until
 // the event that its second parameter names is set, and ends; the batch then removes it.
 #include "fileops/AutoRemocao.h"
+#include "ui/Owned.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -14,13 +15,12 @@ namespace {
 std::set<std::wstring> Lotes(const std::wstring& pasta) {
     std::set<std::wstring> lotes;
     WIN32_FIND_DATAW achado{};
-    HANDLE busca = FindFirstFileW((pasta + L"bat*.bat").c_str(), &achado);
-    if (busca == INVALID_HANDLE_VALUE)
+    const ui::UniqueFind busca(FindFirstFileW((pasta + L"bat*.bat").c_str(), &achado));
+    if (!busca)
         return lotes;
     do
         lotes.insert(pasta + achado.cFileName);
-    while (FindNextFileW(busca, &achado));
-    FindClose(busca);
+    while (FindNextFileW(busca.Get(), &achado));
     return lotes;
 }
 
