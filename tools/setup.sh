@@ -29,11 +29,33 @@ for p in "${packages[@]}"; do
     installed "$p" || missing+=("$p")
 done
 
+# A mirror in the middle of a sync fails one index now and then ("File has unexpected size"): the
+# update is tried again, and then the lists it has are used.
+update_lists() {
+    for attempt in 1 2 3; do
+        as_root apt-get update -q && return 0
+        echo "setup: apt-get update failed (attempt $attempt of 3)" >&2
+        [ "$attempt" -lt 3 ] && sleep $((attempt * 5))
+    done
+    echo "setup: going on with the package lists that could be read" >&2
+}
+
+apt_install() {
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$@"
+}
+
 if [ ${#missing[@]} -gt 0 ] || [ -n "${need_update:-}" ]; then
     echo "setup: installing ${missing[*]:-(package lists only)}"
-    as_root apt-get update -q
-    if [ ${#missing[@]} -gt 0 ]; then
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+    update_lists
+    if [ ${#missing[@]} -gt 0 ] && ! apt_install "${missing[@]}"; then
+        # With one architecture's security list missing, a 64-bit library newer than its 32-bit
+        # twin cannot be paired with it: take the release's versions of what is installed now.
+        release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+        echo "setup: installing again from the release suite ($release)" >&2
+        if [ -z "$release" ] || ! apt_install -t "$release" "${missing[@]}"; then
+            echo "setup: could not install ${missing[*]}; see apt's messages above" >&2
+            exit 1
+        fi
     fi
 fi
 
