@@ -47,6 +47,8 @@ add_library(kt_servicos STATIC
     fileops/Processos.cpp
     fileops/AbrirAjuda.cpp
     fileops/AutoRemocao.cpp
+    fileops/DiarioDeInstalacao.cpp
+    fileops/Remocao.cpp
     payload/container/FluxoArquivo.cpp
     payload/container/FluxoRecurso.cpp
     payload/container/VerificarArquivoZLib.cpp
@@ -187,7 +189,7 @@ add_test(NAME Pontilha.DuasLigacoesIguaisComSimbolos
 # ui::LibraryError took its string code out (501,774 bytes). The copying clip's frames after the
 # first hold only what changed (487,950 bytes); no .isra clones of the library's inline code
 # (480,782 bytes); the description control's bitmap in RLE4 (479,246 bytes).
-set(KT_ORCAMENTO_SEM_PAYLOAD 493624)
+set(KT_ORCAMENTO_SEM_PAYLOAD 520000)
 add_test(NAME Pontilha.TamanhoSemPayload
     COMMAND ${CMAKE_COMMAND} -DPROGRAMA=$<TARGET_FILE:kt_pontilha_sem_payload>
             -DORCAMENTO=${KT_ORCAMENTO_SEM_PAYLOAD} -P ${CMAKE_SOURCE_DIR}/tests/win/verificar_tamanho.cmake)
@@ -419,11 +421,17 @@ set(KT_AMBIENTE_E2E
     ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}"
     ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    TEST_FILTER "-Passeio.*:Teclado.*:SoTeclado.*:Procurar.*:CarregamentoSeguro.*:*InstalacaoPontilha*:Desinstalacao.*"
+    TEST_FILTER "-Passeio.*:Teclado.*:SoTeclado.*:Procurar.*:CarregamentoSeguro.*:*InstalacaoPontilha*:Desinstalacao.*:Opcoes.*:Operacoes.*:Leitura.*:Grande*"
     PROPERTIES TIMEOUT 120 ${KT_AMBIENTE_E2E})
-# Pontilha's uninstall works on the one Uninstall key and the one pair of shortcut files.
+# The large product's installations write and check its one Uninstall key.
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    TEST_FILTER "Desinstalacao.*"
+    TEST_FILTER "Grande*"
+    PROPERTIES TIMEOUT 120 RESOURCE_LOCK "chave_do_produto_grande" ${KT_AMBIENTE_E2E})
+# Pontilha runs one wizard at a time on a machine (a second start refuses), and its installation
+# and uninstall work on the one Uninstall key and the one pair of shortcut files: the tests that
+# start it take turns.
+gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "Desinstalacao.*:Opcoes.*:Operacoes.*:Leitura.*"
     PROPERTIES TIMEOUT 120 RESOURCE_LOCK "registro_e_atalhos_pontilha" ${KT_AMBIENTE_E2E})
 # Pontilha installed for real: one at a time with the product routines' tests, which work on the
 # same Uninstall entry and shortcuts. The installation onto a full disk gets two variables only

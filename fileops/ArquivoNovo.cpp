@@ -1,6 +1,7 @@
 #include "fileops/ArquivoNovo.h"
 
 #include "fileops/ErrosArquivo.h"
+#include "fileops/NomeNovo.h"
 #include "fileops/VerificacoesWin32.h"
 
 #include <windows.h>
@@ -17,12 +18,11 @@ namespace {
 // Attributes of an existing file that CREATE_ALWAYS with normal attributes refuses to replace.
 constexpr DWORD kAtributosRecusados = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
                                       FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
-// The names that the new file may take: the numbers 1 to FFFF.
-constexpr std::uint32_t kNomesNovos = 0xFFFF;
 
-std::wstring PastaDe(const std::wstring& caminho) {
+// The folder of the destination, with its trailing delimiter, where the new file is made.
+std::wstring PastaDoNovo(const std::wstring& caminho) {
     const std::size_t barra = caminho.find_last_of(L"\\/");
-    return barra == std::wstring::npos ? std::wstring(L".") : caminho.substr(0, barra + 1);
+    return barra == std::wstring::npos ? std::wstring(L".\\") : caminho.substr(0, barra + 1);
 }
 
 void VerificarSubstituivel(const std::wstring& destino) {
@@ -35,20 +35,6 @@ void VerificarSubstituivel(const std::wstring& destino) {
     ui::UniqueFile(
         VerificarHandle(CreateFileW(destino.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
-}
-
-// The new file's name: "kt", up to four hexadecimal digits and ".tmp", as GetTempFileName names
-// its files.
-std::wstring NomeNovo(const std::wstring& pasta, std::uint32_t numero) {
-    std::wstring nome = pasta + L"kt";
-    bool algarismo = false;
-    for (int deslocamento = 12; deslocamento >= 0; deslocamento -= 4) {
-        const std::uint32_t digito = (numero >> deslocamento) & 0xF;
-        algarismo = algarismo || digito != 0 || deslocamento == 0;
-        if (algarismo)
-            nome += L"0123456789ABCDEF"[digito];
-    }
-    return nome + L".tmp";
 }
 
 // Whether the new file could not be made only because its name is taken. A name that a folder
@@ -69,7 +55,7 @@ ui::UniqueFile CriarNovo(const std::wstring& pasta, std::wstring& nome) {
     static std::atomic<std::uint32_t> proximo{GetTickCount()};
     for (std::uint32_t tentativa = 0; tentativa < kNomesNovos; ++tentativa) {
         const std::uint32_t numero = proximo++ % kNomesNovos + 1;
-        nome = NomeNovo(pasta, numero);
+        nome = VerificarCaminho(pasta + NomeNovo(numero));
         ui::UniqueFile arquivo(CreateFileW(nome.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                            FILE_ATTRIBUTE_NORMAL, nullptr));
         if (arquivo)
@@ -83,10 +69,10 @@ ui::UniqueFile CriarNovo(const std::wstring& pasta, std::wstring& nome) {
 
 } // namespace
 
-TArquivoNovo::TArquivoNovo(const std::wstring& destino) : destino_(destino) {
+TArquivoNovo::TArquivoNovo(const std::wstring& destino) : destino_(VerificarCaminho(destino)) {
     VerificarSubstituivel(destino_);
     std::wstring novo;
-    arquivo_ = CriarNovo(PastaDe(destino_), novo);
+    arquivo_ = CriarNovo(PastaDoNovo(destino_), novo);
     novo_ = std::move(novo);
 }
 

@@ -1,6 +1,7 @@
 // A file written whole or not at all: the target of a copy or an extraction.
 //
-// How it works: the bytes go into a new file beside the destination, which takes the
+// How it works: the bytes go into a new file beside the destination (named as fileops/NomeNovo.h
+// says, so that one left by a killed run can be swept), which takes the
 // destination's place only when Concluir is called, after the last byte; until then the
 // destination is untouched, and a new file never concluded (a failure, a stop) is removed when
 // its owner goes. An existing destination is checked first, before anything is written: it must

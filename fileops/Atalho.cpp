@@ -6,6 +6,7 @@
 #include "fileops/PonteiroCom.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/Texto.h"
+#include "fileops/VerificacoesWin32.h"
 
 #include <windows.h>
 #include <shlobj.h>
@@ -54,9 +55,10 @@ bool CriarAtalho(std::wstring_view alvo, std::wstring_view nomeAtalho, std::wstr
                  std::int32_t onde) {
     bool resultado = false;
     const TRegistroAjuda ajuda = AjudaSemArquivo(kContextoPadrao);
-    const std::wstring destino = Curta(alvo);
+    const std::wstring destino(alvo);
     std::wstring arquivos = destino;
     ExecutarRelatando(ajuda, kLinhasAtalho, arquivos, [&] {
+        VerificarCaminho(destino);
         // Left initialised for the thread: the shell's objects may be used again on it.
         CoInitialize(nullptr);
         TPonteiroCom<IShellLinkW> link;
@@ -67,9 +69,9 @@ bool CriarAtalho(std::wstring_view alvo, std::wstring_view nomeAtalho, std::wstr
         link->SetPath(destino.c_str());
         link->SetDescription(Curta(descricao).c_str());
         link->SetWorkingDirectory(std::wstring(PastaDe(destino)).c_str());
-        const std::wstring caminho = PastaDoAtalho(onde) + Curta(nomeAtalho);
-        arquivos = Curta(caminho);
-        resultado = arquivo->Save(caminho.c_str(), FALSE) == S_OK;
+        const std::wstring caminho = PastaDoAtalho(onde) + std::wstring(nomeAtalho);
+        arquivos = caminho;
+        resultado = arquivo->Save(VerificarCaminho(caminho).c_str(), FALSE) == S_OK;
     });
     return resultado;
 }

@@ -69,6 +69,15 @@ std::wstring CaminhoNaPagina(const std::wstring& caminho, UINT pagina) {
     throw ECaminhoInvalido();
 }
 
+// The system directory without a trailing backslash: where cmd, chcp and ping are.
+std::wstring DiretorioDoSistema() {
+    wchar_t pasta[MAX_PATH] = {};
+    const UINT tamanho = GetSystemDirectoryW(pasta, MAX_PATH);
+    if (tamanho == 0 || tamanho >= MAX_PATH)
+        GerarUltimoErroWindows();
+    return SemDelimitador(pasta);
+}
+
 std::wstring ProprioExecutavel() {
     std::wstring caminho = ui::Application::ExePath();
     if (caminho.empty())
@@ -112,24 +121,25 @@ TLoteCriado CriarLote(const std::wstring& pasta, SECURITY_ATTRIBUTES* seguranca)
 }
 
 // The batch's text in the console's (OEM) code page, in which cmd reads it. The executable's
-// directory is left where it is one that the system names: a program run from a drive's root, from
-// Program Files itself or from the desktop must not take that folder with it when it was empty.
-std::string TextoEmOEM(const std::wstring& nomeLote) {
+// directory is left where it is one that the system names, even when the installation created it
+// (a drive's root, Program Files itself, the desktop, made anew on a bare machine).
+std::string TextoEmOEM(const std::wstring& nomeLote, bool removerPasta) {
     const UINT pagina = GetOEMCP();
     const std::wstring programa = ProprioExecutavel();
-    const bool removerDiretorio = !PastaDoSistema(std::wstring(PastaDe(programa)));
     const std::wstring executavel = CaminhoNaPagina(programa, pagina);
     const std::wstring lote = CaminhoNaPagina(nomeLote, pagina);
-    const std::optional<std::string> texto =
-        NaPagina(TextoDoLote(LinhasAutoRemocaoSegura(executavel, lote, pagina, removerDiretorio)),
-                 pagina, true);
+    const std::wstring sistema = CaminhoNaPagina(DiretorioDoSistema(), pagina);
+    const bool removerDiretorio = removerPasta && !PastaDoSistema(std::wstring(PastaDe(programa)));
+    const std::optional<std::string> texto = NaPagina(
+        TextoDoLote(LinhasAutoRemocaoSegura({executavel, lote, sistema, pagina, removerDiretorio})),
+        pagina, true);
     if (!texto)
         throw ECaminhoInvalido();
     return *texto;
 }
 
-void Gravar(TLoteCriado& lote) {
-    const std::string texto = TextoEmOEM(lote.Nome);
+void Gravar(TLoteCriado& lote, bool removerPasta) {
+    const std::string texto = TextoEmOEM(lote.Nome, removerPasta);
     DWORD gravados = 0;
     VerificarResultado(WriteFile(lote.Arquivo.Get(), texto.data(), static_cast<DWORD>(texto.size()),
                                  &gravados, nullptr));
@@ -140,7 +150,7 @@ void Gravar(TLoteCriado& lote) {
 
 // Writes the whole batch file and answers its name; a batch cut in the middle is deleted rather
 // than left to run half a command.
-std::wstring EscreverLote(const std::wstring& pasta, bool elevado) {
+std::wstring EscreverLote(const std::wstring& pasta, bool elevado, bool removerPasta) {
     if (pasta.empty())
         throw ECaminhoInvalido();
     std::optional<TDescritorDeSeguranca> somenteAdministradores;
@@ -151,7 +161,7 @@ std::wstring EscreverLote(const std::wstring& pasta, bool elevado) {
     }
     TLoteCriado lote = CriarLote(pasta, somenteAdministradores ? &atributos : nullptr);
     try {
-        Gravar(lote);
+        Gravar(lote, removerPasta);
     } catch (...) {
         lote.Arquivo.Reset();
         DeleteFileW(lote.Nome.c_str());
@@ -181,17 +191,24 @@ std::wstring PastaDoLoteDeRemocao() {
     return PastaDoLote(ProcessoElevado());
 }
 
-bool AutoRemover() {
+bool AutoRemover(bool removerPasta) {
     const bool elevado = ProcessoElevado();
     const std::wstring pasta = PastaDoLote(elevado);
     std::wstring lote;
+    std::wstring sistema;
     try {
-        lote = EscreverLote(pasta, elevado);
+        sistema = DiretorioDoSistema();
+        lote = EscreverLote(pasta, elevado, removerPasta);
     } catch (...) {
         return false;
     }
-    // In a console window of its own, in the folder it lies in; nothing waits for it.
-    IniciarProcesso(L"\"" + lote + L"\"", SW_SHOWNORMAL, NORMAL_PRIORITY_CLASS, pasta);
+    // The documented way to run a batch: the command processor by its full path, as the
+    // application too, so that nothing is looked for in a folder that others may write to; /d
+    // skips the AutoRun commands of the registry; the quotes around the quoted name are the
+    // ones that /c takes away.
+    const std::wstring cmd = sistema + L"\\cmd.exe";
+    IniciarProcesso(L"\"" + cmd + L"\" /d /c \"\"" + lote + L"\"\"", SW_SHOWNORMAL,
+                    NORMAL_PRIORITY_CLASS, sistema, cmd);
     return true;
 }
 

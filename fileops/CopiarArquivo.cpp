@@ -43,8 +43,8 @@ bool CopiarArquivo(std::wstring_view origem, std::wstring_view destino, std::int
     bool resultado = false;
     TRegistroAjuda ajuda;
     PreencherAjudaPadrao(ajuda);
-    const std::wstring de = Curta(origem);
-    const std::wstring para = Curta(destino);
+    const std::wstring de(origem);
+    const std::wstring para(destino);
     // The file that a report names: the source until the destination is being written.
     std::wstring atual = de;
     ExecutarRelatando(ajuda, kLinhasCopia, atual, [&] {
@@ -63,8 +63,8 @@ bool CopiarArquivo(std::wstring_view origem, std::wstring_view destino, std::int
         }
 
         ui::UniqueFile entrada(
-            VerificarHandle(CreateFileW(de.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+            VerificarHandle(CreateFileW(VerificarCaminho(de).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
         const std::uint64_t tamanho = progresso ? TamanhoAberto(entrada.Get()) : 0;
         atual = para;
         TArquivoNovo alvo(para);

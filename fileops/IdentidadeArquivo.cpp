@@ -27,6 +27,14 @@ bool MesmaIdentidade(const BY_HANDLE_FILE_INFORMATION& x, const BY_HANDLE_FILE_I
 
 } // namespace
 
+std::optional<TIdentidade> IdentidadeDe(const std::wstring& caminho) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!Identidade(caminho, info))
+        return std::nullopt;
+    return TIdentidade{info.dwVolumeSerialNumber,
+                       (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+}
+
 bool MesmoArquivo(const std::wstring& a, const std::wstring& b) {
     BY_HANDLE_FILE_INFORMATION x{};
     BY_HANDLE_FILE_INFORMATION y{};

@@ -3,9 +3,22 @@
 // fileops/Caminhos.h.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace kt {
+
+// Which file a path names now: its volume and its index on the volume.
+struct TIdentidade {
+    std::uint32_t Volume = 0;
+    std::uint64_t Indice = 0;
+
+    friend bool operator==(const TIdentidade&, const TIdentidade&) = default;
+};
+
+// The identity of the existing file or folder; nothing when it cannot be opened.
+std::optional<TIdentidade> IdentidadeDe(const std::wstring& caminho);
 
 // Whether two existing paths name one file or folder: the system gives both the same volume and
 // file index (a short 8.3 name, a path through "..", a second hard link). A path that cannot be

@@ -25,29 +25,27 @@ std::wstring Aspas(std::wstring_view caminho) {
 
 } // namespace
 
-std::vector<std::wstring> LinhasAutoRemocaoSegura(std::wstring_view executavel,
-                                                  std::wstring_view lote,
-                                                  std::uint32_t paginaDeCodigo,
-                                                  bool removerDiretorio) {
-    const std::wstring programa = Aspas(executavel);
+std::vector<std::wstring> LinhasAutoRemocaoSegura(const TLoteDeRemocao& lote) {
+    const std::wstring programa = Aspas(lote.Executavel);
+    const std::wstring sistema = std::wstring(lote.PastaDoSistema) + L"\\";
     std::vector<std::wstring> linhas = {
         L"@echo off",
-        L"chcp " + ui::Decimal(paginaDeCodigo) + L">nul",
+        Aspas(sistema + L"chcp.com") + L" " + ui::Decimal(lote.PaginaDeCodigo) + L">nul",
         L"set /a tentativas=0",
         L":loop",
         L"del /f " + programa,
         L"if not exist " + programa + L" goto diretorios",
         L"set /a tentativas+=1",
         L"if %tentativas% geq " + ui::Decimal(kTentativasDeRemocao) + L" goto diretorios",
-        L"ping -n 2 127.0.0.1>nul",
+        Aspas(sistema + L"ping.exe") + L" -n 2 127.0.0.1>nul",
         L"goto loop",
         L":diretorios",
     };
-    const std::wstring_view diretorio = PastaDe(executavel);
-    if (removerDiretorio && !diretorio.empty())
+    const std::wstring_view diretorio = PastaDe(lote.Executavel);
+    if (lote.RemoverDiretorio && !diretorio.empty())
         linhas.push_back(L"rmdir " + Aspas(diretorio));
     linhas.push_back(L"cls");
-    linhas.push_back(L"del " + Aspas(lote));
+    linhas.push_back(L"del " + Aspas(lote.Lote));
     return linhas;
 }
 

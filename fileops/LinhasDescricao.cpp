@@ -1,5 +1,8 @@
 #include "fileops/LinhasDescricao.h"
 
+#include "fileops/Caminhos.h"
+#include "fileops/LinhasDoDiario.h"
+#include "fileops/NomeNovo.h"
 #include "fileops/Texto.h"
 #include "ui/Exception.h"
 
@@ -24,6 +27,44 @@ std::wstring CaminhoDeDestino(const TListaCampos& campos, const TDiretoriosDesti
     if (!campos[coluna_arquivo::kSubdiretorio].empty())
         caminho += L'\\';
     return caminho + nome;
+}
+
+namespace {
+
+bool PastaCabe(const std::wstring& pasta) {
+    return SemDelimitador(pasta).size() <= kMaximoDaPasta;
+}
+
+bool ArquivoCabe(const std::wstring& arquivo) {
+    const std::wstring_view pasta = PastaDe(arquivo);
+    return arquivo.size() <= kMaximoDoCaminho && PastaCabe(std::wstring(pasta)) &&
+           pasta.size() + 1 + kTamanhoMaximoDoNomeNovo <= kMaximoDoCaminho;
+}
+
+} // namespace
+
+bool CaminhosDaInstalacaoCabem(const TDiretoriosDestino& destinos, const TListaLinhas& diretorios,
+                               const TListaLinhas& arquivos) {
+    if (!PastaCabe(destinos.Instalacao) || !ArquivoCabe(destinos.Instalacao + kArquivoDoDiario))
+        return false;
+    for (int i = 0; i < diretorios.Contar(); ++i) {
+        const TListaCampos campos = diretorios.Campos(i);
+        const std::wstring& caminho = campos[coluna_diretorio::kCaminho];
+        if (!caminho.empty() && campos[coluna_diretorio::kEstado] != kRemover &&
+            !PastaCabe(destinos.Instalacao + caminho))
+            return false;
+    }
+    for (int i = 0; i < arquivos.Contar(); ++i) {
+        const TListaCampos campos = arquivos.Campos(i);
+        if (campos[coluna_arquivo::kEstado] != kNao &&
+            !ArquivoCabe(CaminhoDeDestino(campos, destinos)))
+            return false;
+    }
+    return true;
+}
+
+bool NomeiaOProprioPrograma(const std::wstring& origem) {
+    return Minusculas(origem) == Minusculas(kProprioPrograma);
 }
 
 bool DiferenteDeNao(const std::wstring& valor) {

@@ -15,6 +15,10 @@ inline constexpr const wchar_t* kSim = L"sim";
 inline constexpr const wchar_t* kNao = L"não";
 inline constexpr const wchar_t* kRemover = L"remover";
 
+// The source by which a plain-copy row names the running program itself: the row that installs the
+// uninstaller copies the file that runs, whatever its name on disk.
+inline constexpr const wchar_t* kProprioPrograma = L"Pontilha.exe";
+
 // Kind (column 2) and base (column 3) of a file row, compared in lower case.
 inline constexpr const wchar_t* kTipoRcdata = L"rcdata";
 inline constexpr const wchar_t* kTipoZlib = L"zlib";
@@ -70,6 +74,15 @@ struct TDiretoriosDestino {
 // Where a file row's file goes: the system or Windows directory + the file name, or the
 // installation directory + the subdirectory (with a delimiter when given) + the file name.
 std::wstring CaminhoDeDestino(const TListaCampos& campos, const TDiretoriosDestino& diretorios);
+
+// Whether every path that an installation into destinos.Instalacao creates stays within its limit
+// (fileops/Caminhos.h): the installation directory, each directory row's folder, each installed
+// file row's target with its folder and the new file written beside it, and the diary.
+bool CaminhosDaInstalacaoCabem(const TDiretoriosDestino& destinos, const TListaLinhas& diretorios,
+                               const TListaLinhas& arquivos);
+
+// Whether a source column names the running program itself (kProprioPrograma, in any case).
+bool NomeiaOProprioPrograma(const std::wstring& origem);
 
 // "Anything but não means yes" (compact and normal columns, directory state at uninstall).
 bool DiferenteDeNao(const std::wstring& valor);

@@ -1,5 +1,6 @@
 #include "fileops/Processos.h"
 
+#include "fileops/Caminhos.h"
 #include "fileops/Texto.h"
 #include "ui/Application.h"
 
@@ -61,7 +62,8 @@ std::wstring LinhaDeComando(std::wstring_view programa, std::wstring_view parame
 
 std::optional<TProcessoIniciado> IniciarProcesso(const std::wstring& linhaDeComando,
                                                  std::uint16_t exibicao, DWORD criacao,
-                                                 const std::wstring& pasta) {
+                                                 const std::wstring& pasta,
+                                                 const std::wstring& aplicativo) {
     // CreateProcessW may write into the command line, so it gets a buffer of its own.
     std::vector<wchar_t> linha(linhaDeComando.begin(), linhaDeComando.end());
     linha.push_back(L'\0');
@@ -70,8 +72,9 @@ std::optional<TProcessoIniciado> IniciarProcesso(const std::wstring& linhaDeComa
     inicio.dwFlags = STARTF_USESHOWWINDOW;
     inicio.wShowWindow = exibicao;
     PROCESS_INFORMATION processo{};
-    if (!CreateProcessW(nullptr, linha.data(), nullptr, nullptr, FALSE, criacao, nullptr,
-                        pasta.empty() ? nullptr : pasta.c_str(), &inicio, &processo))
+    if (!CreateProcessW(aplicativo.empty() ? nullptr : aplicativo.c_str(), linha.data(), nullptr,
+                        nullptr, FALSE, criacao, nullptr, pasta.empty() ? nullptr : pasta.c_str(),
+                        &inicio, &processo))
         return std::nullopt;
     return TProcessoIniciado{ui::UniqueHandle(processo.hProcess),
                              ui::UniqueHandle(processo.hThread)};
@@ -79,8 +82,11 @@ std::optional<TProcessoIniciado> IniciarProcesso(const std::wstring& linhaDeComa
 
 bool ExecutarEEsperar(std::wstring_view programa, std::wstring_view parametros,
                       std::uint16_t exibicao, std::int32_t modoEspera) {
+    // A program's path is never cut: the cut one may name another program.
+    if (programa.size() > kMaximoDoCaminho)
+        return false;
     const std::optional<TProcessoIniciado> iniciado =
-        IniciarProcesso(LinhaDeComando(Curta(programa), Curta(parametros)), exibicao,
+        IniciarProcesso(LinhaDeComando(programa, Curta(parametros)), exibicao,
                         CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS);
     if (!iniciado)
         return false;

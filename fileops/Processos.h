@@ -30,7 +30,8 @@ bool EsperarObjetos(const HANDLE* handles, std::uint32_t indiceUltimo, std::int3
 // Starts the program with the parameters (which, when given, begin with their own blank) in a
 // console of its own and the show state, and waits for its end with EsperarObjetos in modoEspera.
 // False when it cannot be started (no report: the caller decides), otherwise the wait's result.
-// Program and parameters are short strings, cut to 255 characters.
+// The parameters are a short string, cut to 255 characters; a program's path longer than that
+// cannot be started.
 bool ExecutarEEsperar(std::wstring_view programa, std::wstring_view parametros,
                       std::uint16_t exibicao, std::int32_t modoEspera);
 
@@ -44,13 +45,14 @@ struct TProcessoIniciado {
     ui::UniqueHandle Tarefa;
 };
 
-// Starts the command line (no application name, no inherited handles, the caller's environment)
-// with the show state and the creation flags, in the folder given or else the caller's current
-// one; nothing when it cannot be started. A batch file on the command line runs in the command
-// processor.
+// Starts the command line (no inherited handles, the caller's environment) with the show state and
+// the creation flags, in the folder given or else the caller's current one; nothing when it cannot
+// be started. The program is the application given by its full path, or else the one that the
+// command line names, looked for as Windows looks for it.
 std::optional<TProcessoIniciado> IniciarProcesso(const std::wstring& linhaDeComando,
                                                  std::uint16_t exibicao, DWORD criacao,
-                                                 const std::wstring& pasta = {});
+                                                 const std::wstring& pasta = {},
+                                                 const std::wstring& aplicativo = {});
 
 // The command line of a program and its parameters, joined with nothing in between. A program
 // path with a blank is quoted: unquoted, Windows would first try to start "C:\Program.exe" for

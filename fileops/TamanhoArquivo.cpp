@@ -17,11 +17,11 @@ std::int64_t TamanhoArquivoCompleto(std::wstring_view nomeArquivo) {
     std::int64_t resultado = -1;
     TRegistroAjuda ajuda;
     PreencherAjudaPadrao(ajuda);
-    const std::wstring nome = Curta(nomeArquivo);
+    const std::wstring nome(nomeArquivo);
     ExecutarRelatando(ajuda, {}, nome, [&] {
-        ui::UniqueFile arquivo(VerificarHandle(
-            CreateFileW(nome.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+        ui::UniqueFile arquivo(VerificarHandle(CreateFileW(
+            VerificarCaminho(nome).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
         LARGE_INTEGER tamanho{};
         if (!GetFileSizeEx(arquivo.Get(), &tamanho))
             GerarUltimoErroWindows();

@@ -1,5 +1,6 @@
 #include "fileops/VerificacoesWin32.h"
 
+#include "fileops/Caminhos.h"
 #include "fileops/ErrosArquivo.h"
 
 namespace kt {
@@ -34,6 +35,14 @@ BOOL VerificarResultado(BOOL resultado) {
     if (resultado == FALSE)
         GerarUltimoErroWindows();
     return resultado;
+}
+
+const std::wstring& VerificarCaminho(const std::wstring& caminho) {
+    if (caminho.size() > kMaximoDoCaminho) {
+        SetLastError(ERROR_BAD_PATHNAME);
+        GerarUltimoErroWindows();
+    }
+    return caminho;
 }
 
 std::optional<std::uint32_t> UltimoErroGerado() {

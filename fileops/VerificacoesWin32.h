@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace kt {
 
@@ -18,6 +19,11 @@ HANDLE VerificarHandle(HANDLE handle);
 // Returns the Win32 success flag unchanged unless it is 0. Used on ReadFile, WriteFile and
 // CloseHandle.
 BOOL VerificarResultado(BOOL resultado);
+
+// Returns the path unchanged unless it is longer than the longest path that an installation makes
+// (kMaximoDoCaminho): a longer one fails as an invalid path, never cut, since a cut path names
+// another file.
+const std::wstring& VerificarCaminho(const std::wstring& caminho);
 
 // Raises the error of the thread's last Windows error code, as the checks do on a failing value.
 [[noreturn]] void GerarUltimoErroWindows();

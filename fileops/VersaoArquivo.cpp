@@ -90,7 +90,8 @@ bool LerVersaoArquivo(std::wstring_view nomeArquivo, bool doModulo, TVersaoArqui
     bool resultado = false;
     const TRegistroAjuda ajuda = AjudaSemArquivo(kContextoPadrao);
     const std::wstring nome(nomeArquivo);
-    ExecutarRelatando(ajuda, kLinhasVersao, Curta(nome), [&] {
+    ExecutarRelatando(ajuda, kLinhasVersao, nome, [&] {
+        VerificarCaminho(nome);
         const TBibliotecaVersao versao;
         std::vector<BYTE> bloco = doModulo ? VersaoDoModulo(nome) : VersaoDoArquivo(versao, nome);
         if (bloco.empty())

@@ -1,5 +1,8 @@
 #include "payload/CriadosNaCopia.h"
 
+#include "fileops/Caminhos.h"
+#include "fileops/Remocao.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -13,10 +16,13 @@ bool EhPasta(const std::wstring& caminho) {
     return atributos != INVALID_FILE_ATTRIBUTES && (atributos & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::wstring SemDelimitador(std::wstring caminho) {
-    while (caminho.size() > 1 && (caminho.back() == L'\\' || caminho.back() == L'/'))
-        caminho.pop_back();
-    return caminho;
+bool CriarUmaPasta(const std::wstring& pasta) {
+    // CreateDirectory's own limit, which not every system enforces.
+    if (pasta.size() > kMaximoDaPasta) {
+        SetLastError(ERROR_FILENAME_EXCED_RANGE);
+        return false;
+    }
+    return CreateDirectoryW(pasta.c_str(), nullptr) != FALSE;
 }
 
 } // namespace
@@ -33,24 +39,40 @@ bool TCriadosNaCopia::CriarPasta(const std::wstring& pasta) {
     }
     std::reverse(faltando.begin(), faltando.end());
     for (const std::wstring& nova : faltando) {
-        if (CreateDirectoryW(nova.c_str(), nullptr))
-            criados_.push_back({nova, true});
-        else if (!EhPasta(nova))
+        if (CriarUmaPasta(nova)) {
+            criados_.push_back({nova, true, std::nullopt});
+            if (diario_)
+                diario_->AnotarPasta(nova);
+        } else if (!EhPasta(nova)) {
             return false;
+        }
     }
     return true;
 }
 
-void TCriadosNaCopia::ArquivoCriado(const std::wstring& arquivo) {
-    criados_.push_back({arquivo, false});
+void TCriadosNaCopia::AbrirDiario(const std::wstring& instalacao) {
+    instalacao_ = instalacao;
+    diario_.emplace(ComDelimitador(instalacao));
+    for (const TCriado& criado : criados_)
+        diario_->AnotarPasta(criado.Caminho);
+}
+
+void TCriadosNaCopia::ArquivoEscrito(const std::wstring& arquivo, bool novo) {
+    if (novo)
+        criados_.push_back({arquivo, false, IdentidadeDe(arquivo)});
+    if (diario_)
+        diario_->AnotarArquivo(arquivo);
 }
 
 void TCriadosNaCopia::Desfazer() {
+    if (diario_)
+        diario_->Desfazer();
+    TRemocao remocao(instalacao_);
     for (auto criado = criados_.rbegin(); criado != criados_.rend(); ++criado) {
         if (criado->Pasta)
-            RemoveDirectoryW(criado->Caminho.c_str());
-        else
-            DeleteFileW(criado->Caminho.c_str());
+            remocao.RemoverPasta(criado->Caminho);
+        else if (criado->Identidade)
+            remocao.RemoverArquivo(criado->Caminho, criado->Identidade);
     }
     criados_.clear();
 }

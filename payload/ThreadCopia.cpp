@@ -2,6 +2,7 @@
 
 #include "fileops/Ansi.h"
 #include "fileops/Arquivos.h"
+#include "fileops/Caminhos.h"
 #include "fileops/CopiarArquivo.h"
 #include "fileops/IdentidadeArquivo.h"
 #include "fileops/RelatorioDeErro.h"
@@ -91,7 +92,8 @@ TCopiaDeArquivos::TCopiaDeArquivos(TJanelaDaCopia& janela, TDadosDaCopia dados)
     : janela_(janela), dados_(std::move(dados)),
       aoProgredir_(
           [this](std::int32_t percentual, bool& parar) { AoProgredir(percentual, parar); }),
-      semPausa_(CreateEventW(nullptr, TRUE, TRUE, nullptr)) {
+      semPausa_(CreateEventW(nullptr, TRUE, TRUE, nullptr)),
+      varredura_(dados_.Destinos.Instalacao) {
     if (!semPausa_)
         throw ui::Exception(L"Não foi possível criar a tarefa de cópia.");
     // One blank each: the first screen clears what the labels hold.
@@ -261,6 +263,8 @@ bool TCopiaDeArquivos::CriarDiretorios() {
             Sincronizar([this] { ErroDeDiretorioCriado(); });
             return false;
         }
+        // A directory in which the diary cannot be kept cannot take the installation.
+        criados_.AbrirDiario(diretorioAtual_);
         TListaLinhas& diretorios = janela_.LinhasDeDiretorio();
         for (int i = 0; i < diretorios.Contar(); ++i) {
             const TListaCampos campos = diretorios.Campos(i);
@@ -377,7 +381,7 @@ void TCopiaDeArquivos::ProcessarArquivo(int linha, const TListaCampos& campos) {
     const std::wstring tipo = Minusculas(campos[coluna_arquivo::kTipo]);
     const bool remover = campos[coluna_arquivo::kEstado] == kRemover;
     tela_.Destino = CaminhoDeDestino(campos, dados_.Destinos);
-    tela_.Origem = dados_.DiretorioDoPrograma + origem;
+    tela_.Origem = OrigemDe(campos, tipo);
     PontoDeParada();
 
     perguntou_ = false;
@@ -410,8 +414,9 @@ void TCopiaDeArquivos::ProcessarArquivo(int linha, const TListaCampos& campos) {
         DeleteFileW(tela_.Destino.c_str());
         return;
     }
+    VarrerPastaDoDestino();
     const bool existia = EhArquivo(tela_.Destino);
-    const bool escrito = EscreverArquivo(campos, tipo);
+    const bool escrito = EscreverArquivo(campos, tipo) && AnotarEscrito(!existia);
     // A file stopped in the middle is left as it was; the check point ends the run.
     PontoDeParada();
     // The installed program installing again into its own folder: the copy routine refuses to copy
@@ -424,8 +429,31 @@ void TCopiaDeArquivos::ProcessarArquivo(int linha, const TListaCampos& campos) {
         MostrarMensagemFinal(textos::kErroDuranteInstalacao);
         throw EParada{};
     }
-    if (!existia)
-        criados_.ArquivoCriado(tela_.Destino);
+}
+
+// A plain copy of the program itself takes the file that runs, whatever its name: beside a
+// second download ("Pontilha (1).exe"), a "Pontilha.exe" there is somebody else's.
+std::wstring TCopiaDeArquivos::OrigemDe(const TListaCampos& campos,
+                                        const std::wstring& tipo) const {
+    const std::wstring& origem = campos[coluna_arquivo::kOrigem];
+    if (tipo != kTipoRcdata && tipo != kTipoZlib && NomeiaOProprioPrograma(origem))
+        return dados_.Programa;
+    return dados_.DiretorioDoPrograma + origem;
+}
+
+void TCopiaDeArquivos::VarrerPastaDoDestino() {
+    const std::wstring pasta(PastaDe(tela_.Destino));
+    if (varridas_.insert(Minusculas(pasta)).second)
+        varredura_.VarrerNovos(pasta);
+}
+
+// A file that cannot be noted in the diary would be left behind by the uninstall: it fails like
+// a write, with the report of its error naming the diary.
+bool TCopiaDeArquivos::AnotarEscrito(bool novo) {
+    TRegistroAjuda ajuda;
+    PreencherAjudaPadrao(ajuda);
+    return ExecutarRelatando(ajuda, {}, dados_.Destinos.Instalacao + kArquivoDoDiario,
+                             [&] { criados_.ArquivoEscrito(tela_.Destino, novo); });
 }
 
 bool TCopiaDeArquivos::EscreverArquivo(const TListaCampos& campos, const std::wstring& tipo) {

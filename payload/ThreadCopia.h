@@ -14,16 +14,23 @@
 // thread more than extracting a small file, and a screen that has to wait goes first with the next
 // step that the user may look at, so that what is on screen then is current.
 //
+// What it wrote: every folder it creates and every file it writes is noted in the installation's
+// diary as it goes (payload/CriadosNaCopia.h), so that the uninstall removes exactly those, also
+// after a run that was killed halfway; the new files that such a run left are swept from each
+// folder before the first file is written there.
+//
 // Stopping: the run stops at its next check point once it is asked to (Parar(), or "Cancelar
 // Operação" in the locate dialog), and also when a file could not be written; it then removes what
-// it created (the files and folders that did not exist before it) and ends without shortcuts or
-// registry entry. While the user is being asked whether to stop (Pausar, Continuar), the worker
-// waits before its next hand-over, so that no question of its own comes up over that one. Once
-// the shortcut hooks run, the installation is complete on disk and the run goes to its end.
+// it created (the files and folders that did not exist before it, each file only while it is still
+// the one written) and its lines in the diary, and ends without shortcuts or registry entry. While
+// the user is being asked whether to stop (Pausar, Continuar), the worker waits before its next
+// hand-over, so that no question of its own comes up over that one. Once the shortcut hooks run,
+// the installation is complete on disk and the run goes to its end.
 #pragma once
 
 #include "fileops/Ajuda.h"
 #include "fileops/LinhasDescricao.h"
+#include "fileops/Remocao.h"
 #include "payload/CriadosNaCopia.h"
 #include "payload/MarcaDeDisco.h"
 #include "payload/container/CopiarFluxo.h"
@@ -35,6 +42,7 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <set>
 #include <string>
 
 namespace kt {
@@ -76,6 +84,9 @@ struct TDadosDaCopia {
     TDiretoriosDestino Destinos;
     // The directory of the running program: the sources and the disk marker are there.
     std::wstring DiretorioDoPrograma;
+    // The running program's own file, as the system reports it: what the plain-copy row that
+    // names the program (kProprioPrograma) copies, whatever the program is called on disk.
+    std::wstring Programa;
     std::int32_t NumeroDeDiscos = 0;
     bool ConferirDiscos = false;
     bool ConferirPrimeiroDisco = false;
@@ -119,6 +130,9 @@ private:
     void TodosOsDiscosCopiados();
     void ProcessarArquivo(int linha, const TListaCampos& campos);
     bool EscreverArquivo(const TListaCampos& campos, const std::wstring& tipo);
+    std::wstring OrigemDe(const TListaCampos& campos, const std::wstring& tipo) const;
+    void VarrerPastaDoDestino();
+    bool AnotarEscrito(bool novo);
     void CriarAtalhos();
     std::int64_t TotalDePeso();
     void MarcarDiretorio(int linha);
@@ -159,6 +173,9 @@ private:
     TEventoProgresso aoProgredir_;
     ui::UniqueHandle semPausa_;
     TCriadosNaCopia criados_;
+    // The new files that a killed run left are swept from each folder before the first write.
+    TRemocao varredura_;
+    std::set<std::wstring> varridas_;
     // Asked by the user: the close question, or "Cancelar Operação" in the locate dialog.
     std::atomic<bool> parar_{false};
     bool comprometida_ = false;

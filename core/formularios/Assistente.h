@@ -13,6 +13,8 @@
 #include "core/ArquivosIAC/ArquivoIAC.h"
 #include "core/program/RotinasProduto.h"
 #include "fileops/Ajuda.h"
+#include "fileops/LinhasDoDiario.h"
+#include "fileops/Remocao.h"
 #include "fileops/Texto.h"
 #include "payload/MarcaDeDisco.h"
 #include "payload/ThreadCopia.h"
@@ -26,6 +28,7 @@
 #include <atomic>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -111,6 +114,7 @@ private:
     static int FaixaDaTela();
     void VincularAcoes(TCena cena);
     void LerDiretorios();
+    void InstaladoPeloDiario();
     bool CarregarArquivoDeLicenca(const std::wstring& nome);
 
     // The flow between the scenes (AssistenteFluxo.cpp).
@@ -132,11 +136,11 @@ private:
 
     // Uninstall (AssistenteDesinstalacao.cpp).
     void Desinstalar();
-    void RemoverArquivos();
-    void RemoverDiretorios();
+    void RemoverArquivos(const std::optional<TInstalados>& instalados, TRemocao& remocao);
+    void RemoverDiretorios(const std::optional<TInstalados>& instalados, TRemocao& remocao);
     void MostrarRemocao(const std::wstring& caminho, int feitos, int total);
     void ConcluirPasso(int imagem);
-    bool ProgramaEhDaInstalacao() const;
+    bool ProgramaEhDaInstalacao(const std::optional<TInstalados>& instalados) const;
 
     // The installation (AssistenteCopia.cpp).
     void IniciarCopia();

@@ -31,6 +31,7 @@ void TfrmAssistente::IniciarCopia() {
     TDadosDaCopia dados;
     dados.Destinos = {DiretorioDoWindows, DiretorioDoSistema, DiretorioEscolhido};
     dados.DiretorioDoPrograma = DiretorioDoPrograma;
+    dados.Programa = ui::Application::ExePath();
     dados.NumeroDeDiscos = c.NumeroDeDiscos;
     dados.ConferirDiscos = c.ConferirDiscos;
     dados.ConferirPrimeiroDisco = c.ConferirPrimeiroDisco;

@@ -113,10 +113,24 @@ void TfrmAssistente::AlternarAvancado() {
     Bind(IDC_botaoProsseguir, avancado ? actContinuarOpcoes : actInstalarOQue);
 }
 
+// The directory typed in can take the installation: not empty, a full path whatever the current
+// directory (or the course would go somewhere relative to it, and the Uninstall entry and the
+// shortcuts with it), and short enough that no path of the installation is longer than Windows
+// allows. Otherwise the box keeps its text and the user is told.
 bool TfrmAssistente::DiretorioInformado() {
-    if (!Aparar(ui::Edit(Item(IDC_txtDir)).Text()).empty())
+    const std::wstring texto = ui::Edit(Item(IDC_txtDir)).Text();
+    const TDiretoriosDestino destinos{DiretorioDoWindows, DiretorioDoSistema,
+                                      ComDelimitador(texto)};
+    const wchar_t* recusa = nullptr;
+    if (Aparar(texto).empty())
+        recusa = kDiretorioVazio;
+    else if (!CaminhoCompleto(texto))
+        recusa = kDiretorioIncompleto;
+    else if (!CaminhosDaInstalacaoCabem(destinos, Descricao.Diretorios(), Descricao.Arquivos()))
+        recusa = kDiretorioLongo;
+    if (!recusa)
         return true;
-    ui::Application::ShowMessageBox(kDiretorioVazio, kInformacao, MB_OK | MB_ICONINFORMATION);
+    ui::Application::ShowMessageBox(recusa, kInformacao, MB_OK | MB_ICONINFORMATION);
     return false;
 }
 
@@ -155,10 +169,7 @@ void TfrmAssistente::NovaSelecao() {
 void TfrmAssistente::InstalarOQue() {
     if (!DiretorioInformado())
         return;
-    // The directory is held as a short string with its delimiter: a longer text is cut before
-    // the delimiter is ensured, so that the cut never takes the delimiter away.
-    DiretorioEscolhido =
-        ComDelimitador(Curta(ui::Edit(Item(IDC_txtDir)).Text(), kTamanhoMaximoDoDiretorio));
+    DiretorioEscolhido = ComDelimitador(ui::Edit(Item(IDC_txtDir)).Text());
     TConfiguracaoInstalacao c = Descricao.Configuracao();
     c.DiretorioDeInstalacao = DiretorioEscolhido;
     for (int i = 0; i < kNumeroDeOpcoes; ++i)

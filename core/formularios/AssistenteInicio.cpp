@@ -4,6 +4,7 @@
 
 #include "core/formularios/DiretoriosDoSistema.h"
 #include "core/formularios/TextosAssistente.h"
+#include "fileops/DiarioDeInstalacao.h"
 #include "fileops/ServicosDeJanela.h"
 #include "resources/AssistenteIds.h"
 #include "ui/Application.h"
@@ -31,6 +32,7 @@ void TfrmAssistente::IniciarAssistente() {
         AvancarCarregamento(40);
         Descricao.PreencherDescricao(DiretorioDoPrograma);
         DiretorioEscolhido = DiretorioDoPrograma;
+        InstaladoPeloDiario();
         AvancarCarregamento(60);
         AplicarTextos();
         AvancarCarregamento(85);
@@ -55,6 +57,16 @@ void TfrmAssistente::IniciarAssistente() {
 void TfrmAssistente::AvancarCarregamento(int percentual) {
     ui::Gauge(Item(IDC_Progresso)).SetPosition(percentual);
     ui::Application::ProcessPaintMessages();
+}
+
+// An uninstall killed halfway has deleted the start page that marks the product installed; the
+// diary, which goes last, still does, so that running the installed copy again finishes the job.
+void TfrmAssistente::InstaladoPeloDiario() {
+    TConfiguracaoInstalacao c = Descricao.Configuracao();
+    if (c.Instalado || !LerDiario(DiretorioDoPrograma))
+        return;
+    c.Instalado = true;
+    Descricao.DefinirConfiguracao(c);
 }
 
 void TfrmAssistente::LerDiretorios() {

@@ -9,9 +9,10 @@
 namespace kt {
 namespace {
 
-// A directory as the wizard holds it: a short string with its trailing delimiter.
+// A directory as the wizard holds it: with its trailing delimiter, whole. A longer path than the
+// installation's files may have fails where a file is opened or made, never cut into another.
 std::wstring ComoDiretorio(const std::wstring& caminho) {
-    return Curta(ComDelimitador(caminho));
+    return ComDelimitador(caminho);
 }
 
 [[noreturn]] void FalhaDoWindows() {
@@ -41,7 +42,7 @@ std::wstring LerDiretorioDoPrograma() {
     const std::wstring programa = ui::Application::ExePath();
     if (programa.empty())
         FalhaDoWindows();
-    return Curta(programa.substr(0, programa.find_last_of(L"\\/") + 1));
+    return programa.substr(0, programa.find_last_of(L"\\/") + 1);
 }
 
 std::wstring LerDiretorioProgramFiles() {

@@ -16,7 +16,10 @@ namespace kt {
 // the exit code: 0 when the wizard ran, whatever it did (it reports its own failures); 1, after
 // the standard error display, when it could not run at all. Called first thing by the program's
 // entry.
+//
+// With a product's name, one wizard of the product at a time: two wizards in one folder would take
+// each other's files for their own. A second start while another runs says so and ends with 0.
 int ExecutarProgramaDeInstalacao(const std::wstring& nomeDescricao, const TRotinasProduto& rotinas,
-                                 TConteudoDescricao conteudo);
+                                 TConteudoDescricao conteudo, const std::wstring& produto = {});
 
 } // namespace kt

@@ -67,6 +67,11 @@ inline constexpr const wchar_t* kConfirmacao = textos_caixas::kConfirmacao;
 inline constexpr const wchar_t* kDiretorioVazio = L"O diretório escolhido não pode ser vazio.";
 inline constexpr const wchar_t* kDiretorioLongo =
     L"O caminho do diretório escolhido é longo demais. Escolha um diretório de caminho mais curto.";
+inline constexpr const wchar_t* kDiretorioIncompleto =
+    L"Informe o caminho completo do diretório, com a letra da unidade (C:\\Arquivos de "
+    L"programas\\Pontilha) ou o nome do servidor (\\\\servidor\\pasta).";
+inline constexpr const wchar_t* kAssistenteEmExecucao =
+    L"O assistente de instalação já está em execução. Termine-o antes de iniciá-lo outra vez.";
 inline constexpr const wchar_t* kCancelarInstalacao =
     L"Tem certeza que deseja cancelar a instalação.";
 

@@ -29,5 +29,6 @@ void PreencherRotinas() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     PreencherRotinas();
     return kt::ExecutarProgramaDeInstalacao(kt::produto::kNomeDescricao, Rotinas,
-                                            kt::PreencherConteudoPontilha);
+                                            kt::PreencherConteudoPontilha,
+                                            kt::produto::kNomeExibido);
 }

@@ -5,11 +5,21 @@
 
 namespace kt {
 
+namespace {
+
+// Windows starts the entry's command elevated: unquoted, a path with a blank would first be tried
+// as "C:\Program.exe" for "C:\Program Files\...". Quoted as Windows' own entries are.
+std::wstring Comando(const std::wstring& programa) {
+    return programa.find(L' ') == std::wstring::npos ? programa : L"\"" + programa + L"\"";
+}
+
+} // namespace
+
 std::vector<std::pair<std::wstring, std::wstring>>
 ValoresDesinstalacao(const std::wstring& diretorio) {
     return {
         {L"DisplayName", produto::kNomeExibido},
-        {kValorDesinstalador, ComDelimitador(diretorio) + produto::kDesinstalador},
+        {kValorDesinstalador, Comando(ComDelimitador(diretorio) + produto::kDesinstalador)},
         {L"DisplayVersion", produto::kVersaoExibida},
         {L"Publisher", produto::kFabricante},
         {L"URLInfoAbout", produto::kEnderecoWeb},

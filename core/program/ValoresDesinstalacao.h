@@ -11,8 +11,8 @@ namespace kt {
 inline constexpr const wchar_t* kValorDesinstalador = L"UninstallString";
 
 // The string values of the product's Uninstall key, name and data, in the order in which they
-// are written: display name, the uninstaller in the installation directory, version, publisher
-// and web addresses.
+// are written: display name, the uninstaller in the installation directory (quoted when its path
+// holds a blank), version, publisher and web addresses.
 std::vector<std::pair<std::wstring, std::wstring>>
 ValoresDesinstalacao(const std::wstring& diretorio);
 

@@ -70,8 +70,8 @@ bool DescompactarArquivo(std::wstring_view origem, std::wstring_view destino,
                          const TEventoProgresso& progresso) {
     TRegistroAjuda ajuda;
     PreencherAjudaPadrao(ajuda);
-    const std::wstring nomeOrigem = Curta(origem);
-    const std::wstring nomeDestino = Curta(destino);
+    const std::wstring nomeOrigem(origem);
+    const std::wstring nomeDestino(destino);
     bool inteiro = false;
     ExecutarRelatando(ajuda, kLinhasExtracao, ArquivosDaExtracao(nomeOrigem, nomeDestino), [&] {
         TFluxoArquivo fonte = TFluxoArquivo::AbrirSemCompartilhar(nomeOrigem);

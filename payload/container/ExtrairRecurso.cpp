@@ -14,7 +14,7 @@ bool ExtrairRecurso(std::wstring_view nomeRecurso, std::wstring_view destino,
                     const TEventoProgresso& progresso, HMODULE modulo) {
     TRegistroAjuda ajuda;
     PreencherAjudaPadrao(ajuda);
-    const std::wstring alvo = Curta(destino);
+    const std::wstring alvo(destino);
     bool extraido = false;
     ExecutarRelatando(ajuda, {}, alvo, [&] {
         TFluxoRecurso recurso(modulo, Curta(nomeRecurso));

@@ -30,8 +30,8 @@ DWORD MetodoDe(TOrigemFluxo origem) {
 
 TFluxoArquivo::TFluxoArquivo(const std::wstring& nome, DWORD acesso, DWORD compartilhamento,
                              DWORD disposicao)
-    : arquivo_(VerificarHandle(CreateFileW(nome.c_str(), acesso, compartilhamento, nullptr,
-                                           disposicao, FILE_ATTRIBUTE_NORMAL, nullptr))) {}
+    : arquivo_(VerificarHandle(CreateFileW(VerificarCaminho(nome).c_str(), acesso, compartilhamento,
+                                           nullptr, disposicao, FILE_ATTRIBUTE_NORMAL, nullptr))) {}
 
 TFluxoArquivo TFluxoArquivo::AbrirSemCompartilhar(const std::wstring& nome) {
     return TFluxoArquivo(nome, GENERIC_READ, 0, OPEN_EXISTING);

@@ -12,7 +12,7 @@ bool VerificarArquivoZLib(std::wstring_view nomeArquivo, TCabecalhoZLib* cabecal
     bool resultado = false;
     TRegistroAjuda ajuda;
     PreencherAjudaPadrao(ajuda);
-    const std::wstring nome = Curta(nomeArquivo);
+    const std::wstring nome(nomeArquivo);
     ExecutarRelatando(ajuda, kLinhasConteiner, nome, [&] {
         TFluxoArquivo arquivo = TFluxoArquivo::AbrirSemCompartilhar(nome);
         TCabecalhoZLib lido{};

@@ -1,16 +1,22 @@
 // Uninstall from the installed copy of the program: Pontilha, installed from its CD folder,
 // removes itself and its course without a trace but what the user made, and only the course's
-// files beside a copy kept under another name; the uninstall product shows the steps' order, what
-// stays without self-removal or with a "não" row, and the end of the sequence at a hook that
-// raises.
+// files beside a copy kept under another name; installed into a folder of the user's, it removes
+// only what its installations wrote, whatever its diary is made to say and wherever a link leads;
+// the uninstall product shows the steps' order, what stays without self-removal or with a "não"
+// row, the end of the sequence at a hook that raises, and an uninstall killed halfway finished.
 #include "core/formularios/TextosAssistente.h"
 #include "core/program/Produto.h"
+#include "core/program/ValoresDesinstalacao.h"
+#include "dialogs/TextosDialogos.h"
+#include "fileops/LinhasDoDiario.h"
 #include "fileops/Texto.h"
 #include "payload/TextosCopia.h"
 #include "resources/AssistenteIds.h"
+#include "resources/SobrescreverIds.h"
 #include "tests/e2e/Instalacao.h"
 #include "tests/e2e/ProgramaEmTeste.h"
 #include "tests/e2e/RastrosPontilha.h"
+#include "tests/e2e/Registro.h"
 #include "tests/e2e/produtos/Produtos.h"
 #include "tests/win/comum/Arquivos.h"
 
@@ -171,6 +177,79 @@ TEST(Desinstalacao, ACopyUnderAnotherNameRemovesOnlyTheCoursesFilesAndNotItself)
         EXPECT_TRUE(teste::Existe(copia.Pasta() + arquivo)) << kt::Utf8(arquivo);
 }
 
+// Installs from the program's folder, answering the first overwrite question with the button.
+void InstalarRespondendo(ProgramaEmTeste& programa, const std::wstring& pasta, int botao) {
+    programa.Iniciar();
+    ASSERT_TRUE(programa.EsperarAssistente(textos::kTituloDaJanela));
+    ASSERT_TRUE(programa.Instalar(pasta));
+    HWND pergunta = programa.EsperarCaixa(std::wstring(kt::textos_sobrescrever::kTitulo), 30s);
+    ASSERT_TRUE(pergunta);
+    teste::Clicar(teste::Controle(pergunta, botao));
+    EXPECT_EQ(programa.ResponderInformacao(60s), kt::textos_copia::kSucesso);
+    DWORD codigo = 1;
+    ASSERT_TRUE(programa.EsperarFim(codigo, 30s));
+}
+
+// Run as a second download beside an unrelated "Pontilha.exe", installed into a folder of the
+// user's where a page of the user's has a course file's name, then again: the program that ran is
+// the uninstaller, quoted in the entry for the blank in its path; the uninstall keeps the user's
+// page, its folder and the folder it was all installed into, the files that a diary edited by
+// hand names and the files behind a link that replaced a folder of the course.
+TEST(Desinstalacao, OnlyWhatTheInstallationsWroteGoes) {
+    const std::wstring pasta = PastaAoLado(L"Meus Downloads");
+    const std::wstring fora = PastaAoLado(L"fora");
+    const std::wstring scripts = pasta + L"Portugues\\scripts";
+    teste::DesligarPeloLinux(scripts);
+    LimparPontilha(pasta);
+    RemoverPasta(fora);
+    std::filesystem::create_directories(pasta + L"Portugues");
+    std::filesystem::create_directories(fora);
+    const std::wstring pagina = pasta + L"Portugues\\braille.html";
+    ASSERT_TRUE(teste::GravarArquivo(pagina, "minha página"));
+    ProgramaEmTeste cd(produtos::kPontilha);
+    cd.Renomear(L"Pontilha (1).exe");
+    cd.CriarArquivo(kt::produto::kDesinstalador, "outro programa");
+
+    ASSERT_NO_FATAL_FAILURE(InstalarRespondendo(cd, pasta, IDC_bitNao));
+    EXPECT_EQ(teste::LerArquivo(pasta + kt::produto::kDesinstalador),
+              teste::LerArquivo(cd.Caminho()));
+    EXPECT_EQ(ValorDe32Bits(kt::produto::kChaveDesinstalacao, kt::kValorDesinstalador),
+              L"\"" + pasta + kt::produto::kDesinstalador + L"\"");
+    const std::wstring dicas = pasta + L"Portugues\\dicas.txt";
+    ASSERT_TRUE(DeleteFileW(dicas.c_str()));
+    ASSERT_NO_FATAL_FAILURE(InstalarRespondendo(cd, pasta, IDC_bitNaoTodos));
+    EXPECT_TRUE(teste::Existe(dicas));
+
+    const std::wstring alheios[] = {fora + L"alheio.txt", pasta + L"lista.txt"};
+    std::string diario = teste::LerArquivo(pasta + kt::kArquivoDoDiario);
+    for (const std::wstring& alheio : alheios) {
+        ASSERT_TRUE(teste::GravarArquivo(alheio, "do usuário"));
+        diario += kt::Utf8(kt::LinhaDoArquivo(alheio));
+    }
+    ASSERT_TRUE(teste::GravarArquivo(pasta + kt::kArquivoDoDiario, diario));
+    RemoverPasta(scripts);
+    ASSERT_TRUE(teste::GravarArquivo(fora + L"jscript.js", "meu script"));
+    ASSERT_TRUE(teste::LigarPeloLinux(scripts, fora));
+
+    ProgramaEmTeste instalado(kt::produto::kDesinstalador, Instalado{pasta});
+    ASSERT_NO_FATAL_FAILURE(DesinstalarAteOFim(instalado));
+    EXPECT_TRUE(teste::EsperarAte([&] { return !teste::Existe(instalado.Caminho()); }, 30s));
+    for (const std::wstring& arquivo : ArquivosDoCurso()) {
+        if (arquivo != L"Portugues\\braille.html" && !arquivo.starts_with(L"Portugues\\scripts")) {
+            EXPECT_FALSE(teste::Existe(pasta + arquivo)) << kt::Utf8(arquivo);
+        }
+    }
+    EXPECT_EQ(teste::LerArquivo(pagina), "minha página");
+    for (const std::wstring& alheio : alheios)
+        EXPECT_TRUE(teste::Existe(alheio)) << kt::Utf8(alheio);
+    EXPECT_EQ(teste::LerArquivo(scripts + L"\\jscript.js"), "meu script");
+    EXPECT_FALSE(teste::Existe(pasta + kt::kArquivoDoDiario));
+    EXPECT_FALSE(teste::Existe(pasta + L"Portugues\\frases"));
+    teste::DesligarPeloLinux(scripts);
+    LimparPontilha(pasta);
+    RemoverPasta(fora);
+}
+
 // Where a file of the uninstall product goes.
 std::wstring Local(const ProgramaEmTeste& produto, const produtos::TArquivoDoProduto& arquivo) {
     return (std::filesystem::path(produto.Pasta()) / arquivo.Subdiretorio / arquivo.Nome).wstring();
@@ -249,6 +328,36 @@ TEST(DesinstalacaoProduto, AHookThatRaisesEndsTheSequenceAndTheCloseQuestionStil
     teste::Responder(pergunta, IDYES);
     DWORD codigo = 1;
     EXPECT_TRUE(produto.EsperarFim(codigo));
+}
+
+// Killed in a hook, once the file that marks the product installed is gone: the installed copy
+// still offers to uninstall, and finishes the job.
+TEST(DesinstalacaoProduto, AnUninstallKilledHalfwayIsFinishedByRunningTheInstalledCopyAgain) {
+    ProgramaEmTeste cd(produtos::kProdutoDesinstalacao);
+    for (const produtos::TArquivoDoProduto& arquivo : produtos::kArquivosDesinstalacao)
+        cd.CriarArquivo(arquivo.Nome, "conteúdo");
+    const std::wstring pasta = PastaAoLado(L"instalado");
+    RemoverPasta(pasta);
+    cd.Iniciar();
+    ASSERT_TRUE(cd.EsperarAssistente(textos::kTituloDaJanela));
+    ASSERT_TRUE(cd.Instalar(pasta));
+    EXPECT_EQ(cd.ResponderInformacao(), kt::textos_copia::kSucesso);
+    DWORD codigo = 1;
+    ASSERT_TRUE(cd.EsperarFim(codigo));
+
+    const std::wstring diario = AbrirDiario();
+    SetEnvironmentVariableW(produtos::kVariavelGanchoQueTrava, L"RemoverRegistro");
+    ProgramaEmTeste instalado(produtos::kProdutoDesinstalacao, Instalado{pasta});
+    instalado.Iniciar();
+    ASSERT_TRUE(instalado.EsperarAssistente(textos::kTituloDaJanela));
+    instalado.Clicar(IDC_botaoDesinstalar);
+    ASSERT_TRUE(instalado.MatarQuando([&] { return Linhas(diario).size() == 2; }, 30s));
+    SetEnvironmentVariableW(produtos::kVariavelGanchoQueTrava, nullptr);
+    ASSERT_FALSE(teste::Existe(pasta + produtos::kArquivosDesinstalacao[0].Nome));
+
+    ASSERT_NO_FATAL_FAILURE(DesinstalarAteOFim(instalado));
+    EXPECT_EQ(teste::Nomes(pasta), std::vector<std::wstring>{produtos::kProdutoDesinstalacao});
+    RemoverPasta(pasta);
 }
 
 } // namespace

@@ -1,12 +1,16 @@
 // A large installation watched from outside: the window answers within a second throughout, the
 // overall gauge only goes up and ends at 100, the labels show the step, the container and each
 // target; the installation stops when the user says so (with "&Sair" or the close box, early or
-// in the middle) and leaves nothing of its run, and goes on when the user says no. Its files,
-// bytes and time are printed, never asserted.
+// in the middle) and leaves nothing of its run, and goes on when the user says no. Killed in the
+// middle of a file, it is installed again over what it left and uninstalled without a trace. Its
+// files, bytes and time are printed, never asserted.
 #include "core/formularios/TextosAssistente.h"
+#include "dialogs/TextosDialogos.h"
+#include "fileops/NomeNovo.h"
 #include "fileops/Texto.h"
 #include "payload/TextosCopia.h"
 #include "resources/AssistenteIds.h"
+#include "resources/SobrescreverIds.h"
 #include "tests/e2e/ProgramaEmTeste.h"
 #include "tests/e2e/Registro.h"
 #include "tests/e2e/produtos/Produtos.h"
@@ -183,11 +187,11 @@ TEST_F(Grande, NoGoesOnAndTheWindowAnswersThroughoutWithTheGaugeOnlyGoingUp) {
     for (const std::wstring& status : vistas.Status)
         EXPECT_TRUE(passos.count(status)) << kt::Utf8(status);
     EXPECT_TRUE(vistas.Status.count(textos::kCopiandoArquivos));
-    const std::set<std::wstring> origens = {L"", L" ",
+    const std::set<std::wstring> origens = {L"", L" ", produto.Caminho(),
                                             produto.Pasta() + produtos::kConteinerGrande};
     EXPECT_TRUE(
         std::includes(origens.begin(), origens.end(), vistas.Copia.begin(), vistas.Copia.end()));
-    std::set<std::wstring> destinos = {L"", L" "};
+    std::set<std::wstring> destinos = {L"", L" ", instalado + produtos::kProdutoGrande};
     for (int i = 0; i < produtos::kArquivosGrandes; ++i)
         destinos.insert(instalado + produtos::ArquivoGrande(i));
     EXPECT_TRUE(
@@ -218,6 +222,37 @@ TEST_P(GrandeParada, YesStopsAndLeavesNothingOfTheRun) {
     ASSERT_TRUE(pergunta);
     teste::Responder(pergunta, IDYES);
     EsperarFimSemMensagem();
+}
+
+// The new files that a killed run leaves beside their destinations.
+std::vector<teste::TEntrada> Novos(const std::wstring& pasta) {
+    return teste::Entradas(pasta + produtos::kPastaDosDados + L"\\", kt::kPadraoDoNomeNovo);
+}
+
+TEST_F(Grande, KilledInTheMiddleOfAFileThenInstalledAgainAndUninstalledLeavesNothing) {
+    ASSERT_TRUE(produto.Instalar(instalado));
+    ASSERT_TRUE(produto.MatarQuando([&] { return !Novos(instalado).empty(); }, 60s));
+    ASSERT_FALSE(Novos(instalado).empty());
+
+    produto.Iniciar();
+    ASSERT_TRUE(produto.EsperarAssistente(produtos::kTituloGrande));
+    ASSERT_TRUE(produto.Instalar(instalado));
+    HWND pergunta = produto.EsperarCaixa(std::wstring(kt::textos_sobrescrever::kTitulo), 30s);
+    ASSERT_TRUE(pergunta) << "the files that the killed run finished are there";
+    teste::Clicar(teste::Controle(pergunta, IDC_bitSimTodos));
+    EXPECT_EQ(produto.ResponderInformacao(120s), textos::kSucesso);
+    DWORD codigo = 1;
+    ASSERT_TRUE(produto.EsperarFim(codigo, 30s));
+    EXPECT_TRUE(Novos(instalado).empty());
+
+    ProgramaEmTeste desinstalador(produtos::kProdutoGrande, Instalado{instalado});
+    desinstalador.Iniciar();
+    ASSERT_TRUE(desinstalador.EsperarAssistente(produtos::kTituloGrande));
+    desinstalador.Clicar(IDC_botaoDesinstalar);
+    EXPECT_EQ(desinstalador.ResponderInformacao(30s), assistente::kDesinstalacaoTerminada);
+    ASSERT_TRUE(desinstalador.EsperarFim(codigo, 30s));
+    EXPECT_TRUE(teste::EsperarAte([&] { return !teste::Existe(instalado); }, 30s))
+        << "the folder that the killed run created goes too";
 }
 
 INSTANTIATE_TEST_SUITE_P(Momentos, GrandeParada,

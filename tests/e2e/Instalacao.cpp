@@ -7,6 +7,7 @@
 #include "dialogs/TextosDialogos.h"
 #include "payload/TextosCopia.h"
 #include "resources/AssistenteIds.h"
+#include "fileops/LinhasDoDiario.h"
 #include "fileops/Texto.h"
 #include "tests/e2e/ProgramaEmTeste.h"
 #include "tests/e2e/RastrosPontilha.h"
@@ -99,7 +100,8 @@ void EsperarInstalado(const std::wstring& pasta) {
                   teste::LerArquivo(fonte.wstring()));
         instalados.erase(relativo);
     }
-    ASSERT_EQ(instalados.size(), 1u) << "only the uninstaller besides the course";
+    ASSERT_EQ(instalados.size(), 2u) << "only the uninstaller and the diary besides the course";
+    EXPECT_TRUE(instalados.count(kt::kArquivoDoDiario));
     EXPECT_EQ(teste::LerArquivo(pasta + produto::kDesinstalador),
               teste::LerArquivo(PastaDosProgramas() + L"\\" + produtos::kPontilha));
     std::printf("[ medida ] Pontilha instalado: %zu arquivos\n", fontes.size() + 1);

@@ -1,14 +1,22 @@
 // The options page and what lies behind it: the default directory and options, the refusal of a
-// blank directory, advanced options and the components page, the close box. The copying page is
-// the installation's (InstalacaoTest.cpp, GrandeTest.cpp).
+// blank, relative or too long directory, advanced options and the components page, the close box,
+// a second start while the wizard runs. The copying page is the installation's
+// (InstalacaoTest.cpp, GrandeTest.cpp).
 #include "core/formularios/TextosAssistente.h"
 #include "fileops/Caminhos.h"
 #include "resources/AssistenteIds.h"
+#include "fileops/Texto.h"
+#include "tests/e2e/Instalacao.h"
 #include "tests/e2e/ProgramaEmTeste.h"
 #include "tests/e2e/Registro.h"
 #include "tests/e2e/produtos/Produtos.h"
+#include "tests/win/comum/Arquivos.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -25,14 +33,15 @@ protected:
         ASSERT_TRUE(pontilha.EsperarCena(IDC_cenaOpcoes));
     }
 
-    // Clicks the button and answers the empty-directory message; false when it did not come.
-    bool RecusaDiretorioVazio(int botao) {
+    // Clicks the button and answers the message that refuses the directory, which must be the
+    // one given; false when none came.
+    bool RecusaDiretorio(int botao, const wchar_t* texto) {
         pontilha.Clicar(botao);
         HWND mensagem = pontilha.EsperarCaixa(textos::kInformacao);
         if (!mensagem)
             return false;
-        pontilha.Capturar(mensagem, L"diretorio-vazio");
-        EXPECT_EQ(teste::TextoDaMensagem(mensagem), textos::kDiretorioVazio);
+        pontilha.Capturar(mensagem, L"diretorio-recusado");
+        EXPECT_EQ(teste::TextoDaMensagem(mensagem), texto);
         teste::Responder(mensagem, IDOK);
         return teste::EsperarAte([&] { return !IsWindow(mensagem); });
     }
@@ -70,16 +79,40 @@ TEST_F(Opcoes, BothShortcutOptionsAreCheckedAndCompactInstallationIsDisabled) {
     EXPECT_FALSE(pontilha.Visivel(IDC_botaoVoltarOpcoes));
 }
 
-TEST_F(Opcoes, ABlankDirectoryIsRefusedOnInstallAndOnContinue) {
-    teste::DefinirTexto(pontilha.Controle(IDC_txtDir), L"   ");
-    ASSERT_TRUE(RecusaDiretorioVazio(IDC_botaoProsseguir));
-    EXPECT_EQ(pontilha.CenaVisivel(), IDC_cenaOpcoes);
-
-    pontilha.Clicar(IDC_chkAvancado);
-    ASSERT_TRUE(teste::EsperarAte(
-        [&] { return pontilha.Texto(IDC_botaoProsseguir) == textos::kContinuar; }));
-    ASSERT_TRUE(RecusaDiretorioVazio(IDC_botaoProsseguir));
-    EXPECT_EQ(pontilha.CenaVisivel(), IDC_cenaOpcoes);
+// Refused on "&Instalar" and, with advanced options, on "Continuar": the box keeps its text and
+// nothing is made. A relative directory would put the course somewhere below the current one; a
+// directory one character longer than the course's longest path allows would have files cut.
+TEST_F(Opcoes, ABlankRelativeOrTooLongDirectoryIsRefusedOnInstallAndOnContinue) {
+    std::size_t maisLongo = 0;
+    for (const std::wstring& arquivo : ArquivosDoCurso())
+        maisLongo = std::max(maisLongo, arquivo.size());
+    const std::wstring longo =
+        PastaDoTeste() +
+        std::wstring(kt::kMaximoDoCaminho - maisLongo - PastaDoTeste().size(), 'p');
+    const std::pair<std::wstring, const wchar_t*> casos[] = {
+        {L"   ", textos::kDiretorioVazio},
+        {L"relativo", textos::kDiretorioIncompleto},
+        {L"C:relativo", textos::kDiretorioIncompleto},
+        {L"\\relativo", textos::kDiretorioIncompleto},
+        {longo, textos::kDiretorioLongo},
+    };
+    for (bool avancado : {false, true}) {
+        if (avancado) {
+            pontilha.Clicar(IDC_chkAvancado);
+            ASSERT_TRUE(teste::EsperarAte(
+                [&] { return pontilha.Texto(IDC_botaoProsseguir) == textos::kContinuar; }));
+        }
+        for (const auto& [digitado, recusa] : casos) {
+            SCOPED_TRACE(kt::Utf8(digitado));
+            teste::DefinirTexto(pontilha.Controle(IDC_txtDir), digitado);
+            ASSERT_TRUE(RecusaDiretorio(IDC_botaoProsseguir, recusa));
+            EXPECT_EQ(pontilha.CenaVisivel(), IDC_cenaOpcoes);
+            EXPECT_EQ(pontilha.Texto(IDC_txtDir), digitado);
+        }
+    }
+    EXPECT_EQ(teste::Nomes(pontilha.Pasta()), std::vector<std::wstring>{produtos::kPontilha});
+    EXPECT_FALSE(teste::Existe(L"C:\\relativo"));
+    EXPECT_FALSE(teste::Existe(longo));
 }
 
 TEST_F(Opcoes, AdvancedOptionsTurnInstallIntoContinueAndLeadToTheComponents) {
@@ -102,6 +135,27 @@ TEST_F(Opcoes, AdvancedOptionsTurnInstallIntoContinueAndLeadToTheComponents) {
     pontilha.Clicar(IDC_chkAvancado);
     EXPECT_TRUE(teste::EsperarAte(
         [&] { return pontilha.Texto(IDC_botaoProsseguir) == textos::kInstalar; }));
+}
+
+// Two wizards in one folder would take each other's files for their own.
+TEST_F(Opcoes, ASecondStartWhileTheWizardRunsSaysSoAndEndsWithExitCodeZero) {
+    const std::wstring outra = PastaAoLado(L"segundo");
+    RemoverPasta(outra);
+    ASSERT_TRUE(CreateDirectoryW(outra.c_str(), nullptr));
+    ASSERT_TRUE(CopyFileW((PastaDosProgramas() + L"\\" + produtos::kPontilha).c_str(),
+                          (outra + produtos::kPontilha).c_str(), FALSE));
+    ProgramaEmTeste segundo(produtos::kPontilha, Instalado{outra});
+    segundo.Iniciar();
+    HWND mensagem = segundo.EsperarCaixa(textos::kInformacao);
+    ASSERT_TRUE(mensagem);
+    segundo.Capturar(mensagem, L"em-execucao");
+    EXPECT_EQ(teste::TextoDaMensagem(mensagem), textos::kAssistenteEmExecucao);
+    EXPECT_FALSE(segundo.HaJanela(textos::kTituloDaJanela));
+    teste::Responder(mensagem, IDOK);
+    DWORD codigo = 1;
+    ASSERT_TRUE(segundo.EsperarFim(codigo));
+    EXPECT_EQ(codigo, 0u);
+    EXPECT_EQ(pontilha.CenaVisivel(), IDC_cenaOpcoes);
 }
 
 TEST_F(Opcoes, TheCloseBoxAsksNoKeepsThePageAndYesEndsWithExitCodeZero) {

@@ -5,8 +5,11 @@
 #include "tests/unit/PastaTemporaria.h"
 #include "tests/win/comum/Captura.h"
 
+#include <tlhelp32.h>
+
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -146,6 +149,45 @@ std::wstring ProgramaEmTeste::ResponderInformacao(Prazo prazo) {
     const std::wstring texto = teste::TextoDaMensagem(mensagem);
     teste::Responder(mensagem, IDOK);
     return texto;
+}
+
+namespace {
+
+// Suspends or resumes every thread of the process.
+void Segurar(DWORD processo, bool segurar) {
+    const ui::UniqueHandle fotografia(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+    THREADENTRY32 tarefa{};
+    tarefa.dwSize = sizeof tarefa;
+    for (BOOL ha = Thread32First(fotografia.Get(), &tarefa); ha;
+         ha = Thread32Next(fotografia.Get(), &tarefa)) {
+        if (tarefa.th32OwnerProcessID != processo)
+            continue;
+        const ui::UniqueHandle aberta(
+            OpenThread(THREAD_SUSPEND_RESUME, FALSE, tarefa.th32ThreadID));
+        if (segurar)
+            SuspendThread(aberta.Get());
+        else
+            ResumeThread(aberta.Get());
+    }
+}
+
+} // namespace
+
+bool ProgramaEmTeste::MatarQuando(const std::function<bool()>& condicao, Prazo prazo) {
+    const auto limite = std::chrono::steady_clock::now() + prazo;
+    while (std::chrono::steady_clock::now() < limite) {
+        if (condicao()) {
+            Segurar(processo_, true);
+            if (condicao()) {
+                TerminateProcess(processoAberto_.Get(), 1);
+                WaitForSingleObject(processoAberto_.Get(), 5000);
+                return true;
+            }
+            Segurar(processo_, false);
+        }
+        Sleep(1);
+    }
+    return false;
 }
 
 bool ProgramaEmTeste::EsperarFim(DWORD& codigo, Prazo prazo) const {

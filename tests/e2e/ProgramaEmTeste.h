@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace e2e {
@@ -90,6 +91,11 @@ public:
     // The message box "Informação" that ends an installation: waits for it, reads its text and
     // answers OK. Empty when none came in time.
     std::wstring ResponderInformacao(Prazo prazo = teste::kPrazoPadrao);
+
+    // Kills the program, as a crash or the task manager would, at a moment when the condition
+    // holds: its threads are held while the condition is looked at once more. False when the
+    // condition never held in time.
+    bool MatarQuando(const std::function<bool()>& condicao, Prazo prazo = teste::kPrazoPadrao);
 
     // Waits for the program to end; answers whether it did, and its exit code.
     bool EsperarFim(DWORD& codigo, Prazo prazo = teste::kPrazoPadrao) const;

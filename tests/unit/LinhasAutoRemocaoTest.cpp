@@ -13,6 +13,7 @@ namespace {
 
 constexpr const wchar_t* kPontilha = L"C:\\Arquivos de programas\\Pontilha\\Pontilha.exe";
 constexpr const wchar_t* kLote = L"C:\\WINDOWS\\TEMP\\bat1A2B.bat";
+constexpr const wchar_t* kSistema = L"C:\\WINDOWS\\system32";
 // Brazil's OEM code page, in which the file would be written there.
 constexpr std::uint32_t kPaginaOEM = 850;
 
@@ -30,15 +31,15 @@ std::vector<std::wstring> LinhasRmdir(const std::vector<std::wstring>& linhas) {
 } // namespace
 
 TEST(LinhasAutoRemocaoSegura, BoundedPausedRetryInTheFilesCodePage) {
-    EXPECT_EQ(ComoGravado(LinhasAutoRemocaoSegura(kPontilha, kLote, kPaginaOEM, true)),
+    EXPECT_EQ(ComoGravado(LinhasAutoRemocaoSegura({kPontilha, kLote, kSistema, kPaginaOEM, true})),
               teste::LerEsperado("AutoRemocaoSegura_Pontilha.bat"));
 }
 
 TEST(LinhasAutoRemocaoSegura, PercentSignsAreDoubledAndAccentsKept) {
     EXPECT_EQ(ComoGravado(LinhasAutoRemocaoSegura(
-                  L"D:\\Programação\\100% Braille\\Pontilha.exe",
-                  L"C:\\Documents and Settings\\Conceição\\Configurações locais\\Temp\\bat3F.bat",
-                  kPaginaOEM, true)),
+                  {L"D:\\Programação\\100% Braille\\Pontilha.exe",
+                   L"C:\\Documents and Settings\\Conceição\\Configurações locais\\Temp\\bat3F.bat",
+                   L"C:\\WINDOWS\\system32", kPaginaOEM, true})),
               teste::LerEsperado("AutoRemocaoSegura_Porcento.bat"));
 }
 
@@ -59,9 +60,9 @@ TEST(LinhasAutoRemocaoSegura, RemovesAtMostTheProgramsOwnDirectory) {
     };
     for (const Caso& caso : casos) {
         const std::vector<std::wstring> linhas =
-            LinhasAutoRemocaoSegura(caso.programa, kLote, 1252, caso.removerDiretorio);
+            LinhasAutoRemocaoSegura({caso.programa, kLote, kSistema, 1252, caso.removerDiretorio});
         EXPECT_EQ(LinhasRmdir(linhas), caso.rmdir) << kt::Utf8(caso.programa);
-        EXPECT_EQ(linhas[1], L"chcp 1252>nul");
+        EXPECT_EQ(linhas[1], L"\"C:\\WINDOWS\\system32\\chcp.com\" 1252>nul");
         EXPECT_EQ(linhas[linhas.size() - 2], L"cls");
         EXPECT_EQ(linhas.back(), L"del \"C:\\WINDOWS\\TEMP\\bat1A2B.bat\"");
     }

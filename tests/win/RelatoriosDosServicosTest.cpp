@@ -166,7 +166,7 @@ const TFalha kFalhas[] = {
          const std::wstring longo = p.Caminho() + std::wstring(300 - p.Caminho().size(), L'n');
          return TChamada{longo.substr(0, 255), TamanhoArquivo(longo)};
      },
-     ids::kErroInesperado, ids::kErroInesperadoSolucao, std::nullopt, -1},
+     ids::kCaminhoInvalido, ids::kCaminhoInvalidoSolucao, std::nullopt, -1},
 
     {"VerificarArquivoZLib_ArquivoAusente",
      [](const PastaTemporaria& p) { return Verificar(p / L"não existe.zlib"); },
@@ -195,7 +195,7 @@ const TFalha kFalhas[] = {
          chamada.Arquivos = longo.substr(0, 255);
          return chamada;
      },
-     ids::kErroInesperado, ids::kErroInesperadoSolucao, std::nullopt, false},
+     ids::kCaminhoInvalido, ids::kCaminhoInvalidoSolucao, std::nullopt, false},
 
     {"DescompactarArquivo_ConteinerAusente",
      [](const PastaTemporaria& p) {
@@ -383,6 +383,20 @@ const TFalha kFalhas[] = {
     {"CopiarArquivo_DestinoDoSistema",
      [](const PastaTemporaria& p) { return CopiarSobreProtegido(p, FILE_ATTRIBUTE_SYSTEM); },
      ids::kAcessoNegado, ids::kAcessoNegadoSolucao, std::nullopt, false},
+
+    // A destination longer than a path may be is refused, never cut into the name of a file of
+    // the user's.
+    {"CopiarArquivo_DestinoLongo",
+     [](const PastaTemporaria& p) {
+         const std::wstring destino = p.Caminho() + std::wstring(256 - p.Caminho().size(), L'd');
+         EXPECT_TRUE(GravarArquivo(p / L"novo.txt", "novo"));
+         EXPECT_TRUE(GravarArquivo(destino.substr(0, 255), "do usuário"));
+         const bool copiou = CopiarArquivo(p / L"novo.txt", destino, kCopiaSubstitui, {}, nullptr);
+         EXPECT_EQ(LerArquivo(destino.substr(0, 255)), "do usuário");
+         EXPECT_EQ(Arquivos(p), 2);
+         return TChamada{destino.substr(0, 255), copiou};
+     },
+     ids::kCaminhoInvalido, ids::kCaminhoInvalidoSolucao, std::nullopt, false},
 
     // A loaded module without a version resource.
     {"LerVersaoArquivo_ModuloSemVersao",

@@ -42,6 +42,8 @@ void Anotar(const std::wstring& gancho, const std::wstring& diretorio) {
             << kt::Utf8(gancho + L"|" + diretorio + L"|" + Marcas()) << "\n";
     if (Variavel(kVariavelGanchoQueFalha) == gancho)
         throw ui::Exception(kFalhaDoGancho);
+    if (Variavel(kVariavelGanchoQueTrava) == gancho)
+        Sleep(INFINITE);
 }
 
 void PreencherDesinstalacao(kt::TDadosDescricao& descricao, const std::wstring& diretorioPrograma) {

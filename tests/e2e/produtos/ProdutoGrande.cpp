@@ -13,12 +13,15 @@ namespace {
 void PreencherGrande(kt::TDadosDescricao& descricao, const std::wstring& diretorioPrograma) {
     kt::TConfiguracaoInstalacao& c = descricao.Configuracao;
     c.NumeroDeDiscos = 1;
+    c.ModoAutoRemocao = 2;
     c.DiretorioDeInstalacao = diretorioPrograma;
     c.PermiteReinstalar = true;
     c.TituloDaJanela = produtos::kTituloGrande;
     c.NomeDoDiretorioPadrao = produtos::kDiretorioGrande;
     descricao.Componentes.Adicionar(L"Dados, Todos os arquivos, sim, sim, sim, não");
     descricao.Diretorios.Adicionar(std::wstring(produtos::kPastaDosDados) + L", 0, 0, sim");
+    descricao.Arquivos.Adicionar(std::wstring(produtos::kProdutoGrande) + L", 0, copiar, Base, , " +
+                                 produtos::kProdutoGrande + L", 1, 1, sim");
     for (int i = 0; i < produtos::kArquivosGrandes; ++i) {
         const std::wstring alvo = produtos::ArquivoGrande(i);
         const std::size_t barra = alvo.rfind(L'\\');

@@ -70,6 +70,9 @@ inline constexpr const wchar_t* kVariavelDiario = L"KT_DIARIO_DOS_GANCHOS";
 // The hook that this variable names ("RemoverRegistro") raises, with this message.
 inline constexpr const wchar_t* kVariavelGanchoQueFalha = L"KT_GANCHO_QUE_FALHA";
 inline constexpr const wchar_t* kFalhaDoGancho = L"O registro do produto de teste está bloqueado.";
+// The hook that this variable names never returns, once it has written its line: the uninstall
+// hangs there until it is killed.
+inline constexpr const wchar_t* kVariavelGanchoQueTrava = L"KT_GANCHO_QUE_TRAVA";
 
 // The disks product: three disks, each identified by its marker beside the program. Its files
 // come from the disks as plain copies and ".ZLib" containers; one row removes a file, one is
@@ -102,7 +105,8 @@ inline constexpr TArquivoDeDisco kArquivosDosDiscos[] = {
 };
 
 // The large product: many large files, each decompressed from one container beside the program,
-// and an Uninstall entry of its own, written by its registry hook.
+// and an Uninstall entry of its own, written by its registry hook; the program installed beside
+// them uninstalls them and removes itself.
 inline constexpr const wchar_t* kTituloGrande = L"Instalação Grande";
 inline constexpr const wchar_t* kDiretorioGrande = L"Produto Grande";
 inline constexpr const wchar_t* kConteinerGrande = L"grande.ZLib";

@@ -22,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <thread>
 
@@ -435,15 +436,20 @@ TEST(Instalar, ADirectoryWithoutADelimiterGainsOneAndTheOptionsAreWrittenBack) {
 
 // The typed directory as the wizard holds it: with one backslash at its end (a slash is no
 // delimiter), cut before the backslash is added, so that as a short string it keeps it.
-TEST(Instalar, TheTypedDirectoryIsHeldWithItsBackslashAsAShortString) {
+// Held as typed, with one backslash ensured, up to the longest directory that every path of the
+// course still fits below (longer ones are refused: tests/e2e/OpcoesTest.cpp).
+TEST(Instalar, TheTypedDirectoryIsHeldWhole) {
     const PastaTemporaria pasta(L"kt instalar");
-    const std::wstring longo = pasta / std::wstring(300 - pasta.Caminho().size(), L'p');
-    const std::wstring curto = longo.substr(0, kt::kTamanhoMaximoDoDiretorio) + L"\\";
+    std::size_t maisLongo = 0;
+    for (const kt::TArquivoDoSite& arquivo : kt::kArquivosDoSite)
+        maisLongo = std::max(maisLongo, std::wstring(arquivo.Subdiretorio).size() + 1 +
+                                            std::wstring(arquivo.Nome).size());
+    const std::wstring longo =
+        pasta / std::wstring(kt::kMaximoDoCaminho - maisLongo - 1 - pasta.Caminho().size(), L'p');
     const std::pair<std::wstring, std::wstring> casos[] = {
         {pasta / L"Cursos\\", pasta / L"Cursos\\"},
         {pasta / L"Cursos/", pasta / L"Cursos/\\"},
-        {longo, curto},
-        {curto, curto},
+        {longo, longo + L"\\"},
     };
     for (const auto& [digitado, mantido] : casos) {
         SCOPED_TRACE(kt::Utf8(digitado));

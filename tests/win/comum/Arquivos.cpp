@@ -139,4 +139,56 @@ std::vector<std::wstring> Nomes(const std::wstring& pasta) {
     return nomes;
 }
 
+namespace {
+
+// The host's path of a Windows path, through Wine's own export; empty outside Wine.
+std::wstring NoLinux(const std::wstring& caminho) {
+    using TNomeUnix = char*(CDECL*)(const wchar_t*);
+    const auto nomeUnix = reinterpret_cast<TNomeUnix>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
+    char* unix = nomeUnix ? nomeUnix(caminho.c_str()) : nullptr;
+    if (!unix)
+        return {};
+    const std::wstring nome = DeUtf8(unix);
+    HeapFree(GetProcessHeap(), 0, unix);
+    return nome;
+}
+
+// Runs a program of the host, given by its host path: Wine starts those too.
+bool RodarNoLinux(const wchar_t* programa, std::wstring linha) {
+    STARTUPINFOW inicio{};
+    inicio.cb = sizeof inicio;
+    PROCESS_INFORMATION processo{};
+    if (!CreateProcessW(programa, linha.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &inicio, &processo))
+        return false;
+    CloseHandle(processo.hThread);
+    WaitForSingleObject(processo.hProcess, 10000);
+    CloseHandle(processo.hProcess);
+    return true;
+}
+
+} // namespace
+
+bool LigarPeloLinux(const std::wstring& link, const std::wstring& alvo) {
+    const std::wstring de = NoLinux(alvo);
+    const std::wstring para = NoLinux(link);
+    if (de.empty() || para.empty() ||
+        !RodarNoLinux(L"/bin/ln", L"/bin/ln -s \"" + de + L"\" \"" + para + L"\""))
+        return false;
+    // Wine may answer for the folder that was there a moment longer.
+    for (int tentativa = 0; tentativa < 100; ++tentativa, Sleep(20)) {
+        const DWORD atributos = GetFileAttributesW(link.c_str());
+        if (atributos != INVALID_FILE_ATTRIBUTES && (atributos & FILE_ATTRIBUTE_REPARSE_POINT))
+            return true;
+    }
+    return false;
+}
+
+void DesligarPeloLinux(const std::wstring& link) {
+    const std::wstring caminho = NoLinux(link);
+    if (!caminho.empty())
+        RodarNoLinux(L"/bin/rm", L"/bin/rm -f \"" + caminho + L"\"");
+}
+
 } // namespace teste

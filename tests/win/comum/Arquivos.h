@@ -57,4 +57,10 @@ std::wstring ProgramaDeTeste(std::wstring_view nome);
 
 std::wstring DeUtf8(std::string_view texto);
 
+// Makes the path a symbolic link to the target from the Linux side, as Wine's programs cannot
+// (Wine shows such a link with the reparse-point attribute). False when it could not. The link
+// goes only from the Linux side too: Wine's RemoveDirectory answers yes and leaves it.
+bool LigarPeloLinux(const std::wstring& link, const std::wstring& alvo);
+void DesligarPeloLinux(const std::wstring& link);
+
 } // namespace teste

@@ -1,7 +1,9 @@
 // Self-removal for real: a test program copied into nested folders of the prefix starts, calls
 // AutoRemover and ends; its batch file then removes the executable, the folder it emptied and
-// itself, while the folder above it stays, empty as it is.
+// itself, while the folder above it stays, empty as it is. A chcp and a ping planted in the
+// batch's folder never run: a batch that calls them by bare name from there runs them.
 #include "fileops/AutoRemocao.h"
+#include "fileops/Texto.h"
 #include "tests/win/comum/Arquivos.h"
 #include "tests/win/comum/Janelas.h"
 #include "ui/Owned.h"
@@ -110,8 +112,50 @@ bool Elevado() {
            elevacao.TokenIsElevated;
 }
 
+// Batch files named after the commands that the self-removal runs, each noting its name in a
+// file when run; removed with the object.
+class ComandosPlantados {
+public:
+    ComandosPlantados(const std::wstring& pasta, const std::wstring& marca) : pasta_(pasta) {
+        for (const wchar_t* comando : kComandos)
+            teste::GravarArquivo(pasta + comando + L".bat", "@echo " + kt::Utf8(comando) + ">>\"" +
+                                                                kt::Utf8(marca) + "\"\r\n");
+    }
+    ~ComandosPlantados() {
+        for (const wchar_t* comando : kComandos)
+            DeleteFileW((pasta_ + comando + L".bat").c_str());
+    }
+
+private:
+    static constexpr const wchar_t* kComandos[] = {L"chcp", L"ping"};
+    std::wstring pasta_;
+};
+
+// A batch that calls chcp and ping by bare name, started in its folder as a plain command line:
+// the planting takes there.
+void RodarComandosPorNome(const std::wstring& pasta) {
+    const std::wstring lote = pasta + L"kt_plantio_controle.bat";
+    ASSERT_TRUE(teste::GravarArquivo(lote, "@echo off\r\nchcp>nul\r\nping -n 1 127.0.0.1>nul\r\n"));
+    std::wstring linha = L"\"" + lote + L"\"";
+    STARTUPINFOW inicio{};
+    inicio.cb = sizeof inicio;
+    PROCESS_INFORMATION processo{};
+    ASSERT_TRUE(CreateProcessW(nullptr, linha.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                               nullptr, pasta.c_str(), &inicio, &processo));
+    CloseHandle(processo.hThread);
+    WaitForSingleObject(processo.hProcess, 30000);
+    CloseHandle(processo.hProcess);
+    DeleteFileW(lote.c_str());
+}
+
 TEST(AutoRemover, TheProgramAndTheFolderItEmptiedGoAwayOnceItHasEndedAndNothingAboveThem) {
     teste::PastaTemporaria raiz(L"kt autoremocao");
+    const std::wstring plantados = raiz / L"plantados.txt";
+    const ComandosPlantados plantio(kt::PastaDoLoteDeRemocao(), plantados);
+    ASSERT_NO_FATAL_FAILURE(RodarComandosPorNome(kt::PastaDoLoteDeRemocao()));
+    ASSERT_NE(teste::LerArquivo(plantados), "") << "the planting does not take: nothing is proved";
+    DeleteFileW(plantados.c_str());
+
     // Characters that the OEM code page may lack, and a "%" that cmd would expand.
     const std::wstring acima = raiz / L"Instalação 100%";
     const std::wstring vazia = acima + L"\\Pontilha ção";
@@ -161,7 +205,7 @@ TEST(AutoRemover, TheProgramAndTheFolderItEmptiedGoAwayOnceItHasEndedAndNothingA
     const std::vector<std::wstring> linhas = Linhas(texto);
     ASSERT_GE(linhas.size(), 5u);
     EXPECT_EQ(linhas[0], L"@echo off");
-    EXPECT_EQ(linhas[1], L"chcp " + std::to_wstring(GetOEMCP()) + L">nul");
+    EXPECT_TRUE(linhas[1].ends_with(L"\\chcp.com\" " + std::to_wstring(GetOEMCP()) + L">nul"));
     const auto del = std::find_if(linhas.begin(), linhas.end(),
                                   [](const std::wstring& l) { return l.starts_with(L"del /f "); });
     ASSERT_NE(del, linhas.end());
@@ -187,6 +231,7 @@ TEST(AutoRemover, TheProgramAndTheFolderItEmptiedGoAwayOnceItHasEndedAndNothingA
     EXPECT_FALSE(teste::Existe(vazia));
     EXPECT_FALSE(teste::Existe(lote));
     EXPECT_TRUE(teste::Existe(acima));
+    EXPECT_FALSE(teste::Existe(plantados)) << teste::LerArquivo(plantados);
 }
 
 } // namespace

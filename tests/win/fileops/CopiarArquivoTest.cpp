@@ -7,6 +7,8 @@
 #include "dialogs/Sobrescrever.h"
 #include "dialogs/TextosDialogos.h"
 #include "fileops/ArquivoNovo.h"
+#include "fileops/NomeNovo.h"
+#include "fileops/Texto.h"
 #include "fileops/CopiarArquivo.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/ServicosDeJanela.h"
@@ -130,8 +132,8 @@ TEST(CopiarArquivo, AnEmptyFileIsCopiedWithOrWithoutProgress) {
     }
 }
 
-// The copy is written into a new file beside the destination, named as the system names its
-// temporary files; names already taken, by folders too, are passed over.
+// The copy is written into a new file beside the destination, under a name that only the
+// framework makes; names already taken, by folders too, are passed over.
 TEST(CopiarArquivo, NewFileNamesTakenByFoldersArePassedOver) {
     PastaTemporaria pasta(L"kt copiar");
     std::wstring primeiro;
@@ -141,15 +143,14 @@ TEST(CopiarArquivo, NewFileNamesTakenByFoldersArePassedOver) {
         ASSERT_EQ(nomes.size(), 1u);
         primeiro = nomes.front();
     }
-    ASSERT_EQ(primeiro.substr(0, 2), L"kt");
-    auto numero = static_cast<std::uint32_t>(std::wcstoul(primeiro.c_str() + 2, nullptr, 16));
+    ASSERT_TRUE(kt::EhNomeNovo(primeiro)) << kt::Utf8(primeiro);
+    auto numero = static_cast<std::uint32_t>(std::wcstoul(primeiro.c_str() + 7, nullptr, 16));
+    ASSERT_EQ(kt::NomeNovo(numero), primeiro);
     std::vector<std::wstring> pastas;
     for (int i = 0; i < 4; ++i) {
-        numero = numero % 0xFFFF + 1;
-        wchar_t nome[16];
-        swprintf(nome, 16, L"kt%X.tmp", numero);
-        pastas.push_back(nome);
-        ASSERT_TRUE(CreateDirectoryW((pasta / nome).c_str(), nullptr));
+        numero = numero % kt::kNomesNovos + 1;
+        pastas.push_back(kt::NomeNovo(numero));
+        ASSERT_TRUE(CreateDirectoryW((pasta / pastas.back()).c_str(), nullptr));
     }
     ASSERT_TRUE(teste::GravarArquivo(pasta / L"origem.html", "abc"));
     const TCopia c = Copiar(pasta / L"origem.html", pasta / L"curso.html", 0, true);

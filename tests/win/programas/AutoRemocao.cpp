@@ -51,7 +51,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     const std::wstring pasta = kt::PastaDoLoteDeRemocao();
     const std::set<std::wstring> antes = Lotes(pasta);
-    const bool escrito = kt::AutoRemover();
+    const bool escrito = kt::AutoRemover(true);
     std::wstring texto = escrito ? L"1\n" : L"0\n";
     for (const std::wstring& lote : Lotes(pasta))
         if (!antes.contains(lote))
