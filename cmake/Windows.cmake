@@ -188,7 +188,8 @@ add_test(NAME Pontilha.DuasLigacoesIguaisComSimbolos
 # and banners drawn for 144 and 192 dpi (592,910 bytes). The C++ library's errors raised as
 # ui::LibraryError took its string code out (501,774 bytes). The copying clip's frames after the
 # first hold only what changed (487,950 bytes); no .isra clones of the library's inline code
-# (480,782 bytes); the description control's bitmap in RLE4 (479,246 bytes).
+# (480,782 bytes); the description control's bitmap in RLE4 (479,246 bytes). The installation's
+# diary, the removal service, the one-wizard mutex and the checks of paths (504,846 bytes).
 set(KT_ORCAMENTO_SEM_PAYLOAD 520000)
 add_test(NAME Pontilha.TamanhoSemPayload
     COMMAND ${CMAKE_COMMAND} -DPROGRAMA=$<TARGET_FILE:kt_pontilha_sem_payload>
