@@ -67,4 +67,5 @@ if ! saida=$(osslsigncode sign "${opcoes[@]}" -in "$programa" -out "$temporario"
     falha "osslsigncode could not sign $programa (its messages are above)"
 fi
 mv -f "$temporario" "$assinado"
-echo "assinar: signed $assinado ($(openssl x509 -in "$certificado" -noout -subject -nameopt RFC2253))"
+titular=$(openssl x509 -in "$certificado" -noout -subject -nameopt RFC2253)
+echo "assinar: signed $assinado ($titular)"
