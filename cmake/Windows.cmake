@@ -180,6 +180,14 @@ add_test(NAME Pontilha.DuasLigacoesIguais
 add_test(NAME Pontilha.DuasLigacoesIguaisComSimbolos
     COMMAND ${CMAKE_COMMAND} -E compare_files $<TARGET_FILE_DIR:Pontilha>/Pontilha.simbolos.exe
             $<TARGET_FILE_DIR:kt_pontilha_religado>/kt_pontilha_religado.simbolos.exe)
+# A release's signature (tools/assinar.sh) with a throwaway certificate: the script checks it and
+# leaves the signed copy in assinado/, from which Pontilha's installation tests run again
+# (Assinado.*).
+set(KT_ASSINADO ${CMAKE_BINARY_DIR}/assinado)
+add_test(NAME Pontilha.Assinatura
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/win/verificar_assinatura.sh $<TARGET_FILE:Pontilha>
+            ${CMAKE_RC_COMPILER} ${KT_ASSINADO})
+set_tests_properties(Pontilha.Assinatura PROPERTIES FIXTURES_SETUP kt_assinado)
 # The program without the site's payload stays within its budget, in bytes: the figure it has
 # reached and a few percent, so that what was cut cannot creep back unnoticed. The figure counts
 # the installation itself (561,166 bytes): the copy engine, the copy routine and the extraction
@@ -447,6 +455,12 @@ gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
         FIXTURES_REQUIRED kt_disco_cheio_instalacao
         ENVIRONMENT "KT_DISCO_CHEIO=L:"
         ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
+# The same installation from the signed copy, once the signature's test has made it.
+gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    TEST_FILTER "Pastas/InstalacaoPontilha.*" TEST_PREFIX "Assinado."
+    PROPERTIES TIMEOUT 300 RESOURCE_LOCK "registro_e_atalhos_pontilha" FIXTURES_REQUIRED kt_assinado
+        ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}"
+        ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${KT_ASSINADO}")
 # The planting test (see its source) plants beside Pontilha.exe exactly the DLLs that it runs with
 # native-first loading: those that the program preloads (ui/SystemLibraries.h) and the usual
 # targets of DLL planting. Two usual targets are left out: Wine loads them before the program's

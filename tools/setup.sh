@@ -8,6 +8,7 @@ packages=(
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686 libz-mingw-w64-dev
     wine wine32:i386 wine64 xvfb xauth locales
     chromium python3
+    osslsigncode openssl
     "$@"
 )
 

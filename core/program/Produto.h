@@ -2,6 +2,8 @@
 // routines, the built-in description and the tests all read them here.
 #pragma once
 
+#include "core/program/Fabricante.h"
+
 namespace kt::produto {
 
 inline constexpr const wchar_t* kPaginaInicial = L"Pontilha.pt.html";
@@ -11,7 +13,7 @@ inline constexpr const wchar_t* kDesinstalador = L"Pontilha.exe";
 inline constexpr const wchar_t* kChaveDesinstalacao =
     L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Pontilha 1.0";
 inline constexpr const wchar_t* kVersaoExibida = L"1.0";
-inline constexpr const wchar_t* kFabricante = L"Quarvel";
+inline constexpr const wchar_t* kFabricante = KT_FABRICANTE;
 inline constexpr const wchar_t* kLinkAjuda = L"helplink";
 inline constexpr const wchar_t* kEnderecoWeb = L"https://www.quarvel.com.br/pontilha/";
 inline constexpr const wchar_t* kNomeDescricao = L"kt.ikt";

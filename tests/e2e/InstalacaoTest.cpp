@@ -3,6 +3,9 @@
 // it), the closing message and the exit code; into the default folder and into one whose name has
 // Portuguese accents; then installed again over itself, with the overwrite question answered for
 // all files at once. The time from "&Instalar" to the closing message is printed, never asserted.
+// The first test runs again on the copy that tests/win/verificar_assinatura.sh signed (as
+// Assinado.*, cmake/Windows.cmake): its resources read with the certificate table after them, and
+// the uninstaller that it leaves is the signed file.
 #include "core/formularios/TextosAssistente.h"
 #include "core/program/Produto.h"
 #include "dialogs/CentralSolucoes.h"
