@@ -54,8 +54,8 @@ add_library(kt_servicos STATIC
     payload/container/VerificarArquivoZLib.cpp
     payload/container/Descompactar.cpp
     payload/container/ExtrairRecurso.cpp
-    payload/CriadosNaCopia.cpp
-    payload/ThreadCopia.cpp
+    instalacao/CriadosNaCopia.cpp
+    instalacao/ThreadCopia.cpp
 )
 # version.dll is not among them: it is loaded at run time from the system directory.
 target_link_libraries(kt_servicos PUBLIC kt_ui advapi32 shell32 ole32 uuid)
@@ -86,7 +86,7 @@ add_library(kt_assistente STATIC
     core/formularios/DiretoriosDoSistema.cpp
     core/formularios/ExecutarAssistente.cpp
     core/formularios/ProgramaDeInstalacao.cpp
-    core/program/RotinasPontilha.cpp
+    core/produto/RotinasPontilha.cpp
 )
 target_link_libraries(kt_assistente PUBLIC kt_framework)
 
@@ -94,7 +94,7 @@ target_link_libraries(kt_assistente PUBLIC kt_framework)
 # site's payload, whose size a test holds under its budget; and a second link of the program made
 # at another "time" (SOURCE_DATE_EPOCH), which a test compares with the first byte for byte.
 add_library(kt_pontilha_programa OBJECT
-    core/program/Pontilha.cpp core/program/Terminar.cpp ui/LibraryError.cpp ui/LockError.cpp
+    core/program/Pontilha.cpp core/program/Terminar.cpp base/LibraryError.cpp base/LockError.cpp
     resources/Pontilha.rc)
 target_link_libraries(kt_pontilha_programa PUBLIC kt_assistente)
 function(kt_programa_pontilha alvo)
@@ -145,7 +145,7 @@ foreach(arquivo IN LISTS KT_PAYLOAD_ENTRADAS)
     endif()
 endforeach()
 if(faltando)
-    message(FATAL_ERROR "Payload files missing (core/ArquivosIAC/ConteudoPontilha.cpp lists the "
+    message(FATAL_ERROR "Payload files missing (core/produto/ConteudoPontilha.cpp lists the "
                         "site's files; each belongs under resources/payload):${faltando}")
 endif()
 # A payload file that disappears later configures this build again, which then names it.
@@ -194,7 +194,7 @@ set_tests_properties(Pontilha.Assinatura PROPERTIES FIXTURES_SETUP kt_assinado)
 # with zlib's inflate, which nothing linked before the program could install; and the uninstall
 # with the self-removal (577,550 bytes); and what screen readers ask of the toolkit, with the icons
 # and banners drawn for 144 and 192 dpi (592,910 bytes). The C++ library's errors raised as
-# ui::LibraryError took its string code out (501,774 bytes). The copying clip's frames after the
+# base::LibraryError took its string code out (501,774 bytes). The copying clip's frames after the
 # first hold only what changed (487,950 bytes); no .isra clones of the library's inline code
 # (480,782 bytes); the description control's bitmap in RLE4 (479,246 bytes). The installation's
 # diary, the removal service, the one-wizard mutex and the checks of paths (504,846 bytes).
@@ -269,7 +269,7 @@ add_executable(kt_win_tests
     tests/win/dialogs/EscolherDiretorioTest.cpp
     tests/win/ui/ControlsTest.cpp
     tests/win/ui/LibraryErrorTest.cpp
-    ui/LibraryError.cpp
+    base/LibraryError.cpp
     tests/win/assistente/AssistenteEmTeste.cpp
     tests/win/assistente/ArquivoIACTest.cpp
     tests/win/assistente/AssistenteTest.cpp

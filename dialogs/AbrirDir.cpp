@@ -13,7 +13,7 @@
 #include "ui/Accessible.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 #include "ui/Glyphs.h"
 
 #include <shlobj.h>
@@ -147,7 +147,7 @@ void TfrmAbrirDir::Ancorar() {
 void TfrmAbrirDir::AbrirEm(const std::wstring& diretorio) {
     try {
         diretorios_.SetDirectory(diretorio);
-    } catch (const ui::Exception&) {
+    } catch (const base::Exception&) {
         diretorios_.SetDirectory(DiretorioDoPrograma());
     }
 }
@@ -192,7 +192,7 @@ bool TfrmAbrirDir::EscolherDrive(const std::wstring& raiz) {
     try {
         diretorios_.SetDirectory(raiz);
         return true;
-    } catch (const ui::Exception&) {
+    } catch (const base::Exception&) {
         return false;
     }
 }
@@ -200,7 +200,7 @@ bool TfrmAbrirDir::EscolherDrive(const std::wstring& raiz) {
 void TfrmAbrirDir::IrParaOCaminho() {
     try {
         diretorios_.SetDirectory(ui::Edit(Item(IDC_txtDiretorio)).Text());
-    } catch (const ui::Exception&) {
+    } catch (const base::Exception&) {
         // A path that cannot be entered is ignored without a word.
     }
 }

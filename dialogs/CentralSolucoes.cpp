@@ -6,9 +6,9 @@
 #include "resources/CentralSolucoesIds.h"
 #include "resources/Imagens.h"
 #include "ui/Application.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 #include "ui/Glyphs.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <cstring>
 
@@ -30,7 +30,7 @@ int Px(int pixels96) {
 // Set while no report is on screen: a thread that finds the window showing one waits for it.
 // It lives as long as the process, so that no wait outlives it.
 HANDLE JanelaLivre() {
-    static const ui::UniqueHandle livre(CreateEventW(nullptr, TRUE, TRUE, nullptr));
+    static const base::UniqueHandle livre(CreateEventW(nullptr, TRUE, TRUE, nullptr));
     return livre.Get();
 }
 
@@ -71,7 +71,7 @@ enum class TDesfecho { Exibido, Ocupada };
 // On the main thread: the report, unless the window is already showing one.
 TDesfecho ExibirNaTarefaPrincipal(const TRelatorio& relatorio) {
     if (!g_janela)
-        throw ui::Exception(L"A Central de Soluções não foi criada.");
+        throw base::Exception(L"A Central de Soluções não foi criada.");
     if (g_janela->Modal())
         return TDesfecho::Ocupada;
     g_janela->Preencher(relatorio);
@@ -212,7 +212,7 @@ void TfrmCentralSolucoes::Exibir() {
 
 TCentralSolucoesDoPrograma::TCentralSolucoesDoPrograma() {
     if (g_janela)
-        throw ui::Exception(L"A Central de Soluções já foi criada.");
+        throw base::Exception(L"A Central de Soluções já foi criada.");
     janela_ = std::make_unique<TfrmCentralSolucoes>();
     g_janela = janela_.get();
 }
@@ -228,7 +228,7 @@ TfrmCentralSolucoes* CentralSolucoesDoPrograma() {
 bool MostrarCentralSolucoes(std::wstring_view modulo, std::wstring_view problema,
                             std::wstring_view arquivos, std::wstring_view solucao,
                             const TRegistroAjuda* ajuda, CRITICAL_SECTION* trava) noexcept {
-    const ui::OptionalLock travada(trava);
+    const base::OptionalLock travada(trava);
     try {
         const TRelatorio relatorio{Curta(modulo), Curta(problema), Curta(arquivos), Texto(solucao),
                                    ajuda};

@@ -45,7 +45,7 @@ std::wstring PastaDe(std::wstring_view caminho) {
 // the program (a known DLL), but a system without that list, as Wine is, would load one planted
 // there before the program's first instruction.
 BOOL MostrarAbrirArquivo(OPENFILENAMEW& dialogo) {
-    static const ui::UniqueLibrary comdlg32(ui::LoadSystemLibrary(L"comdlg32.dll"));
+    static const base::UniqueLibrary comdlg32(ui::LoadSystemLibrary(L"comdlg32.dll"));
     const FARPROC funcao = comdlg32 ? GetProcAddress(comdlg32.Get(), "GetOpenFileNameW") : nullptr;
     if (!funcao)
         GerarUltimoErroWindows();

@@ -11,7 +11,7 @@
 #include "resources/Imagens.h"
 #include "resources/SobrescreverIds.h"
 #include "ui/Application.h"
-#include "ui/Decimal.h"
+#include "base/Decimal.h"
 #include "ui/Glyphs.h"
 
 #include <cstring>
@@ -67,8 +67,8 @@ std::wstring LinhaDeTamanho(const std::wstring& nome) {
     if (tamanho < 0)
         return {};
     if (tamanho > 1023)
-        return ui::Decimal(tamanho / 1024) + Texto(textos::kKb);
-    return ui::Decimal(tamanho) + Texto(textos::kBytes);
+        return base::Decimal(tamanho / 1024) + Texto(textos::kKb);
+    return base::Decimal(tamanho) + Texto(textos::kBytes);
 }
 
 // The date of the file's last change, alone, in the system's short date format and local time.
@@ -92,7 +92,7 @@ HANDLE AbrirParaData(const std::wstring& nome) {
 }
 
 // Closes a handle that the dates were read from; a failing close is reported like the rest.
-void FecharVerificando(ui::UniqueFile& arquivo) {
+void FecharVerificando(base::UniqueFile& arquivo) {
     if (arquivo)
         VerificarResultado(CloseHandle(arquivo.Release()));
 }
@@ -186,12 +186,12 @@ void TfrmSobrescrever::Preencher(std::wstring_view origem, std::wstring_view des
         if (descreverOrigem)
             rotulo(IDC_lblTamDe, LinhaDeTamanho(de));
         rotulo(IDC_lblTamPara, LinhaDeTamanho(para));
-        ui::UniqueFile arquivoDe;
+        base::UniqueFile arquivoDe;
         if (descreverOrigem) {
             arquivoDe.Reset(AbrirParaData(de));
             rotulo(IDC_lblDataDe, DataDoArquivo(arquivoDe.Get()));
         }
-        ui::UniqueFile arquivoPara(AbrirParaData(para));
+        base::UniqueFile arquivoPara(AbrirParaData(para));
         rotulo(IDC_lblDataPara, DataDoArquivo(arquivoPara.Get()));
         FecharVerificando(arquivoDe);
         FecharVerificando(arquivoPara);

@@ -5,7 +5,7 @@
 #include "fileops/TextosFramework.h"
 #include "resources/TrocarDiscosIds.h"
 #include "ui/Application.h"
-#include "ui/Decimal.h"
+#include "base/Decimal.h"
 
 namespace kt {
 
@@ -41,7 +41,7 @@ TfrmInserirDisco::TfrmInserirDisco(std::int32_t disco, std::wstring_view conjunt
     pergunta_ = Aparar(dada).empty() ? Texto(TextoFramework(ids::kSair)) : dada;
     ui::Label(Item(IDC_lblInstrucoesDisco))
         .SetText(
-            Formatar(TextoFramework(ids::kInsiraDisco), {ui::Decimal(disco), Curta(conjunto)}));
+            Formatar(TextoFramework(ids::kInsiraDisco), {base::Decimal(disco), Curta(conjunto)}));
     SetCaption(Texto(textos::kTitulo));
     for (int id : {IDC_bitCancelarDisco, IDC_bitProsseguir, IDC_bitNaoChecar})
         SetLabelFont(id, kPontos, true);

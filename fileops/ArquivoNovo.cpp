@@ -32,7 +32,7 @@ void VerificarSubstituivel(const std::wstring& destino) {
     if (atributos & kAtributosRecusados)
         GerarErroWindows(erro_windows::kAcessoNegado);
     // Held by another program, or not writable: refused before anything is written.
-    ui::UniqueFile(
+    base::UniqueFile(
         VerificarHandle(CreateFileW(destino.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
 }
@@ -51,13 +51,13 @@ bool NomeOcupado(const std::wstring& nome, DWORD erro) {
 // The first of the 65,535 names that no file has yet, created and opened in one call. What
 // GetTempFileName does, without closing the file it made only for it to be opened again: that
 // round trip costs a small file as much as its writing.
-ui::UniqueFile CriarNovo(const std::wstring& pasta, std::wstring& nome) {
+base::UniqueFile CriarNovo(const std::wstring& pasta, std::wstring& nome) {
     static std::atomic<std::uint32_t> proximo{GetTickCount()};
     for (std::uint32_t tentativa = 0; tentativa < kNomesNovos; ++tentativa) {
         const std::uint32_t numero = proximo++ % kNomesNovos + 1;
         nome = VerificarCaminho(pasta + NomeNovo(numero));
-        ui::UniqueFile arquivo(CreateFileW(nome.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+        base::UniqueFile arquivo(CreateFileW(nome.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                             FILE_ATTRIBUTE_NORMAL, nullptr));
         if (arquivo)
             return arquivo;
         const DWORD erro = GetLastError();

@@ -10,7 +10,7 @@
 // typed error of its Windows error code; a write that takes no byte is a full disk.
 #pragma once
 
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <cstddef>
 #include <string>
@@ -32,7 +32,7 @@ public:
 private:
     std::wstring destino_;
     std::wstring novo_;
-    ui::UniqueFile arquivo_;
+    base::UniqueFile arquivo_;
 };
 
 } // namespace kt

@@ -8,7 +8,7 @@
 #include "fileops/Processos.h"
 #include "fileops/VerificacoesWin32.h"
 #include "ui/Application.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <windows.h>
 #include <sddl.h>
@@ -28,7 +28,7 @@ constexpr const wchar_t* kSomenteAdministradores = L"D:P(A;;FA;;;SY)(A;;FA;;;BA)
 constexpr int kTentativasDeNome = 16;
 
 bool ProcessoElevado() {
-    ui::UniqueHandle token;
+    base::UniqueHandle token;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Put()))
         return false;
     TOKEN_ELEVATION elevacao{};
@@ -96,7 +96,7 @@ std::wstring ComExtensaoBat(const std::wstring& temporario) {
 
 struct TLoteCriado {
     std::wstring Nome;
-    ui::UniqueFile Arquivo;
+    base::UniqueFile Arquivo;
 };
 
 // A new, empty batch file named as GetTempFileName names its files with the prefix "bat", the

@@ -7,7 +7,7 @@
 #include "fileops/ServicosDeJanela.h"
 #include "fileops/Texto.h"
 #include "fileops/VerificacoesWin32.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <array>
 #include <string>
@@ -56,13 +56,13 @@ bool CopiarArquivo(std::wstring_view origem, std::wstring_view destino, std::int
         if (destinoExiste && modo == kCopiaMantem)
             return;
         if (destinoExiste && modo == kCopiaPergunta) {
-            const ui::OptionalLock travada(trava);
+            const base::OptionalLock travada(trava);
             if (ServicosDeJanela().PerguntarSobrescrever(de, para, kSemBotoesTodos, true) !=
                 kSobrescrever)
                 return;
         }
 
-        ui::UniqueFile entrada(
+        base::UniqueFile entrada(
             VerificarHandle(CreateFileW(VerificarCaminho(de).c_str(), GENERIC_READ, FILE_SHARE_READ,
                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
         const std::uint64_t tamanho = progresso ? TamanhoAberto(entrada.Get()) : 0;

@@ -18,8 +18,8 @@ constexpr std::int64_t kMaiorDiario = 4 * 1024 * 1024;
 
 // The diary's file, opened without following a link, and refused when it is one or has a second
 // name.
-ui::UniqueFile AbrirDiario(const std::wstring& caminho, DWORD acesso, DWORD disposicao) {
-    ui::UniqueFile arquivo(VerificarHandle(
+base::UniqueFile AbrirDiario(const std::wstring& caminho, DWORD acesso, DWORD disposicao) {
+    base::UniqueFile arquivo(VerificarHandle(
         CreateFileW(VerificarCaminho(caminho).c_str(), acesso, FILE_SHARE_READ, nullptr, disposicao,
                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr)));
     BY_HANDLE_FILE_INFORMATION info{};
@@ -93,7 +93,7 @@ std::optional<TInstalados> LerDiario(const std::wstring& diretorio) {
     if (GetFileAttributesW(caminho.c_str()) == INVALID_FILE_ATTRIBUTES)
         return std::nullopt;
     try {
-        const ui::UniqueFile arquivo = AbrirDiario(caminho, GENERIC_READ, OPEN_EXISTING);
+        const base::UniqueFile arquivo = AbrirDiario(caminho, GENERIC_READ, OPEN_EXISTING);
         const std::int64_t tamanho = Tamanho(arquivo.Get());
         if (tamanho > kMaiorDiario)
             return TInstalados{};

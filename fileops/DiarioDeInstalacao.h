@@ -8,7 +8,7 @@
 #pragma once
 
 #include "fileops/LinhasDoDiario.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <cstdint>
 #include <optional>
@@ -36,7 +36,7 @@ private:
     void Anotar(const std::wstring& linha);
 
     std::wstring caminho_;
-    ui::UniqueFile arquivo_;
+    base::UniqueFile arquivo_;
     std::int64_t tamanhoAntes_ = 0;
     bool criado_ = false;
 };

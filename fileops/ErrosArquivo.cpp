@@ -1,7 +1,7 @@
 #include "fileops/ErrosArquivo.h"
 
 #include "fileops/Texto.h"
-#include "ui/Decimal.h"
+#include "base/Decimal.h"
 
 #include <algorithm>
 #include <new>
@@ -86,7 +86,7 @@ TTextosRelatorio ComporRelatorio(std::wstring_view problema, std::wstring_view s
     TTextosRelatorio textos{Curta(problema), std::wstring(solucao)};
     const std::size_t marca = textos.Solucao.find(L"%d");
     if (marca != std::wstring::npos)
-        textos.Solucao.replace(marca, 2, ui::Decimal(static_cast<std::int32_t>(ultimoErro)));
+        textos.Solucao.replace(marca, 2, base::Decimal(static_cast<std::int32_t>(ultimoErro)));
     return textos;
 }
 

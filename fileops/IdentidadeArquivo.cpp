@@ -2,7 +2,7 @@
 
 #include "fileops/Caminhos.h"
 
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <windows.h>
 
@@ -14,7 +14,7 @@ namespace {
 
 // Opening asks for no access at all, and backup semantics lets the call open a folder too.
 bool Identidade(const std::wstring& caminho, BY_HANDLE_FILE_INFORMATION& info) {
-    const ui::UniqueFile aberto(
+    const base::UniqueFile aberto(
         CreateFileW(caminho.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     return aberto && GetFileInformationByHandle(aberto.Get(), &info);

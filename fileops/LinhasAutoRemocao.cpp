@@ -1,7 +1,7 @@
 #include "fileops/LinhasAutoRemocao.h"
 
 #include "fileops/Caminhos.h"
-#include "ui/Decimal.h"
+#include "base/Decimal.h"
 
 namespace kt {
 
@@ -30,13 +30,13 @@ std::vector<std::wstring> LinhasAutoRemocaoSegura(const TLoteDeRemocao& lote) {
     const std::wstring sistema = std::wstring(lote.PastaDoSistema) + L"\\";
     std::vector<std::wstring> linhas = {
         L"@echo off",
-        Aspas(sistema + L"chcp.com") + L" " + ui::Decimal(lote.PaginaDeCodigo) + L">nul",
+        Aspas(sistema + L"chcp.com") + L" " + base::Decimal(lote.PaginaDeCodigo) + L">nul",
         L"set /a tentativas=0",
         L":loop",
         L"del /f " + programa,
         L"if not exist " + programa + L" goto diretorios",
         L"set /a tentativas+=1",
-        L"if %tentativas% geq " + ui::Decimal(kTentativasDeRemocao) + L" goto diretorios",
+        L"if %tentativas% geq " + base::Decimal(kTentativasDeRemocao) + L" goto diretorios",
         Aspas(sistema + L"ping.exe") + L" -n 2 127.0.0.1>nul",
         L"goto loop",
         L":diretorios",

@@ -4,7 +4,7 @@
 #include "fileops/LinhasDoDiario.h"
 #include "fileops/NomeNovo.h"
 #include "fileops/Texto.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 
 namespace kt {
 
@@ -88,7 +88,7 @@ std::int32_t LerNumero(const std::wstring& valor) {
     if (negativo)
         numero = -numero;
     if (!valido || numero > 2147483647LL)
-        throw ui::EConvertError(L"'" + valor + L"' não é um número inteiro válido");
+        throw base::EConvertError(L"'" + valor + L"' não é um número inteiro válido");
     return static_cast<std::int32_t>(numero);
 }
 

@@ -87,7 +87,7 @@ bool NomeiaOProprioPrograma(const std::wstring& origem);
 // "Anything but não means yes" (compact and normal columns, directory state at uninstall).
 bool DiferenteDeNao(const std::wstring& valor);
 
-// Reads a number column as a decimal integer; anything else throws ui::EConvertError.
+// Reads a number column as a decimal integer; anything else throws base::EConvertError.
 std::int32_t LerNumero(const std::wstring& valor);
 
 } // namespace kt

@@ -76,8 +76,8 @@ std::optional<TProcessoIniciado> IniciarProcesso(const std::wstring& linhaDeComa
                         nullptr, FALSE, criacao, nullptr, pasta.empty() ? nullptr : pasta.c_str(),
                         &inicio, &processo))
         return std::nullopt;
-    return TProcessoIniciado{ui::UniqueHandle(processo.hProcess),
-                             ui::UniqueHandle(processo.hThread)};
+    return TProcessoIniciado{base::UniqueHandle(processo.hProcess),
+                             base::UniqueHandle(processo.hThread)};
 }
 
 bool ExecutarEEsperar(std::wstring_view programa, std::wstring_view parametros,
@@ -97,7 +97,7 @@ bool ExecutarEEsperar(std::wstring_view programa, std::wstring_view parametros,
 bool ReiniciarComputador() {
     HANDLE token = nullptr;
     if (OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
-        const ui::UniqueHandle dono(token);
+        const base::UniqueHandle dono(token);
         TOKEN_PRIVILEGES privilegio{};
         privilegio.PrivilegeCount = 1;
         privilegio.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;

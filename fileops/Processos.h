@@ -1,7 +1,7 @@
 // Starting a program and waiting for it while the window thread stays alive.
 #pragma once
 
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <windows.h>
 
@@ -41,8 +41,8 @@ bool ReiniciarComputador();
 
 // A started process, its handles held by their owners.
 struct TProcessoIniciado {
-    ui::UniqueHandle Processo;
-    ui::UniqueHandle Tarefa;
+    base::UniqueHandle Processo;
+    base::UniqueHandle Tarefa;
 };
 
 // Starts the command line (no inherited handles, the caller's environment) with the show state and

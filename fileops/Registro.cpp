@@ -1,6 +1,6 @@
 #include "fileops/Registro.h"
 
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <vector>
 
@@ -8,7 +8,7 @@ namespace kt {
 
 std::optional<std::wstring> LerTextoDoRegistro(HKEY raiz, const std::wstring& chave,
                                                const std::wstring& valor) {
-    ui::UniqueKey aberta;
+    base::UniqueKey aberta;
     if (RegOpenKeyExW(raiz, chave.c_str(), 0, KEY_QUERY_VALUE, aberta.Put()) != ERROR_SUCCESS)
         return std::nullopt;
     DWORD tipo = 0;

@@ -3,7 +3,7 @@
 #include "fileops/Caminhos.h"
 #include "fileops/NomeNovo.h"
 #include "fileops/Texto.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <windows.h>
 
@@ -72,7 +72,7 @@ void TRemocao::VarrerNovos(const std::wstring& pasta) {
     if (!CaminhoSeguro(caminho) || !PastaDeVerdade(SemDelimitador(pasta)))
         return;
     WIN32_FIND_DATAW achado{};
-    const ui::UniqueFind busca(FindFirstFileW((caminho + kPadraoDoNomeNovo).c_str(), &achado));
+    const base::UniqueFind busca(FindFirstFileW((caminho + kPadraoDoNomeNovo).c_str(), &achado));
     if (!busca)
         return;
     do {

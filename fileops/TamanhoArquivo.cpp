@@ -3,7 +3,7 @@
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/Texto.h"
 #include "fileops/VerificacoesWin32.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <windows.h>
 
@@ -19,7 +19,7 @@ std::int64_t TamanhoArquivoCompleto(std::wstring_view nomeArquivo) {
     PreencherAjudaPadrao(ajuda);
     const std::wstring nome(nomeArquivo);
     ExecutarRelatando(ajuda, {}, nome, [&] {
-        ui::UniqueFile arquivo(VerificarHandle(CreateFileW(
+        base::UniqueFile arquivo(VerificarHandle(CreateFileW(
             VerificarCaminho(nome).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
         LARGE_INTEGER tamanho{};

@@ -2,7 +2,7 @@
 
 #include "fileops/Texto.h"
 #include "fileops/TextosFramework.h"
-#include "ui/Decimal.h"
+#include "base/Decimal.h"
 
 #include <algorithm>
 #include <array>
@@ -12,7 +12,7 @@ namespace kt {
 void FormatarVersao(const TVersaoArquivo& versao, std::wstring& texto, std::int32_t tamanhoMaximo,
                     bool pontuado) {
     const auto capacidade = static_cast<std::size_t>(std::max<std::int32_t>(tamanhoMaximo, 0));
-    texto = Curta(ui::Decimal(versao.Maior) + L"." + ui::Decimal(versao.Menor), capacidade);
+    texto = Curta(base::Decimal(versao.Maior) + L"." + base::Decimal(versao.Menor), capacidade);
 
     struct TParte {
         std::int32_t Valor;
@@ -28,7 +28,7 @@ void FormatarVersao(const TVersaoArquivo& versao, std::wstring& texto, std::int3
             continue;
         const std::wstring separador =
             pontuado ? std::wstring(L".") : std::wstring(TextoFramework(parte.Palavra));
-        texto = Curta(texto + separador + ui::Decimal(parte.Valor), capacidade);
+        texto = Curta(texto + separador + base::Decimal(parte.Valor), capacidade);
     }
 }
 

@@ -4,7 +4,7 @@
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/Texto.h"
 #include "fileops/VerificacoesWin32.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 #include "ui/SystemLibraries.h"
 
 #include <windows.h>
@@ -41,7 +41,7 @@ private:
         return reinterpret_cast<F>(reinterpret_cast<void*>(funcao));
     }
 
-    ui::UniqueLibrary biblioteca_;
+    base::UniqueLibrary biblioteca_;
 };
 
 // The version resource of a loaded module, copied; empty when the module is not loaded.

@@ -1,23 +1,25 @@
 #!/usr/bin/env bash
 # Fails when a source file includes a header of a higher layer. The layers, from the bottom:
-# ui/ (the toolkit), then the services in fileops/ and payload/ (which may include each other),
-# then the windows in dialogs/, then the product in core/. Other folders (resources/, tests/,
-# tools/) are not layers. Usage: verificar_camadas.sh [SOURCE_ROOT]
+# base/ (exceptions, handle owners and the other base types), ui/ (the toolkit), then the services
+# in fileops/ and payload/ (which may include each other), then the windows in dialogs/ and the
+# installation's operation in instalacao/, then the product in core/. Other folders (resources/,
+# tests/, tools/) are not layers. Usage: verificar_camadas.sh [SOURCE_ROOT]
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
 
 camada() {
     case "$1" in
-        ui) echo 1 ;;
-        fileops | payload) echo 2 ;;
-        dialogs) echo 3 ;;
-        core) echo 4 ;;
+        base) echo 1 ;;
+        ui) echo 2 ;;
+        fileops | payload) echo 3 ;;
+        dialogs | instalacao) echo 4 ;;
+        core) echo 5 ;;
         *) echo 0 ;;
     esac
 }
 
 subidas=0
-for pasta in ui fileops payload dialogs core; do
+for pasta in base ui fileops payload dialogs instalacao core; do
     [ -d "$pasta" ] || continue
     propria=$(camada "$pasta")
     while IFS=: read -r arquivo linha texto; do

@@ -1,6 +1,6 @@
 #include "ui/Accessible.h"
 
-#include "ui/Owned.h"
+#include "base/Owned.h"
 #include "ui/SystemLibraries.h"
 
 #include <commctrl.h>
@@ -13,7 +13,7 @@ constexpr UINT_PTR kNameSubclass = 1;
 
 // oleacc's standard objects, and the call that hands an object to the reader that asked.
 struct Oleacc {
-    UniqueLibrary library;
+    base::UniqueLibrary library;
     LPFNCREATESTDACCESSIBLEOBJECT createStandard = nullptr;
     LPFNLRESULTFROMOBJECT resultFromObject = nullptr;
 };

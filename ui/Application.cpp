@@ -1,9 +1,9 @@
 #include "ui/Application.h"
 
-#include "ui/Exception.h"
+#include "base/Exception.h"
 #include "ui/Form.h"
 #include "ui/Messages.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 #include "ui/SystemLibraries.h"
 
 #include <commctrl.h>
@@ -41,8 +41,8 @@ struct State {
     std::vector<Form*> modalForms;
     // Before the window, which refuses the steps still waiting when it goes.
     HandOvers handOvers;
-    UniqueWindow dispatcher;
-    UniqueLibrary richEdit;
+    base::UniqueWindow dispatcher;
+    base::UniqueLibrary richEdit;
 };
 
 constexpr const wchar_t* kDispatcherClass = L"ui.Dispatcher";
@@ -275,7 +275,7 @@ int ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT f
 }
 
 void ShowException(const std::exception& error) {
-    ShowMessageBox(MessageOf(error), Title(), MB_OK | MB_ICONERROR);
+    ShowMessageBox(base::MessageOf(error), Title(), MB_OK | MB_ICONERROR);
 }
 
 void HandleException(std::exception_ptr error) noexcept {

@@ -8,6 +8,8 @@
 // with what it threw, or refused because the main thread closed its door (Finalize) meanwhile.
 #pragma once
 
+#include "base/Exception.h"
+
 #include <windows.h>
 
 #include <exception>
@@ -15,6 +17,13 @@
 #include <string>
 
 namespace ui {
+
+// A step handed to the main thread after it closed its door to other threads (or before it
+// opened it): the step did not run.
+class EMainThreadClosed : public base::Exception {
+public:
+    using base::Exception::Exception;
+};
 
 class Form;
 

@@ -1,9 +1,9 @@
 #include "ui/Controls.h"
 
 #include "ui/Application.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 #include "ui/Glyphs.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <commctrl.h>
 #include <richedit.h>
@@ -252,17 +252,17 @@ DWORD CALLBACK ReadFromBuffer(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG
 }
 
 std::vector<char> ReadWholeFile(const std::wstring& path) {
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    base::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
     if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > 64 * 1024 * 1024)
-        throw Exception(L"Não foi possível abrir o arquivo \"" + path + L"\".");
+        throw base::Exception(L"Não foi possível abrir o arquivo \"" + path + L"\".");
     std::vector<char> bytes(static_cast<std::size_t>(size.QuadPart));
     DWORD read = 0;
     if (!bytes.empty() &&
         (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
          read != bytes.size()))
-        throw Exception(L"Não foi possível ler o arquivo \"" + path + L"\".");
+        throw base::Exception(L"Não foi possível ler o arquivo \"" + path + L"\".");
     return bytes;
 }
 
@@ -275,7 +275,7 @@ void RichEdit::LoadFromFile(const std::wstring& path) const {
     EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, ReadFromBuffer};
     SendMessageW(Handle(), EM_STREAMIN, rtf ? SF_RTF : SF_TEXT, reinterpret_cast<LPARAM>(&stream));
     if (stream.dwError != 0)
-        throw Exception(L"Não foi possível ler o arquivo \"" + path + L"\".");
+        throw base::Exception(L"Não foi possível ler o arquivo \"" + path + L"\".");
 }
 
 bool Animation::OpenFileCopyClip() const {

@@ -119,7 +119,7 @@ public:
 class RichEdit : public Control {
 public:
     using Control::Control;
-    // Throws ui::Exception when the file cannot be read.
+    // Throws base::Exception when the file cannot be read.
     void LoadFromFile(const std::wstring& path) const;
     void Clear() const { SetText(L""); }
 };

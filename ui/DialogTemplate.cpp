@@ -1,8 +1,8 @@
 #include "ui/DialogTemplate.h"
 
 #include "ui/Application.h"
-#include "ui/Decimal.h"
-#include "ui/Exception.h"
+#include "base/Decimal.h"
+#include "base/Exception.h"
 
 #include <windows.h>
 
@@ -46,7 +46,8 @@ public:
     // Each control's entry starts on a DWORD boundary of the template.
     void AlignToDword() { Skip((4 - offset_ % 4) % 4); }
     [[noreturn]] void Fail() const {
-        throw Exception(L"O modelo da página " + Decimal(templateId_) + L" não pôde ser lido.");
+        throw base::Exception(L"O modelo da página " + base::Decimal(templateId_) +
+                              L" não pôde ser lido.");
     }
 
 private:

@@ -7,7 +7,7 @@
 
 namespace ui {
 
-// The ids of the template's controls in template order; throws ui::Exception when the program
+// The ids of the template's controls in template order; throws base::Exception when the program
 // has no such template or it is not a well-formed DIALOGEX.
 std::vector<int> DialogItemIds(int templateId);
 

@@ -30,7 +30,7 @@ public:
     bool AtRoot() const;
 
     // Makes the path the current directory and lists it. A relative path is taken from the
-    // current directory; short (8.3) names are shown long. Throws ui::Exception when the path
+    // current directory; short (8.3) names are shown long. Throws base::Exception when the path
     // is no directory that can be read (missing, a drive without a medium, access denied): the
     // list then stays as it was.
     void SetDirectory(const std::wstring& path);

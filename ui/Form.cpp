@@ -2,9 +2,9 @@
 
 #include "ui/Accessible.h"
 #include "ui/Application.h"
-#include "ui/Decimal.h"
+#include "base/Decimal.h"
 #include "ui/DialogTemplate.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 #include "ui/Glyphs.h"
 #include "ui/Messages.h"
 
@@ -123,7 +123,8 @@ Form::Form(int templateId, HWND owner) {
     CreateDialogParamW(Application::Instance(), MAKEINTRESOURCEW(templateId), owner, &DialogProc,
                        reinterpret_cast<LPARAM>(this));
     if (!hwnd_)
-        throw Exception(L"Não foi possível criar a janela " + ui::Decimal(templateId) + L".");
+        throw base::Exception(L"Não foi possível criar a janela " + base::Decimal(templateId) +
+                              L".");
     ShowWindow(hwnd_, SW_HIDE);
     ForgetImageIds(hwnd_);
 }
@@ -167,7 +168,7 @@ HWND Form::Item(int id) const {
 
 int Form::ShowModal() {
     if (modal_)
-        throw Exception(L"A janela já está sendo exibida.");
+        throw base::Exception(L"A janela já está sendo exibida.");
     // Owned by the form that was modal before it, so that it stays above that form, also when
     // another program has the foreground; the owner it had comes back afterwards.
     Form* above = Application::ActiveModalForm();
@@ -215,7 +216,7 @@ int Form::ShowModal() {
             break;
         }
         if (got == -1)
-            throw Exception(L"Falha ao ler as mensagens da janela.");
+            throw base::Exception(L"Falha ao ler as mensagens da janela.");
         Application::DispatchOne(msg);
     }
     return modalResult_;
@@ -256,7 +257,8 @@ HWND Form::MakeChildDialog(int templateId, const RECT& area) const {
         CreateDialogParamW(Application::Instance(), MAKEINTRESOURCEW(templateId), hwnd_,
                            &ChildDialogProc, reinterpret_cast<LPARAM>(const_cast<Form*>(this)));
     if (!child)
-        throw Exception(L"Não foi possível criar a página " + ui::Decimal(templateId) + L".");
+        throw base::Exception(L"Não foi possível criar a página " + base::Decimal(templateId) +
+                              L".");
     SetWindowLongPtrW(child, GWLP_ID, templateId);
     ForgetImageIds(child);
     SetWindowPos(child, nullptr, area.left, area.top, area.right - area.left,
@@ -341,7 +343,7 @@ void Form::ShowDefaultButton(HWND childDialog) const {
 void Form::Bind(int controlId, const Action& action, bool imageOnly) {
     Button control(Item(controlId));
     if (!control.Handle())
-        throw Exception(L"Controle " + ui::Decimal(controlId) + L" inexistente.");
+        throw base::Exception(L"Controle " + base::Decimal(controlId) + L" inexistente.");
     actions_[controlId] = action;
     SetWindowTextW(control.Handle(), action.Caption().c_str());
     SetAccessibleName(control.Handle(),
@@ -361,7 +363,7 @@ const Action* Form::BoundAction(int controlId) const {
 void Form::SetOnRelease(int controlId, std::function<void()> handler) {
     HWND control = Item(controlId);
     if (!control)
-        throw Exception(L"Controle " + ui::Decimal(controlId) + L" inexistente.");
+        throw base::Exception(L"Controle " + base::Decimal(controlId) + L" inexistente.");
     releaseWatches_[control].handler = std::move(handler);
     if (GetPropW(control, kPreviousProc))
         return;
@@ -659,7 +661,7 @@ void Form::PaintWithShadow(HWND label) const {
 }
 
 void Form::SetBackgroundColor(int controlId, COLORREF color) {
-    backgrounds_[controlId] = {color, UniqueBrush(CreateSolidBrush(color))};
+    backgrounds_[controlId] = {color, base::UniqueBrush(CreateSolidBrush(color))};
     InvalidateRect(Item(controlId), nullptr, TRUE);
 }
 

@@ -11,7 +11,7 @@
 
 #include "ui/Action.h"
 #include "ui/Controls.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <windows.h>
 
@@ -168,10 +168,10 @@ private:
     int activeControl_ = 0;
     std::map<int, Action> actions_;
     std::map<int, COLORREF> labelColors_;
-    std::map<int, std::pair<COLORREF, UniqueBrush>> backgrounds_;
+    std::map<int, std::pair<COLORREF, base::UniqueBrush>> backgrounds_;
     std::map<HWND, COLORREF> shadows_;
-    std::vector<UniqueFont> fonts_;
-    UniqueWindow tooltip_;
+    std::vector<base::UniqueFont> fonts_;
+    base::UniqueWindow tooltip_;
     std::map<HWND, std::wstring> hints_;
     std::map<HWND, ReleaseWatch> releaseWatches_;
 };

@@ -1,7 +1,7 @@
 #include "ui/Glyphs.h"
 
 #include "ui/Application.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <map>
 #include <utility>
@@ -11,18 +11,18 @@ namespace {
 
 using Key = std::pair<int, int>;
 
-std::map<Key, UniqueIcon>& Icons() {
-    static std::map<Key, UniqueIcon> icons;
+std::map<Key, base::UniqueIcon>& Icons() {
+    static std::map<Key, base::UniqueIcon> icons;
     return icons;
 }
 
-std::map<Key, UniqueImageList>& Lists() {
-    static std::map<Key, UniqueImageList> lists;
+std::map<Key, base::UniqueImageList>& Lists() {
+    static std::map<Key, base::UniqueImageList> lists;
     return lists;
 }
 
-std::map<int, UniqueBitmap>& Bitmaps() {
-    static std::map<int, UniqueBitmap> bitmaps;
+std::map<int, base::UniqueBitmap>& Bitmaps() {
+    static std::map<int, base::UniqueBitmap> bitmaps;
     return bitmaps;
 }
 
@@ -38,7 +38,7 @@ HICON Icon(int resource, int size) {
                                                IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
     if (!icon)
         return nullptr;
-    return icons.emplace(key, UniqueIcon(icon)).first->second.Get();
+    return icons.emplace(key, base::UniqueIcon(icon)).first->second.Get();
 }
 
 HIMAGELIST ImageList(int resource, int size) {
@@ -50,7 +50,7 @@ HIMAGELIST ImageList(int resource, int size) {
     HICON icon = Icon(resource, size);
     if (!icon)
         return nullptr;
-    UniqueImageList list(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 1, 0));
+    base::UniqueImageList list(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 1, 0));
     ImageList_AddIcon(list.Get(), icon);
     return lists.emplace(key, std::move(list)).first->second.Get();
 }
@@ -64,7 +64,7 @@ HBITMAP Bitmap(int resource) {
         Application::Instance(), MAKEINTRESOURCEW(resource), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
     if (!bitmap)
         return nullptr;
-    return bitmaps.emplace(resource, UniqueBitmap(bitmap)).first->second.Get();
+    return bitmaps.emplace(resource, base::UniqueBitmap(bitmap)).first->second.Get();
 }
 
 } // namespace ui::Glyphs

@@ -1,6 +1,6 @@
 #include "ui/PopupMenu.h"
 
-#include "ui/Exception.h"
+#include "base/Exception.h"
 
 #include <commctrl.h>
 
@@ -26,7 +26,7 @@ POINT KeyboardPoint(HWND control) {
 
 PopupMenu::PopupMenu() : menu_(CreatePopupMenu()) {
     if (!menu_)
-        throw Exception(L"Não foi possível criar o menu.");
+        throw base::Exception(L"Não foi possível criar o menu.");
 }
 
 void PopupMenu::Add(int commandId, const Action& action) {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "ui/Action.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <windows.h>
 
@@ -23,7 +23,7 @@ public:
     void Popup(HWND owner, HWND control, LPARAM where) const;
 
 private:
-    UniqueMenu menu_;
+    base::UniqueMenu menu_;
 };
 
 } // namespace ui

@@ -2,7 +2,7 @@
 // whatever else was downloaded, where Windows would otherwise look for a DLL first.
 #pragma once
 
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <windows.h>
 
@@ -54,7 +54,7 @@ public:
     PreloadedSystemLibraries();
 
 private:
-    std::array<UniqueLibrary, kLibrariesLoadedOnOurBehalf.size()> libraries_;
+    std::array<base::UniqueLibrary, kLibrariesLoadedOnOurBehalf.size()> libraries_;
 };
 
 } // namespace ui

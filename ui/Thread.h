@@ -12,7 +12,7 @@
 // thread.
 #pragma once
 
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <windows.h>
 
@@ -74,7 +74,7 @@ private:
     void DoTerminate();
 
     std::unique_ptr<ThreadBody> body_;
-    UniqueHandle handle_;
+    base::UniqueHandle handle_;
     unsigned threadId_ = 0;
     std::atomic<bool> terminated_{false};
     std::atomic<bool> finished_{false};

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "ui/Action.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <windows.h>
 
@@ -27,7 +27,7 @@ public:
 
 private:
     HWND handle_;
-    UniqueImageList images_;
+    base::UniqueImageList images_;
 };
 
 } // namespace ui

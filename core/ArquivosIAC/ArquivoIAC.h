@@ -47,7 +47,7 @@ public:
 
 private:
     TConteudoDescricao conteudo_;
-    ui::UniqueBitmap imagemDeFundo_;
+    base::UniqueBitmap imagemDeFundo_;
     TDadosDescricao dados_;
 };
 

@@ -1,7 +1,7 @@
 #include "core/ArquivosIAC/ControleNV.h"
 
 #include "ui/Application.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 
 namespace kt {
 namespace {
@@ -27,8 +27,8 @@ TControleNV::TControleNV(HWND dono, const wchar_t* bitmapDoIcone)
     janela_.Reset(CreateWindowExW(0, kClasse, L"", WS_CHILD, 0, 0, kLado, kLado, dono, nullptr,
                                   ui::Application::Instance(), this));
     if (!janela_)
-        throw ui::Exception(L"Não foi possível criar o controle " + std::wstring(bitmapDoIcone) +
-                            L".");
+        throw base::Exception(L"Não foi possível criar o controle " + std::wstring(bitmapDoIcone) +
+                              L".");
 }
 
 LRESULT CALLBACK TControleNV::ProcedimentoDaJanela(HWND janela, UINT mensagem, WPARAM wParam,

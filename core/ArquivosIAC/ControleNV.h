@@ -3,7 +3,7 @@
 // for a window (the installation description) derive from it to have a place among its controls.
 #pragma once
 
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <windows.h>
 
@@ -26,8 +26,8 @@ private:
     static LRESULT CALLBACK ProcedimentoDaJanela(HWND, UINT, WPARAM, LPARAM) noexcept;
     void Pintar(HWND janela) const;
 
-    ui::UniqueBitmap icone_;
-    ui::UniqueWindow janela_;
+    base::UniqueBitmap icone_;
+    base::UniqueWindow janela_;
 };
 
 } // namespace kt

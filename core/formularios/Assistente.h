@@ -4,20 +4,20 @@
 // page. From there the user walks through licence, options and components to the copying page;
 // or, run as the installed copy, uninstalls on the main thread (AssistenteDesinstalacao.cpp).
 //
-// The installation itself is the copy worker's (payload/ThreadCopia.h): the wizard hands it what it
-// reads when it starts, and is the window through which it shows its progress, marks the rows and
-// sets PodeFechar and ErroDeDiretorio. While the worker runs the window stays: a close asks
+// The installation itself is the copy worker's (instalacao/ThreadCopia.h): the wizard hands it what
+// it reads when it starts, and is the window through which it shows its progress, marks the rows
+// and sets PodeFechar and ErroDeDiretorio. While the worker runs the window stays: a close asks
 // whether to stop it and waits for its end.
 #pragma once
 
 #include "core/ArquivosIAC/ArquivoIAC.h"
-#include "core/program/RotinasProduto.h"
+#include "core/formularios/RotinasProduto.h"
 #include "fileops/Ajuda.h"
 #include "fileops/LinhasDoDiario.h"
 #include "fileops/Remocao.h"
 #include "fileops/Texto.h"
-#include "payload/MarcaDeDisco.h"
-#include "payload/ThreadCopia.h"
+#include "instalacao/MarcaDeDisco.h"
+#include "instalacao/ThreadCopia.h"
 #include "resources/AssistenteIds.h"
 #include "ui/Action.h"
 #include "ui/Form.h"

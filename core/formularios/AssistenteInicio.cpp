@@ -9,7 +9,7 @@
 #include "resources/AssistenteIds.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 
 namespace kt {
 namespace {
@@ -145,7 +145,7 @@ bool TfrmAssistente::CarregarArquivoDeLicenca(const std::wstring& nome) {
     try {
         licenca.LoadFromFile(CaminhoAbsoluto(nome) ? nome : DiretorioDoPrograma + nome);
         return true;
-    } catch (const ui::Exception&) {
+    } catch (const base::Exception&) {
         licenca.Clear();
         return false;
     }

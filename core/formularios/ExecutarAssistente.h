@@ -2,8 +2,8 @@
 #pragma once
 
 #include "core/ArquivosIAC/ArquivoIAC.h"
-#include "core/ArquivosIAC/ConteudoPontilha.h"
-#include "core/program/RotinasProduto.h"
+#include "core/produto/ConteudoPontilha.h"
+#include "core/formularios/RotinasProduto.h"
 
 #include <exception>
 #include <string>

@@ -6,7 +6,7 @@
 #include "dialogs/ServicosKT.h"
 #include "fileops/ErrosArquivo.h"
 #include "ui/Application.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 #include "ui/SystemLibraries.h"
 
 #include <windows.h>
@@ -36,7 +36,7 @@ public:
     bool OutroEmExecucao() const { return outro_; }
 
 private:
-    ui::UniqueHandle mutex_;
+    base::UniqueHandle mutex_;
     bool outro_ = false;
 };
 

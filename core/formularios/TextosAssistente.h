@@ -2,8 +2,8 @@
 // and the tests compare with them.
 #pragma once
 
-#include "core/program/Produto.h"
-#include "payload/TextosCopia.h"
+#include "core/produto/Produto.h"
+#include "instalacao/TextosCopia.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
 // Pontilha.exe: the wizard with Pontilha's description and routines. No argument is read.
-#include "core/ArquivosIAC/ConteudoPontilha.h"
+#include "core/produto/ConteudoPontilha.h"
 #include "core/formularios/ProgramaDeInstalacao.h"
-#include "core/program/Produto.h"
-#include "core/program/RotinasPontilha.h"
-#include "core/program/RotinasProduto.h"
+#include "core/produto/Produto.h"
+#include "core/produto/RotinasPontilha.h"
+#include "core/formularios/RotinasProduto.h"
 
 #include <windows.h>
 

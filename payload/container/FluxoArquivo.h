@@ -4,7 +4,7 @@
 #pragma once
 
 #include "payload/container/Fluxo.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <windows.h>
 
@@ -33,7 +33,7 @@ public:
     HANDLE Handle() const { return arquivo_.Get(); }
 
 private:
-    ui::UniqueFile arquivo_;
+    base::UniqueFile arquivo_;
 };
 
 } // namespace kt

@@ -5,7 +5,7 @@
 
 #include "fileops/ErrosArquivo.h"
 #include "payload/container/CabecalhoZLib.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 
 #include <array>
 #include <string_view>
@@ -15,7 +15,7 @@ namespace kt {
 // The container check's own row: an invalid object (the runtime's access-violation error) found
 // while reading a container.
 inline constexpr std::array<TLinhaPropria, 1> kLinhasConteiner = {{
-    {&EhDoTipo<ui::EAccessViolation>, {ids::kViolacaoDeAcesso, ids::kViolacaoDeAcessoSolucao}},
+    {&EhDoTipo<base::EAccessViolation>, {ids::kViolacaoDeAcesso, ids::kViolacaoDeAcessoSolucao}},
 }};
 
 // True when the file (a short string, cut to 255 characters) holds at least 50 bytes and its

@@ -10,7 +10,7 @@
 #include "core/formularios/TextosAssistente.h"
 #include "dialogs/TextosDialogos.h"
 #include "fileops/Texto.h"
-#include "payload/TextosCopia.h"
+#include "instalacao/TextosCopia.h"
 #include "resources/AssistenteIds.h"
 #include "tests/e2e/ProgramaEmTeste.h"
 #include "tests/e2e/RastrosPontilha.h"
@@ -76,7 +76,7 @@ std::vector<std::wstring> Carregadas(const std::wstring& pasta) {
     std::vector<std::wstring> nomes;
     WIN32_FIND_DATAW achado{};
     const std::wstring sufixo = plantada::kSufixoDoMarcador;
-    const ui::UniqueFind busca(FindFirstFileW((pasta + L"*" + sufixo).c_str(), &achado));
+    const base::UniqueFind busca(FindFirstFileW((pasta + L"*" + sufixo).c_str(), &achado));
     if (!busca)
         return nomes;
     do {
@@ -107,7 +107,7 @@ bool ExecutarSemDefesa(const std::wstring& pasta, const std::vector<std::wstring
     if (!CreateProcessW(programa.c_str(), linha.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         pasta.c_str(), &inicio, &processo))
         return false;
-    const ui::UniqueHandle aberto(processo.hProcess);
+    const base::UniqueHandle aberto(processo.hProcess);
     CloseHandle(processo.hThread);
     return WaitForSingleObject(aberto.Get(), 30000) == WAIT_OBJECT_0;
 }

@@ -6,7 +6,7 @@
 #include "core/formularios/TextosAssistente.h"
 #include "dialogs/CentralSolucoes.h"
 #include "fileops/TextosFramework.h"
-#include "payload/TextosCopia.h"
+#include "instalacao/TextosCopia.h"
 #include "resources/AssistenteIds.h"
 #include "tests/e2e/ProgramaEmTeste.h"
 #include "tests/e2e/produtos/Produtos.h"

@@ -8,7 +8,7 @@
 #include "dialogs/TextosDialogos.h"
 #include "fileops/NomeNovo.h"
 #include "fileops/Texto.h"
-#include "payload/TextosCopia.h"
+#include "instalacao/TextosCopia.h"
 #include "resources/AssistenteIds.h"
 #include "resources/SobrescreverIds.h"
 #include "tests/e2e/ProgramaEmTeste.h"

@@ -7,12 +7,12 @@
 // Assinado.*, cmake/Windows.cmake): its resources read with the certificate table after them, and
 // the uninstaller that it leaves is the signed file.
 #include "core/formularios/TextosAssistente.h"
-#include "core/program/Produto.h"
+#include "core/produto/Produto.h"
 #include "dialogs/CentralSolucoes.h"
 #include "dialogs/TextosDialogos.h"
 #include "fileops/Texto.h"
 #include "fileops/TextosFramework.h"
-#include "payload/TextosCopia.h"
+#include "instalacao/TextosCopia.h"
 #include "resources/AssistenteIds.h"
 #include "resources/SobrescreverIds.h"
 #include "tests/e2e/Instalacao.h"

@@ -4,12 +4,12 @@
 // Pontilha again into its own folder: the copy of the program onto itself is the copy routine's
 // report, and the run goes on.
 #include "core/formularios/TextosAssistente.h"
-#include "core/program/Produto.h"
+#include "core/produto/Produto.h"
 #include "dialogs/CentralSolucoes.h"
 #include "dialogs/TextosDialogos.h"
 #include "fileops/Caminhos.h"
 #include "fileops/TextosFramework.h"
-#include "payload/TextosCopia.h"
+#include "instalacao/TextosCopia.h"
 #include "resources/AssistenteIds.h"
 #include "resources/SobrescreverIds.h"
 #include "tests/e2e/Instalacao.h"

@@ -5,9 +5,9 @@
 // tests. tools/run.sh walks it, alone, so that no other test's window lies over the wizard; the
 // test command leaves it out.
 #include "core/formularios/TextosAssistente.h"
-#include "core/program/Produto.h"
+#include "core/produto/Produto.h"
 #include "fileops/Texto.h"
-#include "payload/TextosCopia.h"
+#include "instalacao/TextosCopia.h"
 #include "resources/AssistenteIds.h"
 #include "tests/e2e/ProgramaEmTeste.h"
 #include "tests/e2e/produtos/Produtos.h"

@@ -155,14 +155,14 @@ namespace {
 
 // Suspends or resumes every thread of the process.
 void Segurar(DWORD processo, bool segurar) {
-    const ui::UniqueHandle fotografia(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+    const base::UniqueHandle fotografia(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
     THREADENTRY32 tarefa{};
     tarefa.dwSize = sizeof tarefa;
     for (BOOL ha = Thread32First(fotografia.Get(), &tarefa); ha;
          ha = Thread32Next(fotografia.Get(), &tarefa)) {
         if (tarefa.th32OwnerProcessID != processo)
             continue;
-        const ui::UniqueHandle aberta(
+        const base::UniqueHandle aberta(
             OpenThread(THREAD_SUSPEND_RESUME, FALSE, tarefa.th32ThreadID));
         if (segurar)
             SuspendThread(aberta.Get());

@@ -6,7 +6,7 @@
 
 #include "tests/unit/PastaTemporaria.h"
 #include "tests/win/comum/Janelas.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <windows.h>
 
@@ -109,7 +109,7 @@ public:
 private:
     std::wstring programa_;
     std::wstring pasta_;
-    ui::UniqueHandle processoAberto_;
+    base::UniqueHandle processoAberto_;
     DWORD processo_ = 0;
     HWND janela_ = nullptr;
 };

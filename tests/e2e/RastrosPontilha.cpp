@@ -1,6 +1,6 @@
 #include "tests/e2e/RastrosPontilha.h"
 
-#include "core/program/Produto.h"
+#include "core/produto/Produto.h"
 #include "fileops/Texto.h"
 #include "tests/e2e/ProgramaEmTeste.h"
 #include "tests/e2e/Registro.h"

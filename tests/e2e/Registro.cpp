@@ -1,6 +1,6 @@
 #include "tests/e2e/Registro.h"
 
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <windows.h>
 
@@ -14,7 +14,7 @@ std::wstring ProgramFilesDe32Bits() {
 }
 
 std::optional<std::wstring> ValorDe32Bits(const std::wstring& chave, const std::wstring& valor) {
-    ui::UniqueKey aberta;
+    base::UniqueKey aberta;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, chave.c_str(), 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY,
                       aberta.Put()) != ERROR_SUCCESS)
         return std::nullopt;
@@ -29,7 +29,7 @@ std::optional<std::wstring> ValorDe32Bits(const std::wstring& chave, const std::
 }
 
 bool ChaveExisteEm32Bits(const std::wstring& chave) {
-    ui::UniqueKey aberta;
+    base::UniqueKey aberta;
     return RegOpenKeyExW(HKEY_LOCAL_MACHINE, chave.c_str(), 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY,
                          aberta.Put()) == ERROR_SUCCESS;
 }

@@ -1,4 +1,4 @@
-#include "ui/Decimal.h"
+#include "base/Decimal.h"
 
 #include <gtest/gtest.h>
 
@@ -8,11 +8,11 @@
 namespace {
 
 TEST(Decimal, WholeNumbersAsTheirDecimalText) {
-    EXPECT_EQ(ui::Decimal(0), L"0");
-    EXPECT_EQ(ui::Decimal(7), L"7");
-    EXPECT_EQ(ui::Decimal(1252), L"1252");
-    EXPECT_EQ(ui::Decimal(-5), L"-5");
-    EXPECT_EQ(ui::Decimal(-1000), L"-1000");
+    EXPECT_EQ(base::Decimal(0), L"0");
+    EXPECT_EQ(base::Decimal(7), L"7");
+    EXPECT_EQ(base::Decimal(1252), L"1252");
+    EXPECT_EQ(base::Decimal(-5), L"-5");
+    EXPECT_EQ(base::Decimal(-1000), L"-1000");
 }
 
 // The text that std::to_wstring gave, at the ends of the range too (the most negative number has
@@ -23,7 +23,7 @@ TEST(Decimal, TheEndsOfTheRangeReadAsToWstringReadsThem) {
           std::int64_t{std::numeric_limits<std::int32_t>::min()},
           std::int64_t{std::numeric_limits<std::uint32_t>::max()}, std::int64_t{-1},
           std::int64_t{10}, std::int64_t{99}, std::int64_t{100}})
-        EXPECT_EQ(ui::Decimal(numero), std::to_wstring(numero)) << numero;
+        EXPECT_EQ(base::Decimal(numero), std::to_wstring(numero)) << numero;
 }
 
 } // namespace

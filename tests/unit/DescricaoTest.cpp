@@ -1,7 +1,7 @@
 #include "core/ArquivosIAC/Descricao.h"
 
 #include "fileops/Texto.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 
 #include <gtest/gtest.h>
 
@@ -132,7 +132,7 @@ TEST(LerNumero, RefusesWhatIsNotAnInteger) {
     for (const wchar_t* texto :
          {L"", L"   ", L"-", L"+", L"abc", L"1a", L"1 2", L"1.5", L"--1", L"0x10", L"$10",
           L"2147483648", L"-2147483649", L"99999999999999999999999", L"١"}) {
-        EXPECT_THROW(LerNumero(texto), ui::EConvertError) << '"' << texto << '"';
+        EXPECT_THROW(LerNumero(texto), base::EConvertError) << '"' << texto << '"';
     }
 }
 
@@ -140,7 +140,7 @@ TEST(LerNumero, MessageNamesTheValue) {
     try {
         LerNumero(L"um");
         FAIL() << "no error";
-    } catch (const ui::EConvertError& erro) {
+    } catch (const base::EConvertError& erro) {
         EXPECT_NE(erro.Message().find(L"'um'"), std::wstring::npos);
     }
 }

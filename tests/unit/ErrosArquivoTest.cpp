@@ -1,6 +1,6 @@
 #include "fileops/ErrosArquivo.h"
 #include "payload/container/VerificarArquivoZLib.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 
 #include <gtest/gtest.h>
 
@@ -75,7 +75,7 @@ TEST(GerarErroWindows, EachFamilyCodeRaisesItsClassWithItsProblemText) {
 // The toolkit's standard exception display knows only std::exception.
 TEST(EErroKT, TheStandardDisplayShowsTheMessage) {
     for (const std::wstring mensagem : {L"", L"Acesso ao arquivo foi negado.", L"Célula ⠃ 𝄞"})
-        EXPECT_EQ(ui::MessageOf(EDiscoCheio(mensagem)), mensagem);
+        EXPECT_EQ(base::MessageOf(EDiscoCheio(mensagem)), mensagem);
 }
 
 TEST(GerarErroWindows, DiskNotReadyReadsAsItsText) {
@@ -123,8 +123,8 @@ TEST(EscolherLinha, EverythingElseGetsRowEleven) {
     EXPECT_EQ(EscolherLinha(Erro(EOperacaoEmArquivo(L"com mensagem"))), kLinhaQualquer);
     EXPECT_EQ(EscolherLinha(Erro(ECopiaDe())), kLinhaQualquer);
     EXPECT_EQ(EscolherLinha(Erro(EAlarme())), kLinhaQualquer);
-    EXPECT_EQ(EscolherLinha(Erro(ui::EAccessViolation())), kLinhaQualquer);
-    EXPECT_EQ(EscolherLinha(Erro(ui::EConvertError(L"x"))), kLinhaQualquer);
+    EXPECT_EQ(EscolherLinha(Erro(base::EAccessViolation())), kLinhaQualquer);
+    EXPECT_EQ(EscolherLinha(Erro(base::EConvertError(L"x"))), kLinhaQualquer);
     EXPECT_EQ(EscolherLinha(Erro(std::runtime_error("x"))), kLinhaQualquer);
     EXPECT_EQ(EscolherLinha(Erro(42)), kLinhaQualquer);
     EXPECT_EQ(EscolherLinha(std::exception_ptr()), kLinhaQualquer);
@@ -141,7 +141,7 @@ TEST(EscolherLinha, TheCopyRoutinesRowsComeFirst) {
 }
 
 TEST(EscolherLinha, TheContainerChecksRowComesFirst) {
-    EXPECT_EQ(EscolherLinha(Erro(ui::EAccessViolation()), kLinhasConteiner),
+    EXPECT_EQ(EscolherLinha(Erro(base::EAccessViolation()), kLinhasConteiner),
               (TLinhaRelatorio{ids::kViolacaoDeAcesso, ids::kViolacaoDeAcessoSolucao}));
     EXPECT_EQ(EscolherLinha(ErroDoCodigo(5), kLinhasConteiner),
               (TLinhaRelatorio{ids::kAcessoNegado, ids::kAcessoNegadoSolucao}));

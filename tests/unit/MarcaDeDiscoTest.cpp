@@ -1,4 +1,4 @@
-#include "payload/MarcaDeDisco.h"
+#include "instalacao/MarcaDeDisco.h"
 
 #include <gtest/gtest.h>
 

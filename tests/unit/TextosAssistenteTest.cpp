@@ -2,8 +2,8 @@
 // saved copies in tests/unit/esperados/: the wizard and its tests read the same constants, so
 // only a saved copy catches a changed letter.
 #include "core/formularios/TextosAssistente.h"
-#include "core/program/Produto.h"
-#include "core/program/ValoresDesinstalacao.h"
+#include "core/produto/Produto.h"
+#include "core/produto/ValoresDesinstalacao.h"
 #include "tests/unit/Esperados.h"
 
 #include <gtest/gtest.h>

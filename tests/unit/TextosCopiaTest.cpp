@@ -1,5 +1,5 @@
 #include "fileops/Texto.h"
-#include "payload/TextosCopia.h"
+#include "instalacao/TextosCopia.h"
 #include "tests/unit/Esperados.h"
 
 #include <gtest/gtest.h>

@@ -161,9 +161,9 @@ public:
     // The heap's peak and the top-level windows hidden after they were shown, from the mark up
     // to now.
     TContagem Contar() const {
-        ui::UniqueFile arquivo(CreateFileW(arquivo_.c_str(), GENERIC_READ,
-                                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        base::UniqueFile arquivo(CreateFileW(arquivo_.c_str(), GENERIC_READ,
+                                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!arquivo)
             Falhar("não abriu a trilha do Wine");
         LARGE_INTEGER posicao{};

@@ -11,7 +11,7 @@
 // the one program among the installed files, at the root of the installation folder.
 #pragma once
 
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <windows.h>
 
@@ -37,7 +37,7 @@ public:
     void Terminar() const;
 
 private:
-    ui::UniqueHandle processo_;
+    base::UniqueHandle processo_;
     DWORD id_ = 0;
     double inicio_ = 0;
 };

@@ -1,8 +1,8 @@
 #include "tools/bench/RoteiroNsis.h"
 
-#include "core/ArquivosIAC/ConteudoPontilha.h"
-#include "core/program/Produto.h"
-#include "core/program/ValoresDesinstalacao.h"
+#include "core/produto/ConteudoPontilha.h"
+#include "core/produto/Produto.h"
+#include "core/produto/ValoresDesinstalacao.h"
 #include "fileops/Caminhos.h"
 #include "fileops/Texto.h"
 

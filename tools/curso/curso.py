@@ -4,7 +4,7 @@ from pathlib import Path
 
 RAIZ = Path(__file__).resolve().parent.parent.parent
 PAYLOAD = RAIZ / "resources" / "payload"
-LISTA_DO_SITE = RAIZ / "core" / "ArquivosIAC" / "ConteudoPontilha.cpp"
+LISTA_DO_SITE = RAIZ / "core" / "produto" / "ConteudoPontilha.cpp"
 
 PAGINA_INICIAL = "Pontilha.pt.html"
 TAMANHO_DA_PAGINA_INICIAL = 8929

@@ -3,7 +3,7 @@
 // and languages.
 #pragma once
 
-#include "core/ArquivosIAC/ConteudoPontilha.h"
+#include "core/produto/ConteudoPontilha.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -8,7 +8,7 @@
 #include "tools/empacotador/Empacotador.h"
 #include "tools/empacotador/Payload.h"
 
-#include "ui/Exception.h"
+#include "base/Exception.h"
 
 #include <charconv>
 #include <cstdio>
@@ -67,7 +67,7 @@ int Executar(int argc, char** argv) {
 int main(int argc, char** argv) {
     try {
         return Executar(argc, argv);
-    } catch (const ui::Exception& erro) {
+    } catch (const base::Exception& erro) {
         std::fprintf(stderr, "kt_empacotador: %s\n", kt::Utf8(erro.Message()).c_str());
     } catch (const std::exception& erro) {
         std::fprintf(stderr, "kt_empacotador: %s\n", erro.what());

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/ArquivosIAC/ArquivoIAC.h"
-#include "core/program/RotinasProduto.h"
+#include "core/formularios/RotinasProduto.h"
 
 namespace produtos {
 

@@ -7,7 +7,7 @@
 #include "tests/e2e/produtos/ProdutoDeTeste.h"
 #include "tests/e2e/produtos/Produtos.h"
 #include "ui/Application.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 #include "ui/Form.h"
 
 #include <windows.h>
@@ -41,7 +41,7 @@ void Anotar(const std::wstring& gancho, const std::wstring& diretorio) {
         std::ofstream(std::filesystem::path(diario), std::ios::app | std::ios::binary)
             << kt::Utf8(gancho + L"|" + diretorio + L"|" + Marcas()) << "\n";
     if (Variavel(kVariavelGanchoQueFalha) == gancho)
-        throw ui::Exception(kFalhaDoGancho);
+        throw base::Exception(kFalhaDoGancho);
     if (Variavel(kVariavelGanchoQueTrava) == gancho)
         Sleep(INFINITE);
 }

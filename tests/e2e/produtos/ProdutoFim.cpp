@@ -4,7 +4,7 @@
 #include "core/ArquivosIAC/Descricao.h"
 #include "tests/e2e/produtos/ProdutoDeTeste.h"
 #include "tests/e2e/produtos/Produtos.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 
 #include <windows.h>
 
@@ -28,7 +28,7 @@ void PreencherFim(kt::TDadosDescricao& descricao, const std::wstring& diretorioP
 }
 
 void AtalhoInvalido(const std::wstring&) {
-    throw ui::EAccessViolation(L"Rotina de atalho inválida.");
+    throw base::EAccessViolation(L"Rotina de atalho inválida.");
 }
 
 void AtalhoQueMarca(const std::wstring& diretorio) {

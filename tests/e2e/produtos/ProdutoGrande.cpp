@@ -4,7 +4,7 @@
 #include "core/ArquivosIAC/Descricao.h"
 #include "tests/e2e/produtos/ProdutoDeTeste.h"
 #include "tests/e2e/produtos/Produtos.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 
 #include <windows.h>
 
@@ -35,7 +35,7 @@ void RegistrarGrande(const std::wstring&) {
     HKEY chave = nullptr;
     if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, produtos::kChaveGrande, 0, nullptr, 0, KEY_SET_VALUE,
                         nullptr, &chave, nullptr) != ERROR_SUCCESS)
-        throw ui::Exception(L"A chave do produto grande não pôde ser criada.");
+        throw base::Exception(L"A chave do produto grande não pôde ser criada.");
     const std::wstring nome = produtos::kNomeGrande;
     RegSetValueExW(chave, L"DisplayName", 0, REG_SZ, reinterpret_cast<const BYTE*>(nome.c_str()),
                    static_cast<DWORD>((nome.size() + 1) * sizeof(wchar_t)));

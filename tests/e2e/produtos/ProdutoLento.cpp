@@ -1,6 +1,6 @@
 // Pontilha's wizard taking its time to fill the description, so that its loading page can be
 // seen. The window keeps handling its messages meanwhile.
-#include "core/ArquivosIAC/ConteudoPontilha.h"
+#include "core/produto/ConteudoPontilha.h"
 #include "tests/e2e/produtos/ProdutoDeTeste.h"
 #include "tests/e2e/produtos/Produtos.h"
 #include "ui/Application.h"

@@ -1,5 +1,5 @@
 // A wizard with a licence page: Pontilha's description naming two licence files.
-#include "core/ArquivosIAC/ConteudoPontilha.h"
+#include "core/produto/ConteudoPontilha.h"
 #include "tests/e2e/produtos/ProdutoDeTeste.h"
 #include "tests/e2e/produtos/Produtos.h"
 

@@ -1,4 +1,4 @@
-#include "core/ArquivosIAC/ConteudoPontilha.h"
+#include "core/produto/ConteudoPontilha.h"
 #include "tests/unit/Esperados.h"
 #include "tools/bench/RoteiroNsis.h"
 

@@ -1,6 +1,6 @@
 #include "tests/win/acesso/CadaJanela.h"
 
-#include "core/ArquivosIAC/ConteudoPontilha.h"
+#include "core/produto/ConteudoPontilha.h"
 #include "core/formularios/TextosAssistente.h"
 #include "dialogs/CentralSolucoes.h"
 #include "dialogs/Encontrar.h"
@@ -9,7 +9,7 @@
 #include "dialogs/TextosDialogos.h"
 #include "dialogs/TrocarDiscos.h"
 #include "fileops/Ajuda.h"
-#include "payload/TextosCopia.h"
+#include "instalacao/TextosCopia.h"
 #include "resources/AssistenteIds.h"
 #include "tests/e2e/produtos/Produtos.h"
 #include "tests/win/assistente/AssistenteEmTeste.h"

@@ -1,7 +1,7 @@
 // The wizard in this process: what the launcher hands it, what start-up reads and applies, the
 // licence files, the close query, the options' button, the components and the start of an
 // installation, each checked on the window's own state.
-#include "core/ArquivosIAC/ConteudoPontilha.h"
+#include "core/produto/ConteudoPontilha.h"
 #include "core/formularios/DiretoriosDoSistema.h"
 #include "core/formularios/TextosAssistente.h"
 #include "fileops/Caminhos.h"
@@ -15,7 +15,7 @@
 #include "dialogs/TextosDialogos.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 #include "ui/Glyphs.h"
 
 #include <commctrl.h>
@@ -205,13 +205,13 @@ TEST(Inicio, TheErrorThatEndedStartUpIsReportedAndReturned) {
     std::exception_ptr erro;
     const auto relatorios = Gravando([&] {
         erro = kt::ExecutarAssistente(L"kt.ikt", {}, [](kt::TDadosDescricao&, const std::wstring&) {
-            throw ui::EConvertError(L"'x' não é um número inteiro válido");
+            throw base::EConvertError(L"'x' não é um número inteiro válido");
         });
     });
     ASSERT_TRUE(erro);
     try {
         std::rethrow_exception(erro);
-    } catch (const ui::EConvertError& e) {
+    } catch (const base::EConvertError& e) {
         EXPECT_EQ(e.Message(), L"'x' não é um número inteiro válido");
     } catch (...) {
         ADD_FAILURE() << "another error ended start-up";

@@ -1,6 +1,6 @@
 #include "tests/win/comum/Arquivos.h"
 
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <windows.h>
 
@@ -115,7 +115,7 @@ std::wstring DiscoCheio(std::string& motivo) {
 std::vector<TEntrada> Entradas(const std::wstring& pasta, std::wstring_view padrao) {
     std::vector<TEntrada> entradas;
     WIN32_FIND_DATAW dados{};
-    const ui::UniqueFind busca(FindFirstFileW((pasta + std::wstring(padrao)).c_str(), &dados));
+    const base::UniqueFind busca(FindFirstFileW((pasta + std::wstring(padrao)).c_str(), &dados));
     if (!busca)
         return entradas;
     do {

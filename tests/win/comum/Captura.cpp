@@ -1,6 +1,6 @@
 #include "tests/win/comum/Captura.h"
 
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <zlib.h>
 
@@ -77,7 +77,7 @@ bool SalvarCaptura(HWND janela, const std::wstring& arquivoPng) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    ui::UniqueBitmap imagem(CreateDIBSection(tela, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    base::UniqueBitmap imagem(CreateDIBSection(tela, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     bool copiou = false;
     if (imagem) {
         HGDIOBJ anterior = SelectObject(memoria, imagem.Get());

@@ -1,6 +1,6 @@
 #include "tests/win/comum/Janelas.h"
 
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <commctrl.h>
 
@@ -75,7 +75,7 @@ public:
     }
 
 private:
-    ui::UniqueHandle processo_;
+    base::UniqueHandle processo_;
     void* endereco_ = nullptr;
     std::size_t tamanho_;
 };

@@ -6,7 +6,7 @@
 #include "fileops/Texto.h"
 #include "tests/win/comum/Arquivos.h"
 #include "tests/win/comum/Janelas.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <windows.h>
 #include <aclapi.h>
@@ -104,7 +104,7 @@ bool GuardaDescritores(const std::wstring& pasta) {
 }
 
 bool Elevado() {
-    ui::UniqueHandle token;
+    base::UniqueHandle token;
     TOKEN_ELEVATION elevacao{};
     DWORD tamanho = 0;
     return OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Put()) &&
@@ -168,7 +168,7 @@ TEST(AutoRemover, TheProgramAndTheFolderItEmptiedGoAwayOnceItHasEndedAndNothingA
     SetFileAttributesW(programa.c_str(), FILE_ATTRIBUTE_READONLY);
 
     const std::wstring nomeSinal = L"kt_autoremocao_" + std::to_wstring(GetCurrentProcessId());
-    ui::UniqueHandle sinal(CreateEventW(nullptr, TRUE, FALSE, nomeSinal.c_str()));
+    base::UniqueHandle sinal(CreateEventW(nullptr, TRUE, FALSE, nomeSinal.c_str()));
     const std::wstring relatorio = raiz / L"relatorio.txt";
     std::wstring linha = L"\"" + programa + L"\" \"" + relatorio + L"\" " + nomeSinal;
     STARTUPINFOW inicio{};
@@ -176,8 +176,8 @@ TEST(AutoRemover, TheProgramAndTheFolderItEmptiedGoAwayOnceItHasEndedAndNothingA
     PROCESS_INFORMATION processo{};
     ASSERT_TRUE(CreateProcessW(programa.c_str(), linha.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                raiz.Caminho().c_str(), &inicio, &processo));
-    ui::UniqueHandle tarefa(processo.hThread);
-    ui::UniqueHandle executando(processo.hProcess);
+    base::UniqueHandle tarefa(processo.hThread);
+    base::UniqueHandle executando(processo.hProcess);
 
     ASSERT_TRUE(teste::EsperarAte([&] { return !teste::LerArquivo(relatorio).empty(); }));
     const std::vector<std::wstring> visto = Linhas(teste::DeUtf8(teste::LerArquivo(relatorio)));

@@ -4,7 +4,7 @@
 // on small containers that the test program carries: the program's own module, any language, and
 // the failures that skip the file without a report, each told to the caller. A failed inflation,
 // which is reported and saves nothing, is a row of tests/win/RelatoriosDosServicosTest.cpp.
-#include "core/ArquivosIAC/ConteudoPontilha.h"
+#include "core/produto/ConteudoPontilha.h"
 #include "fileops/ErrosArquivo.h"
 #include "fileops/Texto.h"
 #include "fileops/VerificacoesWin32.h"
@@ -13,7 +13,7 @@
 #include "tests/unit/AuxiliaresFluxo.h"
 #include "tests/win/comum/Arquivos.h"
 #include "tests/win/comum/RelatoriosGravados.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <windows.h>
 
@@ -78,7 +78,7 @@ BOOL CALLBACK AnotarIdioma(HMODULE, LPCWSTR, LPCWSTR, WORD idioma, LONG_PTR list
 class PayloadDoPrograma : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        modulo_ = new ui::UniqueLibrary(
+        modulo_ = new base::UniqueLibrary(
             LoadLibraryExW(::teste::ProgramaDeTeste(L"Pontilha.exe").c_str(), nullptr,
                            LOAD_LIBRARY_AS_IMAGE_RESOURCE | LOAD_LIBRARY_AS_DATAFILE));
     }
@@ -104,7 +104,7 @@ protected:
     }
 
 private:
-    static inline ui::UniqueLibrary* modulo_ = nullptr;
+    static inline base::UniqueLibrary* modulo_ = nullptr;
 };
 
 TEST_F(PayloadDoPrograma, EveryResourceExtractsToItsFileOfTheSite) {

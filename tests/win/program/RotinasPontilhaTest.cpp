@@ -1,12 +1,12 @@
 // Pontilha's product routines, for real in the test prefix: the Uninstall key with its values,
 // its removal, and the removal of the shortcuts, which leaves another installation's. These tests
 // share the key and the shortcut files and run one at a time.
-#include "core/program/RotinasPontilha.h"
+#include "core/produto/RotinasPontilha.h"
 
-#include "core/program/Produto.h"
-#include "core/program/ValoresDesinstalacao.h"
+#include "core/produto/Produto.h"
+#include "core/produto/ValoresDesinstalacao.h"
 #include "fileops/Texto.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <windows.h>
 #include <shlobj.h>
@@ -28,7 +28,7 @@ namespace {
 using Valores = std::vector<std::pair<std::wstring, std::wstring>>;
 
 bool ChaveExiste() {
-    ui::UniqueKey chave;
+    base::UniqueKey chave;
     return RegOpenKeyExW(HKEY_LOCAL_MACHINE, kt::produto::kChaveDesinstalacao, 0, KEY_READ,
                          chave.Put()) == ERROR_SUCCESS;
 }
@@ -37,7 +37,7 @@ bool ChaveExiste() {
 // were written); a value that is not a string reads as "?".
 Valores LerValores() {
     Valores valores;
-    ui::UniqueKey chave;
+    base::UniqueKey chave;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kt::produto::kChaveDesinstalacao, 0, KEY_READ,
                       chave.Put()) != ERROR_SUCCESS)
         return valores;
@@ -83,7 +83,7 @@ TEST(RotinasPontilha, AnExistingKeyIsRewritten) {
 // Whatever somebody put under the key goes with it.
 TEST(RotinasPontilha, RemovingTheEntryDeletesTheKeyWithItsSubkeysAndAMissingKeyIsNoError) {
     kt::RegistrarDesinstalacao(L"C:\\Pontilha\\");
-    ui::UniqueKey subchave;
+    base::UniqueKey subchave;
     ASSERT_EQ(
         RegCreateKeyExW(HKEY_LOCAL_MACHINE,
                         (std::wstring(kt::produto::kChaveDesinstalacao) + L"\\Extra\\Mais").c_str(),

@@ -2,7 +2,7 @@
 // parameter names the result and the batch file that appeared (UTF-8, one a line), waits until
 // the event that its second parameter names is set, and ends; the batch then removes it.
 #include "fileops/AutoRemocao.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -15,7 +15,7 @@ namespace {
 std::set<std::wstring> Lotes(const std::wstring& pasta) {
     std::set<std::wstring> lotes;
     WIN32_FIND_DATAW achado{};
-    const ui::UniqueFind busca(FindFirstFileW((pasta + L"bat*.bat").c_str(), &achado));
+    const base::UniqueFind busca(FindFirstFileW((pasta + L"bat*.bat").c_str(), &achado));
     if (!busca)
         return lotes;
     do

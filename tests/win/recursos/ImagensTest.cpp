@@ -4,7 +4,7 @@
 // compressed with RLE4, loaded by name).
 #include "core/ArquivosIAC/ArquivoIAC.h"
 #include "resources/Imagens.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -29,7 +29,7 @@ struct TImagem {
 
 // The picture's pixels as 0xRRGGBB, rows top down; empty when it does not load at its size.
 std::vector<std::uint32_t> Pixels(const TImagem& imagem) {
-    const ui::UniqueBitmap carregada(static_cast<HBITMAP>(
+    const base::UniqueBitmap carregada(static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), imagem.Recurso, IMAGE_BITMAP, 0, 0, 0)));
     if (!carregada)
         return {};

@@ -1,7 +1,7 @@
 // The control ids read from a template's bytes are those of the windows that the system makes
 // from it, in the same order, whatever the controls' classes and titles are written as.
 #include "ui/DialogTemplate.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 #include "ui/Form.h"
 #include "tests/win/TesteUiIds.h"
 
@@ -38,7 +38,7 @@ TEST(DialogTemplate, TheIdsAreThoseOfTheControlsThatTheSystemMakes) {
 }
 
 TEST(DialogTemplate, ATemplateThatTheProgramDoesNotHaveIsAnError) {
-    EXPECT_THROW(ui::DialogItemIds(4242), ui::Exception);
+    EXPECT_THROW(ui::DialogItemIds(4242), base::Exception);
 }
 
 } // namespace

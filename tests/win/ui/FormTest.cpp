@@ -1,7 +1,7 @@
 // Forms shown modally, worked from a robot thread the way a user would: clicks, the close box,
 // actions and their rebinding, child dialogs, the close query and the standard error display.
 #include "ui/Application.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 #include "ui/Form.h"
 #include "ui/Glyphs.h"
 #include "resources/Imagens.h"
@@ -185,7 +185,7 @@ TEST(Form, ChildDialogControlsBelongToTheForm) {
 
 TEST(Form, AnErrorInAHandlerIsShownAndTheFormGoesOn) {
     FormTeste form;
-    form.Bind(IDC_BOTAO, ui::Action(L"Falhar", [] { throw ui::Exception(L"Algo deu errado."); }));
+    form.Bind(IDC_BOTAO, ui::Action(L"Falhar", [] { throw base::Exception(L"Algo deu errado."); }));
     std::wstring mensagem;
     std::wstring titulo;
     bool continuouAberto = false;

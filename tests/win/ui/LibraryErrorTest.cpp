@@ -1,9 +1,9 @@
-// The C++ library's errors as the program raises them (ui/LibraryError.cpp is linked into these
+// The C++ library's errors as the program raises them (base/LibraryError.cpp is linked into these
 // tests as into the program): an index past the end and a container past its largest size are
 // caught as any error and shown by their text.
-#include "ui/LibraryError.h"
+#include "base/LibraryError.h"
 
-#include "ui/Exception.h"
+#include "base/Exception.h"
 
 #include <gtest/gtest.h>
 
@@ -21,8 +21,8 @@ std::wstring MensagemDoErro(void (*passo)()) {
     } catch (const std::logic_error&) {
         ADD_FAILURE() << "the library's own type, which brings its string code in";
     } catch (const std::exception& erro) {
-        EXPECT_NE(dynamic_cast<const ui::LibraryError*>(&erro), nullptr);
-        return ui::MessageOf(erro);
+        EXPECT_NE(dynamic_cast<const base::LibraryError*>(&erro), nullptr);
+        return base::MessageOf(erro);
     }
     return {};
 }
@@ -45,8 +45,8 @@ TEST(LibraryError, AStringPastItsLargestSizeIsShownWithTheLibrarysText) {
 
 TEST(LibraryError, ALongTextIsCutAtTheBuffersEnd) {
     const std::string longo(500, 'x');
-    const ui::LibraryError erro(longo.c_str());
-    EXPECT_EQ(std::string(erro.what()), longo.substr(0, ui::LibraryError::kCapacity - 1));
+    const base::LibraryError erro(longo.c_str());
+    EXPECT_EQ(std::string(erro.what()), longo.substr(0, base::LibraryError::kCapacity - 1));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // A DLL that the program loads at run time comes from the system directory by its full path,
 // whether or not the system can restrict the search itself (Pontilha.exe's own defence is
 // shown end to end by CarregamentoSeguro.*).
-#include "ui/Owned.h"
+#include "base/Owned.h"
 #include "ui/SystemLibraries.h"
 
 #include <windows.h>
@@ -24,7 +24,7 @@ TEST(SystemLibraries, ALibraryIsLoadedByItsFullPathInTheSystemDirectory) {
     const std::wstring esperado = std::wstring(sistema) + L"\\version.dll";
     EXPECT_EQ(ui::SystemDirectoryFile(L"version.dll"), esperado);
 
-    const ui::UniqueLibrary versao(ui::LoadSystemLibrary(L"version.dll"));
+    const base::UniqueLibrary versao(ui::LoadSystemLibrary(L"version.dll"));
     ASSERT_TRUE(versao);
     EXPECT_EQ(
         CompareStringOrdinal(ArquivoDoModulo(versao.Get()).c_str(), -1, esperado.c_str(), -1, TRUE),

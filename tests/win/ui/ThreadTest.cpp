@@ -3,7 +3,7 @@
 // body throws; a thread is never ended under its running body; a self-freeing thread goes after
 // its end notice; a step that the main thread no longer takes is refused, not left waiting.
 #include "ui/Application.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 #include "ui/Thread.h"
 #include "tests/win/comum/Janelas.h"
 
@@ -75,8 +75,8 @@ TEST(Thread, AnErrorInAStepIsThrownAgainInTheWorker) {
     std::atomic<bool> terminou{false};
     const auto tarefa = Tarefa([&](Corpo& t) {
         try {
-            t.Passo([] { throw ui::Exception(L"falhou no passo"); });
-        } catch (const ui::Exception& e) {
+            t.Passo([] { throw base::Exception(L"falhou no passo"); });
+        } catch (const base::Exception& e) {
             recebida = e.Message();
         }
         t.Passo([&] { continuou = true; });
@@ -98,7 +98,7 @@ TEST(Thread, EndNoticeRunsOnTheMainThreadAfterTheBodyAlsoWhenItThrows) {
         const auto tarefa = Tarefa([&](Corpo&) {
             corpoAcabou = true;
             if (lancar)
-                throw ui::Exception(L"corpo falhou");
+                throw base::Exception(L"corpo falhou");
         });
         tarefa->OnTerminate = [&](ui::Thread& t) {
             corpoAcabouAntes = corpoAcabou;

@@ -2,7 +2,7 @@
 // routines, the built-in description and the tests all read them here.
 #pragma once
 
-#include "core/program/Fabricante.h"
+#include "core/produto/Fabricante.h"
 
 namespace kt::produto {
 

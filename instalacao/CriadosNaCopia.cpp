@@ -1,4 +1,4 @@
-#include "payload/CriadosNaCopia.h"
+#include "instalacao/CriadosNaCopia.h"
 
 #include "fileops/Caminhos.h"
 #include "fileops/Remocao.h"

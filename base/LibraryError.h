@@ -13,7 +13,7 @@
 
 #include <exception>
 
-namespace ui {
+namespace base {
 
 class LibraryError : public std::exception {
 public:
@@ -28,4 +28,4 @@ private:
     char message_[kCapacity];
 };
 
-} // namespace ui
+} // namespace base

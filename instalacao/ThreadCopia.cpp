@@ -1,4 +1,4 @@
-#include "payload/ThreadCopia.h"
+#include "instalacao/ThreadCopia.h"
 
 #include "fileops/Ansi.h"
 #include "fileops/Arquivos.h"
@@ -9,12 +9,12 @@
 #include "fileops/ServicosDeJanela.h"
 #include "fileops/Texto.h"
 #include "fileops/TextosFramework.h"
-#include "payload/TextosCopia.h"
+#include "instalacao/TextosCopia.h"
 #include "payload/container/Descompactar.h"
 #include "payload/container/ExtrairRecurso.h"
 #include "payload/container/VerificarArquivoZLib.h"
 #include "ui/Application.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 
 #include <windows.h>
 
@@ -60,8 +60,9 @@ bool TemPasta(const std::wstring& caminho) {
 
 // The marker file's text, or nothing when it is missing, unreadable or too large to be one.
 std::optional<std::wstring> LerMarca(const std::wstring& arquivo) {
-    const ui::UniqueFile marca(CreateFileW(arquivo.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const base::UniqueFile marca(CreateFileW(arquivo.c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                             nullptr));
     if (!marca)
         return std::nullopt;
     std::string bytes(kTamanhoMaximoDaMarca + 1, '\0');
@@ -95,7 +96,7 @@ TCopiaDeArquivos::TCopiaDeArquivos(TJanelaDaCopia& janela, TDadosDaCopia dados)
       semPausa_(CreateEventW(nullptr, TRUE, TRUE, nullptr)),
       varredura_(dados_.Destinos.Instalacao) {
     if (!semPausa_)
-        throw ui::Exception(L"Não foi possível criar a tarefa de cópia.");
+        throw base::Exception(L"Não foi possível criar a tarefa de cópia.");
     // One blank each: the first screen clears what the labels hold.
     tela_.Origem = L" ";
     tela_.Destino = L" ";
@@ -317,7 +318,7 @@ std::int64_t TCopiaDeArquivos::TotalDePeso() {
     try {
         for (int i = 0; i < arquivos.Contar(); ++i)
             total += LerNumero(arquivos.Campos(i)[coluna_arquivo::kPeso]);
-    } catch (const ui::EConvertError&) {
+    } catch (const base::EConvertError&) {
         return 0;
     }
     return total;
@@ -545,7 +546,7 @@ void TCopiaDeArquivos::CriarAtalhos() {
             continue;
         try {
             opcao(dados_.Destinos.Instalacao);
-        } catch (const ui::EAccessViolation&) {
+        } catch (const base::EAccessViolation&) {
             kt::Relatar(kModuloDoFramework, {}, {}, textos::kErroNoAtalho, &dados_.Ajuda, nullptr);
             return;
         } catch (...) {

@@ -1,8 +1,8 @@
-#include "payload/MarcaDeDisco.h"
+#include "instalacao/MarcaDeDisco.h"
 
 #include "fileops/LinhasDescricao.h"
 #include "fileops/Texto.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 
 namespace kt {
 
@@ -32,7 +32,7 @@ bool TMarcaDeDisco::Interpretar(std::wstring_view texto) {
     }
     try {
         numero_ = LerNumero(std::wstring(linhas[2]));
-    } catch (const ui::EConvertError&) {
+    } catch (const base::EConvertError&) {
         return false;
     }
     textos_ = {Curta(linhas[0]), Curta(linhas[1])};

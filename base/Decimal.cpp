@@ -1,6 +1,6 @@
-#include "ui/Decimal.h"
+#include "base/Decimal.h"
 
-namespace ui {
+namespace base {
 
 std::wstring Decimal(std::int64_t numero) {
     // The magnitude as unsigned, so that the most negative number has one too.
@@ -17,4 +17,4 @@ std::wstring Decimal(std::int64_t numero) {
     return std::wstring(inicio, algarismos + sizeof algarismos / sizeof algarismos[0]);
 }
 
-} // namespace ui
+} // namespace base

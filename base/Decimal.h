@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-namespace ui {
+namespace base {
 
 std::wstring Decimal(std::int64_t numero);
 
-} // namespace ui
+} // namespace base

@@ -6,7 +6,7 @@
 
 #include <utility>
 
-namespace ui {
+namespace base {
 
 template <typename T, typename Traits>
 class Owned {
@@ -117,4 +117,4 @@ using UniqueBrush = Owned<HBRUSH, GdiTraits<HBRUSH>>;
 using UniqueMenu = Owned<HMENU, MenuTraits>;
 using UniqueWindow = Owned<HWND, WindowTraits>;
 
-} // namespace ui
+} // namespace base

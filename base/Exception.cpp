@@ -1,8 +1,8 @@
-#include "ui/Exception.h"
+#include "base/Exception.h"
 
 #include <new>
 
-namespace ui {
+namespace base {
 
 namespace {
 
@@ -48,4 +48,4 @@ std::wstring MessageOf(const std::exception& error) {
     return FromUtf8(error.what());
 }
 
-} // namespace ui
+} // namespace base

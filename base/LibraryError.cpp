@@ -3,7 +3,7 @@
 // standard types: the program tells out of memory apart (std::bad_alloc), and they cost nothing.
 // The linker takes these definitions because they come first; one left out would bring the
 // library's whole object back, and the link would fail on the names defined twice.
-#include "ui/LibraryError.h"
+#include "base/LibraryError.h"
 
 #include <bits/functexcept.h>
 #include <cstdarg>
@@ -17,7 +17,7 @@ namespace __gnu_cxx {
 int __snprintf_lite(char* buffer, std::size_t size, const char* format, va_list arguments);
 } // namespace __gnu_cxx
 
-namespace ui {
+namespace base {
 
 LibraryError::LibraryError(const char* message) noexcept {
     unsigned i = 0;
@@ -26,7 +26,7 @@ LibraryError::LibraryError(const char* message) noexcept {
     message_[i] = '\0';
 }
 
-} // namespace ui
+} // namespace base
 
 namespace std {
 
@@ -51,49 +51,49 @@ void __throw_bad_exception() {
 }
 
 void __throw_logic_error(const char* message) {
-    throw ui::LibraryError(message);
+    throw base::LibraryError(message);
 }
 
 void __throw_domain_error(const char* message) {
-    throw ui::LibraryError(message);
+    throw base::LibraryError(message);
 }
 
 void __throw_invalid_argument(const char* message) {
-    throw ui::LibraryError(message);
+    throw base::LibraryError(message);
 }
 
 void __throw_length_error(const char* message) {
-    throw ui::LibraryError(message);
+    throw base::LibraryError(message);
 }
 
 void __throw_out_of_range(const char* message) {
-    throw ui::LibraryError(message);
+    throw base::LibraryError(message);
 }
 
 // An index past the end: the text names the container, the index and the size.
 void __throw_out_of_range_fmt(const char* format, ...) {
-    ui::LibraryError error(nullptr);
+    base::LibraryError error(nullptr);
     va_list arguments;
     va_start(arguments, format);
-    __gnu_cxx::__snprintf_lite(error.Buffer(), ui::LibraryError::kCapacity, format, arguments);
+    __gnu_cxx::__snprintf_lite(error.Buffer(), base::LibraryError::kCapacity, format, arguments);
     va_end(arguments);
     throw error;
 }
 
 void __throw_runtime_error(const char* message) {
-    throw ui::LibraryError(message);
+    throw base::LibraryError(message);
 }
 
 void __throw_range_error(const char* message) {
-    throw ui::LibraryError(message);
+    throw base::LibraryError(message);
 }
 
 void __throw_overflow_error(const char* message) {
-    throw ui::LibraryError(message);
+    throw base::LibraryError(message);
 }
 
 void __throw_underflow_error(const char* message) {
-    throw ui::LibraryError(message);
+    throw base::LibraryError(message);
 }
 
 } // namespace std

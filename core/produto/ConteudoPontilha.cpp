@@ -1,6 +1,6 @@
-#include "core/ArquivosIAC/ConteudoPontilha.h"
+#include "core/produto/ConteudoPontilha.h"
 
-#include "core/program/Produto.h"
+#include "core/produto/Produto.h"
 #include "fileops/Arquivos.h"
 
 namespace kt {

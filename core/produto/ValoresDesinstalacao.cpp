@@ -1,6 +1,6 @@
-#include "core/program/ValoresDesinstalacao.h"
+#include "core/produto/ValoresDesinstalacao.h"
 
-#include "core/program/Produto.h"
+#include "core/produto/Produto.h"
 #include "fileops/Caminhos.h"
 
 namespace kt {

@@ -1,13 +1,13 @@
-#include "core/program/RotinasPontilha.h"
+#include "core/produto/RotinasPontilha.h"
 
-#include "core/program/Produto.h"
-#include "core/program/ValoresDesinstalacao.h"
+#include "core/produto/Produto.h"
+#include "core/produto/ValoresDesinstalacao.h"
 #include "fileops/Atalho.h"
 #include "fileops/IdentidadeArquivo.h"
 #include "fileops/ErrosArquivo.h"
 #include "fileops/PastasDoShell.h"
 #include "fileops/Registro.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 
 #include <windows.h>
 #include <shlobj.h>
@@ -52,7 +52,7 @@ std::wstring SemAspas(const std::wstring& comando) {
 } // namespace
 
 void RegistrarDesinstalacao(const std::wstring& diretorio) {
-    ui::UniqueKey chave;
+    base::UniqueKey chave;
     Verificar(RegCreateKeyExW(HKEY_LOCAL_MACHINE, produto::kChaveDesinstalacao, 0, nullptr,
                               REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, chave.Put(),
                               nullptr));

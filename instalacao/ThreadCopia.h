@@ -15,7 +15,7 @@
 // step that the user may look at, so that what is on screen then is current.
 //
 // What it wrote: every folder it creates and every file it writes is noted in the installation's
-// diary as it goes (payload/CriadosNaCopia.h), so that the uninstall removes exactly those, also
+// diary as it goes (instalacao/CriadosNaCopia.h), so that the uninstall removes exactly those, also
 // after a run that was killed halfway; the new files that such a run left are swept from each
 // folder before the first file is written there.
 //
@@ -31,10 +31,10 @@
 #include "fileops/Ajuda.h"
 #include "fileops/LinhasDescricao.h"
 #include "fileops/Remocao.h"
-#include "payload/CriadosNaCopia.h"
-#include "payload/MarcaDeDisco.h"
+#include "instalacao/CriadosNaCopia.h"
+#include "instalacao/MarcaDeDisco.h"
 #include "payload/container/CopiarFluxo.h"
-#include "ui/Owned.h"
+#include "base/Owned.h"
 #include "ui/Thread.h"
 
 #include <array>
@@ -171,7 +171,7 @@ private:
     TJanelaDaCopia& janela_;
     const TDadosDaCopia dados_;
     TEventoProgresso aoProgredir_;
-    ui::UniqueHandle semPausa_;
+    base::UniqueHandle semPausa_;
     TCriadosNaCopia criados_;
     // The new files that a killed run left are swept from each folder before the first write.
     TRemocao varredura_;

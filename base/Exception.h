@@ -5,13 +5,13 @@
 #include <exception>
 #include <string>
 
-namespace ui {
+namespace base {
 
 class Exception : public std::exception {
 public:
     explicit Exception(std::wstring message = {}) : message_(std::move(message)) {}
     const std::wstring& Message() const { return message_; }
-    const char* what() const noexcept override { return "ui::Exception"; }
+    const char* what() const noexcept override { return "base::Exception"; }
 
 private:
     std::wstring message_;
@@ -30,15 +30,8 @@ public:
     using Exception::Exception;
 };
 
-// A step handed to the main thread after it closed its door to other threads (or before it
-// opened it): the step did not run.
-class EMainThreadClosed : public Exception {
-public:
-    using Exception::Exception;
-};
-
 // The message that the standard exception display shows for any error: an Exception's own, or
 // what() read as UTF-8 (the way errors of the layers above carry their message).
 std::wstring MessageOf(const std::exception& error);
 
-} // namespace ui
+} // namespace base

@@ -7,7 +7,7 @@
 namespace kt {
 
 // Writes the product's Uninstall key under HKEY_LOCAL_MACHINE (made when missing) with
-// ValoresDesinstalacao (core/program/ValoresDesinstalacao.h). A registry failure raises the error
+// ValoresDesinstalacao (core/produto/ValoresDesinstalacao.h). A registry failure raises the error
 // of its Windows error code.
 void RegistrarDesinstalacao(const std::wstring& diretorio);
 
