@@ -54,8 +54,6 @@ add_library(kt_servicos STATIC
     payload/container/VerificarArquivoZLib.cpp
     payload/container/Descompactar.cpp
     payload/container/ExtrairRecurso.cpp
-    instalacao/CriadosNaCopia.cpp
-    instalacao/ThreadCopia.cpp
 )
 # version.dll is not among them: it is loaded at run time from the system directory.
 target_link_libraries(kt_servicos PUBLIC kt_ui advapi32 shell32 ole32 uuid)
@@ -73,6 +71,15 @@ add_library(kt_framework STATIC
 # comdlg32 is not among them: the file-open dialog loads it at run time from the system directory.
 target_link_libraries(kt_framework PUBLIC kt_servicos)
 
+# The installation's operation: the copy worker and the uninstall's removal, on threads of their own.
+add_library(kt_instalacao STATIC
+    instalacao/Trabalho.cpp
+    instalacao/CriadosNaCopia.cpp
+    instalacao/ThreadCopia.cpp
+    instalacao/Desinstalacao.cpp
+)
+target_link_libraries(kt_instalacao PUBLIC kt_servicos)
+
 # The installer core: the installation description object, the wizard window and its launcher,
 # Pontilha's product routines. A program built on it is a wizard: Pontilha.exe, the test products.
 add_library(kt_assistente STATIC
@@ -88,7 +95,7 @@ add_library(kt_assistente STATIC
     core/formularios/ProgramaDeInstalacao.cpp
     core/produto/RotinasPontilha.cpp
 )
-target_link_libraries(kt_assistente PUBLIC kt_framework)
+target_link_libraries(kt_assistente PUBLIC kt_framework kt_instalacao)
 
 # Pontilha.exe is linked three times from the same objects: the program; the program without the
 # site's payload, whose size a test holds under its budget; and a second link of the program made

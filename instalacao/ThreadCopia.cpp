@@ -1,10 +1,12 @@
 #include "instalacao/ThreadCopia.h"
 
+#include "base/Exception.h"
 #include "fileops/Ansi.h"
 #include "fileops/Arquivos.h"
 #include "fileops/Caminhos.h"
 #include "fileops/CopiarArquivo.h"
 #include "fileops/IdentidadeArquivo.h"
+#include "fileops/LinhasDoDiario.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/ServicosDeJanela.h"
 #include "fileops/Texto.h"
@@ -14,12 +16,10 @@
 #include "payload/container/ExtrairRecurso.h"
 #include "payload/container/VerificarArquivoZLib.h"
 #include "ui/Application.h"
-#include "base/Exception.h"
 
 #include <windows.h>
 
 #include <algorithm>
-#include <memory>
 #include <optional>
 #include <utility>
 
@@ -41,17 +41,14 @@ constexpr std::int32_t kGeralFinalizando = 98;
 constexpr std::int32_t kGeralQuaseFim = 99;
 constexpr std::int32_t kGeralFim = 100;
 
-// The shortest time between two screens: about the eye's.
-constexpr ULONGLONG kIntervaloDaTela = 40;
-
 // The copy routine's mode that replaces an existing destination without asking: the worker has
 // asked already.
 constexpr std::int32_t kSubstituirSemPerguntar = kCopiaSubstitui;
 // The most characters that the locate dialog hands back.
 constexpr std::int32_t kTamanhoDoCaminho = static_cast<std::int32_t>(kTamanhoTextoCurto);
 
-// Leaves the run at a check point; caught by Execute, which removes what the run created.
-struct EParada {};
+// A file that could not be written: its report is up already, and the run stops there.
+struct EEscritaFalhou {};
 
 // A resource name, or a file name without a folder, is not described by the overwrite question.
 bool TemPasta(const std::wstring& caminho) {
@@ -76,183 +73,98 @@ std::optional<std::wstring> LerMarca(const std::wstring& arquivo) {
 
 } // namespace
 
-TCopiaDeArquivos* TCopiaDeArquivos::Iniciar(TJanelaDaCopia& janela, TDadosDaCopia dados,
-                                            std::function<void(TCopiaDeArquivos&)> aoTerminar) {
-    std::unique_ptr<TCopiaDeArquivos> corpo(new TCopiaDeArquivos(janela, std::move(dados)));
-    TCopiaDeArquivos* copia = corpo.get();
-    auto* tarefa = new ui::Thread(std::move(corpo));
-    tarefa->SetFreeOnTerminate(true);
-    tarefa->OnTerminate = [copia, aoTerminar = std::move(aoTerminar)](ui::Thread&) {
-        aoTerminar(*copia);
-    };
-    tarefa->Start();
-    return copia;
-}
-
 TCopiaDeArquivos::TCopiaDeArquivos(TJanelaDaCopia& janela, TDadosDaCopia dados)
-    : janela_(janela), dados_(std::move(dados)),
+    : TTrabalho(janela), janela_(janela), dados_(std::move(dados)),
       aoProgredir_(
           [this](std::int32_t percentual, bool& parar) { AoProgredir(percentual, parar); }),
-      semPausa_(CreateEventW(nullptr, TRUE, TRUE, nullptr)),
-      varredura_(dados_.Destinos.Instalacao) {
-    if (!semPausa_)
-        throw base::Exception(L"Não foi possível criar a tarefa de cópia.");
-    // One blank each: the first screen clears what the labels hold.
-    tela_.Origem = L" ";
-    tela_.Destino = L" ";
-}
-
-void TCopiaDeArquivos::Pausar() {
-    ResetEvent(semPausa_.Get());
-}
-
-void TCopiaDeArquivos::Continuar() {
-    SetEvent(semPausa_.Get());
-}
+      varredura_(dados_.Destinos.Instalacao) {}
 
 void TCopiaDeArquivos::Execute() {
+    fim_ = Instalar();
+}
+
+// The run in one line: every way out of it is one outcome.
+TFimDaCopia TCopiaDeArquivos::Instalar() {
     try {
-        janela_.DefinirErroDeDiretorio(false);
         Passo(kGeralDiretorios, textos::kCriandoDiretorios);
         if (!CriarDiretorios()) {
             PontoDeParada();
             criados_.Desfazer();
-            return;
+            return TFimDaCopia::DiretorioNaoCriado;
         }
-        PontoDeParada();
         Passo(kGeralCopia, textos::kCopiandoArquivos);
-        CopiarArquivos();
-        PontoDeParada();
-
+        const TFimDaCopia fim = CopiarArquivos();
         // From here on every file is in place: the run goes to its end.
-        comprometida_ = true;
-        Passo(kGeralAtalhos, textos::kCriandoAtalhos);
-        Sincronizar([this] { CriarAtalhos(); });
-        Passo(kGeralRegistro, textos::kAtualizandoRegistro);
-        if (dados_.RegistrarProduto) {
-            MostrarTelaAntesDoGancho();
-            dados_.RegistrarProduto(dados_.Destinos.Instalacao);
-        }
-        Passo(kGeralFinalizando, textos::kFinalizando);
-        if (dados_.AoFinalizar) {
-            MostrarTelaAntesDoGancho();
-            dados_.AoFinalizar(dados_.Destinos.Instalacao);
-        }
-        Passo(kGeralQuaseFim, nullptr);
-        Passo(kGeralFim, textos::kTerminou);
-        MostrarMensagemFinal(todosOsDiscos_ ? textos::kSucesso : textos::kInterrompida);
+        SemVolta();
+        Concluir(fim == TFimDaCopia::Concluida);
+        return fim;
     } catch (const EParada&) {
         Desfazer();
+        return TFimDaCopia::Cancelada;
+    } catch (const EEscritaFalhou&) {
+        // The message comes over what is really on disk.
+        Desfazer();
+        SemVolta();
+        MostrarMensagemFinal(textos::kErroDuranteInstalacao);
+        return TFimDaCopia::EscritaFalhou;
     } catch (...) {
+        SemVolta();
         try {
             MostrarMensagemFinal(textos::kErroDuranteInstalacao);
         } catch (...) {
             // The main thread takes no more steps: nobody is left to tell.
         }
+        return TFimDaCopia::ErroNoPasso;
     }
 }
 
-bool TCopiaDeArquivos::Interrompida() const {
-    return !comprometida_ && (parar_ || Terminated());
-}
-
-void TCopiaDeArquivos::PontoDeParada() const {
-    if (Interrompida())
-        throw EParada{};
+void TCopiaDeArquivos::Concluir(bool todosOsDiscos) {
+    Passo(kGeralAtalhos, textos::kCriandoAtalhos);
+    NaPrincipal([this] { CriarAtalhos(); });
+    Passo(kGeralRegistro, textos::kAtualizandoRegistro);
+    if (dados_.RegistrarProduto)
+        dados_.RegistrarProduto(dados_.Destinos.Instalacao);
+    Passo(kGeralFinalizando, textos::kFinalizando);
+    if (dados_.AoFinalizar)
+        dados_.AoFinalizar(dados_.Destinos.Instalacao);
+    Passo(kGeralQuaseFim, nullptr);
+    Passo(kGeralFim, textos::kTerminou);
+    MostrarMensagemFinal(todosOsDiscos ? textos::kSucesso : textos::kInterrompida);
 }
 
 void TCopiaDeArquivos::Desfazer() {
     criados_.Desfazer();
-    desfeita_ = true;
-}
-
-bool TCopiaDeArquivos::Pausada() const {
-    return WaitForSingleObject(semPausa_.Get(), 0) == WAIT_TIMEOUT;
-}
-
-bool TCopiaDeArquivos::Sincronizar(const std::function<void()>& passo, TTelaAntes tela) {
-    for (bool feito = false; !feito;) {
-        WaitForSingleObject(semPausa_.Get(), INFINITE);
-        // Told to stop while it waited: the step would only hold the run up.
-        if (Interrompida())
-            return false;
-        // A step handed over just before the pause would come up over the question about
-        // stopping: the main thread turns it back, and the worker waits for the answer.
-        Synchronize([&] {
-            if (Pausada())
-                return;
-            if (telaPendente_ && (tela == TTelaAntes::Sempre || TelaVencida()))
-                MostrarTelaPendente();
-            passo();
-            feito = true;
-        });
-    }
-    return true;
 }
 
 void TCopiaDeArquivos::Passo(std::int32_t geral, const wchar_t* status) {
-    tela_.Geral = geral;
-    if (status)
-        tela_.Status = status;
-    AtualizarTela();
+    MudarTela([&](TTela& tela) {
+        tela.Geral = geral;
+        if (status)
+            tela.Status = status;
+    });
     PontoDeParada();
 }
 
-// Each screen is painted at once on the main thread, and the worker waits for it: as often as the
-// eye can tell and no more often. A screen that comes sooner waits for the next one that is due,
-// or for the next step that the user may look at for a while (a question, a report, the shortcut
-// hooks, a hook on the worker's own thread, the closing message), which shows it first.
-void TCopiaDeArquivos::AtualizarTela() {
-    telaPendente_ = true;
-    if (!TelaVencida())
-        return;
-    // Progress of an embedded file's extraction comes on the main thread, which never waits.
-    if (ui::Application::IsMainThread())
-        MostrarTelaPendente();
-    else
-        Sincronizar([] {});
-}
-
-bool TCopiaDeArquivos::TelaVencida() const {
-    return GetTickCount64() - ultimaTela_ >= kIntervaloDaTela;
-}
-
-void TCopiaDeArquivos::MostrarTelaPendente() {
-    janela_.MostrarTela(tela_);
-    telaPendente_ = false;
-    ultimaTela_ = GetTickCount64();
-}
-
-void TCopiaDeArquivos::MostrarTelaAntesDoGancho() {
-    if (telaPendente_)
-        Sincronizar([] {});
-}
-
 void TCopiaDeArquivos::AoProgredir(std::int32_t percentual, bool& parar) {
-    // A copy reports after every block: the screen follows when the percentage changes.
-    const auto atual = static_cast<std::uint32_t>(percentual);
-    if (atual != tela_.Atual) {
-        tela_.Atual = atual;
-        AtualizarTela();
-    }
+    MudarTela([&](TTela& tela) { tela.Atual = static_cast<std::uint32_t>(percentual); });
     // A large file stops in the middle; the copy then leaves its destination as it was.
-    parar = Interrompida();
+    parar = Interrompido();
 }
 
 void TCopiaDeArquivos::Relatar(const std::wstring& problema, const std::wstring& arquivos,
                                const std::wstring& solucao) {
-    Sincronizar([&] {
+    NaPrincipal([&] {
         kt::Relatar(kModuloDoFramework, Curta(problema), Curta(arquivos), solucao, &dados_.Ajuda,
                     nullptr);
     });
 }
 
 void TCopiaDeArquivos::MostrarExcecao(std::exception_ptr erro) {
-    Sincronizar([erro] { ui::Application::HandleException(erro); });
+    NaPrincipal([erro] { ui::Application::HandleException(erro); });
 }
 
 void TCopiaDeArquivos::MostrarMensagemFinal(const wchar_t* mensagem) {
-    Sincronizar([mensagem] {
+    NaPrincipal([mensagem] {
         ui::Application::ShowMessageBox(mensagem, textos::kInformacao, MB_OK | MB_ICONINFORMATION);
     });
 }
@@ -261,7 +173,7 @@ bool TCopiaDeArquivos::CriarDiretorios() {
     try {
         diretorioAtual_ = dados_.Destinos.Instalacao;
         if (!criados_.CriarPasta(diretorioAtual_)) {
-            Sincronizar([this] { ErroDeDiretorioCriado(); });
+            NaPrincipal([this] { ErroDeDiretorioCriado(); });
             return false;
         }
         // A directory in which the diary cannot be kept cannot take the installation.
@@ -278,7 +190,7 @@ bool TCopiaDeArquivos::CriarDiretorios() {
             } else if (criados_.CriarPasta(diretorioAtual_)) {
                 MarcarDiretorio(i);
             } else {
-                Sincronizar([this] { ErroDeDiretorioCriado(); });
+                NaPrincipal([this] { ErroDeDiretorioCriado(); });
                 return false;
             }
         }
@@ -286,7 +198,7 @@ bool TCopiaDeArquivos::CriarDiretorios() {
     } catch (const EParada&) {
         throw;
     } catch (...) {
-        Sincronizar([this] { ErroDeDiretorioCriado(); });
+        NaPrincipal([this] { ErroDeDiretorioCriado(); });
         return false;
     }
 }
@@ -294,8 +206,6 @@ bool TCopiaDeArquivos::CriarDiretorios() {
 void TCopiaDeArquivos::ErroDeDiretorioCriado() {
     kt::Relatar(kModuloDoFramework, Curta(diretorioAtual_), Curta(dados_.Destinos.Instalacao),
                 textos::kDiretorioNaoCriado, &dados_.Ajuda, nullptr);
-    janela_.DefinirErroDeDiretorio(true);
-    janela_.VoltarAsOpcoes();
 }
 
 void TCopiaDeArquivos::MarcarDiretorio(int linha) {
@@ -324,43 +234,38 @@ std::int64_t TCopiaDeArquivos::TotalDePeso() {
     return total;
 }
 
-void TCopiaDeArquivos::CopiarArquivos() {
+TFimDaCopia TCopiaDeArquivos::CopiarArquivos() {
     const std::int64_t total = TotalDePeso();
     if (total == 0)
         Relatar({}, {}, textos::kErroNoTotal);
     std::int64_t feito = 0;
-    if (dados_.NumeroDeDiscos < 1) {
-        TodosOsDiscosCopiados();
-        return;
-    }
     try {
-        for (disco_ = 1; disco_ <= dados_.NumeroDeDiscos; ++disco_) {
-            Sincronizar([this] { VerificarDisco(); });
-            PontoDeParada();
-            if (!discoPronto_)
-                return;
-            CopiarDisco(total, feito);
-        }
-        TodosOsDiscosCopiados();
+        for (std::int32_t disco = 1; disco <= dados_.NumeroDeDiscos; ++disco)
+            if (!CopiarDisco(disco, total, feito))
+                return TFimDaCopia::DiscoRecusado;
     } catch (const EParada&) {
+        throw;
+    } catch (const EEscritaFalhou&) {
         throw;
     } catch (...) {
         MostrarExcecao(std::current_exception());
+        return TFimDaCopia::ErroNosArquivos;
     }
-}
-
-void TCopiaDeArquivos::TodosOsDiscosCopiados() {
-    todosOsDiscos_ = true;
     janela_.DefinirPodeFechar();
+    return TFimDaCopia::Concluida;
 }
 
-void TCopiaDeArquivos::CopiarDisco(std::int64_t total, std::int64_t& feito) {
+bool TCopiaDeArquivos::CopiarDisco(std::int32_t disco, std::int64_t total, std::int64_t& feito) {
+    const bool pronto = NaPrincipal([&] { return VerificarDisco(disco); });
+    PontoDeParada();
+    if (!pronto)
+        return false;
     TListaLinhas& arquivos = janela_.LinhasDeArquivo();
     for (int i = 0; i < arquivos.Contar(); ++i) {
         const TListaCampos campos = arquivos.Campos(i);
-        const std::int32_t disco = LerNumero(campos[coluna_arquivo::kDisco]);
+        const std::int32_t discoDaLinha = LerNumero(campos[coluna_arquivo::kDisco]);
         PontoDeParada();
-        if (campos[coluna_arquivo::kEstado] == kNao || disco != disco_)
+        if (campos[coluna_arquivo::kEstado] == kNao || discoDaLinha != disco)
             continue;
         ProcessarArquivo(i, campos);
         feito += LerNumero(arquivos.Campos(i)[coluna_arquivo::kPeso]);
@@ -370,66 +275,72 @@ void TCopiaDeArquivos::CopiarDisco(std::int64_t total, std::int64_t& feito) {
                 kGeralInicioArquivos;
             // Weights are the description's: a negative one must not take the gauge off its
             // scale, nor the conversion past an integer.
-            tela_.Geral = static_cast<std::int32_t>(std::clamp(geral, 0.0, 100.0));
-            AtualizarTela();
+            MudarTela([&](TTela& tela) {
+                tela.Geral = static_cast<std::int32_t>(std::clamp(geral, 0.0, 100.0));
+            });
         }
         PontoDeParada();
     }
+    return true;
 }
 
 void TCopiaDeArquivos::ProcessarArquivo(int linha, const TListaCampos& campos) {
-    const std::wstring& origem = campos[coluna_arquivo::kOrigem];
     const std::wstring tipo = Minusculas(campos[coluna_arquivo::kTipo]);
     const bool remover = campos[coluna_arquivo::kEstado] == kRemover;
-    tela_.Destino = CaminhoDeDestino(campos, dados_.Destinos);
-    tela_.Origem = OrigemDe(campos, tipo);
+    const std::wstring destino = CaminhoDeDestino(campos, dados_.Destinos);
+    std::wstring origem = OrigemDe(campos, tipo);
+    MudarTela([&](TTela& tela) {
+        tela.Origem = origem;
+        tela.Destino = destino;
+    });
     PontoDeParada();
 
-    perguntou_ = false;
-    copiar_ = false;
-    if (tipo == kTipoRcdata || remover) {
-        copiar_ = true;
-    } else if (EhArquivo(tela_.Origem)) {
-        copiar_ = true;
-    } else {
+    bool copiar = tipo == kTipoRcdata || remover || EhArquivo(origem);
+    if (!copiar) {
         // Only a missing source needs the main thread: the locate dialog.
-        Sincronizar([this] { VerificarOrigem(); });
-        PontoDeParada();
+        const TOrigem achada = NaPrincipal([&] { return VerificarOrigem(origem); });
+        if (achada.Cancelar)
+            throw EParada{};
+        origem = achada.Caminho;
+        copiar = achada.Copiar;
     }
-    if (tipo == kTipoRcdata)
-        tela_.Origem = origem;
-    // The row's names go with the next screen, at the latest before a question about them.
-    telaPendente_ = true;
+    if (tipo == kTipoRcdata) {
+        origem = campos[coluna_arquivo::kOrigem];
+        MudarTela([&](TTela& tela) { tela.Origem = origem; });
+    }
+    bool perguntou = false;
     // Only an existing target needs the main thread: the overwrite question.
-    if (copiar_ && EhArquivo(tela_.Destino)) {
-        Sincronizar([this] { ConfirmarSobrescrita(); });
+    if (copiar && EhArquivo(destino)) {
+        const TSobrescrita resposta =
+            NaPrincipal([&] { return ConfirmarSobrescrita(origem, destino); });
+        copiar = resposta.Copiar;
+        perguntou = resposta.Perguntou;
         PontoDeParada();
     }
-    if (perguntou_ || copiar_)
+    if (perguntou || copiar)
         MarcarArquivo(linha);
     PontoDeParada();
-    if (!copiar_)
+    if (!copiar)
         return;
     if (remover) {
         // A missing file is no failure: there is nothing to remove.
-        DeleteFileW(tela_.Destino.c_str());
+        DeleteFileW(destino.c_str());
         return;
     }
-    VarrerPastaDoDestino();
-    const bool existia = EhArquivo(tela_.Destino);
-    const bool escrito = EscreverArquivo(campos, tipo) && AnotarEscrito(!existia);
+    const std::wstring pasta(PastaDe(destino));
+    if (varridas_.insert(Minusculas(pasta)).second)
+        varredura_.VarrerNovos(pasta);
+    const bool existia = EhArquivo(destino);
+    const bool escrito =
+        EscreverArquivo(campos, tipo, origem, destino) && AnotarEscrito(destino, !existia);
     // A file stopped in the middle is left as it was; the check point ends the run.
     PontoDeParada();
     // The installed program installing again into its own folder: the copy routine refuses to copy
     // the file onto itself and says so, and the file is where it belongs. The run goes on.
-    if (!escrito && MesmoArquivo(tela_.Origem, tela_.Destino))
-        return;
-    if (!escrito) {
+    if (!escrito && !MesmoArquivo(origem, destino))
         // Its report is up already. The installation cannot be whole, and a full disk or a
         // folder that takes no file would fail every later file the same way: stop here.
-        MostrarMensagemFinal(textos::kErroDuranteInstalacao);
-        throw EParada{};
-    }
+        throw EEscritaFalhou{};
 }
 
 // A plain copy of the program itself takes the file that runs, whatever its name: beside a
@@ -442,92 +353,67 @@ std::wstring TCopiaDeArquivos::OrigemDe(const TListaCampos& campos,
     return dados_.DiretorioDoPrograma + origem;
 }
 
-void TCopiaDeArquivos::VarrerPastaDoDestino() {
-    const std::wstring pasta(PastaDe(tela_.Destino));
-    if (varridas_.insert(Minusculas(pasta)).second)
-        varredura_.VarrerNovos(pasta);
-}
-
 // A file that cannot be noted in the diary would be left behind by the uninstall: it fails like
 // a write, with the report of its error naming the diary.
-bool TCopiaDeArquivos::AnotarEscrito(bool novo) {
+bool TCopiaDeArquivos::AnotarEscrito(const std::wstring& destino, bool novo) {
     TRegistroAjuda ajuda;
     PreencherAjudaPadrao(ajuda);
     return ExecutarRelatando(ajuda, {}, dados_.Destinos.Instalacao + kArquivoDoDiario,
-                             [&] { criados_.ArquivoEscrito(tela_.Destino, novo); });
+                             [&] { criados_.ArquivoEscrito(destino, novo); });
 }
 
-bool TCopiaDeArquivos::EscreverArquivo(const TListaCampos& campos, const std::wstring& tipo) {
+bool TCopiaDeArquivos::EscreverArquivo(const TListaCampos& campos, const std::wstring& tipo,
+                                       const std::wstring& origem, const std::wstring& destino) {
     if (tipo == kTipoZlib) {
-        if (VerificarArquivoZLib(tela_.Origem, nullptr))
-            return DescompactarArquivo(tela_.Origem, tela_.Destino, aoProgredir_);
-        Relatar(textos::kNaoEZLib, tela_.Origem, std::wstring(TextoFramework(ids::kSemSolucao)));
+        if (VerificarArquivoZLib(origem, nullptr))
+            return DescompactarArquivo(origem, destino, aoProgredir_);
+        Relatar(textos::kNaoEZLib, origem, std::wstring(TextoFramework(ids::kSemSolucao)));
         return false;
     }
     if (tipo == kTipoRcdata) {
-        const std::wstring nomeRecurso = campos[coluna_arquivo::kOrigem];
-        bool extraido = false;
-        // The extraction takes the screen with it only when one is due: each file's would cost
-        // the main thread more than the extraction itself.
-        Sincronizar([&] { extraido = ExtrairRecurso(nomeRecurso, tela_.Destino, aoProgredir_); },
-                    TTelaAntes::SeVencida);
-        return extraido;
+        const std::wstring& recurso = campos[coluna_arquivo::kOrigem];
+        return NaPrincipal([&] { return ExtrairRecurso(recurso, destino, aoProgredir_); }, true);
     }
-    return CopiarArquivo(tela_.Origem, tela_.Destino, kSubstituirSemPerguntar, aoProgredir_,
-                         nullptr);
+    return CopiarArquivo(origem, destino, kSubstituirSemPerguntar, aoProgredir_, nullptr);
 }
 
-void TCopiaDeArquivos::VerificarOrigem() {
-    if (EhArquivo(tela_.Origem)) {
-        copiar_ = true;
-        return;
-    }
-    std::wstring caminho = Curta(tela_.Origem);
+TCopiaDeArquivos::TOrigem TCopiaDeArquivos::VerificarOrigem(const std::wstring& origem) {
+    if (EhArquivo(origem))
+        return {origem, true, false};
+    std::wstring caminho = Curta(origem);
     const std::int32_t resposta = ServicosDeJanela().EncontrarArquivo(caminho, kTamanhoDoCaminho);
-    tela_.Origem = caminho;
-    if (resposta == kEncontrarCancelar)
-        parar_ = true;
-    copiar_ = resposta == kEncontrarContinuar;
+    return {caminho, resposta == kEncontrarContinuar, resposta == kEncontrarCancelar};
 }
 
-void TCopiaDeArquivos::ConfirmarSobrescrita() {
-    if (!copiar_ || !EhArquivo(tela_.Destino))
-        return;
-    if (simParaTodos_)
-        return;
-    if (naoParaTodos_) {
-        copiar_ = false;
-        return;
-    }
+TCopiaDeArquivos::TSobrescrita TCopiaDeArquivos::ConfirmarSobrescrita(const std::wstring& origem,
+                                                                      const std::wstring& destino) {
+    if (!EhArquivo(destino) || simParaTodos_)
+        return {true, false};
+    if (naoParaTodos_)
+        return {false, false};
     const std::int32_t resposta = ServicosDeJanela().PerguntarSobrescrever(
-        tela_.Origem, tela_.Destino, kBotaoSimTodos | kBotaoNaoTodos, TemPasta(tela_.Origem));
+        origem, destino, kBotaoSimTodos | kBotaoNaoTodos, TemPasta(origem));
     simParaTodos_ = resposta == kSobrescreverTodos;
     naoParaTodos_ = resposta == kManterTodos;
-    copiar_ = resposta == kSobrescrever || resposta == kSobrescreverTodos;
-    perguntou_ = true;
+    return {resposta == kSobrescrever || resposta == kSobrescreverTodos, true};
 }
 
-void TCopiaDeArquivos::VerificarDisco() {
-    discoPronto_ = true;
-    if (disco_ == 1 && !dados_.ConferirPrimeiroDisco)
-        return; // the first disk is the medium that the wizard runs from
+bool TCopiaDeArquivos::VerificarDisco(std::int32_t disco) {
+    if (disco == 1 && !dados_.ConferirPrimeiroDisco)
+        return true; // the first disk is the medium that the wizard runs from
     for (;;) {
         const std::int32_t resposta =
-            ServicosDeJanela().PedirDisco(disco_, textos::kConjuntoDeDiscos, {});
-        if (!dados_.ConferirDiscos) {
-            discoPronto_ = resposta != kDiscoParar;
-            return;
-        }
-        if (resposta == kDiscoParar) {
-            discoPronto_ = false;
-            return;
-        }
-        if (resposta == kDiscoNaoChecar || ConferirMarcaDeDisco())
-            return;
+            ServicosDeJanela().PedirDisco(disco, textos::kConjuntoDeDiscos, {});
+        if (!dados_.ConferirDiscos)
+            return resposta != kDiscoParar;
+        if (resposta == kDiscoParar)
+            return false;
+        if (resposta == kDiscoNaoChecar || ConferirMarcaDeDisco(disco))
+            return true;
     }
 }
 
-bool TCopiaDeArquivos::ConferirMarcaDeDisco() {
+bool TCopiaDeArquivos::ConferirMarcaDeDisco(std::int32_t disco) {
     TMarcaDeDisco* marca = dados_.MarcaDeDisco;
     if (!marca)
         return false;
@@ -537,7 +423,7 @@ bool TCopiaDeArquivos::ConferirMarcaDeDisco() {
         marca->Esquecer();
         return false;
     }
-    return marca->Identifica(dados_.IdentificacaoDoDisco, disco_);
+    return marca->Identifica(dados_.IdentificacaoDoDisco, disco);
 }
 
 void TCopiaDeArquivos::CriarAtalhos() {

@@ -2,43 +2,38 @@
 // it. It creates the description's directories, then, disk by disk, extracts, decompresses,
 // copies or deletes the file of every file row, asking the user whenever a decision is needed,
 // then calls the product's hooks for the shortcuts, the registry entry and the last step, and
-// ends with a message box. Throughout it drives the copying page's gauges and labels.
+// ends with a message box. Throughout it writes what the copying page shows.
 //
-// How it works: the worker never touches a window. Every step that shows something (the screen,
-// a question, a report, the shortcut hooks, the extraction of an embedded file, the closing
-// message) is handed to the main thread with Synchronize and waited for; the services that run on
-// the worker's own thread (decompression, copy) report through their slots, which bring the report
-// to the main thread. The worker reaches the wizard only through TJanelaDaCopia, which the window
-// implements and which must outlive the worker: the window stays until the termination
-// notification has run. The screen is handed over at most every 40 ms: painting it costs the main
-// thread more than extracting a small file, and a screen that has to wait goes first with the next
-// step that the user may look at, so that what is on screen then is current.
+// How it works: one line of steps with one outcome (TFimDaCopia), which the termination
+// notification reads to decide what the window shows next. The worker never touches a window: its
+// page reads the snapshot (instalacao/Trabalho.h); every step that shows something (a question, a
+// report, the shortcut hooks, the extraction of an embedded file, the closing message) is handed
+// to the main thread, which answers it; the services that run on the worker's own thread
+// (decompression, copy) report through their slots, which bring the report to the main thread.
+// The worker reaches the wizard only through TJanelaDaCopia, which must outlive the worker.
 //
 // What it wrote: every folder it creates and every file it writes is noted in the installation's
 // diary as it goes (instalacao/CriadosNaCopia.h), so that the uninstall removes exactly those, also
 // after a run that was killed halfway; the new files that such a run left are swept from each
 // folder before the first file is written there.
 //
-// Stopping: the run stops at its next check point once it is asked to (Parar(), or "Cancelar
-// Operação" in the locate dialog), and also when a file could not be written; it then removes what
-// it created (the files and folders that did not exist before it, each file only while it is still
-// the one written) and its lines in the diary, and ends without shortcuts or registry entry. While
-// the user is being asked whether to stop (Pausar, Continuar), the worker waits before its next
-// hand-over, so that no question of its own comes up over that one. Once the shortcut hooks run,
-// the installation is complete on disk and the run goes to its end.
+// Stopping: the run stops at its next check point once it is asked to (the close question, or
+// "Cancelar Operação" in the locate dialog), and also when a file could not be written; it then
+// removes what it created (the files and folders that did not exist before it, each file only
+// while it is still the one written) and its lines in the diary, before any closing message, and
+// ends without shortcuts or registry entry. Once the shortcut hooks run, the installation is
+// complete on disk and the run goes to its end.
 #pragma once
 
 #include "fileops/Ajuda.h"
 #include "fileops/LinhasDescricao.h"
+#include "fileops/Progresso.h"
 #include "fileops/Remocao.h"
 #include "instalacao/CriadosNaCopia.h"
 #include "instalacao/MarcaDeDisco.h"
-#include "payload/container/CopiarFluxo.h"
-#include "base/Owned.h"
-#include "ui/Thread.h"
+#include "instalacao/Trabalho.h"
 
 #include <array>
-#include <atomic>
 #include <cstdint>
 #include <exception>
 #include <functional>
@@ -47,29 +42,33 @@
 
 namespace kt {
 
-// What the copying page shows; empty texts leave their label as it is.
-struct TTelaDaCopia {
-    std::int32_t Geral = 0;
-    std::uint32_t Atual = 0;
-    std::wstring Status;
-    std::wstring Origem;
-    std::wstring Destino;
+// The ways an installation ends.
+enum class TFimDaCopia {
+    // Every disk processed; the shortcuts, the registry and the last step ran: "sucesso".
+    Concluida,
+    // The insert-disk prompt was answered with a stop: the rest ran, "Instalação interrompida.".
+    DiscoRecusado,
+    // An error in the file loop, shown: the rest ran, "Instalação interrompida.".
+    ErroNosArquivos,
+    // A directory could not be created (reported): back to the options, no closing message.
+    DiretorioNaoCriado,
+    // A file could not be written (reported): undone, then "Erro durante a instalação, ...".
+    EscritaFalhou,
+    // Stopped by the user: undone, no closing message.
+    Cancelada,
+    // An error in another step (a hook): "Erro durante a instalação, fechando o programa!".
+    ErroNoPasso,
 };
 
 // What the worker needs of the wizard window.
-class TJanelaDaCopia {
+class TJanelaDaCopia : public TPaginaDoTrabalho {
 public:
     // The description's rows. The worker reads and marks them on its own thread without a lock:
     // while it runs, the wizard shows only its copying page and touches none of them.
     virtual TListaLinhas& LinhasDeDiretorio() = 0;
     virtual TListaLinhas& LinhasDeArquivo() = 0;
-    // The window's flags that the worker writes, from any thread.
+    // Every disk was processed: the window may close without asking. From the worker's thread.
     virtual void DefinirPodeFechar() = 0;
-    virtual void DefinirErroDeDiretorio(bool erro) = 0;
-    // On the main thread: the gauges, labels and hints of the copying page.
-    virtual void MostrarTela(const TTelaDaCopia& tela) = 0;
-    // On the main thread: back to the options page, after a directory could not be made.
-    virtual void VoltarAsOpcoes() = 0;
 
 protected:
     ~TJanelaDaCopia() = default;
@@ -101,99 +100,67 @@ struct TDadosDaCopia {
     TRegistroAjuda Ajuda{};
 };
 
-class TCopiaDeArquivos : public ui::ThreadBody {
+class TCopiaDeArquivos : public TTrabalho {
 public:
-    // Runs the worker on a thread of its own that frees itself, worker included, once the
-    // notification has run on the main thread after Execute (the worker is still alive then).
-    // The worker answers to the main thread until that notification.
-    static TCopiaDeArquivos* Iniciar(TJanelaDaCopia& janela, TDadosDaCopia dados,
-                                     std::function<void(TCopiaDeArquivos&)> aoTerminar);
-
-    // Main thread: hold the worker before its next hand-over, and let it go again.
-    void Pausar();
-    void Continuar();
-    // Main thread: stop the run at its next check point (it then removes what it created).
-    void Parar() { parar_ = true; }
-
-    // Whether the run stopped or failed and removed what it had created.
-    bool Desfeita() const { return desfeita_; }
-
-    void Execute() override;
-
-private:
     TCopiaDeArquivos(TJanelaDaCopia& janela, TDadosDaCopia dados);
 
-    // The steps of Execute.
+    void Execute() override;
+    // How the run ended; read by the termination notification.
+    TFimDaCopia Fim() const { return fim_; }
+
+private:
+    TFimDaCopia Instalar();
     bool CriarDiretorios();
-    void CopiarArquivos();
-    void CopiarDisco(std::int64_t total, std::int64_t& feito);
-    void TodosOsDiscosCopiados();
+    TFimDaCopia CopiarArquivos();
+    // False when the disk was refused.
+    bool CopiarDisco(std::int32_t disco, std::int64_t total, std::int64_t& feito);
     void ProcessarArquivo(int linha, const TListaCampos& campos);
-    bool EscreverArquivo(const TListaCampos& campos, const std::wstring& tipo);
+    bool EscreverArquivo(const TListaCampos& campos, const std::wstring& tipo,
+                         const std::wstring& origem, const std::wstring& destino);
     std::wstring OrigemDe(const TListaCampos& campos, const std::wstring& tipo) const;
-    void VarrerPastaDoDestino();
-    bool AnotarEscrito(bool novo);
-    void CriarAtalhos();
+    bool AnotarEscrito(const std::wstring& destino, bool novo);
+    void Concluir(bool todosOsDiscos);
+    void Desfazer();
     std::int64_t TotalDePeso();
     void MarcarDiretorio(int linha);
     void MarcarArquivo(int linha);
 
-    // Main-thread steps.
-    void VerificarDisco();
-    bool ConferirMarcaDeDisco();
-    void VerificarOrigem();
-    void ConfirmarSobrescrita();
+    // Main-thread steps; each answers what the worker goes on with.
+    bool VerificarDisco(std::int32_t disco);
+    bool ConferirMarcaDeDisco(std::int32_t disco);
+    struct TOrigem {
+        std::wstring Caminho;
+        bool Copiar = false;
+        bool Cancelar = false;
+    };
+    TOrigem VerificarOrigem(const std::wstring& origem);
+    struct TSobrescrita {
+        bool Copiar = false;
+        bool Perguntou = false;
+    };
+    TSobrescrita ConfirmarSobrescrita(const std::wstring& origem, const std::wstring& destino);
     void ErroDeDiretorioCriado();
+    void CriarAtalhos();
 
     void Passo(std::int32_t geral, const wchar_t* status);
-    void AtualizarTela();
     void AoProgredir(std::int32_t percentual, bool& parar);
     void Relatar(const std::wstring& problema, const std::wstring& arquivos,
                  const std::wstring& solucao);
     void MostrarExcecao(std::exception_ptr erro);
     void MostrarMensagemFinal(const wchar_t* mensagem);
-    // Whether a screen waiting to be shown goes before the step.
-    enum class TTelaAntes { Sempre, SeVencida };
-    // Hands the step to the main thread once no question about stopping is on screen, after the
-    // screen waiting to be shown; false, without the step, when the run is to stop.
-    bool Sincronizar(const std::function<void()>& passo, TTelaAntes tela = TTelaAntes::Sempre);
-    bool TelaVencida() const;
-    // On the main thread.
-    void MostrarTelaPendente();
-    void MostrarTelaAntesDoGancho();
-    bool Pausada() const;
-
-    // Whether the run is to stop; a check point leaves the run when it is.
-    bool Interrompida() const;
-    void PontoDeParada() const;
-    void Desfazer();
 
     TJanelaDaCopia& janela_;
     const TDadosDaCopia dados_;
-    TEventoProgresso aoProgredir_;
-    base::UniqueHandle semPausa_;
+    const TEventoProgresso aoProgredir_;
     TCriadosNaCopia criados_;
     // The new files that a killed run left are swept from each folder before the first write.
     TRemocao varredura_;
     std::set<std::wstring> varridas_;
-    // Asked by the user: the close question, or "Cancelar Operação" in the locate dialog.
-    std::atomic<bool> parar_{false};
-    bool comprometida_ = false;
-    // Every disk was processed: the wizard's PodeFechar, as the worker set it.
-    bool todosOsDiscos_ = false;
-    bool desfeita_ = false;
-
-    std::int32_t disco_ = 0;
-    bool discoPronto_ = false;
-    bool copiar_ = false;
-    bool perguntou_ = false;
+    TFimDaCopia fim_ = TFimDaCopia::ErroNoPasso;
+    // The "to all" answers of the overwrite question last for the whole run, over all disks.
     bool simParaTodos_ = false;
     bool naoParaTodos_ = false;
     std::wstring diretorioAtual_;
-    TTelaDaCopia tela_;
-    // tela_ changed since it was last shown, and when that was (GetTickCount64).
-    bool telaPendente_ = false;
-    unsigned long long ultimaTela_ = 0;
 };
 
 } // namespace kt

@@ -233,10 +233,18 @@ bool TfrmAssistente::ConfirmarCancelamento() {
 bool TfrmAssistente::CloseQuery() {
     if (copia_)
         return PerguntarSeParaCopia();
+    // The removal runs to its end, and the uninstall closes the window itself.
+    if (remocao_)
+        return false;
     return PodeFechar || ConfirmarCancelamento();
 }
 
-bool TfrmAssistente::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
+bool TfrmAssistente::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (msg == WM_TIMER && wParam == kRelogioDaTela) {
+        AoRelogioDaTela();
+        result = 0;
+        return true;
+    }
     if (msg != kMensagemIniciarAssistente)
         return false;
     // Start-up fills the description's lists: a second run would add every row again.

@@ -13,10 +13,9 @@
 #include "core/ArquivosIAC/ArquivoIAC.h"
 #include "core/formularios/RotinasProduto.h"
 #include "fileops/Ajuda.h"
-#include "fileops/LinhasDoDiario.h"
-#include "fileops/Remocao.h"
 #include "fileops/Texto.h"
 #include "instalacao/MarcaDeDisco.h"
+#include "instalacao/Desinstalacao.h"
 #include "instalacao/ThreadCopia.h"
 #include "resources/AssistenteIds.h"
 #include "ui/Action.h"
@@ -28,7 +27,6 @@
 #include <atomic>
 #include <exception>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,7 +53,7 @@ inline constexpr int kNumeroDeCenas = 8;
 // description's short string.
 inline constexpr std::size_t kTamanhoMaximoDoDiretorio = kTamanhoTextoCurto - 1;
 
-class TfrmAssistente : public ui::Form, private TJanelaDaCopia {
+class TfrmAssistente : public ui::Form, private TJanelaDaCopia, private TJanelaDaDesinstalacao {
 public:
     explicit TfrmAssistente(TConteudoDescricao conteudo);
 
@@ -94,8 +92,15 @@ public:
     // Asks whether to cancel; answers whether the window may close.
     bool ConfirmarCancelamento();
 
+    // Where each base of a file row points, the installation directory being the one chosen: the
+    // installation and the uninstall both read the chosen directory here.
+    TDiretoriosDestino Destinos() const;
+
     // The end of the copy worker, its termination notification (AssistenteCopia.cpp).
     void AoTerminarCopia(TCopiaDeArquivos& copia);
+    // The end of the uninstall's removal, its termination notification: the rest of the uninstall
+    // (AssistenteDesinstalacao.cpp).
+    void AoTerminarRemocao(TDesinstalacao& remocao);
 
 protected:
     bool CloseQuery() override;
@@ -136,28 +141,32 @@ private:
 
     // Uninstall (AssistenteDesinstalacao.cpp).
     void Desinstalar();
-    void RemoverArquivos(const std::optional<TInstalados>& instalados, TRemocao& remocao);
-    void RemoverDiretorios(const std::optional<TInstalados>& instalados, TRemocao& remocao);
-    void MostrarRemocao(const std::wstring& caminho, int feitos, int total);
+    void RemocaoConcluida(TPassoDaRemocao passo) override;
     void ConcluirPasso(int imagem);
-    bool ProgramaEhDaInstalacao(const std::optional<TInstalados>& instalados) const;
+    bool ProgramaEhDaInstalacao(const TDesinstalacao& remocao) const;
 
     // The installation (AssistenteCopia.cpp).
     void IniciarCopia();
     bool PerguntarSeParaCopia();
+    void Terminar();
+    void IniciarRelogioDaTela();
+    void PararRelogioDaTela();
+    void AoRelogioDaTela();
     void GuardarDescricao();
     void ExecutarProgramaAoTerminar(const std::wstring& programa);
     void Reiniciar();
     TListaLinhas& LinhasDeDiretorio() override;
     TListaLinhas& LinhasDeArquivo() override;
     void DefinirPodeFechar() override;
-    void DefinirErroDeDiretorio(bool erro) override;
-    void MostrarTela(const TTelaDaCopia& tela) override;
-    void VoltarAsOpcoes() override;
+    // The page of the worker that runs: the copying page, or the uninstall's gauge and label.
+    void MostrarTela(const TTela& tela) override;
 
     // The check boxes of the description's installation options 1, 2 and 3.
     static constexpr std::array<int, kNumeroDeOpcoes> kCaixasDasOpcoes = {
         IDC_chkOpcao2, IDC_chkOpcao3, IDC_chkOpcao4};
+
+    // The timer that paints a running worker's page.
+    static constexpr UINT_PTR kRelogioDaTela = 1;
 
     // The scenes made so far; the others are null.
     std::array<HWND, kNumeroDeCenas> cenas_{};
@@ -166,8 +175,9 @@ private:
     // too.
     bool configurado_ = false;
     std::exception_ptr erroDeInicio_;
-    // The running worker, from its start to its termination notification.
+    // The running workers, each from its start to its termination notification.
     TCopiaDeArquivos* copia_ = nullptr;
+    TDesinstalacao* remocao_ = nullptr;
     // The user asked to close while the worker ran: the window closes at its end.
     bool fecharAoTerminar_ = false;
     // The component row of each item of the components list.

@@ -19,6 +19,9 @@ namespace {
 
 namespace textos = textos_assistente;
 
+// How often a running worker's page is painted: about as often as the eye can tell.
+constexpr UINT kIntervaloDoRelogio = 40;
+
 // The file name of a path: what follows its last delimiter.
 std::wstring NomeDe(const std::wstring& caminho) {
     return caminho.substr(caminho.find_last_of(L"\\/:") + 1);
@@ -26,10 +29,17 @@ std::wstring NomeDe(const std::wstring& caminho) {
 
 } // namespace
 
+TDiretoriosDestino TfrmAssistente::Destinos() const {
+    return {DiretorioDoWindows, DiretorioDoSistema, DiretorioEscolhido};
+}
+
 void TfrmAssistente::IniciarCopia() {
+    // One run at a time: a second click that waited in the queue starts nothing.
+    if (copia_)
+        return;
     const TConfiguracaoInstalacao& c = Descricao.Configuracao();
     TDadosDaCopia dados;
-    dados.Destinos = {DiretorioDoWindows, DiretorioDoSistema, DiretorioEscolhido};
+    dados.Destinos = Destinos();
     dados.DiretorioDoPrograma = DiretorioDoPrograma;
     dados.Programa = ui::Application::ExePath();
     dados.NumeroDeDiscos = c.NumeroDeDiscos;
@@ -55,8 +65,10 @@ void TfrmAssistente::IniciarCopia() {
 
     fecharAoTerminar_ = false;
     ui::Button(Item(IDC_BitBtn9)).SetEnabled(true);
-    copia_ = TCopiaDeArquivos::Iniciar(*this, std::move(dados),
-                                       [this](TCopiaDeArquivos& copia) { AoTerminarCopia(copia); });
+    copia_ = TTrabalho::Iniciar<TCopiaDeArquivos>(
+        std::make_unique<TCopiaDeArquivos>(static_cast<TJanelaDaCopia&>(*this), std::move(dados)),
+        [this](TCopiaDeArquivos& copia) { AoTerminarCopia(copia); });
+    IniciarRelogioDaTela();
 }
 
 // A close that arrives while a question of the worker is up is asked once that question is
@@ -91,23 +103,40 @@ bool TfrmAssistente::PerguntarSeParaCopia() {
     return false;
 }
 
+// The one place that decides what follows a run, from its outcome.
 void TfrmAssistente::AoTerminarCopia(TCopiaDeArquivos& copia) {
     copia_ = nullptr;
+    PararRelogioDaTela();
+    copia.PintarTela();
     ui::Animation(Item(IDC_Animacao)).Stop();
-    if (copia.Desfeita()) {
-        // Stopped, or a file could not be written: nothing of this run is left to finish.
+    ErroDeDiretorio = copia.Fim() == TFimDaCopia::DiretorioNaoCriado;
+    switch (copia.Fim()) {
+    case TFimDaCopia::Cancelada:
+    case TFimDaCopia::EscritaFalhou:
+        // Nothing of this run is left to finish.
         PodeFechar = true;
         EndModal(ui::mrCancel);
         return;
-    }
-    if (ErroDeDiretorio) {
-        // The worker went back to the options, where the user may choose another directory.
+    case TFimDaCopia::DiretorioNaoCriado:
+        // Back to the options, where the user may choose another directory.
         if (fecharAoTerminar_) {
             PodeFechar = true;
             EndModal(ui::mrCancel);
+        } else {
+            SelecionarCena(cenaOpcoes);
         }
         return;
+    case TFimDaCopia::Concluida:
+    case TFimDaCopia::DiscoRecusado:
+    case TFimDaCopia::ErroNosArquivos:
+    case TFimDaCopia::ErroNoPasso:
+        Terminar();
+        return;
     }
+}
+
+// What follows an installation that ran to its end: the product is installed here.
+void TfrmAssistente::Terminar() {
     TConfiguracaoInstalacao c = Descricao.Configuracao();
     c.Instalado = true;
     Descricao.DefinirConfiguracao(c);
@@ -119,6 +148,22 @@ void TfrmAssistente::AoTerminarCopia(TCopiaDeArquivos& copia) {
     if (c.ReiniciarAoTerminar)
         Reiniciar();
     EndModal(ui::mrOk);
+}
+
+// The page of a running worker is painted at the eye's pace; the worker never waits for it.
+void TfrmAssistente::IniciarRelogioDaTela() {
+    SetTimer(Handle(), kRelogioDaTela, kIntervaloDoRelogio, nullptr);
+}
+
+void TfrmAssistente::PararRelogioDaTela() {
+    KillTimer(Handle(), kRelogioDaTela);
+}
+
+void TfrmAssistente::AoRelogioDaTela() {
+    if (copia_)
+        copia_->PintarTela();
+    else if (remocao_)
+        remocao_->PintarTela();
 }
 
 // The description itself as a file row of the installation, kept in the installation directory
@@ -160,11 +205,14 @@ void TfrmAssistente::DefinirPodeFechar() {
     PodeFechar = true;
 }
 
-void TfrmAssistente::DefinirErroDeDiretorio(bool erro) {
-    ErroDeDiretorio = erro;
-}
-
-void TfrmAssistente::MostrarTela(const TTelaDaCopia& tela) {
+void TfrmAssistente::MostrarTela(const TTela& tela) {
+    if (remocao_) {
+        ui::Label(Item(IDC_lblArquivo)).SetText(tela.Destino);
+        const ui::Gauge progresso(Item(IDC_Gauge1));
+        progresso.SetPosition(tela.Geral);
+        progresso.Update();
+        return;
+    }
     ui::Gauge(Item(IDC_ProgressoGeral)).SetPosition(tela.Geral);
     ui::Gauge(Item(IDC_ProgressoAtual)).SetPosition(static_cast<int>(tela.Atual));
     // The paths are cut at the page's edge: their hints hold them whole.
@@ -183,10 +231,6 @@ void TfrmAssistente::MostrarTela(const TTelaDaCopia& tela) {
         // would wait for a pause between them.
         RedrawWindow(rotulo.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     }
-}
-
-void TfrmAssistente::VoltarAsOpcoes() {
-    SelecionarCena(cenaOpcoes);
 }
 
 } // namespace kt
