@@ -281,6 +281,7 @@ add_executable(kt_win_tests
     tests/win/assistente/ArquivoIACTest.cpp
     tests/win/assistente/AssistenteTest.cpp
     tests/win/program/RotinasPontilhaTest.cpp
+    tests/win/instalacao/TrabalhoTest.cpp
     tests/win/acesso/CadaJanela.cpp
     tests/win/acesso/Medidas.cpp
     tests/win/acesso/LeituraTest.cpp

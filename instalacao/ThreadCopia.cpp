@@ -147,7 +147,11 @@ void TCopiaDeArquivos::Passo(std::int32_t geral, const wchar_t* status) {
 
 void TCopiaDeArquivos::AoProgredir(std::int32_t percentual, bool& parar) {
     MudarTela([&](TTela& tela) { tela.Atual = static_cast<std::uint32_t>(percentual); });
-    // A large file stops in the middle; the copy then leaves its destination as it was.
+    // A large file waits in the middle while the user is asked whether to stop, and stops there;
+    // the copy then leaves its destination as it was. An extraction on the main thread, where
+    // the question comes, cannot be held.
+    if (!ui::Application::IsMainThread())
+        EsperarSemPausa();
     parar = Interrompido();
 }
 
@@ -160,13 +164,11 @@ void TCopiaDeArquivos::Relatar(const std::wstring& problema, const std::wstring&
 }
 
 void TCopiaDeArquivos::MostrarExcecao(std::exception_ptr erro) {
-    NaPrincipal([erro] { ui::Application::HandleException(erro); });
+    NaPrincipal([&] { janela_.MostrarErro(erro); });
 }
 
 void TCopiaDeArquivos::MostrarMensagemFinal(const wchar_t* mensagem) {
-    NaPrincipal([mensagem] {
-        ui::Application::ShowMessageBox(mensagem, textos::kInformacao, MB_OK | MB_ICONINFORMATION);
-    });
+    NaPrincipal([&] { janela_.MostrarMensagemFinal(mensagem); });
 }
 
 bool TCopiaDeArquivos::CriarDiretorios() {
@@ -436,7 +438,7 @@ void TCopiaDeArquivos::CriarAtalhos() {
             kt::Relatar(kModuloDoFramework, {}, {}, textos::kErroNoAtalho, &dados_.Ajuda, nullptr);
             return;
         } catch (...) {
-            ui::Application::HandleException(std::current_exception());
+            janela_.MostrarErro(std::current_exception());
             return;
         }
     }

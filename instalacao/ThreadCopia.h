@@ -69,6 +69,10 @@ public:
     virtual TListaLinhas& LinhasDeArquivo() = 0;
     // Every disk was processed: the window may close without asking. From the worker's thread.
     virtual void DefinirPodeFechar() = 0;
+    // On the main thread: the closing message, in its message box; an error, in the toolkit's
+    // standard display.
+    virtual void MostrarMensagemFinal(const wchar_t* mensagem) = 0;
+    virtual void MostrarErro(std::exception_ptr erro) = 0;
 
 protected:
     ~TJanelaDaCopia() = default;

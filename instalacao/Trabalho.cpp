@@ -56,16 +56,18 @@ bool TTrabalho::Interrompido() const {
     return parado_ && !semVolta_;
 }
 
-void TTrabalho::PontoDeParada() const {
+void TTrabalho::EsperarSemPausa() {
+    std::unique_lock<std::mutex> trava(trava_);
+    semPausa_.wait(trava, [this] { return !pausado_ || Interrompido(); });
+}
+
+void TTrabalho::PontoDeParada() {
+    EsperarSemPausa();
     if (Interrompido())
         throw EParada{};
 }
 
 bool TTrabalho::EntregarNaPrincipal(const std::function<void()>& passo, bool telaSoSeVencida) {
-    {
-        std::unique_lock<std::mutex> trava(trava_);
-        semPausa_.wait(trava, [this] { return !pausado_ || Interrompido(); });
-    }
     // Stopped while it waited: the step would only hold the run up.
     PontoDeParada();
     bool entregue = false;

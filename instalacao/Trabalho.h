@@ -6,9 +6,9 @@
 // main thread, paints it, so that the page behind a question or a report names what it is about.
 // While the window asks the user whether to stop, it pauses the worker: no step of the worker comes
 // up over that question (a step handed over just before the pause is turned back, and handed again
-// once the pause ends). The window stops the worker with one call; the worker looks at the pause
-// and the stop at every hand-over and at its check points (PontoDeParada), which leave the run with
-// EParada. Past its point of no return (SemVolta) the worker goes to its end whatever is asked.
+// once the pause ends), nor does it go on past its next check point. The window stops the worker
+// with one call; the worker looks at the pause and the stop at every hand-over and at its check
+// points (PontoDeParada), which leave the run with EParada. Past its point of no return (SemVolta) the worker goes to its end whatever is asked.
 // When Execute has returned, the thread's termination notification runs on the main thread with
 // the worker still alive and decides, from the worker's one outcome, what the window shows next;
 // then the thread frees itself and the worker.
@@ -80,8 +80,11 @@ protected:
         mudou_ = true;
     }
 
-    // Leaves the run (EParada) when it was stopped and has not passed the point of no return.
-    void PontoDeParada() const;
+    // Holds the worker while it is paused, then leaves the run (EParada) when it was stopped and
+    // has not passed the point of no return.
+    void PontoDeParada();
+    // Holds the worker while it is paused, and no longer once it is stopped.
+    void EsperarSemPausa();
     void SemVolta() { semVolta_ = true; }
     bool Interrompido() const;
 

@@ -158,6 +158,8 @@ private:
     TListaLinhas& LinhasDeDiretorio() override;
     TListaLinhas& LinhasDeArquivo() override;
     void DefinirPodeFechar() override;
+    void MostrarMensagemFinal(const wchar_t* mensagem) override;
+    void MostrarErro(std::exception_ptr erro) override;
     // The page of the worker that runs: the copying page, or the uninstall's gauge and label.
     void MostrarTela(const TTela& tela) override;
 

@@ -205,6 +205,14 @@ void TfrmAssistente::DefinirPodeFechar() {
     PodeFechar = true;
 }
 
+void TfrmAssistente::MostrarMensagemFinal(const wchar_t* mensagem) {
+    ui::Application::ShowMessageBox(mensagem, textos::kInformacao, MB_OK | MB_ICONINFORMATION);
+}
+
+void TfrmAssistente::MostrarErro(std::exception_ptr erro) {
+    ui::Application::HandleException(erro);
+}
+
 void TfrmAssistente::MostrarTela(const TTela& tela) {
     if (remocao_) {
         ui::Label(Item(IDC_lblArquivo)).SetText(tela.Destino);

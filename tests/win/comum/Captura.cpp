@@ -110,9 +110,9 @@ void Capturar(HWND janela, const std::wstring& nome) {
     const std::wstring pasta = PastaDeCapturas();
     if (pasta.empty())
         return;
-    // Let the window finish painting what the last step changed.
+    // The window paints what the last step changed, and its thread has answered since.
     RedrawWindow(janela, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    Sleep(150);
+    SendMessageTimeoutW(janela, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
     SalvarCaptura(janela, pasta + L"\\" + nome + L".png");
 }
 

@@ -305,10 +305,12 @@ TEST(CentralSolucoes, TheInstalledSlotBringsAServicesReportHereFromAnyThread) {
 
 TEST(CentralSolucoes, AWorkersReportWaitsForTheReportOnScreen) {
     std::atomic<bool> trabalhadorTerminou{false};
+    std::atomic<bool> trabalhadorPediu{false};
     std::thread trabalhador;
     const auto vistos = ComRobo(
         [&] {
             trabalhador = std::thread([&] {
+                trabalhadorPediu = true;
                 MostrarCentralSolucoes(L"", L"Segundo", L"", L"", nullptr, nullptr);
                 trabalhadorTerminou = true;
             });
@@ -319,7 +321,10 @@ TEST(CentralSolucoes, AWorkersReportWaitsForTheReportOnScreen) {
             });
             trabalhador.join();
         },
-        [](const TRelatorioVisto&) { Sleep(200); });
+        // The first report stays until the worker has asked for its own.
+        [&](const TRelatorioVisto&) {
+            teste::EsperarAte([&] { return trabalhadorPediu.load(); });
+        });
     ASSERT_EQ(vistos.size(), 2u);
     EXPECT_EQ(vistos[0].Problema, Linha(ids::kProblema, L"Primeiro"));
     EXPECT_EQ(vistos[1].Problema, Linha(ids::kProblema, L"Segundo"));

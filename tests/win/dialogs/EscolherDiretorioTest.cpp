@@ -268,8 +268,8 @@ TEST_F(Navegador, EnterInThePathBoxMovesTheListOrIsIgnoredSilently) {
         for (const std::wstring& ruim : {pasta / L"nada", pasta / L"arquivo.txt", Txt(L"Q:\\")}) {
             DefinirTexto(caminho, ruim);
             Tecla(caminho, VK_RETURN);
-            Sleep(200);
-            EXPECT_TRUE(OutrasJanelas(janela).empty()) << Utf8(ruim);
+            EXPECT_FALSE(EsperarAte([&] { return !OutrasJanelas(janela).empty(); }, 200ms))
+                << Utf8(ruim);
             EXPECT_EQ(CaminhoDoNavegador(janela), ruim) << "the box keeps what was typed";
             EXPECT_EQ(EntradasDoNavegador(janela).back(), L"beta") << "the list did not move";
         }
@@ -324,8 +324,8 @@ TEST_F(Navegador, TheDriveBoxListsTheDrivesAndACdDriveWithoutAMediumChangesNothi
         Tecla(caixa, VK_DOWN);
         EXPECT_TRUE(EsperarAte([&] { return SendMessageW(drives, CB_GETCURSEL, 0, 0) != cd; }))
             << "the drive is unchosen again";
-        Sleep(300);
-        EXPECT_TRUE(OutrasJanelas(janela).empty()) << "no error box";
+        EXPECT_FALSE(EsperarAte([&] { return !OutrasJanelas(janela).empty(); }, 300ms))
+            << "no error box";
         EXPECT_EQ(CaminhoDoNavegador(janela), dir);
         EXPECT_EQ(EntradasDoNavegador(janela).back(), L"beta");
         Capturar(janela, L"abrir-diretorio-cd-sem-midia");
@@ -415,8 +415,7 @@ TEST_F(Navegador, AFolderThatCannotBeMadeIsReportedAndTheWindowStays) {
                 ASSERT_TRUE(nova);
                 DefinirTexto(Controle(nova, IDC_txtNome), L"beta");
                 Clicar(Controle(nova, IDC_bitCriar));
-                Sleep(500);
-                EXPECT_TRUE(Visivel(nova));
+                EXPECT_FALSE(EsperarAte([&] { return !Visivel(nova); }, 500ms));
                 Clicar(Controle(nova, IDC_bitCancelar));
             });
         },
@@ -453,8 +452,8 @@ std::wstring Pergunta(const std::wstring& diretorio) {
 TEST_F(Navegador, DeletionAnsweredNoLeavesTheDirectoryAndAnsweredYesGoesToTheParent) {
     Escolher(dir + L"\\Alfa", [&](HWND janela) {
         EXPECT_EQ(ResponderExclusao(janela, IDNO), Pergunta(dir + L"\\Alfa"));
-        Sleep(200);
-        EXPECT_EQ(CaminhoDoNavegador(janela), dir + L"\\Alfa");
+        EXPECT_FALSE(
+            EsperarAte([&] { return CaminhoDoNavegador(janela) != dir + L"\\Alfa"; }, 200ms));
         EXPECT_TRUE(Existe(pasta / L"Alfa"));
 
         EXPECT_EQ(ResponderExclusao(janela, IDYES), Pergunta(dir + L"\\Alfa"));
