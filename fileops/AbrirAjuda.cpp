@@ -3,7 +3,6 @@
 #include "fileops/Ansi.h"
 #include "fileops/Processos.h"
 #include "ui/Application.h"
-#include "ui/Form.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -17,8 +16,7 @@ namespace {
 
 // Windows of the launches: the active modal form's, or none.
 HWND JanelaDona() {
-    ui::Form* ativa = ui::Application::ActiveModalForm();
-    return ativa ? ativa->Handle() : nullptr;
+    return ui::Application::ActiveModalWindow();
 }
 
 // A name field that nobody terminated ends at its last byte, not somewhere after the record.

@@ -171,22 +171,22 @@ int Form::ShowModal() {
         throw base::Exception(L"A janela já está sendo exibida.");
     // Owned by the form that was modal before it, so that it stays above that form, also when
     // another program has the foreground; the owner it had comes back afterwards.
-    Form* above = Application::ActiveModalForm();
+    HWND above = Application::ActiveModalWindow();
     const auto ownerBefore = GetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT);
-    if (above && above != this)
-        SetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(above->Handle()));
+    if (above && above != hwnd_)
+        SetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(above));
     modal_ = true;
     modalResult_ = mrNone;
-    Application::PushModal(this);
+    Application::PushModal(hwnd_);
     struct LeaveModal {
         Form* form;
         LONG_PTR owner;
         ~LeaveModal() {
-            Application::PopModal(form);
+            Application::PopModal(form->hwnd_);
             form->modal_ = false;
             form->Hide();
             SetWindowLongPtrW(form->hwnd_, GWLP_HWNDPARENT, owner);
-            Application::WakeActiveModalForm();
+            Application::WakeActiveModalWindow();
         }
     } leave{this, ownerBefore};
     // Enabled again before the form hides: the system then hands the activation, and the focus
