@@ -158,7 +158,7 @@ void TfrmCentralSolucoes::Preencher(const TRelatorio& relatorio) {
 
 // The height, in pixels, that the word-wrapped solution takes at its label's width.
 int TfrmCentralSolucoes::AlturaDaSolucao() const {
-    HWND rotulo = Item(IDC_lblSolucao);
+    HWND rotulo = FindItem(IDC_lblSolucao);
     const std::wstring texto = ui::Label(rotulo).Text();
     const RECT modelo = ui::Control(rotulo).Bounds();
     HDC dc = GetDC(rotulo);
@@ -174,14 +174,14 @@ int TfrmCentralSolucoes::AlturaDaSolucao() const {
 
 // The control keeps the rest of where the template put it.
 void TfrmCentralSolucoes::MudarAltura(int id, int altura) const {
-    const ui::Control controle(Item(id));
+    const ui::Control controle(FindItem(id));
     RECT area = controle.Bounds();
     area.bottom = area.top + altura;
     controle.SetBounds(area);
 }
 
 void TfrmCentralSolucoes::MudarTopo(int id, int topo) const {
-    const ui::Control controle(Item(id));
+    const ui::Control controle(FindItem(id));
     RECT area = controle.Bounds();
     OffsetRect(&area, 0, topo - area.top);
     controle.SetBounds(area);

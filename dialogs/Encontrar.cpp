@@ -86,7 +86,7 @@ TfrmEncontrar::TfrmEncontrar(std::wstring_view caminho) : ui::Form(IDD_ENCONTRAR
 }
 
 std::wstring TfrmEncontrar::Caminho() const {
-    return ui::Edit(Item(IDC_txtArquivo)).Text();
+    return ui::Edit(FindItem(IDC_txtArquivo)).Text();
 }
 
 // The system's file-open dialog, listing only files of the missing file's name; a file picked

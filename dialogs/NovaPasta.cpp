@@ -64,7 +64,7 @@ void TfrmNovaPasta::Criar() {
 }
 
 void TfrmNovaPasta::VoltarAoNome() const {
-    SendMessageW(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_txtNome)), TRUE);
+    SendMessageW(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(FindItem(IDC_txtNome)), TRUE);
 }
 
 } // namespace kt

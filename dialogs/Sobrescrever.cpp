@@ -154,8 +154,8 @@ void TfrmSobrescrever::Dispor(bool comTodos) const {
     const int esquerda = (cliente.right - 2 * largura - entre) / 2;
     int topo = cliente.bottom - ui::Form::Scale(kMargem) - altura;
     const auto linha = [&](int primeiro, int segundo, int y) {
-        ui::Control(Item(primeiro)).SetBounds({esquerda, y, esquerda + largura, y + altura});
-        ui::Control(Item(segundo))
+        ui::Control(FindItem(primeiro)).SetBounds({esquerda, y, esquerda + largura, y + altura});
+        ui::Control(FindItem(segundo))
             .SetBounds({esquerda + largura + entre, y, esquerda + 2 * largura + entre, y + altura});
     };
     if (comTodos) {
