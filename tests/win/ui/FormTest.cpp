@@ -276,8 +276,10 @@ TEST(Form, AChildDialogOnDemandIsMadeWhenOneOfItsControlsIsFirstAskedFor) {
     });
     EXPECT_NE(form.Item(IDC_BOTAO), nullptr);
     EXPECT_EQ(form.Item(IDC_BOTAO_OUTRO), nullptr);
+    EXPECT_EQ(form.FindItem(IDC_BOTAO_PAGINA), nullptr);
+    EXPECT_EQ(form.Scenes().Find(IDC_BOTAO_PAGINA), nullptr);
     EXPECT_EQ(form.Scenes().Made(IDD_TESTE_PAGINA), nullptr)
-        << "the form's own controls and an id of no page make nothing";
+        << "the form's own controls, an id of no page and the lookups make nothing";
     EXPECT_EQ(GetDlgItem(form.Handle(), IDD_TESTE_PAGINA), nullptr);
 
     HWND botao = form.Item(IDC_BOTAO_PAGINA);
@@ -295,6 +297,7 @@ TEST(Form, AChildDialogOnDemandIsMadeWhenOneOfItsControlsIsFirstAskedFor) {
     EXPECT_EQ(form.Scenes().Made(IDD_TESTE_PAGINA), preparada);
     EXPECT_EQ(form.Scenes().Make(IDD_TESTE_PAGINA), preparada);
     EXPECT_EQ(form.Item(IDC_BOTAO_PAGINA), botao);
+    EXPECT_EQ(form.FindItem(IDC_BOTAO_PAGINA), botao);
     EXPECT_EQ(preparos, 1) << "made and prepared once";
 }
 
