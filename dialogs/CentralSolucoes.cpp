@@ -1,6 +1,8 @@
 #include "dialogs/CentralSolucoes.h"
 
+#include "dialogs/TextosDialogos.h"
 #include "fileops/AbrirAjuda.h"
+#include "fileops/Caminhos.h"
 #include "fileops/Texto.h"
 #include "fileops/TextosFramework.h"
 #include "resources/CentralSolucoesIds.h"
@@ -43,14 +45,9 @@ public:
     TJanelaOcupada& operator=(const TJanelaOcupada&) = delete;
 };
 
-std::wstring Texto(std::wstring_view texto) {
-    return std::wstring(texto);
-}
-
 // The file name, without directory, of the running executable.
 std::wstring NomeDoPrograma() {
-    const std::wstring completo = ui::Application::ExePath();
-    return completo.substr(completo.find_last_of(L"\\/") + 1);
+    return Texto(NomeDe(ui::Application::ExePath()));
 }
 
 class TPausaDeDicas {

@@ -30,10 +30,6 @@ constexpr int kMargem = 8;
 constexpr int kIcone = 32;
 constexpr int kPontos = 8;
 
-std::wstring Texto(std::wstring_view texto) {
-    return std::wstring(texto);
-}
-
 bool EhConteiner(std::wstring_view nome) {
     const std::size_t ponto = nome.rfind(L'.');
     if (ponto == std::wstring_view::npos || nome.find_first_of(L"\\/", ponto) != nome.npos)

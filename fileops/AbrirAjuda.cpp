@@ -1,6 +1,7 @@
 #include "fileops/AbrirAjuda.h"
 
 #include "fileops/Ansi.h"
+#include "fileops/Caminhos.h"
 #include "fileops/Processos.h"
 #include "ui/Application.h"
 
@@ -31,11 +32,8 @@ void IniciarPrograma(const std::wstring& programa, const std::wstring& parametro
 }
 
 void AbrirDocumento(const std::wstring& documento, const std::wstring& parametros) {
-    const std::size_t barra = documento.rfind(L'\\');
-    const std::wstring arquivo =
-        barra == std::wstring::npos ? documento : documento.substr(barra + 1);
-    const std::wstring diretorio =
-        barra == std::wstring::npos ? std::wstring() : documento.substr(0, barra);
+    const std::wstring arquivo(NomeDe(documento));
+    const std::wstring diretorio = documento.substr(0, documento.size() - arquivo.size());
     ShellExecuteW(JanelaDona(), L"open", arquivo.c_str(), parametros.c_str(), diretorio.c_str(),
                   SW_SHOWDEFAULT);
 }
