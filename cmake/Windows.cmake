@@ -11,12 +11,16 @@ add_library(kt_ui STATIC
     ui/Anchors.cpp
     ui/Application.cpp
     ui/Controls.cpp
+    ui/Decorations.cpp
     ui/DialogTemplate.cpp
     ui/DirectoryList.cpp
     ui/DriveBox.cpp
     ui/Form.cpp
     ui/Glyphs.cpp
+    ui/Hints.cpp
     ui/PopupMenu.cpp
+    ui/ReleaseWatches.cpp
+    ui/SceneHost.cpp
     ui/ShellIcons.cpp
     ui/SystemLibraries.cpp
     ui/Thread.cpp

@@ -27,10 +27,6 @@ using namespace textos_diretorios;
 constexpr int kPontosRotulos = 8;
 constexpr int kIcone = 32;
 
-std::wstring Texto(std::wstring_view texto) {
-    return std::wstring(texto);
-}
-
 ui::Action Acao(std::wstring_view legenda, int glifo, std::function<void()> executar,
                 std::wstring_view dica = {}) {
     ui::Action acao(Texto(legenda), std::move(executar), Texto(dica));

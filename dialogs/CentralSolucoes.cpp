@@ -1,6 +1,8 @@
 #include "dialogs/CentralSolucoes.h"
 
+#include "dialogs/TextosDialogos.h"
 #include "fileops/AbrirAjuda.h"
+#include "fileops/Caminhos.h"
 #include "fileops/Texto.h"
 #include "fileops/TextosFramework.h"
 #include "resources/CentralSolucoesIds.h"
@@ -43,14 +45,9 @@ public:
     TJanelaOcupada& operator=(const TJanelaOcupada&) = delete;
 };
 
-std::wstring Texto(std::wstring_view texto) {
-    return std::wstring(texto);
-}
-
 // The file name, without directory, of the running executable.
 std::wstring NomeDoPrograma() {
-    const std::wstring completo = ui::Application::ExePath();
-    return completo.substr(completo.find_last_of(L"\\/") + 1);
+    return Texto(NomeDe(ui::Application::ExePath()));
 }
 
 class TPausaDeDicas {
@@ -158,7 +155,7 @@ void TfrmCentralSolucoes::Preencher(const TRelatorio& relatorio) {
 
 // The height, in pixels, that the word-wrapped solution takes at its label's width.
 int TfrmCentralSolucoes::AlturaDaSolucao() const {
-    HWND rotulo = Item(IDC_lblSolucao);
+    HWND rotulo = FindItem(IDC_lblSolucao);
     const std::wstring texto = ui::Label(rotulo).Text();
     const RECT modelo = ui::Control(rotulo).Bounds();
     HDC dc = GetDC(rotulo);
@@ -174,14 +171,14 @@ int TfrmCentralSolucoes::AlturaDaSolucao() const {
 
 // The control keeps the rest of where the template put it.
 void TfrmCentralSolucoes::MudarAltura(int id, int altura) const {
-    const ui::Control controle(Item(id));
+    const ui::Control controle(FindItem(id));
     RECT area = controle.Bounds();
     area.bottom = area.top + altura;
     controle.SetBounds(area);
 }
 
 void TfrmCentralSolucoes::MudarTopo(int id, int topo) const {
-    const ui::Control controle(Item(id));
+    const ui::Control controle(FindItem(id));
     RECT area = controle.Bounds();
     OffsetRect(&area, 0, topo - area.top);
     controle.SetBounds(area);

@@ -2,6 +2,7 @@
 
 #include "dialogs/TextosDialogos.h"
 #include "fileops/AbrirAjuda.h"
+#include "fileops/Caminhos.h"
 #include "fileops/Texto.h"
 #include "fileops/VerificacoesWin32.h"
 #include "resources/EncontrarIds.h"
@@ -26,20 +27,6 @@ constexpr int kIcone = 32;
 // Room for the path that the file-open dialog hands back.
 constexpr DWORD kTamanhoEscolhido = 32768;
 
-std::wstring Texto(std::wstring_view texto) {
-    return std::wstring(texto);
-}
-
-std::wstring NomeSemPasta(std::wstring_view caminho) {
-    const std::size_t barra = caminho.find_last_of(L"\\/");
-    return Texto(barra == caminho.npos ? caminho : caminho.substr(barra + 1));
-}
-
-std::wstring PastaDe(std::wstring_view caminho) {
-    const std::size_t barra = caminho.find_last_of(L"\\/");
-    return barra == caminho.npos ? std::wstring() : Texto(caminho.substr(0, barra + 1));
-}
-
 // The system's file-open dialog, from comdlg32 of the system directory, loaded on first use and
 // kept for the run as an import would be. Not imported: Windows never looks for comdlg32 beside
 // the program (a known DLL), but a system without that list, as Wine is, would load one planted
@@ -56,7 +43,7 @@ BOOL MostrarAbrirArquivo(OPENFILENAMEW& dialogo) {
 
 TfrmEncontrar::TfrmEncontrar(std::wstring_view caminho) : ui::Form(IDD_ENCONTRAR) {
     PreencherAjuda(ajuda_, kContextoEncontrar);
-    const std::wstring nome = NomeSemPasta(caminho);
+    const std::wstring nome = Texto(NomeDe(caminho));
     filtro_ = nome + L'\0' + nome + L'\0';
 
     ui::Edit(Item(IDC_txtArquivo)).SetText(Texto(caminho));
@@ -86,14 +73,14 @@ TfrmEncontrar::TfrmEncontrar(std::wstring_view caminho) : ui::Form(IDD_ENCONTRAR
 }
 
 std::wstring TfrmEncontrar::Caminho() const {
-    return ui::Edit(Item(IDC_txtArquivo)).Text();
+    return ui::Edit(FindItem(IDC_txtArquivo)).Text();
 }
 
 // The system's file-open dialog, listing only files of the missing file's name; a file picked
 // replaces the whole path box, and cancelling changes nothing.
 void TfrmEncontrar::Procurar() {
     const std::wstring atual = Caminho();
-    const std::wstring pasta = PastaDe(atual);
+    const std::wstring pasta = Texto(PastaDe(atual));
     std::vector<wchar_t> escolhido(kTamanhoEscolhido, L'\0');
     OPENFILENAMEW dialogo{};
     dialogo.lStructSize = sizeof dialogo;

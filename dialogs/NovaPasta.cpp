@@ -16,10 +16,6 @@ namespace {
 
 using namespace textos_diretorios;
 
-std::wstring Texto(std::wstring_view texto) {
-    return std::wstring(texto);
-}
-
 ui::Action Acao(std::wstring_view legenda, int glifo, std::function<void()> executar) {
     ui::Action acao(Texto(legenda), std::move(executar));
     acao.SetGlyph(glifo);
@@ -64,7 +60,7 @@ void TfrmNovaPasta::Criar() {
 }
 
 void TfrmNovaPasta::VoltarAoNome() const {
-    SendMessageW(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_txtNome)), TRUE);
+    SendMessageW(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(FindItem(IDC_txtNome)), TRUE);
 }
 
 } // namespace kt

@@ -30,10 +30,6 @@ constexpr int kMargem = 8;
 constexpr int kIcone = 32;
 constexpr int kPontos = 8;
 
-std::wstring Texto(std::wstring_view texto) {
-    return std::wstring(texto);
-}
-
 bool EhConteiner(std::wstring_view nome) {
     const std::size_t ponto = nome.rfind(L'.');
     if (ponto == std::wstring_view::npos || nome.find_first_of(L"\\/", ponto) != nome.npos)
@@ -154,8 +150,8 @@ void TfrmSobrescrever::Dispor(bool comTodos) const {
     const int esquerda = (cliente.right - 2 * largura - entre) / 2;
     int topo = cliente.bottom - ui::Form::Scale(kMargem) - altura;
     const auto linha = [&](int primeiro, int segundo, int y) {
-        ui::Control(Item(primeiro)).SetBounds({esquerda, y, esquerda + largura, y + altura});
-        ui::Control(Item(segundo))
+        ui::Control(FindItem(primeiro)).SetBounds({esquerda, y, esquerda + largura, y + altura});
+        ui::Control(FindItem(segundo))
             .SetBounds({esquerda + largura + entre, y, esquerda + 2 * largura + entre, y + altura});
     };
     if (comTodos) {

@@ -6,9 +6,15 @@
 
 #include "fileops/TextosFramework.h"
 
+#include <string>
 #include <string_view>
 
 namespace kt {
+
+// A text as a window or an action keeps it: its own copy of one of the views below.
+inline std::wstring Texto(std::wstring_view texto) {
+    return std::wstring(texto);
+}
 
 namespace textos_sobrescrever {
 inline constexpr std::wstring_view kTitulo = L"Sobrescrever";

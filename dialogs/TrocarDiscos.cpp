@@ -15,10 +15,6 @@ namespace {
 
 constexpr int kPontos = 8;
 
-std::wstring Texto(std::wstring_view texto) {
-    return std::wstring(texto);
-}
-
 // Each "%s" of the model, from the left, takes the next value; the values are not searched.
 std::wstring Formatar(std::wstring_view modelo, std::initializer_list<std::wstring> valores) {
     std::wstring texto;

@@ -1,9 +1,9 @@
 #include "fileops/AbrirAjuda.h"
 
 #include "fileops/Ansi.h"
+#include "fileops/Caminhos.h"
 #include "fileops/Processos.h"
 #include "ui/Application.h"
-#include "ui/Form.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -17,8 +17,7 @@ namespace {
 
 // Windows of the launches: the active modal form's, or none.
 HWND JanelaDona() {
-    ui::Form* ativa = ui::Application::ActiveModalForm();
-    return ativa ? ativa->Handle() : nullptr;
+    return ui::Application::ActiveModalWindow();
 }
 
 // A name field that nobody terminated ends at its last byte, not somewhere after the record.
@@ -33,11 +32,8 @@ void IniciarPrograma(const std::wstring& programa, const std::wstring& parametro
 }
 
 void AbrirDocumento(const std::wstring& documento, const std::wstring& parametros) {
-    const std::size_t barra = documento.rfind(L'\\');
-    const std::wstring arquivo =
-        barra == std::wstring::npos ? documento : documento.substr(barra + 1);
-    const std::wstring diretorio =
-        barra == std::wstring::npos ? std::wstring() : documento.substr(0, barra);
+    const std::wstring arquivo(NomeDe(documento));
+    const std::wstring diretorio = documento.substr(0, documento.size() - arquivo.size());
     ShellExecuteW(JanelaDona(), L"open", arquivo.c_str(), parametros.c_str(), diretorio.c_str(),
                   SW_SHOWDEFAULT);
 }

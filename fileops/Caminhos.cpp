@@ -33,6 +33,10 @@ std::wstring_view PastaDe(std::wstring_view caminho) {
     return caminho.substr(0, raiz ? ultimo + 1 : ultimo);
 }
 
+std::wstring_view NomeDe(std::wstring_view caminho) {
+    return caminho.substr(caminho.find_last_of(L"\\/:") + 1);
+}
+
 std::wstring ComDelimitador(const std::wstring& caminho) {
     return caminho.ends_with(L'\\') ? caminho : caminho + L'\\';
 }

@@ -1,5 +1,5 @@
-// Paths as text: the folder of a path, the trailing delimiter of a directory, and the limits of
-// the paths that an installation creates. Portable: no Win32 here.
+// Paths as text: the folder and the file name of a path, the trailing delimiter of a directory,
+// and the limits of the paths that an installation creates. Portable: no Win32 here.
 #pragma once
 
 #include <cstddef>
@@ -18,6 +18,10 @@ inline constexpr std::size_t kMaximoDaPasta = 247;
 // (C:\Pontilha.exe gives C:\; C:Pontilha.exe gives C:): the bare drive would mean the drive's
 // current directory. Empty when the path names no folder.
 std::wstring_view PastaDe(std::wstring_view caminho);
+
+// The file name of a path: what follows its last delimiter (\, / or the drive's colon); the
+// whole path when it has none, nothing when it ends in one.
+std::wstring_view NomeDe(std::wstring_view caminho);
 
 // The directory with exactly one trailing delimiter: a backslash is added unless it ends in one.
 std::wstring ComDelimitador(const std::wstring& caminho);

@@ -1,7 +1,6 @@
 #include "ui/Application.h"
 
 #include "base/Exception.h"
-#include "ui/Form.h"
 #include "ui/Messages.h"
 #include "base/Owned.h"
 #include "ui/SystemLibraries.h"
@@ -38,7 +37,7 @@ struct State {
     std::wstring title;
     int hintHidePause = 5000;
     std::vector<HWND> tooltips;
-    std::vector<Form*> modalForms;
+    std::vector<HWND> modalWindows;
     // Before the window, which refuses the steps still waiting when it goes.
     HandOvers handOvers;
     base::UniqueWindow dispatcher;
@@ -130,8 +129,9 @@ std::wstring ProgramName() {
     return name.substr(0, name.rfind(L'.'));
 }
 
-bool IsOurDialog(HWND hwnd) {
-    return Form::FromHandle(hwnd) != nullptr;
+// A window made from a dialog template: the forms, whose keyboard input the dialog manager takes.
+bool IsDialog(HWND hwnd) {
+    return GetClassLongPtrW(hwnd, GCW_ATOM) == reinterpret_cast<ULONG_PTR>(WC_DIALOG);
 }
 
 } // namespace
@@ -215,23 +215,23 @@ void UnregisterTooltip(HWND tooltip) {
     list.erase(std::remove(list.begin(), list.end(), tooltip), list.end());
 }
 
-Form* ActiveModalForm() {
-    auto& forms = Current().modalForms;
-    return forms.empty() ? nullptr : forms.back();
+HWND ActiveModalWindow() {
+    const auto& windows = Current().modalWindows;
+    return windows.empty() ? nullptr : windows.back();
 }
 
-void PushModal(Form* form) {
-    Current().modalForms.push_back(form);
+void PushModal(HWND window) {
+    Current().modalWindows.push_back(window);
 }
 
-void PopModal(Form* form) {
-    auto& forms = Current().modalForms;
-    forms.erase(std::remove(forms.begin(), forms.end(), form), forms.end());
+void PopModal(HWND window) {
+    auto& windows = Current().modalWindows;
+    windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
 }
 
 void DispatchOne(MSG& msg) {
     HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-    if (root && IsOurDialog(root) && IsDialogMessageW(root, &msg))
+    if (root && IsDialog(root) && IsDialogMessageW(root, &msg))
         return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
@@ -261,16 +261,14 @@ void RunOnMainThread(const std::function<void()>& step) {
         HandOver(step);
 }
 
-void WakeActiveModalForm() {
-    if (Form* form = ActiveModalForm(); form && form->ModalResultValue() != mrNone)
-        PostMessageW(form->Handle(), WM_NULL, 0, 0);
+void WakeActiveModalWindow() {
+    if (HWND window = ActiveModalWindow())
+        PostMessageW(window, WM_NULL, 0, 0);
 }
 
 int ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags) {
-    Form* owner = ActiveModalForm();
-    const int botao =
-        MessageBoxW(owner ? owner->Handle() : nullptr, text.c_str(), caption.c_str(), flags);
-    WakeActiveModalForm();
+    const int botao = MessageBoxW(ActiveModalWindow(), text.c_str(), caption.c_str(), flags);
+    WakeActiveModalWindow();
     return botao;
 }
 

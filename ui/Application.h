@@ -1,6 +1,7 @@
-// The application object: the main thread, the stack of modal forms, message processing, the
+// The application object: the main thread, the stack of modal windows, message processing, the
 // hand-over of steps from other threads, hints and the standard display of errors. One per
-// process; Initialize() runs on the main thread before any window is made.
+// process; Initialize() runs on the main thread before any window is made. It knows windows, not
+// forms: the forms (ui/Form.h) stand above it.
 //
 // How a hand-over works: another thread queues its step and wakes the main thread's hidden window
 // with a notification, which the main thread handles like a sent message (in its message loops
@@ -24,8 +25,6 @@ class EMainThreadClosed : public base::Exception {
 public:
     using base::Exception::Exception;
 };
-
-class Form;
 
 namespace Application {
 
@@ -62,16 +61,17 @@ void SetHintHidePause(int milliseconds);
 void RegisterTooltip(HWND tooltip);
 void UnregisterTooltip(HWND tooltip);
 
-// The innermost form shown modally, or null. Message boxes are owned by it.
-Form* ActiveModalForm();
+// The window of the innermost form shown modally, or null. Message boxes are owned by it.
+HWND ActiveModalWindow();
 // After a nested loop (a form shown modally over another, a message box): that loop took every
 // message of the thread, also the one that was to wake the form below it to a result set
-// meanwhile (a close that came while the nested window was up). Wakes that form again.
-void WakeActiveModalForm();
-void PushModal(Form* form);
-void PopModal(Form* form);
+// meanwhile (a close that came while the nested window was up). Wakes that form again: its loop
+// looks at its result once more.
+void WakeActiveModalWindow();
+void PushModal(HWND window);
+void PopModal(HWND window);
 
-// Hands one message to its window, letting the dialog manager of our forms see keyboard input.
+// Hands one message to its window, letting the dialog manager see the keyboard input of dialogs.
 void DispatchOne(MSG& msg);
 // Handles every message waiting in the queue, then returns.
 void ProcessMessages();

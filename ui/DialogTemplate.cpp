@@ -104,4 +104,14 @@ std::vector<int> DialogItemIds(int templateId) {
     return ids;
 }
 
+// The picture's own WM_SETTEXT, which would load another image, is passed by.
+void ForgetImageIds(HWND container) {
+    for (HWND control = GetWindow(container, GW_CHILD); control;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        wchar_t first[2] = {};
+        if (GetWindowTextW(control, first, 2) == 1 && first[0] == 0xFFFF)
+            DefWindowProcW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    }
+}
+
 } // namespace ui

@@ -81,14 +81,16 @@ void TfrmAssistente::CriarCenas() {
     RECT area = kAreaDasCenas;
     MapDialogRect(Handle(), &area);
     for (int i = 0; i < kNumeroDeCenas; ++i)
-        AddChildDialogOnDemand(kModelosDasCenas[i], area, [this, i](HWND cena) {
-            cenas_[i] = cena;
-            PrepararCena(static_cast<TCena>(i));
-        });
+        Scenes().AddOnDemand(kModelosDasCenas[i], area,
+                             [this, i](HWND) { PrepararCena(static_cast<TCena>(i)); });
 }
 
-HWND TfrmAssistente::Cena(TCena cena) const {
-    return ChildDialog(kModelosDasCenas[cena]);
+HWND TfrmAssistente::Cena(TCena cena) {
+    return Scenes().Make(kModelosDasCenas[cena]);
+}
+
+HWND TfrmAssistente::CenaFeita(TCena cena) const {
+    return Scenes().Made(kModelosDasCenas[cena]);
 }
 
 void TfrmAssistente::PrepararControles() {
@@ -133,12 +135,12 @@ void TfrmAssistente::PrepararCena(TCena cena) {
 void TfrmAssistente::AplicarTextos() {
     SetCaption(kTituloDaJanela);
     for (int i = 0; i < kNumeroDeCenas; ++i)
-        if (cenas_[i])
+        if (CenaFeita(static_cast<TCena>(i)))
             AplicarTextosDaCena(static_cast<TCena>(i));
 }
 
 void TfrmAssistente::AplicarTextosDaCena(TCena cena) {
-    HWND janela = cenas_[cena];
+    HWND janela = CenaFeita(cena);
     for (const TTitulo& titulo : kTitulos) {
         if (titulo.cena != kModelosDasCenas[cena])
             continue;
@@ -197,7 +199,7 @@ void TfrmAssistente::VincularAcoes(TCena cena) {
         {IDC_bitVoltar, &actVoltarSobre},
         {IDC_bitCancelarSobre, &actSair},
     };
-    HWND janela = cenas_[cena];
+    HWND janela = CenaFeita(cena);
     for (const auto& [botao, acao] : botoes)
         if (GetDlgItem(janela, botao))
             Bind(botao, *acao);
@@ -212,15 +214,15 @@ void TfrmAssistente::VincularAcoes(TCena cena) {
 
 void TfrmAssistente::SelecionarCena(TCena cena) {
     HWND mostrada = Cena(cena);
-    for (HWND janela : cenas_)
-        if (janela)
+    for (int i = 0; i < kNumeroDeCenas; ++i)
+        if (HWND janela = CenaFeita(static_cast<TCena>(i)))
             ShowWindow(janela, janela == mostrada ? SW_SHOW : SW_HIDE);
     FocusFirstControl(mostrada);
 }
 
 TCena TfrmAssistente::CenaAtual() const {
     for (int i = 0; i < kNumeroDeCenas; ++i)
-        if (cenas_[i] && ui::Control(cenas_[i]).Visible())
+        if (HWND janela = CenaFeita(static_cast<TCena>(i)); janela && ui::Control(janela).Visible())
             return static_cast<TCena>(i);
     return cenaIniciar;
 }

@@ -110,7 +110,9 @@ protected:
 private:
     void CriarCenas();
     // The scene's window, made now if it was not yet.
-    HWND Cena(TCena cena) const;
+    HWND Cena(TCena cena);
+    // The scene's window if it has been made; null otherwise, and nothing is made.
+    HWND CenaFeita(TCena cena) const;
     void PrepararControles();
     void PrepararCena(TCena cena);
     void AplicarTextosDaCena(TCena cena);
@@ -170,8 +172,6 @@ private:
     // The timer that paints a running worker's page.
     static constexpr UINT_PTR kRelogioDaTela = 1;
 
-    // The scenes made so far; the others are null.
-    std::array<HWND, kNumeroDeCenas> cenas_{};
     bool iniciado_ = false;
     // Start-up has applied the description's configuration: a scene made from then on applies it
     // too.

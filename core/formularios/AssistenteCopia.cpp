@@ -3,6 +3,7 @@
 #include "core/formularios/Assistente.h"
 
 #include "core/formularios/TextosAssistente.h"
+#include "fileops/Caminhos.h"
 #include "fileops/Processos.h"
 #include "fileops/ServicosDeJanela.h"
 #include "fileops/Texto.h"
@@ -21,11 +22,6 @@ namespace textos = textos_assistente;
 
 // How often a running worker's page is painted: about as often as the eye can tell.
 constexpr UINT kIntervaloDoRelogio = 40;
-
-// The file name of a path: what follows its last delimiter.
-std::wstring NomeDe(const std::wstring& caminho) {
-    return caminho.substr(caminho.find_last_of(L"\\/:") + 1);
-}
 
 } // namespace
 
@@ -169,7 +165,7 @@ void TfrmAssistente::AoRelogioDaTela() {
 // The description itself as a file row of the installation, kept in the installation directory
 // under the description's name.
 void TfrmAssistente::GuardarDescricao() {
-    const std::wstring nome = NomeDe(NomeDescricao);
+    const std::wstring nome(NomeDe(NomeDescricao));
     TListaCampos campos;
     campos[coluna_arquivo::kNaoLida] = L"0";
     campos[coluna_arquivo::kNome] = nome;

@@ -82,7 +82,7 @@ void TfrmAssistente::AplicarConfiguracao() {
     if (!c.TituloDaJanela.empty())
         SetCaption(c.TituloDaJanela);
     for (int i = 0; i < kNumeroDeCenas; ++i)
-        if (cenas_[i])
+        if (CenaFeita(static_cast<TCena>(i)))
             AplicarConfiguracaoDaCena(static_cast<TCena>(i));
 }
 

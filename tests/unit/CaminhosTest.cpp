@@ -26,6 +26,19 @@ TEST(PastaDe, IsThePathBeforeItsLastBackslashAndARootKeepsIt) {
         EXPECT_EQ(kt::PastaDe(caminho), pasta) << kt::Utf8(caminho);
 }
 
+// The name that the locate dialog lists files by, and the program's name in the Solutions Center.
+TEST(NomeDe, IsWhatFollowsTheLastDelimiter) {
+    const std::pair<std::wstring, std::wstring> casos[] = {
+        {L"C:\\Arquivos de programas\\Pontilha\\Pontilha.exe", L"Pontilha.exe"},
+        {L"C:/Pontilha/leiame.txt", L"leiame.txt"},
+        {L"C:Pontilha.exe", L"Pontilha.exe"},
+        {L"Pontilha.exe", L"Pontilha.exe"},
+        {L"C:\\Pontilha\\", L""},
+    };
+    for (const auto& [caminho, nome] : casos)
+        EXPECT_EQ(kt::NomeDe(caminho), nome) << kt::Utf8(caminho);
+}
+
 // Only a backslash counts as the delimiter that a directory already has.
 TEST(ComDelimitador, AddsOneBackslashUnlessThereIsOne) {
     const std::pair<std::wstring, std::wstring> casos[] = {

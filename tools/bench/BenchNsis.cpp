@@ -9,6 +9,7 @@
 #include "tools/bench/JanelasDePassagem.h"
 #include "tools/bench/PicoDoHeap.h"
 #include "tools/bench/ProgramasMedidos.h"
+#include "fileops/Caminhos.h"
 #include "fileops/Texto.h"
 #include "tests/win/comum/Arquivos.h"
 #include "tests/win/comum/Janelas.h"
@@ -250,7 +251,7 @@ public:
     void Rodada(TConcorrente& concorrente, const TConteudo& esperado, bool medir) {
         std::wstring programa = concorrente.Programa;
         if (!concorrente.NoLugar) {
-            programa = NovaPasta(L"programa") + NomeDoArquivo(concorrente.Programa);
+            programa = NovaPasta(L"programa") + std::wstring(kt::NomeDe(concorrente.Programa));
             if (!CopyFileW(concorrente.Programa.c_str(), programa.c_str(), FALSE))
                 Falhar("não copiou o programa medido");
         }
@@ -285,7 +286,7 @@ public:
     // whole installation, and the windows hidden on the way to the first page.
     void MedirNaTrilha(TConcorrente& concorrente, const TConteudo& esperado) {
         const std::wstring pasta = NovaPasta(L"heap");
-        const std::wstring programa = pasta + NomeDoArquivo(concorrente.Programa);
+        const std::wstring programa = pasta + std::wstring(kt::NomeDe(concorrente.Programa));
         CopyFileW(concorrente.Programa.c_str(), programa.c_str(), FALSE);
         const std::wstring destino = NovaPasta(L"destino-heap");
         RemoveDirectoryW(destino.c_str());
@@ -309,10 +310,6 @@ public:
 private:
     static std::string Nome(const TConcorrente& concorrente) {
         return kt::Utf8(concorrente.Roteiro->Nome());
-    }
-
-    static std::wstring NomeDoArquivo(const std::wstring& caminho) {
-        return caminho.substr(caminho.find_last_of(L'\\') + 1);
     }
 
     // A fresh folder of the run, named by a counter: nothing of an earlier round is in it.

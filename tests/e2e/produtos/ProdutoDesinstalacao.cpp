@@ -28,7 +28,7 @@ std::wstring Variavel(const wchar_t* nome) {
 
 // The four steps' check marks as the page shows them now.
 std::wstring Marcas() {
-    const ui::Form* assistente = ui::Application::ActiveModalForm();
+    ui::Form* assistente = ui::Form::FromHandle(ui::Application::ActiveModalWindow());
     std::wstring marcas;
     for (int imagem : {IDC_imgArquivos, IDC_imgDirs, IDC_imgAtalhos, IDC_imgRegistro})
         marcas += assistente && ui::Picture(assistente->Item(imagem)).Icon() ? L'1' : L'0';

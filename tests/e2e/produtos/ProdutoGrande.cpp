@@ -2,6 +2,7 @@
 // and writes an Uninstall entry of its own from its registry hook: an installation long enough to
 // be watched and stopped in the middle.
 #include "core/ArquivosIAC/Descricao.h"
+#include "fileops/Caminhos.h"
 #include "tests/e2e/produtos/ProdutoDeTeste.h"
 #include "tests/e2e/produtos/Produtos.h"
 #include "base/Exception.h"
@@ -24,10 +25,9 @@ void PreencherGrande(kt::TDadosDescricao& descricao, const std::wstring& diretor
                                  produtos::kProdutoGrande + L", 1, 1, sim");
     for (int i = 0; i < produtos::kArquivosGrandes; ++i) {
         const std::wstring alvo = produtos::ArquivoGrande(i);
-        const std::size_t barra = alvo.rfind(L'\\');
         descricao.Arquivos.Adicionar(std::wstring(produtos::kConteinerGrande) +
-                                     L", 0, zlib, Base, " + alvo.substr(0, barra) + L", " +
-                                     alvo.substr(barra + 1) + L", 1, 1, sim");
+                                     L", 0, zlib, Base, " + std::wstring(kt::PastaDe(alvo)) +
+                                     L", " + std::wstring(kt::NomeDe(alvo)) + L", 1, 1, sim");
     }
 }
 

@@ -9,7 +9,8 @@ namespace teste {
 namespace {
 
 kt::TfrmAssistente* AssistenteAtivo() {
-    return dynamic_cast<kt::TfrmAssistente*>(ui::Application::ActiveModalForm());
+    return dynamic_cast<kt::TfrmAssistente*>(
+        ui::Form::FromHandle(ui::Application::ActiveModalWindow()));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "dialogs/AbrirDir.h"
 #include "dialogs/EscolherDiretorio.h"
 #include "dialogs/TextosDialogos.h"
+#include "fileops/Caminhos.h"
 #include "fileops/PastasDoShell.h"
 #include "fileops/Texto.h"
 #include "fileops/TextosFramework.h"
@@ -151,7 +152,7 @@ TEST_F(Navegador, OpensAtTheDirectoryWithItsAncestorsAndSubfolders) {
     });
     ASSERT_GE(entradas.size(), 4u);
     EXPECT_EQ(entradas.front(), dir.substr(0, 3));
-    const std::wstring nome = dir.substr(dir.find_last_of(L'\\') + 1);
+    const std::wstring nome(kt::NomeDe(dir));
     EXPECT_EQ(entradas[entradas.size() - 3], nome) << "the current directory, then its subfolders";
     EXPECT_EQ(entradas[entradas.size() - 2], L"Alfa");
     EXPECT_EQ(entradas.back(), L"beta");
@@ -283,7 +284,7 @@ TEST_F(Navegador, DoubleClickOrEnterOpensAnEntryAndTheAncestorsLeadBack) {
         ASSERT_TRUE(AbrirEntrada(janela, L"Alfa"));
         EXPECT_EQ(CaminhoDoNavegador(janela), dir + L"\\Alfa");
 
-        const int acima = EntradaDoNavegador(janela, dir.substr(dir.find_last_of(L'\\') + 1));
+        const int acima = EntradaDoNavegador(janela, std::wstring(kt::NomeDe(dir)));
         ClicarEm(lista, MeioDaEntrada(janela, acima));
         Tecla(lista, VK_RETURN);
         EXPECT_TRUE(CaminhoSeTorna(janela, dir));

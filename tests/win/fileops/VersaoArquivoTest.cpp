@@ -2,6 +2,7 @@
 // files and modules without version information, without a report; and the version library,
 // which the program loads at run time instead of importing it. A loaded module without a version
 // resource is reported: a row of tests/win/RelatoriosDosServicosTest.cpp.
+#include "fileops/Caminhos.h"
 #include "fileops/VersaoArquivo.h"
 #include "tests/win/TesteUiIds.h"
 #include "tests/win/comum/Arquivos.h"
@@ -30,10 +31,6 @@ std::wstring ProprioExecutavel() {
     return caminho;
 }
 
-std::wstring NomeSemPasta(const std::wstring& caminho) {
-    return caminho.substr(caminho.find_last_of(L'\\') + 1);
-}
-
 void EsperarNumeros(const TVersaoArquivo& versao, const std::int32_t (&numeros)[4]) {
     EXPECT_EQ(versao.Reservado, 0);
     EXPECT_EQ(versao.Maior, numeros[0]);
@@ -51,7 +48,7 @@ TVersaoArquivo Sujo() {
 TEST(LerVersaoArquivo, FromTheTestProgramsFileAndFromItsLoadedModule) {
     const std::wstring arquivo = ProprioExecutavel();
     for (const auto& [nome, doModulo] :
-         {std::pair{arquivo, false}, std::pair{NomeSemPasta(arquivo), true}}) {
+         {std::pair{arquivo, false}, std::pair{std::wstring(NomeDe(arquivo)), true}}) {
         TVersaoArquivo versaoArquivo = Sujo();
         TVersaoArquivo versaoProduto = Sujo();
         bool lida = false;
@@ -70,7 +67,8 @@ TEST(LerVersaoArquivo, EitherRecordMayBeLeftOut) {
     EsperarNumeros(versaoProduto, kProduto);
     TVersaoArquivo versaoArquivo = Sujo();
     EXPECT_TRUE(LerVersaoArquivo(ProprioExecutavel(), true, &versaoArquivo, nullptr));
-    EXPECT_TRUE(LerVersaoArquivo(NomeSemPasta(ProprioExecutavel()), true, nullptr, nullptr));
+    EXPECT_TRUE(
+        LerVersaoArquivo(std::wstring(NomeDe(ProprioExecutavel())), true, nullptr, nullptr));
 }
 
 TEST(LerVersaoArquivo, NoVersionInformationOrNoModuleGivesFalseWithoutAReport) {

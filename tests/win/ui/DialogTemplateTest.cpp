@@ -31,7 +31,7 @@ TEST(DialogTemplate, TheIdsAreThoseOfTheControlsThatTheSystemMakes) {
     EXPECT_EQ(ui::DialogItemIds(IDD_TESTE), doForm);
     EXPECT_EQ(IdsDosFilhos(form.Handle()), doForm);
     for (int pagina : {IDD_TESTE_PAGINA, IDD_TESTE_LISTA, IDD_TESTE_PADRAO}) {
-        HWND feita = form.AddChildDialog(pagina, RECT{0, 0, 100, 50});
+        HWND feita = form.Scenes().Add(pagina, RECT{0, 0, 100, 50});
         EXPECT_EQ(ui::DialogItemIds(pagina), IdsDosFilhos(feita)) << pagina;
         EXPECT_FALSE(ui::DialogItemIds(pagina).empty()) << pagina;
     }

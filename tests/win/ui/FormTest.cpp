@@ -167,7 +167,7 @@ TEST(Form, ACheckBoxCarriesItsActionAndTogglesBeforeIt) {
 
 TEST(Form, ChildDialogControlsBelongToTheForm) {
     FormTeste form;
-    HWND pagina = form.AddChildDialog(IDD_TESTE_PAGINA, RECT{0, 100, 200, 160});
+    HWND pagina = form.Scenes().Add(IDD_TESTE_PAGINA, RECT{0, 100, 200, 160});
     ASSERT_NE(pagina, nullptr);
     EXPECT_EQ(form.Item(IDC_BOTAO_PAGINA), GetDlgItem(pagina, IDC_BOTAO_PAGINA));
     bool clicado = false;
@@ -259,7 +259,7 @@ TEST(Form, ADisabledButtonRunsNoActionWhenClickedByAMessage) {
 
 TEST(Form, AChildDialogIsAControlOfTheFormUnderItsTemplateId) {
     FormTeste form;
-    HWND pagina = form.AddChildDialog(IDD_TESTE_PAGINA, RECT{0, 100, 200, 160});
+    HWND pagina = form.Scenes().Add(IDD_TESTE_PAGINA, RECT{0, 100, 200, 160});
     EXPECT_EQ(GetDlgCtrlID(pagina), IDD_TESTE_PAGINA);
     EXPECT_EQ(form.Item(IDD_TESTE_PAGINA), pagina);
 }
@@ -268,7 +268,7 @@ TEST(Form, AChildDialogOnDemandIsMadeWhenOneOfItsControlsIsFirstAskedFor) {
     FormTeste form;
     int preparos = 0;
     HWND preparada = nullptr;
-    form.AddChildDialogOnDemand(IDD_TESTE_PAGINA, RECT{0, 100, 200, 160}, [&](HWND pagina) {
+    form.Scenes().AddOnDemand(IDD_TESTE_PAGINA, RECT{0, 100, 200, 160}, [&](HWND pagina) {
         ++preparos;
         preparada = pagina;
         EXPECT_EQ(form.Item(IDC_BOTAO_PAGINA), GetDlgItem(pagina, IDC_BOTAO_PAGINA))
@@ -276,8 +276,10 @@ TEST(Form, AChildDialogOnDemandIsMadeWhenOneOfItsControlsIsFirstAskedFor) {
     });
     EXPECT_NE(form.Item(IDC_BOTAO), nullptr);
     EXPECT_EQ(form.Item(IDC_BOTAO_OUTRO), nullptr);
-    EXPECT_EQ(form.MadeChildDialog(IDD_TESTE_PAGINA), nullptr)
-        << "the form's own controls and an id of no page make nothing";
+    EXPECT_EQ(form.FindItem(IDC_BOTAO_PAGINA), nullptr);
+    EXPECT_EQ(form.Scenes().Find(IDC_BOTAO_PAGINA), nullptr);
+    EXPECT_EQ(form.Scenes().Made(IDD_TESTE_PAGINA), nullptr)
+        << "the form's own controls, an id of no page and the lookups make nothing";
     EXPECT_EQ(GetDlgItem(form.Handle(), IDD_TESTE_PAGINA), nullptr);
 
     HWND botao = form.Item(IDC_BOTAO_PAGINA);
@@ -292,33 +294,33 @@ TEST(Form, AChildDialogOnDemandIsMadeWhenOneOfItsControlsIsFirstAskedFor) {
     EXPECT_EQ(area.top, 100);
     EXPECT_EQ(area.bottom, 160);
 
-    EXPECT_EQ(form.MadeChildDialog(IDD_TESTE_PAGINA), preparada);
-    EXPECT_EQ(form.ChildDialog(IDD_TESTE_PAGINA), preparada);
+    EXPECT_EQ(form.Scenes().Made(IDD_TESTE_PAGINA), preparada);
+    EXPECT_EQ(form.Scenes().Make(IDD_TESTE_PAGINA), preparada);
     EXPECT_EQ(form.Item(IDC_BOTAO_PAGINA), botao);
+    EXPECT_EQ(form.FindItem(IDC_BOTAO_PAGINA), botao);
     EXPECT_EQ(preparos, 1) << "made and prepared once";
 }
 
 TEST(Form, AChildDialogOnDemandIsMadeWhenItIsAskedForByItsId) {
     FormTeste form;
     int preparos = 0;
-    form.AddChildDialogOnDemand(IDD_TESTE_PAGINA, RECT{0, 100, 200, 160},
-                                [&](HWND) { ++preparos; });
-    form.AddChildDialogOnDemand(IDD_TESTE_PADRAO, RECT{0, 100, 200, 160},
-                                [&](HWND) { preparos += 10; });
-    HWND pagina = form.ChildDialog(IDD_TESTE_PAGINA);
+    form.Scenes().AddOnDemand(IDD_TESTE_PAGINA, RECT{0, 100, 200, 160}, [&](HWND) { ++preparos; });
+    form.Scenes().AddOnDemand(IDD_TESTE_PADRAO, RECT{0, 100, 200, 160},
+                              [&](HWND) { preparos += 10; });
+    HWND pagina = form.Scenes().Make(IDD_TESTE_PAGINA);
     ASSERT_NE(pagina, nullptr);
     EXPECT_EQ(form.Item(IDD_TESTE_PAGINA), pagina);
-    EXPECT_EQ(form.MadeChildDialog(IDD_TESTE_PADRAO), nullptr);
+    EXPECT_EQ(form.Scenes().Made(IDD_TESTE_PADRAO), nullptr);
     HWND padrao = form.Item(IDD_TESTE_PADRAO);
     ASSERT_NE(padrao, nullptr);
     EXPECT_EQ(GetParent(padrao), form.Handle());
-    EXPECT_EQ(form.ChildDialog(IDD_TESTE_LISTA), nullptr) << "a page never added";
+    EXPECT_EQ(form.Scenes().Make(IDD_TESTE_LISTA), nullptr) << "a page never added";
     EXPECT_EQ(preparos, 11);
 }
 
 TEST(Form, TheFirstControlToFocusSkipsDisabledAndHiddenOnesAndEntersChildDialogs) {
     FormTeste form;
-    HWND pagina = form.AddChildDialog(IDD_TESTE_PAGINA, RECT{0, 100, 200, 160});
+    HWND pagina = form.Scenes().Add(IDD_TESTE_PAGINA, RECT{0, 100, 200, 160});
     form.Show();
     EnableWindow(form.Item(IDC_BOTAO), FALSE);
     form.FocusFirstControl(form.Handle());
@@ -381,7 +383,7 @@ TEST(Form, AReleaseRunsItsHandlerOnceForAKeyAndOnceForAMouseClick) {
 // counts as the one release of the click.
 TEST(Form, AListViewsClickCountsAsOneRelease) {
     FormTeste form;
-    HWND pagina = form.AddChildDialog(IDD_TESTE_LISTA, RECT{0, 0, 200, 120});
+    HWND pagina = form.Scenes().Add(IDD_TESTE_LISTA, RECT{0, 0, 200, 120});
     ShowWindow(pagina, SW_SHOW);
     const ui::CheckList lista(form.Item(IDC_LISTA));
     lista.Setup();
@@ -456,7 +458,7 @@ TEST(FormTeclado, WithNothingToTakeItTheFormKeepsTheFocusItself) {
 // is pressed by Enter itself; a disabled default button is not pressed.
 TEST(FormTeclado, EnterPressesTheDefaultButtonOfTheChildDialogShown) {
     FormTeste form;
-    HWND pagina = form.AddChildDialog(IDD_TESTE_PADRAO, RECT{0, 100, 300, 160});
+    HWND pagina = form.Scenes().Add(IDD_TESTE_PADRAO, RECT{0, 100, 300, 160});
     ShowWindow(pagina, SW_SHOW);
     std::atomic<int> padrao{0}, outro{0};
     form.Bind(IDC_BOTAO_PADRAO, ui::Action(L"padrão", [&] { ++padrao; }));
