@@ -108,8 +108,7 @@ TEST(Form, TheCloseBoxAsksTheCloseQueryAndNoKeepsTheFormOpen) {
     const int resultado = ExibirCom(form, [&](HWND janela) {
         Fechar(janela);
         EsperarAte([&] { return respostas.load() == 1; });
-        Sleep(100);
-        abertoDepoisDoNao = Visivel(janela);
+        abertoDepoisDoNao = !EsperarAte([&] { return !Visivel(janela); }, 100ms);
         Fechar(janela);
         EsperarFechar(GetCurrentProcessId(), kTitulo);
     });
@@ -249,7 +248,7 @@ TEST(Form, ADisabledButtonRunsNoActionWhenClickedByAMessage) {
     EnableWindow(form.Item(IDC_BOTAO), FALSE);
     ExibirCom(form, [&](HWND janela) {
         Clicar(Controle(janela, IDC_BOTAO));
-        Sleep(300);
+        EXPECT_FALSE(EsperarAte([&] { return cliques.load() > 0; }, 300ms));
         EnableWindow(Controle(janela, IDC_BOTAO), TRUE);
         Clicar(Controle(janela, IDC_BOTAO));
         EsperarAte([&] { return cliques.load() == 1; });
@@ -374,7 +373,7 @@ TEST(Form, AReleaseRunsItsHandlerOnceForAKeyAndOnceForAMouseClick) {
         EsperarAte([&] { return soltos.load() == 1; });
         ClicarEm(edicao, POINT{4, 4});
         EsperarAte([&] { return soltos.load() == 2; });
-        Sleep(100);
+        EXPECT_FALSE(EsperarAte([&] { return soltos.load() > 2; }, 100ms));
     });
     EXPECT_EQ(soltos.load(), 2);
 }
@@ -400,7 +399,7 @@ TEST(Form, AListViewsClickCountsAsOneRelease) {
         const RECT item = RetanguloDoItem(controle, 1);
         ClicarEm(controle, POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
         EsperarAte([&] { return soltos.load() >= 1; });
-        Sleep(200);
+        EXPECT_FALSE(EsperarAte([&] { return soltos.load() > 1; }, 200ms));
     });
     EXPECT_EQ(soltos.load(), 1);
     EXPECT_EQ(selecionado.load(), 1);
@@ -489,7 +488,7 @@ TEST(FormTeclado, EnterPressesTheDefaultButtonOfTheChildDialogShown) {
         PostMessageW(janela, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edicao), TRUE);
         EsperarAte([&] { return Foco(janela) == edicao; });
         Tecla(edicao, VK_RETURN);
-        Sleep(200);
+        EXPECT_FALSE(EsperarAte([&] { return padrao.load() > 1 || outro.load() > 1; }, 200ms));
     });
     EXPECT_EQ(padrao.load(), 1);
     EXPECT_EQ(outro.load(), 1);
