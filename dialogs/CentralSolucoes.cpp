@@ -13,6 +13,7 @@
 #include "base/Owned.h"
 
 #include <cstring>
+#include <utility>
 
 namespace kt {
 
@@ -90,12 +91,14 @@ void ExibirDeOutraTarefa(const TRelatorio& relatorio) {
 
 } // namespace
 
+// The window is made at start-up, so that a report is possible when memory has run out; what only
+// a report shows waits for the first one (a few small texts and system objects, as every report
+// needs anyway).
 TfrmCentralSolucoes::TfrmCentralSolucoes() : ui::Form(IDD_CENTRAL_SOLUCOES) {
     PreencherAjuda(ajudaPropria_, kContextoCentral);
     // The window keeps the focus of its last report; "&Continuar" gets it back each time it opens.
     SetActiveControl(IDC_bitContinuar);
-    PrepararControles();
-    Preencher({});
+    SetCaption(Texto(textos_central::kTitulo));
 }
 
 void TfrmCentralSolucoes::PrepararControles() {
@@ -128,6 +131,8 @@ void TfrmCentralSolucoes::PreencherLinha(int id, std::wstring_view prefixo, std:
 }
 
 void TfrmCentralSolucoes::Preencher(const TRelatorio& relatorio) {
+    if (!std::exchange(preparada_, true))
+        PrepararControles();
     ui::Label(Item(IDC_lblPrograma)).SetText(NomeDoPrograma());
     const std::wstring_view naoInformado = TextoFramework(ids::kNaoInformado);
     PreencherLinha(IDC_lblModulo, TextoFramework(ids::kModulo), relatorio.Modulo, naoInformado);

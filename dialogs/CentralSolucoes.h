@@ -56,7 +56,8 @@ public:
     TfrmCentralSolucoes();
 
     // Sets every text, the layout and the report's help record; shows nothing. Each report
-    // overwrites all that the previous one set.
+    // overwrites all that the previous one set. The first one also makes the fonts, icons and
+    // actions of the window, which start-up leaves for it.
     void Preencher(const TRelatorio& relatorio);
     // Shows the filled window modally until the user closes it; meanwhile hints stay up for
     // kPausaDicasCentral milliseconds. The application's hint pause is the same afterwards.
@@ -77,6 +78,8 @@ private:
 
     TRegistroAjuda ajudaRelatorio_{};
     TRegistroAjuda ajudaPropria_{};
+    // The fonts, icons and actions that only a report shows are made for the first one.
+    bool preparada_ = false;
 };
 
 // The Solutions Center of the program's run: made hidden by the constructor, on the main thread

@@ -3,7 +3,6 @@
 #include "base/Exception.h"
 #include "ui/Messages.h"
 #include "base/Owned.h"
-#include "ui/SystemLibraries.h"
 
 #include <commctrl.h>
 
@@ -41,7 +40,6 @@ struct State {
     // Before the window, which refuses the steps still waiting when it goes.
     HandOvers handOvers;
     base::UniqueWindow dispatcher;
-    base::UniqueLibrary richEdit;
 };
 
 constexpr const wchar_t* kDispatcherClass = L"ui.Dispatcher";
@@ -146,7 +144,6 @@ void Initialize() {
                                                  ICC_BAR_CLASSES | ICC_ANIMATE_CLASS |
                                                  ICC_USEREX_CLASSES};
         InitCommonControlsEx(&icc);
-        s.richEdit.Reset(LoadSystemLibrary(L"msftedit.dll"));
         WNDCLASSW wc{};
         wc.lpfnWndProc = DispatcherProc;
         wc.hInstance = Instance();

@@ -1,5 +1,7 @@
 #include "ui/Controls.h"
 
+#include "ui/SystemLibraries.h"
+
 #include "ui/Application.h"
 #include "base/Exception.h"
 #include "ui/Glyphs.h"
@@ -281,12 +283,14 @@ void RichEdit::LoadFromFile(const std::wstring& path) const {
 bool Animation::OpenFileCopyClip() const {
     // The file-copy clip that Windows shows when it copies files.
     constexpr int kFileCopyClip = 161;
+    LoadAnimationLibraries();
     HMODULE shell = GetModuleHandleW(L"shell32.dll");
     return shell && SendMessageW(Handle(), ACM_OPENW, reinterpret_cast<WPARAM>(shell),
                                  reinterpret_cast<LPARAM>(MAKEINTRESOURCEW(kFileCopyClip))) != 0;
 }
 
 bool Animation::OpenClip(int resource) const {
+    LoadAnimationLibraries();
     return SendMessageW(Handle(), ACM_OPENW, reinterpret_cast<WPARAM>(Application::Instance()),
                         reinterpret_cast<LPARAM>(MAKEINTRESOURCEW(resource))) != 0;
 }

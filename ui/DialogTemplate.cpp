@@ -35,6 +35,23 @@ public:
         while (Read<WORD>() != 0) {
         }
     }
+    std::wstring ReadString() {
+        std::wstring text;
+        for (WORD c = Read<WORD>(); c != 0; c = Read<WORD>())
+            text += static_cast<wchar_t>(c);
+        return text;
+    }
+    // A class named by a string, or empty for one named by an ordinal (or not at all).
+    std::wstring ReadClass() {
+        const WORD first = Read<WORD>();
+        if (first == 0xFFFF) {
+            Skip(sizeof(WORD));
+            return {};
+        }
+        if (first == 0)
+            return {};
+        return static_cast<wchar_t>(first) + ReadString();
+    }
     // A string, nothing (0), or an ordinal (0xFFFF and a number): a menu, a class or a title.
     void SkipStringOrOrdinal() {
         const WORD first = Read<WORD>();
@@ -64,7 +81,7 @@ private:
 
 } // namespace
 
-std::vector<int> DialogItemIds(int templateId) {
+std::vector<DialogItem> DialogItems(int templateId) {
     const HINSTANCE module = Application::Instance();
     HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(templateId), RT_DIALOG);
     HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
@@ -91,16 +108,22 @@ std::vector<int> DialogItemIds(int templateId) {
 
     // DLGITEMTEMPLATEEX: help id, extended style, style, the rectangle, the id; then class, title
     // and the creation data's size and bytes.
-    std::vector<int> ids;
-    ids.reserve(controls);
-    for (WORD i = 0; i < controls; ++i) {
+    std::vector<DialogItem> items(controls);
+    for (DialogItem& item : items) {
         reader.AlignToDword();
         reader.Skip(3 * sizeof(DWORD) + 4 * sizeof(short));
-        ids.push_back(static_cast<int>(reader.Read<DWORD>()));
-        reader.SkipStringOrOrdinal();
+        item.Id = static_cast<int>(reader.Read<DWORD>());
+        item.Class = reader.ReadClass();
         reader.SkipStringOrOrdinal();
         reader.Skip(reader.Read<WORD>());
     }
+    return items;
+}
+
+std::vector<int> DialogItemIds(int templateId) {
+    std::vector<int> ids;
+    for (const DialogItem& item : DialogItems(templateId))
+        ids.push_back(item.Id);
     return ids;
 }
 

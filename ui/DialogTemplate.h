@@ -5,12 +5,21 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 namespace ui {
 
-// The ids of the template's controls in template order; throws base::Exception when the program
-// has no such template or it is not a well-formed DIALOGEX.
+// A control of a template: its id, and its class when the template names it by a string (the
+// standard classes are named by number, and their class is empty here).
+struct DialogItem {
+    int Id = 0;
+    std::wstring Class;
+};
+
+// The template's controls in template order; throws base::Exception when the program has no such
+// template or it is not a well-formed DIALOGEX.
+std::vector<DialogItem> DialogItems(int templateId);
 std::vector<int> DialogItemIds(int templateId);
 
 // A picture made from a template with its image's resource id keeps that id as its window text

@@ -5,6 +5,7 @@
 #include "ui/Accessible.h"
 #include "ui/Application.h"
 #include "ui/DialogTemplate.h"
+#include "ui/SystemLibraries.h"
 #include "ui/Glyphs.h"
 #include "ui/Messages.h"
 
@@ -77,6 +78,7 @@ bool NamesSomething(const std::wstring& caption) {
 
 Form::Form(int templateId, HWND owner)
     : scenes_(&SceneProc, reinterpret_cast<LPARAM>(this)), hints_(Scale(kHintWidth)) {
+    LoadControlLibraries(templateId);
     CreateDialogParamW(Application::Instance(), MAKEINTRESOURCEW(templateId), owner, &DialogProc,
                        reinterpret_cast<LPARAM>(this));
     if (!hwnd_)

@@ -4,6 +4,7 @@
 #include "base/Exception.h"
 #include "ui/Application.h"
 #include "ui/DialogTemplate.h"
+#include "ui/SystemLibraries.h"
 
 #include <algorithm>
 #include <utility>
@@ -111,6 +112,7 @@ void SceneHost::ShowDefaultButton(HWND window) const {
 
 HWND SceneHost::MakeScene(std::size_t index) {
     const int templateId = scenes_[index].templateId;
+    LoadControlLibraries(templateId);
     HWND window = CreateDialogParamW(Application::Instance(), MAKEINTRESOURCEW(templateId), form_,
                                      proc_, param_);
     if (!window)

@@ -1,5 +1,11 @@
 #include "ui/SystemLibraries.h"
 
+#include "ui/DialogTemplate.h"
+
+#include <richedit.h>
+
+#include <cwchar>
+#include <utility>
 #include <vector>
 
 namespace ui {
@@ -36,9 +42,29 @@ HMODULE LoadSystemLibrary(const std::wstring& name) {
     return LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
-PreloadedSystemLibraries::PreloadedSystemLibraries() {
-    for (std::size_t i = 0; i < libraries_.size(); ++i)
-        libraries_[i].Reset(LoadSystemLibrary(kLibrariesLoadedOnOurBehalf[i]));
+PreloadedSystemLibraries::PreloadedSystemLibraries()
+    : msimg32_(LoadSystemLibrary(L"msimg32.dll")) {}
+
+void LoadSystemLibraryOnce(const wchar_t* name) {
+    static std::vector<std::pair<const wchar_t*, base::UniqueLibrary>> loaded;
+    for (const auto& [loadedName, library] : loaded)
+        if (std::wcscmp(loadedName, name) == 0)
+            return;
+    loaded.emplace_back(name, base::UniqueLibrary(LoadSystemLibrary(name)));
+}
+
+void LoadControlLibraries(int templateId) {
+    for (const DialogItem& item : DialogItems(templateId)) {
+        if (item.Class == MSFTEDIT_CLASS) {
+            LoadSystemLibraryOnce(L"riched20.dll");
+            LoadSystemLibraryOnce(L"msftedit.dll");
+        }
+    }
+}
+
+void LoadAnimationLibraries() {
+    LoadSystemLibraryOnce(L"msvfw32.dll");
+    LoadSystemLibraryOnce(L"msrle32.dll");
 }
 
 } // namespace ui

@@ -26,35 +26,42 @@ std::wstring SystemDirectoryFile(const std::wstring& name);
 // system directory too. Null when it cannot be loaded (GetLastError says why).
 HMODULE LoadSystemLibrary(const std::wstring& name);
 
-// The DLLs that the system's own components load on the program's behalf once it runs, as Wine's
-// +loaddll channel shows them for the wizard, every dialog and an installation. A component that
-// loads one by its bare name, resolves a delay-loaded import from it or follows an export
-// forwarded to it, finds it already in memory once it was loaded by full path from the system
-// directory. The imports of a DLL loaded by full path are searched from its own folder first, so
-// they come with it and are not listed: winmm and msacm32 with msvfw32, usp10 and oleaut32 with
-// riched20.
-inline constexpr std::array<const wchar_t*, 4> kLibrariesLoadedOnOurBehalf = {
-    // The themed check boxes and buttons: uxtheme resolves its delay-loaded imports from msimg32,
-    // and that resolution searches the program's folder first, whatever the process asked for.
-    L"msimg32.dll",
-    // The rich-text box: the rich-text library that the toolkit loads forwards its functions to
-    // riched20, which the loader then looks for by name.
-    L"riched20.dll",
-    // The copy animation: comctl32's Animate control loads the video library by name.
-    L"msvfw32.dll",
-    // The video library opens the animation's RLE codec by the name the registry gives for it.
-    L"msrle32.dll",
-};
+// The DLLs that the system's own components load on the program's behalf, as Wine's +loaddll
+// channel shows them for the wizard, every dialog and an installation. A component that loads one
+// by its bare name, resolves a delay-loaded import from it or follows an export forwarded to it,
+// finds it already in memory once it was loaded by full path from the system directory. The
+// imports of a DLL loaded by full path are searched from its own folder first, so they come with
+// it and are not listed: winmm and msacm32 with msvfw32, usp10 and oleaut32 with riched20.
+//
+// Each is loaded when the program itself first calls for what needs it, and no later; the one
+// that the system's theme engine loads at a themed paint, which the program does not call for,
+// before the first window (PreloadedSystemLibraries).
+//   msimg32: the themed check boxes and buttons: uxtheme resolves its delay-loaded imports from
+//     it, and that resolution searches the program's folder first, whatever the process asked.
+//   msftedit and riched20 (LoadControlLibraries): the rich-text box: msftedit registers its
+//     class and forwards its functions to riched20, which the loader then looks for by name.
+//   msvfw32 and msrle32 (LoadAnimationLibraries): the copy animation: Wine's Animate control
+//     loads the video library by name, which opens the clip's RLE codec by the name the registry
+//     gives for it. Windows' control decodes the clip itself: there the loads are harmless.
+inline constexpr std::array<const wchar_t*, 5> kLibrariesLoadedOnOurBehalf = {
+    L"msimg32.dll", L"msftedit.dll", L"riched20.dll", L"msvfw32.dll", L"msrle32.dll"};
 
-// Loads each of kLibrariesLoadedOnOurBehalf from the system directory and keeps it for as long as
-// it lives, which is the program's run. A DLL that this system lacks is skipped: no component of
-// this system will look for it there either.
 class PreloadedSystemLibraries {
 public:
     PreloadedSystemLibraries();
 
 private:
-    std::array<base::UniqueLibrary, kLibrariesLoadedOnOurBehalf.size()> libraries_;
+    base::UniqueLibrary msimg32_;
 };
+
+// Loads a system DLL by full path, once, and keeps it for the rest of the run.
+void LoadSystemLibraryOnce(const wchar_t* name);
+
+// Before a window is made from the template: the libraries of the controls it holds that the
+// program loads itself (the rich-text box's).
+void LoadControlLibraries(int templateId);
+
+// Before an animation opens its clip.
+void LoadAnimationLibraries();
 
 } // namespace ui

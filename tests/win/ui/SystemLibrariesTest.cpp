@@ -2,6 +2,7 @@
 // whether or not the system can restrict the search itself (Pontilha.exe's own defence is
 // shown end to end by CarregamentoSeguro.*).
 #include "base/Owned.h"
+#include "resources/AssistenteIds.h"
 #include "ui/SystemLibraries.h"
 
 #include <windows.h>
@@ -33,9 +34,13 @@ TEST(SystemLibraries, ALibraryIsLoadedByItsFullPathInTheSystemDirectory) {
 }
 
 // A component that later loads one of them by its bare name gets the module of the system
-// directory that is already in memory.
+// directory that is already in memory. The rich-text box's libraries come only with a window
+// that has one (the video libraries, with a clip, are the test program's own imports).
 TEST(SystemLibraries, TheLibrariesLoadedOnTheProgramsBehalfComeFromTheSystemDirectory) {
     const ui::PreloadedSystemLibraries precarregadas;
+    EXPECT_FALSE(GetModuleHandleW(L"msftedit.dll"));
+    ui::LoadControlLibraries(IDC_cenaLicenca);
+    ui::LoadAnimationLibraries();
     for (const wchar_t* nome : ui::kLibrariesLoadedOnOurBehalf) {
         const HMODULE modulo = GetModuleHandleW(nome);
         ASSERT_TRUE(modulo) << nome;
