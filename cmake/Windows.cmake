@@ -4,6 +4,10 @@ set(KT_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources (Deb
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(${KT_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+# GoogleTest is not what the tests test: without optimisation its one large file compiles faster.
+foreach(gt gtest gtest_main)
+    target_compile_options(${gt} PRIVATE -O0)
+endforeach()
 
 # Our stand-in for the GUI toolkit: forms, controls, actions, threads. Knows nothing of the installer.
 add_library(kt_ui STATIC
@@ -236,6 +240,15 @@ add_library(kt_teste_janelas STATIC tests/win/comum/Janelas.cpp tests/win/comum/
 # The tests read the windows as screen readers do, through oleacc.
 target_link_libraries(kt_teste_janelas PUBLIC kt_portable ZLIB::ZLIB gdi32 user32 ole32 oleaut32
     oleacc uuid)
+# The system's, GoogleTest's and the library's headers that the tests read, precompiled once here
+# and reused by the Windows and end-to-end tests (so this library reads GoogleTest with the settings
+# they have; -Winvalid-pch says when a target cannot use it). Only for the tests' code: a header
+# read ahead reorders the sections of an object, and the program's bytes must stay what they are.
+target_link_libraries(kt_teste_janelas PRIVATE GTest::gtest)
+target_precompile_headers(kt_teste_janelas PRIVATE <windows.h> <commctrl.h> <shlobj.h>
+    <gtest/gtest.h> <string> <string_view> <vector> <algorithm> <functional> <thread> <atomic>
+    <chrono>)
+target_compile_options(kt_teste_janelas PRIVATE -Winvalid-pch)
 
 add_executable(kt_win_tests
     tests/win/Principal.cpp
@@ -280,6 +293,36 @@ add_executable(kt_win_tests
     tests/win/acesso/EscalaTest.cpp
 )
 target_link_libraries(kt_win_tests PRIVATE kt_assistente kt_teste_janelas GTest::gtest)
+target_precompile_headers(kt_win_tests REUSE_FROM kt_teste_janelas)
+target_compile_options(kt_win_tests PRIVATE -Winvalid-pch)
+# Unity groups (CMakeLists.txt). The dialogs' tests are spread over them: each reads its window's
+# control ids and names its own kTitulo and TResultado. The directory browser's test compiles alone.
+set_target_properties(kt_win_tests PROPERTIES UNITY_BUILD ON UNITY_BUILD_MODE GROUP)
+kt_grupo_unity(win_comum tests/win/Principal.cpp tests/win/comum/RelatoriosGravados.cpp
+    tests/win/RelatoriosDosServicosTest.cpp tests/win/CamposWinTest.cpp
+    tests/win/recursos/ImagensTest.cpp tests/win/recursos/ClipeTest.cpp
+    tests/win/recursos/ModelosTest.cpp)
+kt_grupo_unity(win_ui tests/win/CapturaTest.cpp tests/unit/ArquivosTest.cpp
+    tests/win/ui/DialogTemplateTest.cpp tests/win/ui/FormTest.cpp tests/win/ui/ThreadTest.cpp
+    tests/win/ui/SystemLibrariesTest.cpp tests/win/ui/ControlsTest.cpp
+    tests/win/ui/LibraryErrorTest.cpp base/LibraryError.cpp)
+kt_grupo_unity(win_fileops tests/win/fileops/VerificacoesWin32Test.cpp
+    tests/win/fileops/TamanhoArquivoTest.cpp tests/win/fileops/CopiarArquivoTest.cpp
+    tests/win/fileops/AjudaTest.cpp tests/win/fileops/AtalhoTest.cpp
+    tests/win/fileops/VersaoArquivoTest.cpp tests/win/fileops/ProcessosTest.cpp
+    tests/win/fileops/AbrirAjudaTest.cpp tests/win/fileops/AutoRemocaoTest.cpp
+    tests/win/fileops/PastasDoShellTest.cpp)
+kt_grupo_unity(win_dialogos tests/win/dialogs/CentralSolucoesTest.cpp
+    tests/win/dialogs/SobrescreverTest.cpp)
+kt_grupo_unity(win_assistente tests/win/assistente/AssistenteEmTeste.cpp
+    tests/win/assistente/ArquivoIACTest.cpp tests/win/assistente/AssistenteTest.cpp
+    tests/win/program/RotinasPontilhaTest.cpp)
+kt_grupo_unity(win_acesso tests/win/acesso/CadaJanela.cpp tests/win/acesso/Medidas.cpp
+    tests/win/acesso/LeituraTest.cpp tests/win/acesso/EscalaTest.cpp
+    tests/win/dialogs/TrocarDiscosTest.cpp)
+kt_grupo_unity(win_payload tests/win/payload/FluxoArquivoTest.cpp
+    tests/win/payload/VerificarArquivoZLibTest.cpp tests/win/payload/DescompactarTest.cpp
+    tests/win/payload/ExtrairRecursoTest.cpp tests/win/dialogs/EncontrarTest.cpp)
 # The clip's test decodes its frames with the system's video decoder, as the animation control does.
 target_link_libraries(kt_win_tests PRIVATE vfw32)
 
@@ -417,6 +460,19 @@ add_executable(kt_e2e_tests
     tests/e2e/ManutencaoTest.cpp
 )
 target_link_libraries(kt_e2e_tests PRIVATE kt_teste_janelas GTest::gtest_main advapi32 shell32)
+target_precompile_headers(kt_e2e_tests REUSE_FROM kt_teste_janelas)
+target_compile_options(kt_e2e_tests PRIVATE -Winvalid-pch)
+# Unity groups (CMakeLists.txt): the pages, the journeys through the wizard, the copy. The disks'
+# test, which reads three dialogs' control ids, compiles alone.
+set_target_properties(kt_e2e_tests PROPERTIES UNITY_BUILD ON UNITY_BUILD_MODE GROUP)
+kt_grupo_unity(e2e_paginas tests/e2e/ProgramaEmTeste.cpp tests/e2e/Registro.cpp
+    tests/e2e/RastrosPontilha.cpp tests/e2e/OperacoesTest.cpp tests/e2e/OpcoesTest.cpp
+    tests/e2e/LicencaTest.cpp tests/e2e/InicioTest.cpp)
+kt_grupo_unity(e2e_percursos tests/e2e/TecladoTest.cpp tests/e2e/LeituraTest.cpp
+    tests/e2e/ProcurarTest.cpp tests/e2e/PasseioTest.cpp tests/e2e/CarregamentoSeguroTest.cpp
+    tests/e2e/DesinstalacaoTest.cpp tests/e2e/ManutencaoTest.cpp)
+kt_grupo_unity(e2e_copia tests/e2e/InstalacaoTest.cpp tests/e2e/GrandeTest.cpp tests/e2e/FimTest.cpp
+    tests/e2e/Instalacao.cpp)
 target_compile_definitions(kt_e2e_tests PRIVATE KT_FONTES_PAYLOAD="Z:${KT_PAYLOAD_FONTES}")
 # A DLL to plant beside a program, and a program without the defence against it.
 add_library(kt_dll_plantada SHARED tests/e2e/plantada/DllPlantada.cpp)
