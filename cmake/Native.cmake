@@ -29,7 +29,9 @@ target_link_libraries(kt_empacotador PRIVATE kt_empacotamento)
 add_library(kt_bench_preparo STATIC tools/bench/RoteiroNsis.cpp tools/bench/ProdutoGerado.cpp)
 target_link_libraries(kt_bench_preparo PUBLIC kt_empacotamento kt_bench_comum)
 set_target_properties(kt_bench_preparo PROPERTIES UNITY_BUILD ON)
-add_executable(kt_preparar_bench tools/bench/PrepararBench.cpp)
+# Its driver is built by tools/bench_nsis.sh, not by the build; the library stays: the unit tests
+# test it.
+add_executable(kt_preparar_bench EXCLUDE_FROM_ALL tools/bench/PrepararBench.cpp)
 target_link_libraries(kt_preparar_bench PRIVATE kt_bench_preparo)
 
 add_executable(kt_unit_tests

@@ -544,9 +544,14 @@ gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "Passeio.*"
     PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE LABELS passeio ${KT_AMBIENTE_E2E})
 
+# The benchmarks' programs are built by the scripts that run them (tools/bench_*.sh name their
+# targets), not by the build: the test command does not wait for them. Their common library too:
+# on this side nothing else uses it.
+set_target_properties(kt_bench_comum PROPERTIES EXCLUDE_FROM_ALL ON)
+
 # The extraction benchmark (tools/bench_extracao.sh): DescompactarArquivo against zlib's inflate
 # driven directly, over the same 64 MiB container. It prints figures and asserts nothing.
-add_executable(kt_bench_extracao tools/bench/BenchExtracao.cpp)
+add_executable(kt_bench_extracao EXCLUDE_FROM_ALL tools/bench/BenchExtracao.cpp)
 target_link_libraries(kt_bench_extracao PRIVATE kt_framework kt_bench_comum ZLIB::ZLIB)
 # Every allocation passes the bench's own counters first (its peak of heap bytes).
 target_link_options(kt_bench_extracao PRIVATE -municode -Wl,--wrap=malloc -Wl,--wrap=calloc
@@ -555,16 +560,18 @@ target_link_options(kt_bench_extracao PRIVATE -municode -Wl,--wrap=malloc -Wl,--
 # The comparison with NSIS (tools/bench_nsis.sh): a driver that starts our installer and NSIS's
 # in the same Wine virtual desktop and works their windows from outside. It prints figures and
 # asserts nothing.
-add_executable(kt_bench_nsis tools/bench/BenchNsis.cpp tools/bench/ProgramasMedidos.cpp)
+add_executable(kt_bench_nsis EXCLUDE_FROM_ALL tools/bench/BenchNsis.cpp
+    tools/bench/ProgramasMedidos.cpp)
 target_link_libraries(kt_bench_nsis PRIVATE kt_bench_comum kt_teste_janelas)
 target_link_options(kt_bench_nsis PRIVATE -municode)
 # Our side of its scaling runs: the wizard installing a generated product from its containers.
-add_executable(kt_produto_escala WIN32 tools/bench/ProdutoEscala.cpp tests/e2e/produtos/Produto.rc)
+add_executable(kt_produto_escala EXCLUDE_FROM_ALL WIN32 tools/bench/ProdutoEscala.cpp
+    tests/e2e/produtos/Produto.rc)
 target_link_libraries(kt_produto_escala PRIVATE kt_produto_de_teste kt_teste_janelas)
 target_link_options(kt_produto_escala PRIVATE -municode)
 
 # The copy benchmark (tools/bench_copia.sh): CopiarArquivo against the system's CopyFile over the
 # same 64 MiB file. It prints figures and asserts nothing.
-add_executable(kt_bench_copia tools/bench/BenchCopia.cpp)
+add_executable(kt_bench_copia EXCLUDE_FROM_ALL tools/bench/BenchCopia.cpp)
 target_link_libraries(kt_bench_copia PRIVATE kt_framework)
 target_link_options(kt_bench_copia PRIVATE -municode)
