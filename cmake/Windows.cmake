@@ -363,17 +363,23 @@ gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
 
 # The program's windows at the screen's dots per inch: 96 here, in the tests' prefix; 144 and 192
-# in a prefix of their own, made once by the build, whose LogPixels each run sets before it starts
-# the tests (the other tests' prefix keeps 96). Alone on the screen, for the screenshots.
+# in a prefix of their own, made once by the build as a copy of the tests' prefix (a few seconds,
+# where making it as the first was made takes a quarter of a minute), whose LogPixels each run sets
+# before it starts the tests (the other tests' prefix keeps 96). Alone on the screen, for the
+# screenshots.
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "Escala.*"
     PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
 set(KT_WINEPREFIX_DPI ${KT_WINEPREFIX}-dpi)
+# The copy waits for the prefix's Wine server to end: it writes the registry's files as it ends.
 add_custom_command(OUTPUT ${KT_WINEPREFIX_DPI}/.pronto
-    COMMAND ${CMAKE_COMMAND} -E env KT_PREFIXO_WINE=${KT_WINEPREFIX_DPI}
-            ${CMAKE_BINARY_DIR}/wine-run cmd /c exit
-    COMMENT "Making the Wine prefix of the high-DPI tests")
+    COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${KT_WINEPREFIX} wineserver -w
+    COMMAND rm -rf ${KT_WINEPREFIX_DPI}
+    COMMAND cp -a ${KT_WINEPREFIX} ${KT_WINEPREFIX_DPI}
+    COMMENT "Making the Wine prefix of the high-DPI tests"
+    VERBATIM)
 add_custom_target(kt_prefixo_wine_dpi ALL DEPENDS ${KT_WINEPREFIX_DPI}/.pronto)
+add_dependencies(kt_prefixo_wine_dpi kt_prefixo_wine)
 foreach(dpi 144 192)
     add_test(NAME Escala.${dpi}dpi
         COMMAND ${CMAKE_SOURCE_DIR}/tests/win/com_dpi.sh ${dpi} ${KT_WINEPREFIX_DPI}
