@@ -417,10 +417,15 @@ add_custom_command(OUTPUT ${KT_WINEPREFIX}/.pronto
     COMMENT "Making the Wine prefix of the tests")
 add_custom_target(kt_prefixo_wine ALL DEPENDS ${KT_WINEPREFIX}/.pronto)
 
+# Tests that take turns on a lock (RESOURCE_LOCK) run one after another. ctest starts the costlier
+# tests first; on a fresh build it has no times of its own yet, and these, listed last, would run
+# as a chain alone at the end: a cost puts them first, their chain beside the other tests.
+set(KT_CUSTO_DA_FILA COST 10)
+
 # The product routines work on the one Uninstall key and the one pair of shortcut files.
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "RotinasPontilha.*"
-    PROPERTIES TIMEOUT 120 RESOURCE_LOCK "registro_e_atalhos_pontilha")
+    PROPERTIES TIMEOUT 120 RESOURCE_LOCK "registro_e_atalhos_pontilha" ${KT_CUSTO_DA_FILA})
 
 # Test products: small wizards with a built-in description of their own, for the end-to-end tests.
 add_library(kt_produto_de_teste STATIC tests/e2e/produtos/ProdutoDeTeste.cpp)
@@ -497,30 +502,34 @@ gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
 # The large product's installations write and check its one Uninstall key.
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "Grande*"
-    PROPERTIES TIMEOUT 120 RESOURCE_LOCK "chave_do_produto_grande" ${KT_AMBIENTE_E2E})
+    PROPERTIES TIMEOUT 120 RESOURCE_LOCK "chave_do_produto_grande" ${KT_AMBIENTE_E2E}
+        ${KT_CUSTO_DA_FILA})
 # Pontilha runs one wizard at a time on a machine (a second start refuses), and its installation
 # and uninstall work on the one Uninstall key and the one pair of shortcut files: the tests that
 # start it take turns.
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "Desinstalacao.*:Opcoes.*:Operacoes.*:Leitura.*"
-    PROPERTIES TIMEOUT 120 RESOURCE_LOCK "registro_e_atalhos_pontilha" ${KT_AMBIENTE_E2E})
+    PROPERTIES TIMEOUT 120 RESOURCE_LOCK "registro_e_atalhos_pontilha" ${KT_AMBIENTE_E2E}
+        ${KT_CUSTO_DA_FILA})
 # Pontilha installed for real: one at a time with the product routines' tests, which work on the
 # same Uninstall entry and shortcuts. The installation onto a full disk gets two variables only
 # (the discovery passes one value per property): it takes no screenshots, and when it skips, the
 # reason is in its disk's .motivo file.
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "*InstalacaoPontilha*-*DiscoCheio*"
-    PROPERTIES TIMEOUT 300 RESOURCE_LOCK "registro_e_atalhos_pontilha" ${KT_AMBIENTE_E2E})
+    PROPERTIES TIMEOUT 300 RESOURCE_LOCK "registro_e_atalhos_pontilha" ${KT_AMBIENTE_E2E}
+        ${KT_CUSTO_DA_FILA})
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "*InstalacaoPontilhaDiscoCheio*"
-    PROPERTIES TIMEOUT 300 RESOURCE_LOCK "registro_e_atalhos_pontilha"
+    PROPERTIES TIMEOUT 300 RESOURCE_LOCK "registro_e_atalhos_pontilha" ${KT_CUSTO_DA_FILA}
         FIXTURES_REQUIRED kt_disco_cheio_instalacao
         ENVIRONMENT "KT_DISCO_CHEIO=L:"
         ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
 # The same installation from the signed copy, once the signature's test has made it.
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "Pastas/InstalacaoPontilha.*" TEST_PREFIX "Assinado."
-    PROPERTIES TIMEOUT 300 RESOURCE_LOCK "registro_e_atalhos_pontilha" FIXTURES_REQUIRED kt_assinado
+    PROPERTIES TIMEOUT 300 RESOURCE_LOCK "registro_e_atalhos_pontilha" ${KT_CUSTO_DA_FILA}
+        FIXTURES_REQUIRED kt_assinado
         ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}"
         ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${KT_ASSINADO}")
 # The planting test (see its source) plants beside Pontilha.exe exactly the DLLs that it runs with
@@ -538,7 +547,7 @@ list(REMOVE_DUPLICATES KT_DLLS_PLANTADAS)
 list(JOIN KT_DLLS_PLANTADAS "," KT_DLLS_PLANTADAS)
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "CarregamentoSeguro.*"
-    PROPERTIES TIMEOUT 120 RESOURCE_LOCK "registro_e_atalhos_pontilha"
+    PROPERTIES TIMEOUT 120 RESOURCE_LOCK "registro_e_atalhos_pontilha" ${KT_CUSTO_DA_FILA}
         ENVIRONMENT "KT_WINEDLLOVERRIDES=${KT_DLLS_PLANTADAS}=n,b"
         ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
