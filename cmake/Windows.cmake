@@ -4,6 +4,10 @@ set(KT_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources (Deb
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(${KT_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+# GoogleTest is not what the tests test: without optimisation its one large file compiles faster.
+foreach(gt gtest gtest_main)
+    target_compile_options(${gt} PRIVATE -O0)
+endforeach()
 
 # Our stand-in for the GUI toolkit: forms, controls, actions, threads. Knows nothing of the installer.
 add_library(kt_ui STATIC
@@ -247,6 +251,15 @@ add_library(kt_teste_janelas STATIC tests/win/comum/Janelas.cpp tests/win/comum/
 # The tests read the windows as screen readers do, through oleacc.
 target_link_libraries(kt_teste_janelas PUBLIC kt_portable ZLIB::ZLIB gdi32 user32 ole32 oleaut32
     oleacc uuid)
+# The system's, GoogleTest's and the library's headers that the tests read, precompiled once here
+# and reused by the Windows and end-to-end tests (so this library reads GoogleTest with the settings
+# they have; -Winvalid-pch says when a target cannot use it). Only for the tests' code: a header
+# read ahead reorders the sections of an object, and the program's bytes must stay what they are.
+target_link_libraries(kt_teste_janelas PRIVATE GTest::gtest)
+target_precompile_headers(kt_teste_janelas PRIVATE <windows.h> <commctrl.h> <shlobj.h>
+    <gtest/gtest.h> <string> <string_view> <vector> <algorithm> <functional> <thread> <atomic>
+    <chrono>)
+target_compile_options(kt_teste_janelas PRIVATE -Winvalid-pch)
 
 add_executable(kt_win_tests
     tests/win/Principal.cpp
@@ -292,6 +305,36 @@ add_executable(kt_win_tests
     tests/win/acesso/EscalaTest.cpp
 )
 target_link_libraries(kt_win_tests PRIVATE kt_assistente kt_teste_janelas GTest::gtest)
+target_precompile_headers(kt_win_tests REUSE_FROM kt_teste_janelas)
+target_compile_options(kt_win_tests PRIVATE -Winvalid-pch)
+# Unity groups (CMakeLists.txt). The dialogs' tests are spread over them: each reads its window's
+# control ids and names its own kTitulo and TResultado. The directory browser's test compiles alone.
+set_target_properties(kt_win_tests PROPERTIES UNITY_BUILD ON UNITY_BUILD_MODE GROUP)
+kt_grupo_unity(win_comum tests/win/Principal.cpp tests/win/comum/RelatoriosGravados.cpp
+    tests/win/RelatoriosDosServicosTest.cpp tests/win/CamposWinTest.cpp
+    tests/win/recursos/ImagensTest.cpp tests/win/recursos/ClipeTest.cpp
+    tests/win/recursos/ModelosTest.cpp)
+kt_grupo_unity(win_ui tests/win/CapturaTest.cpp tests/unit/ArquivosTest.cpp
+    tests/win/ui/DialogTemplateTest.cpp tests/win/ui/FormTest.cpp tests/win/ui/ThreadTest.cpp
+    tests/win/ui/SystemLibrariesTest.cpp tests/win/ui/ControlsTest.cpp
+    tests/win/ui/LibraryErrorTest.cpp base/LibraryError.cpp)
+kt_grupo_unity(win_fileops tests/win/fileops/VerificacoesWin32Test.cpp
+    tests/win/fileops/TamanhoArquivoTest.cpp tests/win/fileops/CopiarArquivoTest.cpp
+    tests/win/fileops/AjudaTest.cpp tests/win/fileops/AtalhoTest.cpp
+    tests/win/fileops/VersaoArquivoTest.cpp tests/win/fileops/ProcessosTest.cpp
+    tests/win/fileops/AbrirAjudaTest.cpp tests/win/fileops/AutoRemocaoTest.cpp
+    tests/win/fileops/PastasDoShellTest.cpp)
+kt_grupo_unity(win_dialogos tests/win/dialogs/CentralSolucoesTest.cpp
+    tests/win/dialogs/SobrescreverTest.cpp)
+kt_grupo_unity(win_assistente tests/win/assistente/AssistenteEmTeste.cpp
+    tests/win/assistente/ArquivoIACTest.cpp tests/win/assistente/AssistenteTest.cpp
+    tests/win/program/RotinasPontilhaTest.cpp)
+kt_grupo_unity(win_acesso tests/win/acesso/CadaJanela.cpp tests/win/acesso/Medidas.cpp
+    tests/win/acesso/LeituraTest.cpp tests/win/acesso/EscalaTest.cpp
+    tests/win/dialogs/TrocarDiscosTest.cpp)
+kt_grupo_unity(win_payload tests/win/payload/FluxoArquivoTest.cpp
+    tests/win/payload/VerificarArquivoZLibTest.cpp tests/win/payload/DescompactarTest.cpp
+    tests/win/payload/ExtrairRecursoTest.cpp tests/win/dialogs/EncontrarTest.cpp)
 # The clip's test decodes its frames with the system's video decoder, as the animation control does.
 target_link_libraries(kt_win_tests PRIVATE vfw32)
 
@@ -332,17 +375,23 @@ gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
 
 # The program's windows at the screen's dots per inch: 96 here, in the tests' prefix; 144 and 192
-# in a prefix of their own, made once by the build, whose LogPixels each run sets before it starts
-# the tests (the other tests' prefix keeps 96). Alone on the screen, for the screenshots.
+# in a prefix of their own, made once by the build as a copy of the tests' prefix (a few seconds,
+# where making it as the first was made takes a quarter of a minute), whose LogPixels each run sets
+# before it starts the tests (the other tests' prefix keeps 96). Alone on the screen, for the
+# screenshots.
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "Escala.*"
     PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}")
 set(KT_WINEPREFIX_DPI ${KT_WINEPREFIX}-dpi)
+# The copy waits for the prefix's Wine server to end: it writes the registry's files as it ends.
 add_custom_command(OUTPUT ${KT_WINEPREFIX_DPI}/.pronto
-    COMMAND ${CMAKE_COMMAND} -E env KT_PREFIXO_WINE=${KT_WINEPREFIX_DPI}
-            ${CMAKE_BINARY_DIR}/wine-run cmd /c exit
-    COMMENT "Making the Wine prefix of the high-DPI tests")
+    COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${KT_WINEPREFIX} wineserver -w
+    COMMAND rm -rf ${KT_WINEPREFIX_DPI}
+    COMMAND cp -a ${KT_WINEPREFIX} ${KT_WINEPREFIX_DPI}
+    COMMENT "Making the Wine prefix of the high-DPI tests"
+    VERBATIM)
 add_custom_target(kt_prefixo_wine_dpi ALL DEPENDS ${KT_WINEPREFIX_DPI}/.pronto)
+add_dependencies(kt_prefixo_wine_dpi kt_prefixo_wine)
 foreach(dpi 144 192)
     add_test(NAME Escala.${dpi}dpi
         COMMAND ${CMAKE_SOURCE_DIR}/tests/win/com_dpi.sh ${dpi} ${KT_WINEPREFIX_DPI}
@@ -380,10 +429,15 @@ add_custom_command(OUTPUT ${KT_WINEPREFIX}/.pronto
     COMMENT "Making the Wine prefix of the tests")
 add_custom_target(kt_prefixo_wine ALL DEPENDS ${KT_WINEPREFIX}/.pronto)
 
+# Tests that take turns on a lock (RESOURCE_LOCK) run one after another. ctest starts the costlier
+# tests first; on a fresh build it has no times of its own yet, and these, listed last, would run
+# as a chain alone at the end: a cost puts them first, their chain beside the other tests.
+set(KT_CUSTO_DA_FILA COST 10)
+
 # The product routines work on the one Uninstall key and the one pair of shortcut files.
 gtest_discover_tests(kt_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "RotinasPontilha.*"
-    PROPERTIES TIMEOUT 120 RESOURCE_LOCK "registro_e_atalhos_pontilha")
+    PROPERTIES TIMEOUT 120 RESOURCE_LOCK "registro_e_atalhos_pontilha" ${KT_CUSTO_DA_FILA})
 
 # Test products: small wizards with a built-in description of their own, for the end-to-end tests.
 add_library(kt_produto_de_teste STATIC tests/e2e/produtos/ProdutoDeTeste.cpp)
@@ -429,6 +483,19 @@ add_executable(kt_e2e_tests
     tests/e2e/ManutencaoTest.cpp
 )
 target_link_libraries(kt_e2e_tests PRIVATE kt_teste_janelas GTest::gtest_main advapi32 shell32)
+target_precompile_headers(kt_e2e_tests REUSE_FROM kt_teste_janelas)
+target_compile_options(kt_e2e_tests PRIVATE -Winvalid-pch)
+# Unity groups (CMakeLists.txt): the pages, the journeys through the wizard, the copy. The disks'
+# test, which reads three dialogs' control ids, compiles alone.
+set_target_properties(kt_e2e_tests PROPERTIES UNITY_BUILD ON UNITY_BUILD_MODE GROUP)
+kt_grupo_unity(e2e_paginas tests/e2e/ProgramaEmTeste.cpp tests/e2e/Registro.cpp
+    tests/e2e/RastrosPontilha.cpp tests/e2e/OperacoesTest.cpp tests/e2e/OpcoesTest.cpp
+    tests/e2e/LicencaTest.cpp tests/e2e/InicioTest.cpp)
+kt_grupo_unity(e2e_percursos tests/e2e/TecladoTest.cpp tests/e2e/LeituraTest.cpp
+    tests/e2e/ProcurarTest.cpp tests/e2e/PasseioTest.cpp tests/e2e/CarregamentoSeguroTest.cpp
+    tests/e2e/DesinstalacaoTest.cpp tests/e2e/ManutencaoTest.cpp)
+kt_grupo_unity(e2e_copia tests/e2e/InstalacaoTest.cpp tests/e2e/GrandeTest.cpp tests/e2e/FimTest.cpp
+    tests/e2e/Instalacao.cpp)
 target_compile_definitions(kt_e2e_tests PRIVATE KT_FONTES_PAYLOAD="Z:${KT_PAYLOAD_FONTES}")
 # A DLL to plant beside a program, and a program without the defence against it.
 add_library(kt_dll_plantada SHARED tests/e2e/plantada/DllPlantada.cpp)
@@ -447,30 +514,34 @@ gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
 # The large product's installations write and check its one Uninstall key.
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "Grande*"
-    PROPERTIES TIMEOUT 120 RESOURCE_LOCK "chave_do_produto_grande" ${KT_AMBIENTE_E2E})
+    PROPERTIES TIMEOUT 120 RESOURCE_LOCK "chave_do_produto_grande" ${KT_AMBIENTE_E2E}
+        ${KT_CUSTO_DA_FILA})
 # Pontilha runs one wizard at a time on a machine (a second start refuses), and its installation
 # and uninstall work on the one Uninstall key and the one pair of shortcut files: the tests that
 # start it take turns.
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "Desinstalacao.*:Opcoes.*:Operacoes.*:Leitura.*"
-    PROPERTIES TIMEOUT 120 RESOURCE_LOCK "registro_e_atalhos_pontilha" ${KT_AMBIENTE_E2E})
+    PROPERTIES TIMEOUT 120 RESOURCE_LOCK "registro_e_atalhos_pontilha" ${KT_AMBIENTE_E2E}
+        ${KT_CUSTO_DA_FILA})
 # Pontilha installed for real: one at a time with the product routines' tests, which work on the
 # same Uninstall entry and shortcuts. The installation onto a full disk gets two variables only
 # (the discovery passes one value per property): it takes no screenshots, and when it skips, the
 # reason is in its disk's .motivo file.
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "*InstalacaoPontilha*-*DiscoCheio*"
-    PROPERTIES TIMEOUT 300 RESOURCE_LOCK "registro_e_atalhos_pontilha" ${KT_AMBIENTE_E2E})
+    PROPERTIES TIMEOUT 300 RESOURCE_LOCK "registro_e_atalhos_pontilha" ${KT_AMBIENTE_E2E}
+        ${KT_CUSTO_DA_FILA})
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "*InstalacaoPontilhaDiscoCheio*"
-    PROPERTIES TIMEOUT 300 RESOURCE_LOCK "registro_e_atalhos_pontilha"
+    PROPERTIES TIMEOUT 300 RESOURCE_LOCK "registro_e_atalhos_pontilha" ${KT_CUSTO_DA_FILA}
         FIXTURES_REQUIRED kt_disco_cheio_instalacao
         ENVIRONMENT "KT_DISCO_CHEIO=L:"
         ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
 # The same installation from the signed copy, once the signature's test has made it.
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "Pastas/InstalacaoPontilha.*" TEST_PREFIX "Assinado."
-    PROPERTIES TIMEOUT 300 RESOURCE_LOCK "registro_e_atalhos_pontilha" FIXTURES_REQUIRED kt_assinado
+    PROPERTIES TIMEOUT 300 RESOURCE_LOCK "registro_e_atalhos_pontilha" ${KT_CUSTO_DA_FILA}
+        FIXTURES_REQUIRED kt_assinado
         ENVIRONMENT "KT_CAPTURAS=Z:${KT_SCREENSHOTS}"
         ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${KT_ASSINADO}")
 # The planting test (see its source) plants beside Pontilha.exe exactly the DLLs that it runs with
@@ -488,7 +559,7 @@ list(REMOVE_DUPLICATES KT_DLLS_PLANTADAS)
 list(JOIN KT_DLLS_PLANTADAS "," KT_DLLS_PLANTADAS)
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "CarregamentoSeguro.*"
-    PROPERTIES TIMEOUT 120 RESOURCE_LOCK "registro_e_atalhos_pontilha"
+    PROPERTIES TIMEOUT 120 RESOURCE_LOCK "registro_e_atalhos_pontilha" ${KT_CUSTO_DA_FILA}
         ENVIRONMENT "KT_WINEDLLOVERRIDES=${KT_DLLS_PLANTADAS}=n,b"
         ENVIRONMENT_MODIFICATION "KT_PROGRAMAS=set:Z:${CMAKE_BINARY_DIR}")
 gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
@@ -500,9 +571,14 @@ gtest_discover_tests(kt_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     TEST_FILTER "Passeio.*"
     PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE LABELS passeio ${KT_AMBIENTE_E2E})
 
+# The benchmarks' programs are built by the scripts that run them (tools/bench_*.sh name their
+# targets), not by the build: the test command does not wait for them. Their common library too:
+# on this side nothing else uses it.
+set_target_properties(kt_bench_comum PROPERTIES EXCLUDE_FROM_ALL ON)
+
 # The extraction benchmark (tools/bench_extracao.sh): DescompactarArquivo against zlib's inflate
 # driven directly, over the same 64 MiB container. It prints figures and asserts nothing.
-add_executable(kt_bench_extracao tools/bench/BenchExtracao.cpp)
+add_executable(kt_bench_extracao EXCLUDE_FROM_ALL tools/bench/BenchExtracao.cpp)
 target_link_libraries(kt_bench_extracao PRIVATE kt_framework kt_bench_comum ZLIB::ZLIB)
 # Every allocation passes the bench's own counters first (its peak of heap bytes).
 target_link_options(kt_bench_extracao PRIVATE -municode -Wl,--wrap=malloc -Wl,--wrap=calloc
@@ -511,16 +587,18 @@ target_link_options(kt_bench_extracao PRIVATE -municode -Wl,--wrap=malloc -Wl,--
 # The comparison with NSIS (tools/bench_nsis.sh): a driver that starts our installer and NSIS's
 # in the same Wine virtual desktop and works their windows from outside. It prints figures and
 # asserts nothing.
-add_executable(kt_bench_nsis tools/bench/BenchNsis.cpp tools/bench/ProgramasMedidos.cpp)
+add_executable(kt_bench_nsis EXCLUDE_FROM_ALL tools/bench/BenchNsis.cpp
+    tools/bench/ProgramasMedidos.cpp)
 target_link_libraries(kt_bench_nsis PRIVATE kt_bench_comum kt_teste_janelas)
 target_link_options(kt_bench_nsis PRIVATE -municode)
 # Our side of its scaling runs: the wizard installing a generated product from its containers.
-add_executable(kt_produto_escala WIN32 tools/bench/ProdutoEscala.cpp tests/e2e/produtos/Produto.rc)
+add_executable(kt_produto_escala EXCLUDE_FROM_ALL WIN32 tools/bench/ProdutoEscala.cpp
+    tests/e2e/produtos/Produto.rc)
 target_link_libraries(kt_produto_escala PRIVATE kt_produto_de_teste kt_teste_janelas)
 target_link_options(kt_produto_escala PRIVATE -municode)
 
 # The copy benchmark (tools/bench_copia.sh): CopiarArquivo against the system's CopyFile over the
 # same 64 MiB file. It prints figures and asserts nothing.
-add_executable(kt_bench_copia tools/bench/BenchCopia.cpp)
+add_executable(kt_bench_copia EXCLUDE_FROM_ALL tools/bench/BenchCopia.cpp)
 target_link_libraries(kt_bench_copia PRIVATE kt_framework)
 target_link_options(kt_bench_copia PRIVATE -municode)

@@ -23,6 +23,11 @@ void ProcessarMensagens() {
     }
 }
 
+bool MesmoRelatorio(const TRelatorioVisto& a, const TRelatorioVisto& b) {
+    return a.Modulo == b.Modulo && a.Problema == b.Problema && a.Arquivos == b.Arquivos &&
+           a.Solucao == b.Solucao;
+}
+
 } // namespace
 
 std::wstring Linha(int prefixo, std::wstring_view valor) {
@@ -65,7 +70,11 @@ std::vector<TRelatorioVisto> ComRobo(const std::function<void()>& acao,
             if (aoVer)
                 aoVer(vistos.back());
             Continuar(janela);
-            EsperarAte([&] { return !Visivel(janela); });
+            // Until it is closed, or shows the next report: the window can be hidden and shown
+            // again between two looks.
+            EsperarAte([&] {
+                return !Visivel(janela) || !MesmoRelatorio(LerRelatorio(janela), vistos.back());
+            });
         }
         roboTerminou = true;
     });
