@@ -40,8 +40,10 @@ bool EsperarObjetos(const HANDLE* handles, std::uint32_t indiceUltimo, std::int3
     const DWORD quantos = indiceUltimo + 1;
     const DWORD mascara = MascaraDe(modo);
     for (;;) {
-        const DWORD espera =
-            MsgWaitForMultipleObjects(quantos, handles, FALSE, tempoLimite, mascara);
+        // MWMO_INPUTAVAILABLE: a plain wait wakes only for input that came since the queue was
+        // last looked at, and would sleep through a step that another thread handed over before.
+        const DWORD espera = MsgWaitForMultipleObjectsEx(quantos, handles, tempoLimite, mascara,
+                                                         MWMO_INPUTAVAILABLE);
         if (espera == WAIT_FAILED)
             return false;
         // Any of the handles, also one that a dying owner left abandoned, ends the wait.
