@@ -68,7 +68,7 @@ void TTrabalho::PontoDeParada() {
         throw EParada{};
 }
 
-bool TTrabalho::EntregarNaPrincipal(const std::function<void()>& passo, bool telaSoSeVencida) {
+bool TTrabalho::EntregarNaPrincipal(base::FunctionRef<void()> passo, bool telaSoSeVencida) {
     // Stopped while it waited: the step would only hold the run up.
     PontoDeParada();
     bool entregue = false;

@@ -96,7 +96,7 @@ protected:
 
 private:
     // Waits while the worker is paused; true when the step was handed over (false: turned back).
-    bool EntregarNaPrincipal(const std::function<void()>& passo, bool telaSoSeVencida);
+    bool EntregarNaPrincipal(base::FunctionRef<void()> passo, bool telaSoSeVencida);
 
     TPaginaDoTrabalho& pagina_;
     base::Lock trava_;

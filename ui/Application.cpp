@@ -16,7 +16,7 @@ namespace {
 
 // A step handed to the main thread by another thread, on that thread's stack until answered.
 struct HandedStep {
-    const std::function<void()>* step = nullptr;
+    base::FunctionRef<void()> step;
     std::exception_ptr error;
     bool ran = false;
     bool answered = false;
@@ -72,7 +72,7 @@ void RunHandedSteps() {
         }
         std::exception_ptr error;
         try {
-            (*handed->step)();
+            handed->step();
         } catch (...) {
             error = std::current_exception();
         }
@@ -102,10 +102,10 @@ LRESULT CALLBACK DispatcherProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 }
 
 // From another thread: queues the step, wakes the main thread and waits for the answer.
-void HandOver(const std::function<void()>& step) {
+void HandOver(base::FunctionRef<void()> step) {
     HandOvers& h = Current().handOvers;
     HandedStep handed;
-    handed.step = &step;
+    handed.step = step;
     {
         base::Held held(h.lock);
         if (!h.window)
@@ -251,7 +251,7 @@ void ProcessPaintMessages() {
         DispatchMessageW(&msg);
 }
 
-void RunOnMainThread(const std::function<void()>& step) {
+void RunOnMainThread(base::FunctionRef<void()> step) {
     if (IsMainThread())
         step();
     else

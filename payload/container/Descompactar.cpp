@@ -34,25 +34,22 @@ private:
 };
 
 // Answers whether the whole count was inflated, that is, whether progress did not stop it.
-bool Inflar(TFluxo& origem, TFluxo& destino, std::uint32_t contagem,
-            const TEventoProgresso& progresso) {
+bool Inflar(TFluxo& origem, TFluxo& destino, std::uint32_t contagem, TEventoProgresso progresso) {
     bool parado = false;
-    TEventoProgresso seguido;
-    if (progresso) {
-        seguido = [&](std::int32_t percentual, bool& parar) {
-            progresso(percentual, parar);
-            parado = parar;
-        };
-    }
+    const auto seguir = [&](std::int32_t percentual, bool& parar) {
+        progresso(percentual, parar);
+        parado = parar;
+    };
     TFluxoDescompressao descompressao(origem);
-    CopiarFluxo(descompressao, destino, contagem, seguido, contagem);
+    CopiarFluxo(descompressao, destino, contagem,
+                progresso ? TEventoProgresso(seguir) : TEventoProgresso(), contagem);
     return !parado;
 }
 
 } // namespace
 
 bool DescompactarFluxo(TFluxo& origem, TFluxo& destino, std::uint32_t contagem,
-                       const TEventoProgresso& progresso) {
+                       TEventoProgresso progresso) {
     TRegistroAjuda ajuda;
     PreencherAjudaPadrao(ajuda);
     bool inteiro = false;
@@ -67,7 +64,7 @@ std::wstring ArquivosDaExtracao(const std::wstring& origem, const std::wstring& 
 }
 
 bool DescompactarArquivo(std::wstring_view origem, std::wstring_view destino,
-                         const TEventoProgresso& progresso) {
+                         TEventoProgresso progresso) {
     TRegistroAjuda ajuda;
     PreencherAjudaPadrao(ajuda);
     const std::wstring nomeOrigem(origem);
