@@ -16,8 +16,8 @@ namespace {
 
 using namespace textos_diretorios;
 
-ui::Action Acao(std::wstring_view legenda, int glifo, std::function<void()> executar) {
-    ui::Action acao(Texto(legenda), std::move(executar));
+ui::Action Acao(std::wstring_view legenda, int glifo, ui::Action::Handler executar) {
+    ui::Action acao(Texto(legenda), executar);
     acao.SetGlyph(glifo);
     return acao;
 }
