@@ -79,7 +79,7 @@ constexpr UINT_PTR kEnterSubclass = 1;
 
 LRESULT CALLBACK EnterProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                            DWORD_PTR data) noexcept {
-    auto* handler = reinterpret_cast<std::function<void()>*>(data);
+    auto* handler = reinterpret_cast<base::InlineFunction<void()>*>(data);
     switch (msg) {
     case WM_GETDLGCODE:
         return DialogCodeWithEnter(edit, wParam, lParam);
@@ -109,14 +109,13 @@ LRESULT CALLBACK EnterProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam, UI
 
 } // namespace
 
-void Edit::SetOnEnter(std::function<void()> handler) const {
+void Edit::SetOnEnter(base::InlineFunction<void()> handler) const {
     DWORD_PTR previous = 0;
     if (GetWindowSubclass(Handle(), &EnterProc, kEnterSubclass, &previous))
-        *reinterpret_cast<std::function<void()>*>(previous) = std::move(handler);
+        *reinterpret_cast<base::InlineFunction<void()>*>(previous) = handler;
     else
-        SetWindowSubclass(
-            Handle(), &EnterProc, kEnterSubclass,
-            reinterpret_cast<DWORD_PTR>(new std::function<void()>(std::move(handler))));
+        SetWindowSubclass(Handle(), &EnterProc, kEnterSubclass,
+                          reinterpret_cast<DWORD_PTR>(new base::InlineFunction<void()>(handler)));
 }
 
 void Button::SetGlyph(int iconResource) const {

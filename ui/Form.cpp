@@ -237,11 +237,11 @@ const Action* Form::BoundAction(int controlId) const {
     return found == actions_.end() ? nullptr : &found->second;
 }
 
-void Form::SetOnRelease(int controlId, std::function<void()> handler) {
+void Form::SetOnRelease(int controlId, base::InlineFunction<void()> handler) {
     HWND control = Item(controlId);
     if (!control)
         throw base::Exception(L"Controle " + base::Decimal(controlId) + L" inexistente.");
-    releaseWatches_.Set(control, std::move(handler));
+    releaseWatches_.Set(control, handler);
 }
 
 void Form::SetIcon(int iconResource) const {

@@ -41,8 +41,9 @@ HWND SceneHost::Add(int templateId, const RECT& area) {
     return MakeScene(scenes_.size() - 1);
 }
 
-void SceneHost::AddOnDemand(int templateId, const RECT& area, std::function<void(HWND)> prepare) {
-    scenes_.push_back({templateId, area, DialogItemIds(templateId), std::move(prepare)});
+void SceneHost::AddOnDemand(int templateId, const RECT& area,
+                            base::InlineFunction<void(HWND)> prepare) {
+    scenes_.push_back({templateId, area, DialogItemIds(templateId), prepare});
 }
 
 HWND SceneHost::Make(int templateId) {
@@ -126,7 +127,7 @@ HWND SceneHost::MakeScene(std::size_t index) {
     // Made before it is prepared: the controls that the preparation asks for are found in it.
     scenes_[index].window = window;
     scenes_[index].defaultButton = TemplateDefaultButton(window);
-    if (const auto prepare = std::exchange(scenes_[index].prepare, nullptr))
+    if (const auto prepare = std::exchange(scenes_[index].prepare, {}))
         prepare(window);
     return window;
 }
