@@ -1,5 +1,6 @@
 #include "dialogs/NovaPasta.h"
 
+#include "base/Concat.h"
 #include "dialogs/TextosDialogos.h"
 #include "fileops/NomeDePasta.h"
 #include "fileops/RelatorioDeErro.h"
@@ -49,7 +50,7 @@ void TfrmNovaPasta::Criar() {
     }
     // A root already ends in its delimiter.
     const bool comDelimitador = !diretorio_.empty() && diretorio_.back() == L'\\';
-    const std::wstring pasta = diretorio_ + (comDelimitador ? L"" : L"\\") + nome;
+    const std::wstring pasta = base::Concat({diretorio_, comDelimitador ? L"" : L"\\", nome});
     const TRegistroAjuda ajuda = AjudaSemArquivo(kContextoPadrao);
     const bool criada = ExecutarRelatando(
         ajuda, {}, pasta, [&] { VerificarResultado(CreateDirectoryW(pasta.c_str(), nullptr)); });

@@ -1,5 +1,6 @@
 #include "fileops/Processos.h"
 
+#include "base/Concat.h"
 #include "fileops/Caminhos.h"
 #include "fileops/Texto.h"
 #include "ui/Application.h"
@@ -58,8 +59,8 @@ bool EsperarObjetos(const HANDLE* handles, std::uint32_t indiceUltimo, std::int3
 std::wstring LinhaDeComando(std::wstring_view programa, std::wstring_view parametros) {
     const bool aspas =
         programa.find(L' ') != std::wstring_view::npos && !programa.starts_with(L'"');
-    std::wstring linha = aspas ? L"\"" + std::wstring(programa) + L"\"" : std::wstring(programa);
-    return linha + std::wstring(parametros);
+    return aspas ? base::Concat({L"\"", programa, L"\"", parametros})
+                 : base::Concat({programa, parametros});
 }
 
 std::optional<TProcessoIniciado> IniciarProcesso(const std::wstring& linhaDeComando,

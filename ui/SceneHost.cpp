@@ -1,5 +1,6 @@
 #include "ui/SceneHost.h"
 
+#include "base/Concat.h"
 #include "base/Decimal.h"
 #include "base/Exception.h"
 #include "ui/Application.h"
@@ -117,8 +118,8 @@ HWND SceneHost::MakeScene(std::size_t index) {
     HWND window = CreateDialogParamW(Application::Instance(), MAKEINTRESOURCEW(templateId), form_,
                                      proc_, param_);
     if (!window)
-        throw base::Exception(L"Não foi possível criar a página " + base::Decimal(templateId) +
-                              L".");
+        throw base::Exception(
+            base::Concat({L"Não foi possível criar a página ", base::Decimal(templateId), L"."}));
     SetWindowLongPtrW(window, GWLP_ID, templateId);
     ForgetImageIds(window);
     const RECT& area = scenes_[index].area;

@@ -1,5 +1,6 @@
 #include "payload/container/Descompactar.h"
 
+#include "base/Concat.h"
 #include "fileops/ArquivoNovo.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/Texto.h"
@@ -60,7 +61,7 @@ bool DescompactarFluxo(TFluxo& origem, TFluxo& destino, std::uint32_t contagem,
 }
 
 std::wstring ArquivosDaExtracao(const std::wstring& origem, const std::wstring& destino) {
-    return Curta(origem + L" e " + destino);
+    return Curta(base::Concat({origem, L" e ", destino}));
 }
 
 bool DescompactarArquivo(std::wstring_view origem, std::wstring_view destino,
