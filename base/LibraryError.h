@@ -1,14 +1,13 @@
 // What the C++ library raises for a programming error in the program's use of it (an index past
-// the end, a container past its largest size, a lock the system refused): one type, whose message
+// the end, a container past its largest size): one type, whose message
 // is the library's own text, its numbers filled in. It takes the place of std::out_of_range,
 // std::length_error and their family, whose constructors copy the text into a string and bring with
 // them the library's string code in both of its ABIs, some 75 KB of the program. Nothing in the
 // program tells those types apart: such an error goes up as any other and is shown by its what().
 //
 // LibraryError.cpp defines the library's raising functions (std::__throw_out_of_range and the
-// rest), LockError.cpp the one of the standard locks; they are linked into the program (the first
-// also into the Windows tests) as objects, not from a library, so that their definitions take the
-// place of the runtime's.
+// rest); it is linked into the program and the Windows tests as an object, not from a library, so
+// that its definitions take the place of the runtime's.
 #pragma once
 
 #include <exception>

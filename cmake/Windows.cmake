@@ -109,7 +109,7 @@ target_link_libraries(kt_assistente PUBLIC kt_framework kt_instalacao)
 # site's payload, whose size a test holds under its budget; and a second link of the program made
 # at another "time" (SOURCE_DATE_EPOCH), which a test compares with the first byte for byte.
 add_library(kt_pontilha_programa OBJECT
-    core/program/Pontilha.cpp core/program/Terminar.cpp base/LibraryError.cpp base/LockError.cpp
+    core/program/Pontilha.cpp core/program/Terminar.cpp base/LibraryError.cpp
     resources/Pontilha.rc)
 target_link_libraries(kt_pontilha_programa PUBLIC kt_assistente)
 function(kt_programa_pontilha alvo)

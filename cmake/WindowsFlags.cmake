@@ -23,6 +23,10 @@ add_compile_options(-ffunction-sections -fdata-sections)
 # (GCC's .isra clones): for the library's inline code (std::wstring's) they made one copy per object
 # that calls it, where the linker otherwise keeps one for the whole program.
 add_compile_options(-fno-ipa-sra)
+# No private copy of a constructor's or destructor's body in each object that uses it: at -Os GCC
+# makes one (a "C4"/"D4" body, for the complete and the base object both) local to every object,
+# which the linker cannot merge; std::wstring's copy and move alone were 46 of them.
+add_compile_options(-fno-declone-ctor-dtor)
 add_link_options(-Wl,--gc-sections)
 # Reproducible: two builds of one commit give the same bytes. The linker would put the time of the
 # link into the PE header (and the checksum over it); source and build paths stay out of the code.

@@ -27,9 +27,9 @@ using namespace textos_diretorios;
 constexpr int kPontosRotulos = 8;
 constexpr int kIcone = 32;
 
-ui::Action Acao(std::wstring_view legenda, int glifo, std::function<void()> executar,
+ui::Action Acao(std::wstring_view legenda, int glifo, ui::Action::Handler executar,
                 std::wstring_view dica = {}) {
-    ui::Action acao(Texto(legenda), std::move(executar), Texto(dica));
+    ui::Action acao(Texto(legenda), executar, Texto(dica));
     acao.SetGlyph(glifo);
     return acao;
 }

@@ -1,5 +1,6 @@
 #include "dialogs/CentralSolucoes.h"
 
+#include "base/Concat.h"
 #include "dialogs/TextosDialogos.h"
 #include "fileops/AbrirAjuda.h"
 #include "fileops/Caminhos.h"
@@ -125,8 +126,7 @@ void TfrmCentralSolucoes::PrepararControles() {
 void TfrmCentralSolucoes::PreencherLinha(int id, std::wstring_view prefixo, std::wstring_view valor,
                                          std::wstring_view seVazio) {
     // Tested without its blanks, shown as given.
-    const std::wstring texto =
-        Texto(prefixo) + (Aparar(valor).empty() ? Texto(seVazio) : Texto(valor));
+    const std::wstring texto = base::Concat({prefixo, Aparar(valor).empty() ? seVazio : valor});
     ui::Label(Item(id)).SetText(texto);
 }
 

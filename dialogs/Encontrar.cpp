@@ -1,5 +1,6 @@
 #include "dialogs/Encontrar.h"
 
+#include "base/Concat.h"
 #include "dialogs/TextosDialogos.h"
 #include "fileops/AbrirAjuda.h"
 #include "fileops/Caminhos.h"
@@ -43,8 +44,10 @@ BOOL MostrarAbrirArquivo(OPENFILENAMEW& dialogo) {
 
 TfrmEncontrar::TfrmEncontrar(std::wstring_view caminho) : ui::Form(IDD_ENCONTRAR) {
     PreencherAjuda(ajuda_, kContextoEncontrar);
-    const std::wstring nome = Texto(NomeDe(caminho));
-    filtro_ = nome + L'\0' + nome + L'\0';
+    // The file-open dialog's filter: a description and a pattern, each ending in its own null.
+    const std::wstring_view nome = NomeDe(caminho);
+    const std::wstring_view nulo(L"\0", 1);
+    filtro_ = base::Concat({nome, nulo, nome, nulo});
 
     ui::Edit(Item(IDC_txtArquivo)).SetText(Texto(caminho));
     ui::Picture(Item(IDC_imgSimboloEncontrar))

@@ -1,5 +1,6 @@
 #include "dialogs/NovaPasta.h"
 
+#include "base/Concat.h"
 #include "dialogs/TextosDialogos.h"
 #include "fileops/NomeDePasta.h"
 #include "fileops/RelatorioDeErro.h"
@@ -16,8 +17,8 @@ namespace {
 
 using namespace textos_diretorios;
 
-ui::Action Acao(std::wstring_view legenda, int glifo, std::function<void()> executar) {
-    ui::Action acao(Texto(legenda), std::move(executar));
+ui::Action Acao(std::wstring_view legenda, int glifo, ui::Action::Handler executar) {
+    ui::Action acao(Texto(legenda), executar);
     acao.SetGlyph(glifo);
     return acao;
 }
@@ -49,7 +50,7 @@ void TfrmNovaPasta::Criar() {
     }
     // A root already ends in its delimiter.
     const bool comDelimitador = !diretorio_.empty() && diretorio_.back() == L'\\';
-    const std::wstring pasta = diretorio_ + (comDelimitador ? L"" : L"\\") + nome;
+    const std::wstring pasta = base::Concat({diretorio_, comDelimitador ? L"" : L"\\", nome});
     const TRegistroAjuda ajuda = AjudaSemArquivo(kContextoPadrao);
     const bool criada = ExecutarRelatando(
         ajuda, {}, pasta, [&] { VerificarResultado(CreateDirectoryW(pasta.c_str(), nullptr)); });

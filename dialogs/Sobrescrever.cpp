@@ -1,5 +1,6 @@
 #include "dialogs/Sobrescrever.h"
 
+#include "base/Concat.h"
 #include "dialogs/TextosDialogos.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/TamanhoArquivo.h"
@@ -63,8 +64,8 @@ std::wstring LinhaDeTamanho(const std::wstring& nome) {
     if (tamanho < 0)
         return {};
     if (tamanho > 1023)
-        return base::Decimal(tamanho / 1024) + Texto(textos::kKb);
-    return base::Decimal(tamanho) + Texto(textos::kBytes);
+        return base::Concat({base::Decimal(tamanho / 1024), textos::kKb});
+    return base::Concat({base::Decimal(tamanho), textos::kBytes});
 }
 
 // The date of the file's last change, alone, in the system's short date format and local time.
@@ -171,7 +172,7 @@ void TfrmSobrescrever::Preencher(std::wstring_view origem, std::wstring_view des
     const auto rotulo = [this](int id, const std::wstring& texto) {
         ui::Label(Item(id)).SetText(texto);
     };
-    ExecutarRelatando(ajuda, {}, de + Texto(textos::kE) + para, [&] {
+    ExecutarRelatando(ajuda, {}, base::Concat({de, textos::kE, para}), [&] {
         rotulo(IDC_lblNomePara, para);
         SetHint(Item(IDC_lblNomePara), para);
         rotulo(IDC_lblNomeDe, de);

@@ -1,5 +1,6 @@
 #include "fileops/AutoRemocao.h"
 
+#include "base/Concat.h"
 #include "fileops/Ansi.h"
 #include "fileops/Caminhos.h"
 #include "fileops/ErrosArquivo.h"
@@ -207,7 +208,7 @@ bool AutoRemover(bool removerPasta) {
     // skips the AutoRun commands of the registry; the quotes around the quoted name are the
     // ones that /c takes away.
     const std::wstring cmd = sistema + L"\\cmd.exe";
-    IniciarProcesso(L"\"" + cmd + L"\" /d /c \"\"" + lote + L"\"\"", SW_SHOWNORMAL,
+    IniciarProcesso(base::Concat({L"\"", cmd, L"\" /d /c \"\"", lote, L"\"\""}), SW_SHOWNORMAL,
                     NORMAL_PRIORITY_CLASS, sistema, cmd);
     return true;
 }

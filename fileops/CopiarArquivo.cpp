@@ -39,7 +39,7 @@ std::uint64_t TamanhoAberto(HANDLE arquivo) {
 } // namespace
 
 bool CopiarArquivo(std::wstring_view origem, std::wstring_view destino, std::int32_t modo,
-                   const TEventoProgresso& progresso, CRITICAL_SECTION* trava) {
+                   TEventoProgresso progresso, CRITICAL_SECTION* trava) {
     bool resultado = false;
     TRegistroAjuda ajuda;
     PreencherAjudaPadrao(ajuda);

@@ -35,6 +35,6 @@ inline constexpr std::uint32_t kBlocoCopia = 10240;
 // the copy ran to its end without being cancelled; every failure is reported and gives false.
 // Runs on the calling thread; the report and the question are shown on the main thread.
 bool CopiarArquivo(std::wstring_view origem, std::wstring_view destino, std::int32_t modo,
-                   const TEventoProgresso& progresso, CRITICAL_SECTION* trava);
+                   TEventoProgresso progresso, CRITICAL_SECTION* trava);
 
 } // namespace kt

@@ -1,5 +1,6 @@
 #include "fileops/LinhasDescricao.h"
 
+#include "base/Concat.h"
 #include "fileops/Caminhos.h"
 #include "fileops/LinhasDoDiario.h"
 #include "fileops/NomeNovo.h"
@@ -88,7 +89,7 @@ std::int32_t LerNumero(const std::wstring& valor) {
     if (negativo)
         numero = -numero;
     if (!valido || numero > 2147483647LL)
-        throw base::EConvertError(L"'" + valor + L"' não é um número inteiro válido");
+        throw base::EConvertError(base::Concat({L"'", valor, L"' não é um número inteiro válido"}));
     return static_cast<std::int32_t>(numero);
 }
 

@@ -1,5 +1,6 @@
 #include "fileops/LinhasDoDiario.h"
 
+#include "base/Concat.h"
 #include "fileops/Caminhos.h"
 #include "fileops/Texto.h"
 
@@ -18,11 +19,11 @@ std::wstring Chave(std::wstring_view caminho) {
 } // namespace
 
 std::wstring LinhaDoArquivo(std::wstring_view arquivo) {
-    return std::wstring(kArquivo) + std::wstring(arquivo) + std::wstring(kFimDeLinha);
+    return base::Concat({kArquivo, arquivo, kFimDeLinha});
 }
 
 std::wstring LinhaDaPasta(std::wstring_view pasta) {
-    return std::wstring(kPasta) + SemDelimitador(std::wstring(pasta)) + std::wstring(kFimDeLinha);
+    return base::Concat({kPasta, SemDelimitador(std::wstring(pasta)), kFimDeLinha});
 }
 
 TInstalados TInstalados::Ler(std::wstring_view texto) {

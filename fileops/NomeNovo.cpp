@@ -1,5 +1,6 @@
 #include "fileops/NomeNovo.h"
 
+#include "base/Concat.h"
 #include "fileops/Texto.h"
 
 namespace kt {
@@ -23,7 +24,7 @@ std::wstring NomeNovo(std::uint32_t numero) {
         digitos.insert(digitos.begin(), L"0123456789ABCDEF"[numero & 0xF]);
         numero >>= 4;
     } while (numero != 0);
-    return std::wstring(kPrefixo) + digitos + std::wstring(kExtensao);
+    return base::Concat({kPrefixo, digitos, kExtensao});
 }
 
 bool EhNomeNovo(std::wstring_view nome) {

@@ -1,5 +1,6 @@
 #include "fileops/Processos.h"
 
+#include "base/Concat.h"
 #include "fileops/Caminhos.h"
 #include "fileops/Texto.h"
 #include "ui/Application.h"
@@ -40,8 +41,10 @@ bool EsperarObjetos(const HANDLE* handles, std::uint32_t indiceUltimo, std::int3
     const DWORD quantos = indiceUltimo + 1;
     const DWORD mascara = MascaraDe(modo);
     for (;;) {
-        const DWORD espera =
-            MsgWaitForMultipleObjects(quantos, handles, FALSE, tempoLimite, mascara);
+        // MWMO_INPUTAVAILABLE: a plain wait wakes only for input that came since the queue was
+        // last looked at, and would sleep through a step that another thread handed over before.
+        const DWORD espera = MsgWaitForMultipleObjectsEx(quantos, handles, tempoLimite, mascara,
+                                                         MWMO_INPUTAVAILABLE);
         if (espera == WAIT_FAILED)
             return false;
         // Any of the handles, also one that a dying owner left abandoned, ends the wait.
@@ -56,8 +59,8 @@ bool EsperarObjetos(const HANDLE* handles, std::uint32_t indiceUltimo, std::int3
 std::wstring LinhaDeComando(std::wstring_view programa, std::wstring_view parametros) {
     const bool aspas =
         programa.find(L' ') != std::wstring_view::npos && !programa.starts_with(L'"');
-    std::wstring linha = aspas ? L"\"" + std::wstring(programa) + L"\"" : std::wstring(programa);
-    return linha + std::wstring(parametros);
+    return aspas ? base::Concat({L"\"", programa, L"\"", parametros})
+                 : base::Concat({programa, parametros});
 }
 
 std::optional<TProcessoIniciado> IniciarProcesso(const std::wstring& linhaDeComando,

@@ -33,8 +33,7 @@ void Relatar(const std::exception_ptr& erro, const TRegistroAjuda& ajuda,
 } // namespace
 
 bool ExecutarRelatando(const TRegistroAjuda& ajuda, std::span<const TLinhaPropria> proprias,
-                       const std::wstring& arquivos,
-                       const std::function<void()>& trabalho) noexcept {
+                       const std::wstring& arquivos, base::FunctionRef<void()> trabalho) noexcept {
     EsquecerUltimoErroGerado();
     try {
         trabalho();

@@ -10,10 +10,10 @@
 // its own failure result.
 #pragma once
 
+#include "base/FunctionRef.h"
 #include "fileops/Ajuda.h"
 #include "fileops/ErrosArquivo.h"
 
-#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -27,7 +27,6 @@ inline constexpr std::wstring_view kModuloDoFramework = L"Pontilha.exe";
 // `arquivos` holds at that moment (the work may change it as it goes) and the help record, and
 // answers false; answers true when the work ended normally. Never throws.
 bool ExecutarRelatando(const TRegistroAjuda& ajuda, std::span<const TLinhaPropria> proprias,
-                       const std::wstring& arquivos,
-                       const std::function<void()>& trabalho) noexcept;
+                       const std::wstring& arquivos, base::FunctionRef<void()> trabalho) noexcept;
 
 } // namespace kt

@@ -1,5 +1,6 @@
 #include "fileops/Versao.h"
 
+#include "base/Concat.h"
 #include "fileops/Texto.h"
 #include "fileops/TextosFramework.h"
 #include "base/Decimal.h"
@@ -12,7 +13,8 @@ namespace kt {
 void FormatarVersao(const TVersaoArquivo& versao, std::wstring& texto, std::int32_t tamanhoMaximo,
                     bool pontuado) {
     const auto capacidade = static_cast<std::size_t>(std::max<std::int32_t>(tamanhoMaximo, 0));
-    texto = Curta(base::Decimal(versao.Maior) + L"." + base::Decimal(versao.Menor), capacidade);
+    texto = Curta(base::Concat({base::Decimal(versao.Maior), L".", base::Decimal(versao.Menor)}),
+                  capacidade);
 
     struct TParte {
         std::int32_t Valor;
@@ -26,9 +28,8 @@ void FormatarVersao(const TVersaoArquivo& versao, std::wstring& texto, std::int3
     for (const TParte& parte : partes) {
         if (parte.Valor <= 0)
             continue;
-        const std::wstring separador =
-            pontuado ? std::wstring(L".") : std::wstring(TextoFramework(parte.Palavra));
-        texto = Curta(texto + separador + base::Decimal(parte.Valor), capacidade);
+        const std::wstring_view separador = pontuado ? L"." : TextoFramework(parte.Palavra);
+        texto = Curta(base::Concat({texto, separador, base::Decimal(parte.Valor)}), capacidade);
     }
 }
 

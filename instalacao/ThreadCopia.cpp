@@ -75,8 +75,6 @@ std::optional<std::wstring> LerMarca(const std::wstring& arquivo) {
 
 TCopiaDeArquivos::TCopiaDeArquivos(TJanelaDaCopia& janela, TDadosDaCopia dados)
     : TTrabalho(janela), janela_(janela), dados_(std::move(dados)),
-      aoProgredir_(
-          [this](std::int32_t percentual, bool& parar) { AoProgredir(percentual, parar); }),
       varredura_(dados_.Destinos.Instalacao) {}
 
 void TCopiaDeArquivos::Execute() {
@@ -366,17 +364,20 @@ bool TCopiaDeArquivos::AnotarEscrito(const std::wstring& destino, bool novo) {
 
 bool TCopiaDeArquivos::EscreverArquivo(const TListaCampos& campos, const std::wstring& tipo,
                                        const std::wstring& origem, const std::wstring& destino) {
+    const auto aoProgredir = [this](std::int32_t percentual, bool& parar) {
+        AoProgredir(percentual, parar);
+    };
     if (tipo == kTipoZlib) {
         if (VerificarArquivoZLib(origem, nullptr))
-            return DescompactarArquivo(origem, destino, aoProgredir_);
+            return DescompactarArquivo(origem, destino, aoProgredir);
         Relatar(textos::kNaoEZLib, origem, std::wstring(TextoFramework(ids::kSemSolucao)));
         return false;
     }
     if (tipo == kTipoRcdata) {
         const std::wstring& recurso = campos[coluna_arquivo::kOrigem];
-        return NaPrincipal([&] { return ExtrairRecurso(recurso, destino, aoProgredir_); }, true);
+        return NaPrincipal([&] { return ExtrairRecurso(recurso, destino, aoProgredir); }, true);
     }
-    return CopiarArquivo(origem, destino, kSubstituirSemPerguntar, aoProgredir_, nullptr);
+    return CopiarArquivo(origem, destino, kSubstituirSemPerguntar, aoProgredir, nullptr);
 }
 
 TCopiaDeArquivos::TOrigem TCopiaDeArquivos::VerificarOrigem(const std::wstring& origem) {

@@ -155,7 +155,6 @@ private:
 
     TJanelaDaCopia& janela_;
     const TDadosDaCopia dados_;
-    const TEventoProgresso aoProgredir_;
     TCriadosNaCopia criados_;
     // The new files that a killed run left are swept from each folder before the first write.
     TRemocao varredura_;

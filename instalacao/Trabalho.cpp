@@ -24,7 +24,7 @@ void TTrabalho::PintarTela(bool soSeVencida) {
         return;
     std::optional<TTela> tela;
     {
-        const std::lock_guard<std::mutex> trava(trava_);
+        const base::Held trava(trava_);
         if (std::exchange(mudou_, false))
             tela = tela_;
     }
@@ -35,21 +35,22 @@ void TTrabalho::PintarTela(bool soSeVencida) {
 }
 
 void TTrabalho::Pausar() {
-    const std::lock_guard<std::mutex> trava(trava_);
+    const base::Held trava(trava_);
     pausado_ = true;
 }
 
 void TTrabalho::Continuar() {
-    {
-        const std::lock_guard<std::mutex> trava(trava_);
-        pausado_ = false;
-    }
-    semPausa_.notify_all();
+    const base::Held trava(trava_);
+    pausado_ = false;
+    semPausa_.WakeAll();
 }
 
+// Under the lock: set between the paused worker's test of its condition and its sleep, the stop
+// would wake nobody, and the worker would sleep on until the pause ended.
 void TTrabalho::Parar() {
+    const base::Held trava(trava_);
     parado_ = true;
-    semPausa_.notify_all();
+    semPausa_.WakeAll();
 }
 
 bool TTrabalho::Interrompido() const {
@@ -57,8 +58,8 @@ bool TTrabalho::Interrompido() const {
 }
 
 void TTrabalho::EsperarSemPausa() {
-    std::unique_lock<std::mutex> trava(trava_);
-    semPausa_.wait(trava, [this] { return !pausado_ || Interrompido(); });
+    base::Held trava(trava_);
+    semPausa_.Wait(trava, [this] { return !pausado_ || Interrompido(); });
 }
 
 void TTrabalho::PontoDeParada() {
@@ -67,13 +68,13 @@ void TTrabalho::PontoDeParada() {
         throw EParada{};
 }
 
-bool TTrabalho::EntregarNaPrincipal(const std::function<void()>& passo, bool telaSoSeVencida) {
+bool TTrabalho::EntregarNaPrincipal(base::FunctionRef<void()> passo, bool telaSoSeVencida) {
     // Stopped while it waited: the step would only hold the run up.
     PontoDeParada();
     bool entregue = false;
     Synchronize([&] {
         {
-            const std::lock_guard<std::mutex> trava(trava_);
+            const base::Held trava(trava_);
             if (pausado_)
                 return;
         }

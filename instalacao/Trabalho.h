@@ -8,20 +8,19 @@
 // up over that question (a step handed over just before the pause is turned back, and handed again
 // once the pause ends), nor does it go on past its next check point. The window stops the worker
 // with one call; the worker looks at the pause and the stop at every hand-over and at its check
-// points (PontoDeParada), which leave the run with EParada. Past its point of no return (SemVolta) the worker goes to its end whatever is asked.
-// When Execute has returned, the thread's termination notification runs on the main thread with
-// the worker still alive and decides, from the worker's one outcome, what the window shows next;
-// then the thread frees itself and the worker.
+// points (PontoDeParada), which leave the run with EParada. Past its point of no return (SemVolta)
+// the worker goes to its end whatever is asked. When Execute has returned, the thread's termination
+// notification runs on the main thread with the worker still alive and decides, from the worker's
+// one outcome, what the window shows next; then the thread frees itself and the worker.
 #pragma once
 
+#include "base/Lock.h"
 #include "ui/Thread.h"
 
 #include <atomic>
-#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <type_traits>
@@ -75,7 +74,7 @@ protected:
     // The worker's side of the snapshot.
     template <class F>
     void MudarTela(F&& mudar) {
-        const std::lock_guard<std::mutex> trava(trava_);
+        const base::Held trava(trava_);
         mudar(tela_);
         mudou_ = true;
     }
@@ -97,11 +96,11 @@ protected:
 
 private:
     // Waits while the worker is paused; true when the step was handed over (false: turned back).
-    bool EntregarNaPrincipal(const std::function<void()>& passo, bool telaSoSeVencida);
+    bool EntregarNaPrincipal(base::FunctionRef<void()> passo, bool telaSoSeVencida);
 
     TPaginaDoTrabalho& pagina_;
-    std::mutex trava_;
-    std::condition_variable semPausa_;
+    base::Lock trava_;
+    base::Condition semPausa_;
     TTela tela_;
     bool mudou_ = false;
     // When the page was last painted (GetTickCount64); the main thread's.

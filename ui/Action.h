@@ -2,18 +2,22 @@
 // an action; binding a control to another action changes its caption, glyph, hint and handler.
 #pragma once
 
+#include "base/InlineFunction.h"
+
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 namespace ui {
 
 class Action {
 public:
+    // What the command runs: a lambda that captures `this`, or a value or two.
+    using Handler = base::InlineFunction<void()>;
+
     Action() = default;
-    Action(std::wstring caption, std::function<void()> onExecute, std::wstring hint = {})
-        : caption_(std::move(caption)), hint_(std::move(hint)), onExecute_(std::move(onExecute)) {}
+    Action(std::wstring caption, Handler onExecute, std::wstring hint = {})
+        : caption_(std::move(caption)), hint_(std::move(hint)), onExecute_(onExecute) {}
 
     const std::wstring& Caption() const { return caption_; }
     void SetCaption(std::wstring caption) { caption_ = std::move(caption); }
@@ -22,7 +26,7 @@ public:
     // Id of an icon resource drawn beside the caption; 0 for none.
     int Glyph() const { return glyph_; }
     void SetGlyph(int iconResource) { glyph_ = iconResource; }
-    void SetOnExecute(std::function<void()> onExecute) { onExecute_ = std::move(onExecute); }
+    void SetOnExecute(Handler onExecute) { onExecute_ = onExecute; }
 
     void Execute() const {
         if (onExecute_)
@@ -33,7 +37,7 @@ private:
     std::wstring caption_;
     std::wstring hint_;
     int glyph_ = 0;
-    std::function<void()> onExecute_;
+    Handler onExecute_;
 };
 
 } // namespace ui

@@ -1,15 +1,14 @@
 #include "ui/Application.h"
 
 #include "base/Exception.h"
+#include "base/Lock.h"
 #include "ui/Messages.h"
 #include "base/Owned.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
-#include <condition_variable>
 #include <deque>
-#include <mutex>
 #include <vector>
 
 namespace ui::Application {
@@ -17,7 +16,7 @@ namespace {
 
 // A step handed to the main thread by another thread, on that thread's stack until answered.
 struct HandedStep {
-    const std::function<void()>* step = nullptr;
+    base::FunctionRef<void()> step;
     std::exception_ptr error;
     bool ran = false;
     bool answered = false;
@@ -25,8 +24,8 @@ struct HandedStep {
 
 // The steps waiting for the main thread, and whether it takes them.
 struct HandOvers {
-    std::mutex lock;
-    std::condition_variable answered;
+    base::Lock lock;
+    base::Condition answered;
     std::deque<HandedStep*> waiting;
     HWND window = nullptr;
 };
@@ -52,11 +51,11 @@ State& Current() {
 }
 
 void Answer(HandOvers& h, HandedStep& handed, bool ran, std::exception_ptr error) {
-    const std::lock_guard<std::mutex> held(h.lock);
+    const base::Held held(h.lock);
     handed.ran = ran;
     handed.error = std::move(error);
     handed.answered = true;
-    h.answered.notify_all();
+    h.answered.WakeAll();
 }
 
 // On the main thread: every step waiting, in the order handed.
@@ -65,7 +64,7 @@ void RunHandedSteps() {
     for (;;) {
         HandedStep* handed = nullptr;
         {
-            const std::lock_guard<std::mutex> held(h.lock);
+            const base::Held held(h.lock);
             if (h.waiting.empty())
                 return;
             handed = h.waiting.front();
@@ -73,7 +72,7 @@ void RunHandedSteps() {
         }
         std::exception_ptr error;
         try {
-            (*handed->step)();
+            handed->step();
         } catch (...) {
             error = std::current_exception();
         }
@@ -84,12 +83,12 @@ void RunHandedSteps() {
 // The window is going: nothing waits for it any longer.
 void RefuseHandedSteps() {
     HandOvers& h = Current().handOvers;
-    const std::lock_guard<std::mutex> held(h.lock);
+    const base::Held held(h.lock);
     h.window = nullptr;
     for (HandedStep* handed : h.waiting)
         handed->answered = true;
     h.waiting.clear();
-    h.answered.notify_all();
+    h.answered.WakeAll();
 }
 
 LRESULT CALLBACK DispatcherProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
@@ -103,18 +102,19 @@ LRESULT CALLBACK DispatcherProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 }
 
 // From another thread: queues the step, wakes the main thread and waits for the answer.
-void HandOver(const std::function<void()>& step) {
+void HandOver(base::FunctionRef<void()> step) {
     HandOvers& h = Current().handOvers;
     HandedStep handed;
-    handed.step = &step;
-    std::unique_lock<std::mutex> held(h.lock);
-    if (!h.window)
-        throw EMainThreadClosed(kMainThreadClosed);
-    h.waiting.push_back(&handed);
-    // Handled like a sent message, without waiting here: the answer comes through `answered`.
-    SendNotifyMessageW(h.window, kMsgSynchronize, 0, 0);
-    h.answered.wait(held, [&] { return handed.answered; });
-    held.unlock();
+    handed.step = step;
+    {
+        base::Held held(h.lock);
+        if (!h.window)
+            throw EMainThreadClosed(kMainThreadClosed);
+        h.waiting.push_back(&handed);
+        // Handled like a sent message, without waiting here: the answer comes through `answered`.
+        SendNotifyMessageW(h.window, kMsgSynchronize, 0, 0);
+        h.answered.Wait(held, [&] { return handed.answered; });
+    }
     if (!handed.ran)
         throw EMainThreadClosed(kMainThreadClosed);
     if (handed.error)
@@ -154,7 +154,7 @@ void Initialize() {
         return;
     s.dispatcher.Reset(CreateWindowExW(0, kDispatcherClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
                                        nullptr, Instance(), nullptr));
-    const std::lock_guard<std::mutex> held(s.handOvers.lock);
+    const base::Held held(s.handOvers.lock);
     s.handOvers.window = s.dispatcher.Get();
 }
 
@@ -251,7 +251,7 @@ void ProcessPaintMessages() {
         DispatchMessageW(&msg);
 }
 
-void RunOnMainThread(const std::function<void()>& step) {
+void RunOnMainThread(base::FunctionRef<void()> step) {
     if (IsMainThread())
         step();
     else

@@ -10,11 +10,11 @@
 #pragma once
 
 #include "base/Exception.h"
+#include "base/FunctionRef.h"
 
 #include <windows.h>
 
 #include <exception>
-#include <functional>
 #include <string>
 
 namespace ui {
@@ -82,7 +82,7 @@ void ProcessPaintMessages();
 // Runs the step on the main thread. Called from another thread, it waits until the step has run
 // there, and an exception thrown by the step is thrown again to the caller; a step that the main
 // thread no longer takes raises EMainThreadClosed.
-void RunOnMainThread(const std::function<void()>& step);
+void RunOnMainThread(base::FunctionRef<void()> step);
 
 // The application's message box, owned by the active modal form. Returns the button pressed.
 int ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags);

@@ -1,5 +1,6 @@
 #include "ui/Controls.h"
 
+#include "base/Concat.h"
 #include "ui/SystemLibraries.h"
 
 #include "ui/Application.h"
@@ -79,7 +80,7 @@ constexpr UINT_PTR kEnterSubclass = 1;
 
 LRESULT CALLBACK EnterProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                            DWORD_PTR data) noexcept {
-    auto* handler = reinterpret_cast<std::function<void()>*>(data);
+    auto* handler = reinterpret_cast<base::InlineFunction<void()>*>(data);
     switch (msg) {
     case WM_GETDLGCODE:
         return DialogCodeWithEnter(edit, wParam, lParam);
@@ -109,14 +110,13 @@ LRESULT CALLBACK EnterProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam, UI
 
 } // namespace
 
-void Edit::SetOnEnter(std::function<void()> handler) const {
+void Edit::SetOnEnter(base::InlineFunction<void()> handler) const {
     DWORD_PTR previous = 0;
     if (GetWindowSubclass(Handle(), &EnterProc, kEnterSubclass, &previous))
-        *reinterpret_cast<std::function<void()>*>(previous) = std::move(handler);
+        *reinterpret_cast<base::InlineFunction<void()>*>(previous) = handler;
     else
-        SetWindowSubclass(
-            Handle(), &EnterProc, kEnterSubclass,
-            reinterpret_cast<DWORD_PTR>(new std::function<void()>(std::move(handler))));
+        SetWindowSubclass(Handle(), &EnterProc, kEnterSubclass,
+                          reinterpret_cast<DWORD_PTR>(new base::InlineFunction<void()>(handler)));
 }
 
 void Button::SetGlyph(int iconResource) const {
@@ -258,13 +258,13 @@ std::vector<char> ReadWholeFile(const std::wstring& path) {
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
     if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > 64 * 1024 * 1024)
-        throw base::Exception(L"Não foi possível abrir o arquivo \"" + path + L"\".");
+        throw base::Exception(base::Concat({L"Não foi possível abrir o arquivo \"", path, L"\"."}));
     std::vector<char> bytes(static_cast<std::size_t>(size.QuadPart));
     DWORD read = 0;
     if (!bytes.empty() &&
         (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
          read != bytes.size()))
-        throw base::Exception(L"Não foi possível ler o arquivo \"" + path + L"\".");
+        throw base::Exception(base::Concat({L"Não foi possível ler o arquivo \"", path, L"\"."}));
     return bytes;
 }
 
@@ -277,7 +277,7 @@ void RichEdit::LoadFromFile(const std::wstring& path) const {
     EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, ReadFromBuffer};
     SendMessageW(Handle(), EM_STREAMIN, rtf ? SF_RTF : SF_TEXT, reinterpret_cast<LPARAM>(&stream));
     if (stream.dwError != 0)
-        throw base::Exception(L"Não foi possível ler o arquivo \"" + path + L"\".");
+        throw base::Exception(base::Concat({L"Não foi possível ler o arquivo \"", path, L"\"."}));
 }
 
 bool Animation::OpenFileCopyClip() const {

@@ -2,9 +2,10 @@
 // form that created the control from its template destroys it.
 #pragma once
 
+#include "base/InlineFunction.h"
+
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 namespace ui {
@@ -51,7 +52,7 @@ public:
     void SetMaxLength(int characters) const;
     // Enter in the box runs the handler instead of pressing the dialog's default button. The
     // handler lives as long as the box.
-    void SetOnEnter(std::function<void()> handler) const;
+    void SetOnEnter(base::InlineFunction<void()> handler) const;
 };
 
 // A push button. SetGlyph shows an icon beside the caption; SetImage makes an image-only button

@@ -1,5 +1,6 @@
 #include "ui/DialogTemplate.h"
 
+#include "base/Concat.h"
 #include "ui/Application.h"
 #include "base/Decimal.h"
 #include "base/Exception.h"
@@ -63,8 +64,8 @@ public:
     // Each control's entry starts on a DWORD boundary of the template.
     void AlignToDword() { Skip((4 - offset_ % 4) % 4); }
     [[noreturn]] void Fail() const {
-        throw base::Exception(L"O modelo da página " + base::Decimal(templateId_) +
-                              L" não pôde ser lido.");
+        throw base::Exception(base::Concat(
+            {L"O modelo da página ", base::Decimal(templateId_), L" não pôde ser lido."}));
     }
 
 private:

@@ -6,9 +6,10 @@
 // wide as the control and takes Enter from the dialog's default button.
 #pragma once
 
+#include "base/InlineFunction.h"
+
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,7 @@ public:
     // Lists the current directory again; when it is gone, its nearest ancestor that is there.
     void Update();
     // Runs after every change of the current directory.
-    void SetOnChange(std::function<void()> handler) { onChange_ = std::move(handler); }
+    void SetOnChange(base::InlineFunction<void()> handler) { onChange_ = handler; }
 
 private:
     int Count() const { return static_cast<int>(paths_.size()); }
@@ -53,7 +54,7 @@ private:
     std::wstring directory_;
     std::vector<std::wstring> paths_;
     int current_ = -1;
-    std::function<void()> onChange_;
+    base::InlineFunction<void()> onChange_;
 };
 
 } // namespace ui

@@ -5,9 +5,10 @@
 // no message.
 #pragma once
 
+#include "base/InlineFunction.h"
+
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,8 @@ public:
     void ShowDriveOf(const std::wstring& path);
 
     // Gets the root of the chosen drive ("D:\") and answers whether it was taken.
-    void SetOnChoose(std::function<bool(const std::wstring& root)> handler) {
-        onChoose_ = std::move(handler);
+    void SetOnChoose(base::InlineFunction<bool(const std::wstring& root)> handler) {
+        onChoose_ = handler;
     }
 
 private:
@@ -39,7 +40,7 @@ private:
     HWND handle_;
     std::vector<wchar_t> letters_;
     wchar_t shown_ = 0;
-    std::function<bool(const std::wstring&)> onChoose_;
+    base::InlineFunction<bool(const std::wstring&)> onChoose_;
 };
 
 } // namespace ui

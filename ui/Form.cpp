@@ -1,5 +1,6 @@
 #include "ui/Form.h"
 
+#include "base/Concat.h"
 #include "base/Decimal.h"
 #include "base/Exception.h"
 #include "ui/Accessible.h"
@@ -82,8 +83,8 @@ Form::Form(int templateId, HWND owner)
     CreateDialogParamW(Application::Instance(), MAKEINTRESOURCEW(templateId), owner, &DialogProc,
                        reinterpret_cast<LPARAM>(this));
     if (!hwnd_)
-        throw base::Exception(L"Não foi possível criar a janela " + base::Decimal(templateId) +
-                              L".");
+        throw base::Exception(
+            base::Concat({L"Não foi possível criar a janela ", base::Decimal(templateId), L"."}));
     scenes_.Attach(hwnd_);
     ShowWindow(hwnd_, SW_HIDE);
     ForgetImageIds(hwnd_);
@@ -220,7 +221,8 @@ void Form::FocusFirstControl(HWND container) const {
 void Form::Bind(int controlId, const Action& action, bool imageOnly) {
     Button control(Item(controlId));
     if (!control.Handle())
-        throw base::Exception(L"Controle " + base::Decimal(controlId) + L" inexistente.");
+        throw base::Exception(
+            base::Concat({L"Controle ", base::Decimal(controlId), L" inexistente."}));
     actions_[controlId] = action;
     SetWindowTextW(control.Handle(), action.Caption().c_str());
     SetAccessibleName(control.Handle(),
@@ -237,11 +239,12 @@ const Action* Form::BoundAction(int controlId) const {
     return found == actions_.end() ? nullptr : &found->second;
 }
 
-void Form::SetOnRelease(int controlId, std::function<void()> handler) {
+void Form::SetOnRelease(int controlId, base::InlineFunction<void()> handler) {
     HWND control = Item(controlId);
     if (!control)
-        throw base::Exception(L"Controle " + base::Decimal(controlId) + L" inexistente.");
-    releaseWatches_.Set(control, std::move(handler));
+        throw base::Exception(
+            base::Concat({L"Controle ", base::Decimal(controlId), L" inexistente."}));
+    releaseWatches_.Set(control, handler);
 }
 
 void Form::SetIcon(int iconResource) const {

@@ -20,7 +20,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <map>
 #include <string>
 
@@ -84,7 +83,7 @@ public:
 
     // Runs the handler once each time a mouse button or a key is released in the control
     // (ReleaseWatches).
-    void SetOnRelease(int controlId, std::function<void()> handler);
+    void SetOnRelease(int controlId, base::InlineFunction<void()> handler);
 
     // The caption bar's and the task bar's icon, from the program's icon resources; nothing when
     // the program has no such icon.

@@ -31,9 +31,9 @@ bool IsButtonRelease(UINT msg) {
 
 } // namespace
 
-void ReleaseWatches::Set(HWND control, std::function<void()> handler) {
+void ReleaseWatches::Set(HWND control, base::InlineFunction<void()> handler) {
     Watch& watch = watches_[control];
-    watch.handler = std::move(handler);
+    watch.handler = handler;
     if (GetPropW(control, kWatch))
         return;
     watch.previous = reinterpret_cast<WNDPROC>(

@@ -8,9 +8,10 @@
 // gets it back when it is destroyed.
 #pragma once
 
+#include "base/InlineFunction.h"
+
 #include <windows.h>
 
-#include <functional>
 #include <map>
 
 namespace ui {
@@ -22,13 +23,13 @@ public:
     ReleaseWatches& operator=(const ReleaseWatches&) = delete;
 
     // Watching the control again replaces its handler.
-    void Set(HWND control, std::function<void()> handler);
+    void Set(HWND control, base::InlineFunction<void()> handler);
     // The control's click notification (NM_CLICK, NM_RCLICK).
     void Clicked(HWND control);
 
 private:
     struct Watch {
-        std::function<void()> handler;
+        base::InlineFunction<void()> handler;
         WNDPROC previous = nullptr;
         bool pressPending = false;  // a button went down and its release was not seen yet
         bool clickReported = false; // the control reported that press's click already

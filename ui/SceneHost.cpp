@@ -1,5 +1,6 @@
 #include "ui/SceneHost.h"
 
+#include "base/Concat.h"
 #include "base/Decimal.h"
 #include "base/Exception.h"
 #include "ui/Application.h"
@@ -41,8 +42,9 @@ HWND SceneHost::Add(int templateId, const RECT& area) {
     return MakeScene(scenes_.size() - 1);
 }
 
-void SceneHost::AddOnDemand(int templateId, const RECT& area, std::function<void(HWND)> prepare) {
-    scenes_.push_back({templateId, area, DialogItemIds(templateId), std::move(prepare)});
+void SceneHost::AddOnDemand(int templateId, const RECT& area,
+                            base::InlineFunction<void(HWND)> prepare) {
+    scenes_.push_back({templateId, area, DialogItemIds(templateId), prepare});
 }
 
 HWND SceneHost::Make(int templateId) {
@@ -116,8 +118,8 @@ HWND SceneHost::MakeScene(std::size_t index) {
     HWND window = CreateDialogParamW(Application::Instance(), MAKEINTRESOURCEW(templateId), form_,
                                      proc_, param_);
     if (!window)
-        throw base::Exception(L"Não foi possível criar a página " + base::Decimal(templateId) +
-                              L".");
+        throw base::Exception(
+            base::Concat({L"Não foi possível criar a página ", base::Decimal(templateId), L"."}));
     SetWindowLongPtrW(window, GWLP_ID, templateId);
     ForgetImageIds(window);
     const RECT& area = scenes_[index].area;
@@ -126,7 +128,7 @@ HWND SceneHost::MakeScene(std::size_t index) {
     // Made before it is prepared: the controls that the preparation asks for are found in it.
     scenes_[index].window = window;
     scenes_[index].defaultButton = TemplateDefaultButton(window);
-    if (const auto prepare = std::exchange(scenes_[index].prepare, nullptr))
+    if (const auto prepare = std::exchange(scenes_[index].prepare, {}))
         prepare(window);
     return window;
 }

@@ -8,9 +8,10 @@
 // host remembers each scene's, as its template marks it, and shows it as the default again.
 #pragma once
 
+#include "base/InlineFunction.h"
+
 #include <windows.h>
 
-#include <functional>
 #include <vector>
 
 namespace ui {
@@ -26,7 +27,7 @@ public:
     void Attach(HWND form) { form_ = form; }
 
     HWND Add(int templateId, const RECT& area);
-    void AddOnDemand(int templateId, const RECT& area, std::function<void(HWND)> prepare);
+    void AddOnDemand(int templateId, const RECT& area, base::InlineFunction<void(HWND)> prepare);
     // The scene of the template, made now if it was added on demand and not made yet; null if
     // none was added.
     HWND Make(int templateId);
@@ -58,7 +59,7 @@ private:
         // Until it is made: the ids of its template's controls, read without making it, and
         // what prepares it.
         std::vector<int> itemIds;
-        std::function<void(HWND)> prepare;
+        base::InlineFunction<void(HWND)> prepare;
         HWND window = nullptr;
         // Its default push button's id (DEFPUSHBUTTON in its template), or 0.
         int defaultButton = 0;

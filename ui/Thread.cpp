@@ -11,7 +11,7 @@ bool ThreadBody::Terminated() const {
     return thread_->Terminated();
 }
 
-void ThreadBody::Synchronize(const std::function<void()>& step) const {
+void ThreadBody::Synchronize(base::FunctionRef<void()> step) const {
     thread_->Synchronize(step);
 }
 
@@ -57,7 +57,7 @@ void Thread::WaitFor() {
     }
 }
 
-void Thread::Synchronize(const std::function<void()>& step) const {
+void Thread::Synchronize(base::FunctionRef<void()> step) const {
     Application::RunOnMainThread(step);
 }
 

@@ -12,6 +12,7 @@
 // thread.
 #pragma once
 
+#include "base/FunctionRef.h"
 #include "base/Owned.h"
 
 #include <windows.h>
@@ -37,7 +38,7 @@ public:
 
 protected:
     bool Terminated() const;
-    void Synchronize(const std::function<void()>& step) const;
+    void Synchronize(base::FunctionRef<void()> step) const;
 
 private:
     friend class Thread;
@@ -67,7 +68,7 @@ public:
     void WaitFor();
     DWORD ThreadId() const { return threadId_; }
 
-    void Synchronize(const std::function<void()>& step) const;
+    void Synchronize(base::FunctionRef<void()> step) const;
 
 private:
     static unsigned __stdcall Run(void* self);

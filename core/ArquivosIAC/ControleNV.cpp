@@ -1,5 +1,6 @@
 #include "core/ArquivosIAC/ControleNV.h"
 
+#include "base/Concat.h"
 #include "ui/Application.h"
 #include "base/Exception.h"
 
@@ -27,8 +28,8 @@ TControleNV::TControleNV(HWND dono, const wchar_t* bitmapDoIcone)
     janela_.Reset(CreateWindowExW(0, kClasse, L"", WS_CHILD, 0, 0, kLado, kLado, dono, nullptr,
                                   ui::Application::Instance(), this));
     if (!janela_)
-        throw base::Exception(L"Não foi possível criar o controle " + std::wstring(bitmapDoIcone) +
-                              L".");
+        throw base::Exception(
+            base::Concat({L"Não foi possível criar o controle ", bitmapDoIcone, L"."}));
 }
 
 LRESULT CALLBACK TControleNV::ProcedimentoDaJanela(HWND janela, UINT mensagem, WPARAM wParam,

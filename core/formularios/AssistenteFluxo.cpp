@@ -11,7 +11,6 @@
 #include "ui/Application.h"
 #include "ui/Controls.h"
 
-#include <functional>
 #include <utility>
 
 namespace kt {
@@ -22,8 +21,8 @@ using namespace textos_assistente;
 // The copy animation plays its frames from the first to this one, over and over.
 constexpr int kQuadroFinalDaAnimacao = 20;
 
-ui::Action Acao(const wchar_t* legenda, int glifo, std::function<void()> executar) {
-    ui::Action acao(legenda, std::move(executar));
+ui::Action Acao(const wchar_t* legenda, int glifo, ui::Action::Handler executar) {
+    ui::Action acao(legenda, executar);
     acao.SetGlyph(glifo);
     return acao;
 }

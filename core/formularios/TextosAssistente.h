@@ -2,6 +2,7 @@
 // and the tests compare with them.
 #pragma once
 
+#include "base/Concat.h"
 #include "core/produto/Produto.h"
 #include "instalacao/TextosCopia.h"
 
@@ -100,9 +101,9 @@ inline constexpr const wchar_t* kSobreNomeDoInstalador = L"     Nome do programa
 inline constexpr const wchar_t* kSobreVersao = L"     Versão do projeto: 1.0 distribuição 5";
 
 inline std::wstring TextoSobre() {
-    return std::wstring(kSobreSuporte) + produto::kEmailSuporte + L"\r\n" + kSobreDesenvolvedor +
-           produto::kDesenvolvedor + L"\r\n" + kSobreNomeDoInstalador + produto::kNomeInstalador +
-           L"\r\n" + kSobreVersao;
+    return base::Concat({kSobreSuporte, produto::kEmailSuporte, L"\r\n", kSobreDesenvolvedor,
+                         produto::kDesenvolvedor, L"\r\n", kSobreNomeDoInstalador,
+                         produto::kNomeInstalador, L"\r\n", kSobreVersao});
 }
 
 } // namespace kt::textos_assistente

@@ -1,5 +1,6 @@
 #include "core/produto/ConteudoPontilha.h"
 
+#include "base/Concat.h"
 #include "core/produto/Produto.h"
 #include "fileops/Arquivos.h"
 
@@ -72,8 +73,8 @@ const std::array<TArquivoDoSite, kArquivosNoSite> kArquivosDoSite = {{
 }};
 
 std::wstring LinhaDoArquivoDoSite(const TArquivoDoSite& arquivo) {
-    return std::wstring(arquivo.Recurso) + L", 0, rcdata, Base, " + arquivo.Subdiretorio + L", " +
-           arquivo.Nome + L", 1, 1, sim";
+    return base::Concat({arquivo.Recurso, L", 0, rcdata, Base, ", arquivo.Subdiretorio, L", ",
+                         arquivo.Nome, L", 1, 1, sim"});
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "core/produto/RotinasPontilha.h"
 
+#include "base/Concat.h"
 #include "core/produto/Produto.h"
 #include "core/produto/ValoresDesinstalacao.h"
 #include "fileops/Atalho.h"
@@ -88,7 +89,7 @@ void RemoverAtalhosProduto(const std::wstring& diretorio) {
         const std::wstring pasta = PastaEspecial(csidl);
         if (pasta.empty())
             continue;
-        const std::wstring atalho = pasta + L"\\" + produto::kAtalho;
+        const std::wstring atalho = base::Concat({pasta, L"\\", produto::kAtalho});
         if (!DeOutraInstalacao(AlvoDoAtalho(atalho), diretorio))
             ApagarAtalho(atalho);
     }

@@ -1,5 +1,6 @@
 #include "core/produto/ValoresDesinstalacao.h"
 
+#include "base/Concat.h"
 #include "core/produto/Produto.h"
 #include "fileops/Caminhos.h"
 
@@ -10,7 +11,8 @@ namespace {
 // Windows starts the entry's command elevated: unquoted, a path with a blank would first be tried
 // as "C:\Program.exe" for "C:\Program Files\...". Quoted as Windows' own entries are.
 std::wstring Comando(const std::wstring& programa) {
-    return programa.find(L' ') == std::wstring::npos ? programa : L"\"" + programa + L"\"";
+    return programa.find(L' ') == std::wstring::npos ? programa
+                                                     : base::Concat({L"\"", programa, L"\""});
 }
 
 } // namespace

@@ -17,7 +17,7 @@ std::int32_t Percentual(std::uint64_t feitos, std::uint64_t total) {
 } // namespace
 
 std::uint64_t CopiarFluxo(TFluxo& origem, TFluxo& destino, std::uint64_t contagem,
-                          const TEventoProgresso& progresso, std::uint64_t total) {
+                          TEventoProgresso progresso, std::uint64_t total) {
     if (contagem == 0) {
         origem.Posicionar(0, TOrigemFluxo::Inicio);
         contagem = static_cast<std::uint64_t>(origem.Tamanho());

@@ -28,6 +28,6 @@ public:
 // done / total × 100 truncated (total 0 counts against the bytes being copied). Returns the
 // bytes copied: contagem, or fewer when progresso stopped the copy.
 std::uint64_t CopiarFluxo(TFluxo& origem, TFluxo& destino, std::uint64_t contagem,
-                          const TEventoProgresso& progresso, std::uint64_t total);
+                          TEventoProgresso progresso, std::uint64_t total);
 
 } // namespace kt

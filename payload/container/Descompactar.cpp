@@ -1,5 +1,6 @@
 #include "payload/container/Descompactar.h"
 
+#include "base/Concat.h"
 #include "fileops/ArquivoNovo.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/Texto.h"
@@ -34,25 +35,22 @@ private:
 };
 
 // Answers whether the whole count was inflated, that is, whether progress did not stop it.
-bool Inflar(TFluxo& origem, TFluxo& destino, std::uint32_t contagem,
-            const TEventoProgresso& progresso) {
+bool Inflar(TFluxo& origem, TFluxo& destino, std::uint32_t contagem, TEventoProgresso progresso) {
     bool parado = false;
-    TEventoProgresso seguido;
-    if (progresso) {
-        seguido = [&](std::int32_t percentual, bool& parar) {
-            progresso(percentual, parar);
-            parado = parar;
-        };
-    }
+    const auto seguir = [&](std::int32_t percentual, bool& parar) {
+        progresso(percentual, parar);
+        parado = parar;
+    };
     TFluxoDescompressao descompressao(origem);
-    CopiarFluxo(descompressao, destino, contagem, seguido, contagem);
+    CopiarFluxo(descompressao, destino, contagem,
+                progresso ? TEventoProgresso(seguir) : TEventoProgresso(), contagem);
     return !parado;
 }
 
 } // namespace
 
 bool DescompactarFluxo(TFluxo& origem, TFluxo& destino, std::uint32_t contagem,
-                       const TEventoProgresso& progresso) {
+                       TEventoProgresso progresso) {
     TRegistroAjuda ajuda;
     PreencherAjudaPadrao(ajuda);
     bool inteiro = false;
@@ -63,11 +61,11 @@ bool DescompactarFluxo(TFluxo& origem, TFluxo& destino, std::uint32_t contagem,
 }
 
 std::wstring ArquivosDaExtracao(const std::wstring& origem, const std::wstring& destino) {
-    return Curta(origem + L" e " + destino);
+    return Curta(base::Concat({origem, L" e ", destino}));
 }
 
 bool DescompactarArquivo(std::wstring_view origem, std::wstring_view destino,
-                         const TEventoProgresso& progresso) {
+                         TEventoProgresso progresso) {
     TRegistroAjuda ajuda;
     PreencherAjudaPadrao(ajuda);
     const std::wstring nomeOrigem(origem);

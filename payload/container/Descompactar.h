@@ -27,7 +27,7 @@ inline constexpr std::array<TLinhaPropria, 1> kLinhasExtracao = {{
 // caller's. Answers whether all contagem bytes were inflated; the service table's operation has
 // no result.
 bool DescompactarFluxo(TFluxo& origem, TFluxo& destino, std::uint32_t contagem,
-                       const TEventoProgresso& progresso);
+                       TEventoProgresso progresso);
 
 // Extracts the container file origem into the file destino (each a short string, cut to 255
 // characters): the source is opened first, shared with nobody; the target is written whole or not
@@ -38,7 +38,7 @@ bool DescompactarFluxo(TFluxo& origem, TFluxo& destino, std::uint32_t contagem,
 // was before the call: absent, or the file that was there. Answers whether the file was
 // extracted.
 bool DescompactarArquivo(std::wstring_view origem, std::wstring_view destino,
-                         const TEventoProgresso& progresso);
+                         TEventoProgresso progresso);
 
 // The files of an extraction's report: source, " e ", target, cut to 255 characters.
 std::wstring ArquivosDaExtracao(const std::wstring& origem, const std::wstring& destino);

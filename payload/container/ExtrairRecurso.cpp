@@ -11,7 +11,7 @@
 namespace kt {
 
 bool ExtrairRecurso(std::wstring_view nomeRecurso, std::wstring_view destino,
-                    const TEventoProgresso& progresso, HMODULE modulo) {
+                    TEventoProgresso progresso, HMODULE modulo) {
     TRegistroAjuda ajuda;
     PreencherAjudaPadrao(ajuda);
     const std::wstring alvo(destino);

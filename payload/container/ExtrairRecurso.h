@@ -21,6 +21,6 @@ namespace kt {
 // failure, or a stop through progress, the target is as it was before the call: a truncated
 // file is never installed as if whole.
 bool ExtrairRecurso(std::wstring_view nomeRecurso, std::wstring_view destino,
-                    const TEventoProgresso& progresso, HMODULE modulo = nullptr);
+                    TEventoProgresso progresso, HMODULE modulo = nullptr);
 
 } // namespace kt

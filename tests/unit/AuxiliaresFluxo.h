@@ -77,12 +77,12 @@ struct TRegistroProgresso {
     std::vector<std::int32_t> percentuais;
     std::size_t pararNa = 0;
 
-    TEventoProgresso Evento() {
-        return [this](std::int32_t percentual, bool& parar) {
-            percentuais.push_back(percentual);
-            parar = percentuais.size() == pararNa;
-        };
+    void operator()(std::int32_t percentual, bool& parar) {
+        percentuais.push_back(percentual);
+        parar = percentuais.size() == pararNa;
     }
+    // The event refers to the record, which outlives the copy it is given to.
+    TEventoProgresso Evento() { return *this; }
 };
 
 inline TCabecalhoZLib CabecalhoDe(const std::vector<std::uint8_t>& conteiner) {

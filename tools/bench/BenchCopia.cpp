@@ -112,7 +112,7 @@ int Executar(int repeticoes) {
                 repeticoes, kt::kBlocoCopia);
     TTempos kt, sistema;
     int chamadasDeProgresso = 0;
-    const kt::TEventoProgresso progresso = [&](std::int32_t, bool&) { ++chamadasDeProgresso; };
+    const auto progresso = [&](std::int32_t, bool&) { ++chamadasDeProgresso; };
     for (int i = 0; i < repeticoes; ++i) {
         for (bool doSistema : {false, true}) {
             DeleteFileW(destino.c_str());

@@ -92,14 +92,15 @@ TCopia Copiar(const std::wstring& origem, const std::wstring& destino, std::int3
               bool comProgresso = true, std::optional<int> pararEm = std::nullopt,
               std::optional<std::int32_t> resposta = std::nullopt) {
     TCopia c;
-    const TEventoProgresso progresso = [&](std::int32_t percentual, bool& parar) {
+    const auto progresso = [&](std::int32_t percentual, bool& parar) {
         c.Progresso.push_back(percentual);
         parar = pararEm && static_cast<int>(c.Progresso.size()) == *pararEm;
     };
     c.Relatorios = teste::Gravando(
         [&] {
-            c.Resultado = CopiarArquivo(origem, destino, modo,
-                                        comProgresso ? progresso : TEventoProgresso{}, nullptr);
+            c.Resultado = CopiarArquivo(
+                origem, destino, modo,
+                comProgresso ? TEventoProgresso(progresso) : TEventoProgresso(), nullptr);
         },
         Perguntas(c.Perguntas, resposta));
     return c;

@@ -4,6 +4,7 @@
 #include "tests/win/TesteUiIds.h"
 #include "tests/win/comum/Arquivos.h"
 #include "tests/win/comum/Janelas.h"
+#include "ui/Application.h"
 #include "ui/Form.h"
 
 #include <windows.h>
@@ -144,6 +145,24 @@ TEST(EsperarObjetos, AnySignalledHandleEndsTheWait) {
     EXPECT_TRUE(EsperarObjetos(eventos, 0, kEsperaProcessandoTudo, INFINITE));
     CloseHandle(eventos[0]);
     CloseHandle(eventos[1]);
+}
+
+// A step handed to the main thread before the wait began, its arrival already seen (GetQueueStatus
+// clears what is new without running anything), runs during a wait that lets sent messages through:
+// a wait that wakes only for new input would sleep through it to the time-out.
+TEST(EsperarObjetos, AStepHandedOverBeforeTheWaitRunsDuringIt) {
+    HANDLE rodou = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    for (std::int32_t modo : {kEsperaProcessandoTudo, kEsperaPintando}) {
+        ResetEvent(rodou);
+        std::thread outra([&] { ui::Application::RunOnMainThread([&] { SetEvent(rodou); }); });
+        ASSERT_TRUE(teste::EsperarAte([] { return HIWORD(GetQueueStatus(QS_SENDMESSAGE)) != 0; }));
+        const auto inicio = Relogio::now();
+        EXPECT_TRUE(EsperarObjetos(&rodou, 0, modo, 3000));
+        EXPECT_LT(Desde(inicio).count(), 2000) << modo;
+        Esvaziar();
+        outra.join();
+    }
+    CloseHandle(rodou);
 }
 
 TEST(EsperarObjetos, AFailingWaitGivesFalse) {

@@ -180,6 +180,17 @@ TEST(Thread, AFreeOnTerminateThreadGoesAfterItsEndNotice) {
     EXPECT_TRUE(vivoNoAviso);
 }
 
+// A step handed over before the wait for the end began, its arrival already seen (GetQueueStatus
+// clears what is new without running anything), runs in that wait, which would otherwise never end.
+TEST(Thread, WaitingForTheEndRunsAStepHandedOverBeforeTheWait) {
+    std::atomic<bool> rodou{false};
+    const auto tarefa = Tarefa([&](Corpo& t) { t.Passo([&] { rodou = true; }); });
+    tarefa->Start();
+    ASSERT_TRUE(EsperarAte([] { return HIWORD(GetQueueStatus(QS_SENDMESSAGE)) != 0; }));
+    tarefa->WaitFor();
+    EXPECT_TRUE(rodou);
+}
+
 TEST(Thread, AThreadNeverStartedEndsWithoutRunningItsBody) {
     bool rodou = false;
     Tarefa([&](Corpo&) { rodou = true; }).reset();
