@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Our installer against NSIS's installer of the same files (Debian's nsis: makensis, zlib,
-# Unicode): sizes, start-up to the first page, installation, uninstall and the heap's peak, side by
+# Unicode), built twice: with NSIS's plain pages and with "XPStyle on", whose pages load version 6
+# of the common controls and the theme as ours do. Sizes, start-up to the first page, installation, uninstall and the heap's peak, side by
 # side with their ratios. Everything runs in one Wine server and one virtual desktop of a prefix of
 # the benchmark's own (build/bench-nsis/prefixo), the two programs alternating, the median of the
 # rounds printed with their minimum and maximum. With --escala, generated products of 100, 1,000
@@ -8,18 +9,23 @@
 # the files' containers beside it) against NSIS's installer of the same files, with the time per
 # file and per MiB, in fewer rounds (a round of 10,000 files takes minutes under Wine). Nothing
 # here is a test: no time is asserted.
-# Usage: tools/bench_nsis.sh [--rodadas N] [--escala [--rodadas-escala N]]
+# With --nosso, the Pontilha.exe and kt_pontilha_sem_payload.exe of another build folder (an
+# earlier commit's build/win, say) are measured instead of this build's.
+# Usage: tools/bench_nsis.sh [--rodadas N] [--escala [--rodadas-escala N]] [--nosso PASTA]
 # (the driver, tools/bench/BenchNsis.cpp, holds the default numbers of rounds)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 raiz=$PWD
 rodadas=()
 escala=""
+nosso=$raiz/build/win
 while [ $# -gt 0 ]; do
     case "$1" in
         --rodadas | --rodadas-escala) rodadas+=("$1" "$2"); shift 2 ;;
         --escala) escala=1; shift ;;
-        *) echo "uso: tools/bench_nsis.sh [--rodadas N] [--escala [--rodadas-escala N]]" >&2; exit 2 ;;
+        --nosso) nosso=$(realpath "$2"); shift 2 ;;
+        *) echo "uso: tools/bench_nsis.sh [--rodadas N] [--escala [--rodadas-escala N]] [--nosso PASTA]" >&2
+           exit 2 ;;
     esac
 done
 
@@ -38,10 +44,13 @@ bench=$raiz/build/bench-nsis
 mkdir -p "$bench"
 windows() { echo "Z:${1//\//\\}"; }
 
-# NSIS's installer of Pontilha's site, remade when the script or the site changes.
+# NSIS's installers of Pontilha's site, plain and themed.
 build/kt_preparar_bench pontilha "$raiz/resources/payload" "$bench/Pontilha.nsi" \
     "$bench/Pontilha-nsis.exe"
 makensis -V1 "$bench/Pontilha.nsi"
+build/kt_preparar_bench pontilha "$raiz/resources/payload" "$bench/Pontilha-xpstyle.nsi" \
+    "$bench/Pontilha-nsis-xpstyle.exe" xpstyle
+makensis -V1 "$bench/Pontilha-xpstyle.nsi"
 
 # The scaling products: files made once (the same bytes every time), and their NSIS installers.
 argumentos_escala=()
@@ -81,9 +90,10 @@ semtela=()
 KT_WINE_DIRETO=1 "${semtela[@]}" build/win/wine-run explorer /desktop=kt-bench-nsis,1280x1024 \
     "$(windows "$raiz/build/win/kt_bench_nsis.exe")" "${rodadas[@]}" \
     --pasta 'C:\bench\' --trilha "$(windows "$bench/trilha.log")" \
-    --nosso "$(windows "$raiz/build/win/Pontilha.exe")" \
-    --nosso-sem-payload "$(windows "$raiz/build/win/kt_pontilha_sem_payload.exe")" \
+    --nosso "$(windows "$nosso/Pontilha.exe")" \
+    --nosso-sem-payload "$(windows "$nosso/kt_pontilha_sem_payload.exe")" \
     --nsis "$(windows "$bench/Pontilha-nsis.exe")" \
+    --nsis-xpstyle "$(windows "$bench/Pontilha-nsis-xpstyle.exe")" \
     --fontes "$(windows "$raiz/resources/payload")\\" \
     "${argumentos_escala[@]}" 2>"$bench/trilha.log"
 echo "Carga no fim: $(cut -d' ' -f1-3 /proc/loadavg) (a máquina é compartilhada: o mínimo e o máximo mostram o ruído)"

@@ -205,11 +205,12 @@ private:
 
 // One installer of one product, and what was measured of it.
 struct TConcorrente {
-    TConcorrente(const TRoteiro& roteiro, std::wstring programa)
-        : Roteiro(&roteiro), Programa(std::move(programa)) {}
+    TConcorrente(const TRoteiro& roteiro, std::wstring programa, std::string nome)
+        : Roteiro(&roteiro), Programa(std::move(programa)), Nome(std::move(nome)) {}
 
     const TRoteiro* Roteiro;
     std::wstring Programa;
+    std::string Nome; // the heading of its column
     TAmostra Partida;
     TAmostra Instalacao;
     TAmostra Desinstalacao;
@@ -233,6 +234,7 @@ struct TOpcoes {
     std::wstring Nosso;
     std::wstring NossoSemPayload;
     std::wstring Nsis;
+    std::wstring NsisXP; // NSIS's installer with "XPStyle on"; none when empty
     std::wstring Fontes; // the product's files as they install
     struct TEscala {
         std::wstring Nome;
@@ -423,40 +425,80 @@ std::string Coluna(const std::string& texto, std::size_t colunas) {
     return texto + std::string(largura < colunas ? colunas - largura : 1, ' ');
 }
 
-void Linha(const std::string& medida, const std::string& nosso, const std::string& nsis,
-           const std::string& razao) {
-    std::printf("  %s%s%s%s\n", Coluna(medida, 42).c_str(), Coluna(nosso, 28).c_str(),
-                Coluna(nsis, 28).c_str(), razao.c_str());
+// One line of the comparison: the measure, then one column per installer (ours first), then our
+// figure's ratio to each of the others'.
+void Linha(const std::string& medida, const std::vector<std::string>& colunas,
+           const std::vector<std::string>& razoes) {
+    std::string linha = "  " + Coluna(medida, 42);
+    for (const std::string& coluna : colunas)
+        linha += Coluna(coluna, 26);
+    for (const std::string& razao : razoes)
+        linha += Coluna(razao, 14);
+    std::printf("%s\n", linha.c_str());
 }
 
-void ImprimirComparacao(const TConcorrente& nosso, const TConcorrente& nsis,
+// A measure of every installer, as text, and our figure's ratios to the others'.
+template <typename Texto, typename Valor>
+void LinhaMedida(const std::string& medida, const std::vector<const TConcorrente*>& concorrentes,
+                 Texto texto, Valor valor) {
+    std::vector<std::string> colunas;
+    std::vector<std::string> razoes;
+    for (const TConcorrente* concorrente : concorrentes) {
+        colunas.push_back(texto(*concorrente));
+        if (concorrente != concorrentes.front())
+            razoes.push_back(Razao(valor(*concorrentes.front()), valor(*concorrente)));
+    }
+    Linha(medida, colunas, razoes);
+}
+
+void ImprimirComparacao(const std::vector<const TConcorrente*>& concorrentes,
                         const TOpcoes& opcoes) {
+    const TConcorrente& nosso = *concorrentes.front();
     std::printf("\n");
-    Linha("", "nosso", "NSIS", "nosso/NSIS");
-    const std::uint64_t tamanhoNosso = TamanhoDoArquivo(opcoes.Nosso);
-    const std::uint64_t tamanhoNsis = TamanhoDoArquivo(opcoes.Nsis);
-    Linha("tamanho do programa (bytes)", std::to_string(tamanhoNosso), std::to_string(tamanhoNsis),
-          Razao(static_cast<double>(tamanhoNosso), static_cast<double>(tamanhoNsis)));
+    std::vector<std::string> nomes;
+    std::vector<std::string> razoes;
+    for (const TConcorrente* concorrente : concorrentes) {
+        nomes.push_back(concorrente->Nome);
+        if (concorrente != &nosso)
+            razoes.push_back("nosso/" + concorrente->Nome);
+    }
+    Linha("", nomes, razoes);
+    LinhaMedida(
+        "tamanho do programa (bytes)", concorrentes,
+        [](const TConcorrente& c) { return std::to_string(TamanhoDoArquivo(c.Programa)); },
+        [](const TConcorrente& c) { return static_cast<double>(TamanhoDoArquivo(c.Programa)); });
     if (!opcoes.NossoSemPayload.empty())
-        Linha("  sem o payload (bytes)", std::to_string(TamanhoDoArquivo(opcoes.NossoSemPayload)),
-              "", "");
-    Linha("partida até a primeira página", Segundos(nosso.Partida), Segundos(nsis.Partida),
-          Razao(nosso.Partida.Mediana(), nsis.Partida.Mediana()));
-    Linha("  janelas mostradas e escondidas", std::to_string(nosso.JanelasEscondidas),
-          std::to_string(nsis.JanelasEscondidas), "");
-    Linha("instalação (clique à mensagem final)",
-          nosso.Instala ? Segundos(nosso.Instalacao) : "não instala", Segundos(nsis.Instalacao),
-          Razao(nosso.Instalacao.Mediana(), nsis.Instalacao.Mediana()));
-    Linha("desinstalação (clique à pasta removida)",
-          nosso.Instala && nosso.Desinstala ? Segundos(nosso.Desinstalacao) : "não desinstala",
-          Segundos(nsis.Desinstalacao),
-          Razao(nosso.Desinstalacao.Mediana(), nsis.Desinstalacao.Mediana()));
-    Linha("pico do heap até a primeira página", Kib(nosso.PicoNaPartida), Kib(nsis.PicoNaPartida),
-          Razao(static_cast<double>(nosso.PicoNaPartida), static_cast<double>(nsis.PicoNaPartida)));
-    Linha("pico do heap em toda a instalação", Kib(nosso.PicoNaInstalacao),
-          Kib(nsis.PicoNaInstalacao),
-          Razao(static_cast<double>(nosso.PicoNaInstalacao),
-                static_cast<double>(nsis.PicoNaInstalacao)));
+        Linha("  sem o payload (bytes)", {std::to_string(TamanhoDoArquivo(opcoes.NossoSemPayload))},
+              {});
+    LinhaMedida(
+        "partida até a primeira página", concorrentes,
+        [](const TConcorrente& c) { return Segundos(c.Partida); },
+        [](const TConcorrente& c) { return c.Partida.Mediana(); });
+    LinhaMedida(
+        "  janelas mostradas e escondidas", concorrentes,
+        [](const TConcorrente& c) { return std::to_string(c.JanelasEscondidas); },
+        [](const TConcorrente&) { return 0.0; });
+    LinhaMedida(
+        "instalação (clique à mensagem final)", concorrentes,
+        [](const TConcorrente& c) {
+            return c.Instala ? Segundos(c.Instalacao) : std::string("não instala");
+        },
+        [](const TConcorrente& c) { return c.Instalacao.Mediana(); });
+    LinhaMedida(
+        "desinstalação (clique à pasta removida)", concorrentes,
+        [](const TConcorrente& c) {
+            return c.Instala && c.Desinstala ? Segundos(c.Desinstalacao)
+                                             : std::string("não desinstala");
+        },
+        [](const TConcorrente& c) { return c.Desinstalacao.Mediana(); });
+    LinhaMedida(
+        "pico do heap até a primeira página", concorrentes,
+        [](const TConcorrente& c) { return Kib(c.PicoNaPartida); },
+        [](const TConcorrente& c) { return static_cast<double>(c.PicoNaPartida); });
+    LinhaMedida(
+        "pico do heap em toda a instalação", concorrentes,
+        [](const TConcorrente& c) { return Kib(c.PicoNaInstalacao); },
+        [](const TConcorrente& c) { return static_cast<double>(c.PicoNaInstalacao); });
     std::printf("  (tempos: mediana e, entre parênteses, mínimo–máximo das rodadas: o ruído da "
                 "máquina)\n");
 }
@@ -486,8 +528,8 @@ void Escala(TBench& bench, const TOpcoes& opcoes, const TRoteiro& nosso, const T
     std::fflush(stdout);
     for (const TOpcoes::TEscala& escala : opcoes.Escalas) {
         const TConteudo esperado = Conteudo(escala.Fontes);
-        TConcorrente deles(nsis, escala.Nsis);
-        TConcorrente nossoProduto(nosso, escala.Nosso);
+        TConcorrente deles(nsis, escala.Nsis, "NSIS");
+        TConcorrente nossoProduto(nosso, escala.Nosso, "nosso");
         nossoProduto.NoLugar = true;
         for (int rodada = 0; rodada <= opcoes.RodadasEscala; ++rodada) {
             TConcorrente* ordem[2] = {&nossoProduto, &deles};
@@ -506,8 +548,12 @@ void Escala(TBench& bench, const TOpcoes& opcoes, const TRoteiro& nosso, const T
 int Comparar(const TOpcoes& opcoes) {
     const TRoteiroNosso roteiroNosso;
     const TRoteiroNsis roteiroNsis;
-    TConcorrente nosso(roteiroNosso, opcoes.Nosso);
-    TConcorrente nsis(roteiroNsis, opcoes.Nsis);
+    TConcorrente nosso(roteiroNosso, opcoes.Nosso, "nosso");
+    TConcorrente nsis(roteiroNsis, opcoes.Nsis, "NSIS");
+    TConcorrente nsisXP(roteiroNsis, opcoes.NsisXP, "NSIS XPStyle");
+    std::vector<TConcorrente*> concorrentes = {&nosso, &nsis};
+    if (!opcoes.NsisXP.empty())
+        concorrentes.push_back(&nsisXP);
     const TConteudo esperado = Conteudo(opcoes.Fontes);
     TBench bench(opcoes);
 
@@ -516,17 +562,17 @@ int Comparar(const TOpcoes& opcoes) {
                 opcoes.Rodadas, static_cast<unsigned long long>(esperado.Arquivos),
                 static_cast<unsigned long long>(esperado.Bytes));
     std::fflush(stdout);
-    // Round 0 warms the disk cache and Wine's libraries for both and is not counted.
+    // Round 0 warms the disk cache and Wine's libraries for all and is not counted. Each round
+    // starts with the next installer, so that none is always the one after another's end.
     for (int rodada = 0; rodada <= opcoes.Rodadas; ++rodada) {
-        TConcorrente* ordem[2] = {&nosso, &nsis};
-        if (rodada % 2)
-            std::swap(ordem[0], ordem[1]);
+        std::vector<TConcorrente*> ordem = concorrentes;
+        std::rotate(ordem.begin(), ordem.begin() + rodada % ordem.size(), ordem.end());
         for (TConcorrente* concorrente : ordem)
             bench.Rodada(*concorrente, esperado, rodada > 0);
     }
-    bench.MedirNaTrilha(nosso, esperado);
-    bench.MedirNaTrilha(nsis, esperado);
-    ImprimirComparacao(nosso, nsis, opcoes);
+    for (TConcorrente* concorrente : concorrentes)
+        bench.MedirNaTrilha(*concorrente, esperado);
+    ImprimirComparacao({concorrentes.begin(), concorrentes.end()}, opcoes);
     std::fflush(stdout);
     Escala(bench, opcoes, roteiroNosso, roteiroNsis);
     return 0;
@@ -555,6 +601,8 @@ TOpcoes LerOpcoes(int argc, wchar_t** argv) {
             opcoes.NossoSemPayload = valor();
         else if (nome == L"--nsis")
             opcoes.Nsis = valor();
+        else if (nome == L"--nsis-xpstyle")
+            opcoes.NsisXP = valor();
         else if (nome == L"--fontes")
             opcoes.Fontes = valor();
         else if (nome == L"--escala") {
@@ -570,7 +618,8 @@ TOpcoes LerOpcoes(int argc, wchar_t** argv) {
     if (opcoes.Pasta.empty() || opcoes.Trilha.empty() || opcoes.Nosso.empty() ||
         opcoes.Nsis.empty() || opcoes.Fontes.empty())
         Falhar("uso: kt_bench_nsis --pasta C:\\PASTA\\ --trilha ARQUIVO --nosso EXE --nsis EXE "
-               "--fontes PASTA\\ [--nosso-sem-payload EXE] [--rodadas N] [--rodadas-escala N] "
+               "--fontes PASTA\\ [--nsis-xpstyle EXE] [--nosso-sem-payload EXE] [--rodadas N] "
+               "[--rodadas-escala N] "
                "[--escala NOME NSIS_EXE FONTES\\ NOSSO_EXE]...");
     return opcoes;
 }

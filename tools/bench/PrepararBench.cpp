@@ -1,7 +1,8 @@
 // kt_preparar_bench: what tools/bench_nsis.sh needs on the build machine before it runs anything
 // under Wine.
-//   kt_preparar_bench pontilha FONTES ROTEIRO INSTALADOR
-//       the NSIS script of Pontilha's site (FONTES: resources/payload), making INSTALADOR
+//   kt_preparar_bench pontilha FONTES ROTEIRO INSTALADOR [xpstyle]
+//       the NSIS script of Pontilha's site (FONTES: resources/payload), making INSTALADOR; with
+//       xpstyle, its pages themed ("XPStyle on")
 //   kt_preparar_bench produto ARQUIVOS BYTES RAIZ ROTEIRO INSTALADOR
 //       a generated product of ARQUIVOS files and BYTES bytes under RAIZ, and its NSIS script
 //   kt_preparar_bench conteineres RAIZ SAIDA
@@ -20,7 +21,7 @@
 
 namespace {
 
-const char* const kUso = "uso: kt_preparar_bench pontilha FONTES ROTEIRO INSTALADOR\n"
+const char* const kUso = "uso: kt_preparar_bench pontilha FONTES ROTEIRO INSTALADOR [xpstyle]\n"
                          "      kt_preparar_bench produto ARQUIVOS BYTES RAIZ ROTEIRO INSTALADOR\n"
                          "      kt_preparar_bench conteineres RAIZ SAIDA\n";
 
@@ -33,9 +34,11 @@ void Gravar(const std::filesystem::path& roteiro, const std::string& texto) {
 
 int Executar(int argc, char** argv) {
     const std::string_view comando = argc > 1 ? argv[1] : "";
-    if (comando == "pontilha" && argc == 5) {
-        Gravar(argv[3],
-               kt::bench::TextoRoteiroNsis(kt::bench::ProdutoNsisPontilha(argv[2]), argv[4]));
+    if (comando == "pontilha" &&
+        (argc == 5 || (argc == 6 && std::string_view(argv[5]) == "xpstyle"))) {
+        kt::bench::TProdutoNsis produto = kt::bench::ProdutoNsisPontilha(argv[2]);
+        produto.EstiloXP = argc == 6;
+        Gravar(argv[3], kt::bench::TextoRoteiroNsis(produto, argv[4]));
     } else if (comando == "produto" && argc == 7) {
         const kt::bench::TTamanhosGerados tamanhos{std::stoi(argv[2]), std::stoull(argv[3])};
         Gravar(argv[5],

@@ -84,6 +84,8 @@ std::string TextoRoteiroNsis(const TProdutoNsis& produto, const std::filesystem:
              "Unicode true\n"
              "SetCompressor zlib\n"
              "RequestExecutionLevel admin\n";
+    if (produto.EstiloXP)
+        texto += "XPStyle on\n";
     texto += "Name " + CitarNsis({}, produto.Nome) + "\n";
     texto += "OutFile " + CitarNsis({}, instalador.string()) + "\n";
     texto += "InstallDir " + CitarNsis("$PROGRAMFILES\\", produto.PastaPadrao) + "\n";

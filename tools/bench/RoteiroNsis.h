@@ -41,6 +41,9 @@ struct TProdutoNsis {
     std::vector<TAtalhoNsis> Atalhos;
     std::string ChaveDesinstalacao; // under HKEY_LOCAL_MACHINE; none when empty
     std::vector<TValorNsis> ValoresDesinstalacao;
+    // NSIS's "XPStyle on": its pages with version 6 of the common controls and the theme, as our
+    // program has them.
+    bool EstiloXP = false;
 };
 
 // An NSIS string between double quotes: the variable (such as "$INSTDIR\\") as it is, then the

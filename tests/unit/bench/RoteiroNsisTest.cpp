@@ -30,6 +30,16 @@ TEST(RoteiroNsis, PontilhasScriptIsTheSavedOne) {
     EXPECT_EQ(texto, teste::LerEsperado("Pontilha.nsi"));
 }
 
+// The themed installer differs from the plain one by its one line and nothing else.
+TEST(RoteiroNsis, TheThemedScriptAddsXPStyleOnly) {
+    TProdutoNsis produto = ProdutoNsisPontilha("FONTES");
+    const std::string simples = TextoRoteiroNsis(produto, "x.exe");
+    produto.EstiloXP = true;
+    std::string tematico = TextoRoteiroNsis(produto, "x.exe");
+    ASSERT_EQ(Ocorrencias(tematico, "\nXPStyle on\n"), 1);
+    EXPECT_EQ(tematico.erase(tematico.find("XPStyle on\n"), 11), simples);
+}
+
 TEST(RoteiroNsis, EverySiteFileIsInstalledAndRemovedOnce) {
     const std::string texto = TextoRoteiroNsis(ProdutoNsisPontilha("FONTES"), "x.exe");
     EXPECT_EQ(Ocorrencias(texto, "  File \"FONTES/"), kt::kArquivosNoSite);
