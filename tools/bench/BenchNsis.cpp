@@ -10,6 +10,7 @@
 #include "tools/bench/PicoDoHeap.h"
 #include "tools/bench/ProgramasMedidos.h"
 #include "fileops/Caminhos.h"
+#include "fileops/LinhasDoDiario.h"
 #include "fileops/Texto.h"
 #include "tests/win/comum/Arquivos.h"
 #include "tests/win/comum/Janelas.h"
@@ -53,7 +54,8 @@ void RemoverPasta(const std::wstring& pasta) {
 }
 
 // What the installers installed: the files under a folder, their count and bytes, the program at
-// its root (the uninstaller) and one other file.
+// its root (the uninstaller) and one other file. Our installation's diary at the root is not
+// counted: it is its record of the files, not one of them.
 struct TConteudo {
     std::uint64_t Arquivos = 0;
     std::uint64_t Bytes = 0;
@@ -68,6 +70,8 @@ void Somar(const std::wstring& pasta, TConteudo& conteudo, bool raiz) {
             Somar(caminho + L"\\", conteudo, false);
             continue;
         }
+        if (raiz && entrada.Nome == kt::kArquivoDoDiario)
+            continue;
         ++conteudo.Arquivos;
         conteudo.Bytes += entrada.Tamanho;
         if (raiz && entrada.Nome.ends_with(L".exe"))
