@@ -1,5 +1,5 @@
-// A lock and a condition of Windows' own: the SRW lock and the condition variable (both from
-// Vista on). std::mutex and std::condition_variable do the same through the thread library, with
+// A lock and a condition of Windows' own: the SRW lock (from Vista on) and an event for each
+// sleeper. std::mutex and std::condition_variable do the same through the thread library, with
 // the C++ library's condition object and more code at every use.
 //
 // The rule that keeps a wake-up from being lost: whatever a waiter's condition reads is changed
@@ -36,6 +36,11 @@ private:
     SRWLOCK& lock_;
 };
 
+// Each sleeper waits on an event of its own, listed under the lock; WakeAll, called with the lock
+// held, sets every listed event and empties the list. Windows' condition variable would do the
+// same in fewer lines, but under Wine a worker handing a step over through it hung in about one
+// run in twenty of three thread tests side by side (with a critical section as the lock too), and
+// in none of 300 runs with the events.
 class Condition {
 public:
     Condition() = default;
@@ -46,12 +51,39 @@ public:
     template <class Ready>
     void Wait(Held& held, Ready ready) {
         while (!ready())
-            SleepConditionVariableSRW(&condition_, &held.lock_, INFINITE, 0);
+            SleepUntilWoken(held);
     }
-    void WakeAll() { WakeAllConditionVariable(&condition_); }
+    // With the lock held.
+    void WakeAll() {
+        for (Sleeper* sleeper = sleepers_; sleeper; sleeper = sleeper->next)
+            SetEvent(sleeper->woken);
+        sleepers_ = nullptr;
+    }
 
 private:
-    CONDITION_VARIABLE condition_ = CONDITION_VARIABLE_INIT;
+    struct Sleeper {
+        HANDLE woken;
+        Sleeper* next;
+    };
+
+    void SleepUntilWoken(Held& held) {
+        const HANDLE woken = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        if (!woken) {
+            // No event to sleep on: look again after letting the others run.
+            ReleaseSRWLockExclusive(&held.lock_);
+            SwitchToThread();
+            AcquireSRWLockExclusive(&held.lock_);
+            return;
+        }
+        Sleeper sleeper{woken, sleepers_};
+        sleepers_ = &sleeper;
+        ReleaseSRWLockExclusive(&held.lock_);
+        WaitForSingleObject(woken, INFINITE);
+        AcquireSRWLockExclusive(&held.lock_);
+        CloseHandle(woken);
+    }
+
+    Sleeper* sleepers_ = nullptr;
 };
 
 } // namespace base
