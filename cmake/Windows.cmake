@@ -104,6 +104,18 @@ add_library(kt_assistente STATIC
     core/produto/RotinasPontilha.cpp
 )
 target_link_libraries(kt_assistente PUBLIC kt_framework kt_instalacao)
+# Each library of the program is compiled as one unit. In one unit the compiler makes the library's
+# inline code (std::wstring's above all) once and calls it where separate objects inlined it each;
+# equal literals are stored once, and the unwind tables share one header per library: the PE
+# linker merges neither across objects.
+set_target_properties(kt_portable kt_ui kt_servicos kt_framework kt_instalacao kt_assistente
+    PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 0)
+# The dialogs in two units: a window's control ids are macros, and the directory browser's and its
+# new-folder window's give other values to names that the other dialogs' ids use.
+set_target_properties(kt_framework PROPERTIES UNITY_BUILD_MODE GROUP)
+kt_grupo_unity(dialogos dialogs/CentralSolucoes.cpp dialogs/Sobrescrever.cpp
+    dialogs/TrocarDiscos.cpp dialogs/Encontrar.cpp dialogs/EscolherDiretorio.cpp dialogs/ServicosKT.cpp)
+kt_grupo_unity(diretorios dialogs/AbrirDir.cpp dialogs/NovaPasta.cpp)
 
 # Pontilha.exe is linked three times from the same objects: the program; the program without the
 # site's payload, whose size a test holds under its budget; and a second link of the program made

@@ -1,6 +1,7 @@
 #include "dialogs/CentralSolucoes.h"
 
 #include "base/Concat.h"
+#include "dialogs/Aparencia.h"
 #include "dialogs/TextosDialogos.h"
 #include "fileops/AbrirAjuda.h"
 #include "fileops/Caminhos.h"
@@ -20,8 +21,6 @@ namespace kt {
 
 namespace {
 
-// The framework's icon, in pixels at 96 dots per inch.
-constexpr int kIcone = 32;
 constexpr int kPontosTitulo = 14;
 constexpr int kPontosPrograma = 12;
 
@@ -105,7 +104,7 @@ TfrmCentralSolucoes::TfrmCentralSolucoes() : ui::Form(IDD_CENTRAL_SOLUCOES) {
 void TfrmCentralSolucoes::PrepararControles() {
     SetLabelFont(IDC_Titulo, kPontosTitulo, true, true);
     SetLabelFont(IDC_lblPrograma, kPontosPrograma, true, true);
-    ui::Picture(Item(IDC_Icone)).SetIcon(ui::Glyphs::Icon(IDI_CENTRAL_SOLUCOES, Px(kIcone)));
+    ui::Picture(Item(IDC_Icone)).SetIcon(ui::Glyphs::Icon(IDI_CENTRAL_SOLUCOES, Px(kIconeDialogo)));
     ui::Picture(Item(IDC_IconePRG)).SetIcon(LoadIconW(nullptr, IDI_APPLICATION));
 
     ui::Action continuar(

@@ -15,7 +15,7 @@
 namespace ui {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
+constexpr UINT_PTR kDirectoryListSubclassId = 1;
 
 // The root of a full path: "C:\" or "\\server\share\"; empty when it has neither.
 std::wstring RootOf(const std::wstring& path) {
@@ -125,12 +125,13 @@ DirectoryList::DirectoryList(HWND listView) : handle_(listView) {
     column.cx = 1;
     ListView_InsertColumn(handle_, 0, &column);
     FitColumn();
-    SetWindowSubclass(handle_, &SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(handle_, &SubclassProc, kDirectoryListSubclassId,
+                      reinterpret_cast<DWORD_PTR>(this));
 }
 
 DirectoryList::~DirectoryList() {
     if (IsWindow(handle_))
-        RemoveWindowSubclass(handle_, &SubclassProc, kSubclassId);
+        RemoveWindowSubclass(handle_, &SubclassProc, kDirectoryListSubclassId);
 }
 
 bool DirectoryList::AtRoot() const {
