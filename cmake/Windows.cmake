@@ -121,8 +121,8 @@ kt_grupo_unity(diretorios dialogs/AbrirDir.cpp dialogs/NovaPasta.cpp)
 # site's payload, whose size a test holds under its budget; and a second link of the program made
 # at another "time" (SOURCE_DATE_EPOCH), which a test compares with the first byte for byte.
 add_library(kt_pontilha_programa OBJECT
-    core/program/Pontilha.cpp core/program/Terminar.cpp base/LibraryError.cpp
-    resources/Pontilha.rc)
+    core/program/Pontilha.cpp core/program/Terminar.cpp core/program/Crc32.cpp
+    base/LibraryError.cpp resources/Pontilha.rc)
 target_link_libraries(kt_pontilha_programa PUBLIC kt_assistente)
 function(kt_programa_pontilha alvo)
     add_executable(${alvo} WIN32 ${ARGN})
@@ -308,6 +308,8 @@ add_executable(kt_win_tests
     tests/win/ui/ControlsTest.cpp
     tests/win/ui/LibraryErrorTest.cpp
     base/LibraryError.cpp
+    # The program's CRC-32: the images' and the clip's tests check their stored sums with it.
+    core/program/Crc32.cpp
     tests/win/assistente/AssistenteEmTeste.cpp
     tests/win/assistente/ArquivoIACTest.cpp
     tests/win/assistente/AssistenteTest.cpp
