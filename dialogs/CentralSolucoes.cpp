@@ -69,7 +69,7 @@ enum class TDesfecho { Exibido, Ocupada };
 // On the main thread: the report, unless the window is already showing one.
 TDesfecho ExibirNaTarefaPrincipal(const TRelatorio& relatorio) {
     if (!g_janela)
-        throw base::Exception(L"A Central de Soluções não foi criada.");
+        base::Throw(L"A Central de Soluções não foi criada.");
     if (g_janela->Modal())
         return TDesfecho::Ocupada;
     g_janela->Preencher(relatorio);
@@ -213,7 +213,7 @@ void TfrmCentralSolucoes::Exibir() {
 
 TCentralSolucoesDoPrograma::TCentralSolucoesDoPrograma() {
     if (g_janela)
-        throw base::Exception(L"A Central de Soluções já foi criada.");
+        base::Throw(L"A Central de Soluções já foi criada.");
     janela_ = std::make_unique<TfrmCentralSolucoes>();
     g_janela = janela_.get();
 }
