@@ -147,8 +147,8 @@ void TfrmAbrirDir::AplicarOpcoes(std::int32_t opcoes) {
 }
 
 void TfrmAbrirDir::AplicarTextos(const std::wstring& titulo) {
-    ui::Label(Item(IDC_lblDiretorio)).SetText(Texto(kDiretorio));
-    ui::Label(Item(IDC_lblDrive)).SetText(Texto(kDrive));
+    SetItemText(IDC_lblDiretorio, kDiretorio);
+    SetItemText(IDC_lblDrive, kDrive);
     // Tested without its blanks, shown as given.
     SetCaption(Aparar(titulo).empty() ? Texto(kTituloPadrao) : titulo);
 }

@@ -151,10 +151,10 @@ void TfrmCentralSolucoes::Preencher(const TRelatorio& relatorio) {
         std::memcpy(&ajudaRelatorio_, relatorio.Ajuda, sizeof ajudaRelatorio_);
     ui::Button(Item(IDC_bitAjuda)).SetEnabled(ajudaRelatorio_.Tipo != kAjudaNenhuma);
 
-    ui::Button(Item(IDC_bitContinuar)).SetText(Texto(textos_central::kContinuar));
-    ui::Button(Item(IDC_bitAjuda)).SetText(Texto(textos_central::kAjuda));
+    SetItemText(IDC_bitContinuar, textos_central::kContinuar);
+    SetItemText(IDC_bitAjuda, textos_central::kAjuda);
     SetCaption(Texto(textos_central::kTitulo));
-    ui::Label(Item(IDC_Titulo)).SetText(Texto(textos_central::kUtilitarios));
+    SetItemText(IDC_Titulo, textos_central::kUtilitarios);
 }
 
 // The height, in pixels, that the word-wrapped solution takes at its label's width.

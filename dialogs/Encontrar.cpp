@@ -46,13 +46,13 @@ TfrmEncontrar::TfrmEncontrar(std::wstring_view caminho) : ui::Form(IDD_ENCONTRAR
     const std::wstring_view nulo(L"\0", 1);
     filtro_ = base::Concat({nome, nulo, nome, nulo});
 
-    ui::Edit(Item(IDC_txtArquivo)).SetText(Texto(caminho));
+    SetItemText(IDC_txtArquivo, caminho);
     ui::Picture(Item(IDC_imgSimboloEncontrar))
         .SetIcon(ui::Glyphs::Icon(IDI_ENCONTRAR, ui::Form::Scale(kIconeDialogo)));
     SetLabelFont(IDC_lblInstrucoes, kPontosRotulos, true);
     SetLabelFont(IDC_lblLocal, kPontosRotulos, true);
-    ui::Label(Item(IDC_lblInstrucoes)).SetText(Texto(textos_encontrar::kInstrucoes));
-    ui::Label(Item(IDC_lblLocal)).SetText(Texto(textos_encontrar::kLocal));
+    SetItemText(IDC_lblInstrucoes, textos_encontrar::kInstrucoes);
+    SetItemText(IDC_lblLocal, textos_encontrar::kLocal);
     SetCaption(Texto(textos_encontrar::kTitulo));
 
     Bind(IDC_Button1, ui::Action(

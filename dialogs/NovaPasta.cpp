@@ -22,14 +22,14 @@ using namespace textos_diretorios;
 
 TfrmNovaPasta::TfrmNovaPasta() : ui::Form(IDD_NOVA_PASTA) {
     SetCaption(Texto(kTituloNovaPasta));
-    ui::Label(Item(IDC_lblInstrucoes)).SetText(Texto(kInstrucoes));
+    SetItemText(IDC_lblInstrucoes, kInstrucoes);
     Bind(IDC_bitCriar, AcaoComGlifo(kCriar, IDI_CONCLUIDO, [this] { Criar(); }));
     Bind(IDC_bitCancelar, AcaoComGlifo(kCancelarNovaPasta, IDI_CANCELAR, [this] { Close(); }));
     SetActiveControl(IDC_txtNome);
 }
 
 void TfrmNovaPasta::Perguntar(const std::wstring& diretorio) {
-    ui::Edit(Item(IDC_txtNome)).SetText(Texto(TextoFramework(ids::kNovaPasta)));
+    SetItemText(IDC_txtNome, TextoFramework(ids::kNovaPasta));
     diretorio_ = diretorio;
     CenterOnScreen();
     ShowModal();

@@ -106,17 +106,17 @@ TfrmSobrescrever::TfrmSobrescrever(std::uint8_t botoes) : ui::Form(IDD_SOBRESCRE
                    IDC_lblPor, IDC_lblTam2, IDC_lblIdade2, IDC_lblVersao2})
         SetLabelFont(id, kPontosRotulos, true);
     SetCaption(Texto(textos_sobrescrever::kTitulo));
-    ui::Label(Item(IDC_lblDescricao)).SetText(Texto(textos_sobrescrever::kDescricao));
-    ui::Label(Item(IDC_lblSubstituir)).SetText(Texto(textos_sobrescrever::kSubstituir));
-    ui::Label(Item(IDC_lblPor)).SetText(Texto(textos_sobrescrever::kPor));
+    SetItemText(IDC_lblDescricao, textos_sobrescrever::kDescricao);
+    SetItemText(IDC_lblSubstituir, textos_sobrescrever::kSubstituir);
+    SetItemText(IDC_lblPor, textos_sobrescrever::kPor);
     for (int id : {IDC_lblTam1, IDC_lblTam2})
-        ui::Label(Item(id)).SetText(Texto(textos_sobrescrever::kTamanho));
+        SetItemText(id, textos_sobrescrever::kTamanho);
     for (int id : {IDC_lblIdade1, IDC_lblIdade2})
-        ui::Label(Item(id)).SetText(Texto(textos_sobrescrever::kIdade));
+        SetItemText(id, textos_sobrescrever::kIdade);
     for (int id : {IDC_lblVersao1, IDC_lblVersao2})
-        ui::Label(Item(id)).SetText(Texto(textos_sobrescrever::kVersao));
+        SetItemText(id, textos_sobrescrever::kVersao);
     for (int id : {IDC_lblVersaoPara, IDC_lblVersaoDe})
-        ui::Label(Item(id)).SetText(Texto(textos_sobrescrever::kSemInformacoes));
+        SetItemText(id, textos_sobrescrever::kSemInformacoes);
 
     Bind(IDC_bitSim,
          ui::Action(Texto(textos_sobrescrever::kSim), [this] { Responder(kSobrescrever); }));

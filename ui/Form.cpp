@@ -256,6 +256,10 @@ void Form::SetLabelColor(int controlId, COLORREF color) {
     decorations_.SetLabelColor(Item(controlId), color);
 }
 
+void Form::SetItemText(int controlId, std::wstring_view text) {
+    Control(Item(controlId)).SetText(std::wstring(text));
+}
+
 void Form::SetLabelFont(int controlId, int pointSize, bool bold, bool italic) {
     const auto formFont = reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0));
     decorations_.SetLabelFont(Item(controlId), formFont, pointSize, bold, italic);

@@ -22,6 +22,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 
 namespace ui {
 
@@ -92,6 +93,9 @@ public:
     // A tooltip with the text; an empty text removes it.
     void SetHint(HWND control, const std::wstring& text) { hints_.Set(hwnd_, control, text); }
     std::wstring Hint(HWND control) const { return hints_.Of(control); }
+
+    // Sets the control's text (Control::SetText) from a view, as the texts' constants are.
+    void SetItemText(int controlId, std::wstring_view text);
 
     // The control's look (Decorations): colour of a label's text, a font made from the form's own,
     // a solid background for a static control, a shadow under a label's text.
