@@ -117,9 +117,9 @@ void TfrmCentralSolucoes::PrepararControles() {
         Texto(textos_central::kDicaAjuda));
     ajuda.SetGlyph(IDI_SOBRE);
     Bind(IDC_bitAjuda, ajuda);
-    Bind(IDC_BitBtn1, ui::Action(
-                          Texto(textos_central::kSobre), [this] { AbrirAjuda(&ajudaPropria_); },
-                          Texto(textos_central::kDicaSobre)));
+    Bind(
+        IDC_BitBtn1, textos_central::kSobre, [this] { AbrirAjuda(&ajudaPropria_); },
+        textos_central::kDicaSobre);
 }
 
 void TfrmCentralSolucoes::PreencherLinha(int id, std::wstring_view prefixo, std::wstring_view valor,

@@ -55,9 +55,9 @@ TfrmEncontrar::TfrmEncontrar(std::wstring_view caminho) : ui::Form(IDD_ENCONTRAR
     SetItemText(IDC_lblLocal, textos_encontrar::kLocal);
     SetCaption(Texto(textos_encontrar::kTitulo));
 
-    Bind(IDC_Button1, ui::Action(
-                          Texto(textos_encontrar::kProcurar), [this] { Procurar(); },
-                          Texto(textos_encontrar::kDicaProcurar)));
+    Bind(
+        IDC_Button1, textos_encontrar::kProcurar, [this] { Procurar(); },
+        textos_encontrar::kDicaProcurar);
     const auto grande = [this](int id, std::wstring_view titulo, int glifo, auto aoExecutar) {
         ui::Action acao(Texto(titulo), aoExecutar);
         acao.SetGlyph(glifo);

@@ -118,13 +118,11 @@ TfrmSobrescrever::TfrmSobrescrever(std::uint8_t botoes) : ui::Form(IDD_SOBRESCRE
     for (int id : {IDC_lblVersaoPara, IDC_lblVersaoDe})
         SetItemText(id, textos_sobrescrever::kSemInformacoes);
 
-    Bind(IDC_bitSim,
-         ui::Action(Texto(textos_sobrescrever::kSim), [this] { Responder(kSobrescrever); }));
-    Bind(IDC_bitNao, ui::Action(Texto(textos_sobrescrever::kNao), [this] { Responder(kManter); }));
-    Bind(IDC_bitSimTodos, ui::Action(Texto(textos_sobrescrever::kSimTodos),
-                                     [this] { Responder(kSobrescreverTodos); }));
-    Bind(IDC_bitNaoTodos,
-         ui::Action(Texto(textos_sobrescrever::kNaoTodos), [this] { Responder(kManterTodos); }));
+    Bind(IDC_bitSim, textos_sobrescrever::kSim, [this] { Responder(kSobrescrever); });
+    Bind(IDC_bitNao, textos_sobrescrever::kNao, [this] { Responder(kManter); });
+    Bind(IDC_bitSimTodos, textos_sobrescrever::kSimTodos,
+         [this] { Responder(kSobrescreverTodos); });
+    Bind(IDC_bitNaoTodos, textos_sobrescrever::kNaoTodos, [this] { Responder(kManterTodos); });
     SetActiveControl(IDC_bitSim);
 }
 

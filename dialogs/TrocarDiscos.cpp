@@ -38,12 +38,11 @@ TfrmInserirDisco::TfrmInserirDisco(std::int32_t disco, std::wstring_view conjunt
     SetCaption(Texto(textos_inserir_disco::kTitulo));
     for (int id : {IDC_bitCancelarDisco, IDC_bitProsseguir, IDC_bitNaoChecar})
         SetLabelFont(id, kPontosRotulos, true);
-    Bind(IDC_bitCancelarDisco,
-         ui::Action(Texto(textos_inserir_disco::kCancelar), [this] { Cancelar(); }));
-    Bind(IDC_bitNaoChecar, ui::Action(Texto(textos_inserir_disco::kNaoChecar),
-                                      [this] { Responder(kDiscoNaoChecar); }));
-    Bind(IDC_bitProsseguir, ui::Action(Texto(textos_inserir_disco::kProsseguir),
-                                       [this] { Responder(kDiscoProsseguir); }));
+    Bind(IDC_bitCancelarDisco, textos_inserir_disco::kCancelar, [this] { Cancelar(); });
+    Bind(IDC_bitNaoChecar, textos_inserir_disco::kNaoChecar,
+         [this] { Responder(kDiscoNaoChecar); });
+    Bind(IDC_bitProsseguir, textos_inserir_disco::kProsseguir,
+         [this] { Responder(kDiscoProsseguir); });
     SetActiveControl(IDC_bitProsseguir);
 }
 

@@ -233,6 +233,11 @@ void Form::Bind(int controlId, const Action& action, bool imageOnly) {
     SetHint(control.Handle(), action.Hint());
 }
 
+void Form::Bind(int controlId, std::wstring_view caption, Action::Handler onExecute,
+                std::wstring_view hint) {
+    Bind(controlId, Action(std::wstring(caption), onExecute, std::wstring(hint)));
+}
+
 const Action* Form::BoundAction(int controlId) const {
     auto found = actions_.find(controlId);
     return found == actions_.end() ? nullptr : &found->second;

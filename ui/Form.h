@@ -78,6 +78,9 @@ public:
     // caption as its window text, which screen readers read. A caption that is only a sign ("?",
     // "...") names nothing to a listener: screen readers read the hint as the control's name.
     void Bind(int controlId, const Action& action, bool imageOnly = false);
+    // The same with an action of a caption, a handler and a hint, and no glyph.
+    void Bind(int controlId, std::wstring_view caption, Action::Handler onExecute,
+              std::wstring_view hint = {});
     const Action* BoundAction(int controlId) const;
     // A command that no button carries (a toolbar button, a menu item) runs the action.
     void BindCommand(int commandId, const Action& action) { actions_[commandId] = action; }
