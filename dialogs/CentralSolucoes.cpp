@@ -98,7 +98,7 @@ TfrmCentralSolucoes::TfrmCentralSolucoes() : ui::Form(IDD_CENTRAL_SOLUCOES) {
     PreencherAjuda(ajudaPropria_, kContextoCentral);
     // The window keeps the focus of its last report; "&Continuar" gets it back each time it opens.
     SetActiveControl(IDC_bitContinuar);
-    SetCaption(Texto(textos_central::kTitulo));
+    SetCaption(textos_central::kTitulo);
 }
 
 void TfrmCentralSolucoes::PrepararControles() {
@@ -153,7 +153,7 @@ void TfrmCentralSolucoes::Preencher(const TRelatorio& relatorio) {
 
     SetItemText(IDC_bitContinuar, textos_central::kContinuar);
     SetItemText(IDC_bitAjuda, textos_central::kAjuda);
-    SetCaption(Texto(textos_central::kTitulo));
+    SetCaption(textos_central::kTitulo);
     SetItemText(IDC_Titulo, textos_central::kUtilitarios);
 }
 

@@ -53,15 +53,14 @@ TfrmEncontrar::TfrmEncontrar(std::wstring_view caminho) : ui::Form(IDD_ENCONTRAR
     SetLabelFont(IDC_lblLocal, kPontosRotulos, true);
     SetItemText(IDC_lblInstrucoes, textos_encontrar::kInstrucoes);
     SetItemText(IDC_lblLocal, textos_encontrar::kLocal);
-    SetCaption(Texto(textos_encontrar::kTitulo));
+    SetCaption(textos_encontrar::kTitulo);
 
     Bind(
         IDC_Button1, textos_encontrar::kProcurar, [this] { Procurar(); },
         textos_encontrar::kDicaProcurar);
-    const auto grande = [this](int id, std::wstring_view titulo, int glifo, auto aoExecutar) {
-        ui::Action acao(Texto(titulo), aoExecutar);
-        acao.SetGlyph(glifo);
-        Bind(id, acao);
+    const auto grande = [this](int id, std::wstring_view titulo, int glifo,
+                               ui::Action::Handler aoExecutar) {
+        Bind(id, AcaoComGlifo(titulo, glifo, aoExecutar));
     };
     grande(IDC_bitAjudaEncontrar, textos_encontrar::kAjuda, IDI_SOBRE,
            [this] { AbrirAjuda(&ajuda_); });

@@ -21,7 +21,7 @@ using namespace textos_diretorios;
 } // namespace
 
 TfrmNovaPasta::TfrmNovaPasta() : ui::Form(IDD_NOVA_PASTA) {
-    SetCaption(Texto(kTituloNovaPasta));
+    SetCaption(kTituloNovaPasta);
     SetItemText(IDC_lblInstrucoes, kInstrucoes);
     Bind(IDC_bitCriar, AcaoComGlifo(kCriar, IDI_CONCLUIDO, [this] { Criar(); }));
     Bind(IDC_bitCancelar, AcaoComGlifo(kCancelarNovaPasta, IDI_CANCELAR, [this] { Close(); }));

@@ -105,7 +105,7 @@ TfrmSobrescrever::TfrmSobrescrever(std::uint8_t botoes) : ui::Form(IDD_SOBRESCRE
     for (int id : {IDC_lblDescricao, IDC_lblSubstituir, IDC_lblTam1, IDC_lblIdade1, IDC_lblVersao1,
                    IDC_lblPor, IDC_lblTam2, IDC_lblIdade2, IDC_lblVersao2})
         SetLabelFont(id, kPontosRotulos, true);
-    SetCaption(Texto(textos_sobrescrever::kTitulo));
+    SetCaption(textos_sobrescrever::kTitulo);
     SetItemText(IDC_lblDescricao, textos_sobrescrever::kDescricao);
     SetItemText(IDC_lblSubstituir, textos_sobrescrever::kSubstituir);
     SetItemText(IDC_lblPor, textos_sobrescrever::kPor);

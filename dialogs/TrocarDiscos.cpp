@@ -35,7 +35,7 @@ TfrmInserirDisco::TfrmInserirDisco(std::int32_t disco, std::wstring_view conjunt
     ui::Label(Item(IDC_lblInstrucoesDisco))
         .SetText(
             Formatar(TextoFramework(ids::kInsiraDisco), {base::Decimal(disco), Curta(conjunto)}));
-    SetCaption(Texto(textos_inserir_disco::kTitulo));
+    SetCaption(textos_inserir_disco::kTitulo);
     for (int id : {IDC_bitCancelarDisco, IDC_bitProsseguir, IDC_bitNaoChecar})
         SetLabelFont(id, kPontosRotulos, true);
     Bind(IDC_bitCancelarDisco, textos_inserir_disco::kCancelar, [this] { Cancelar(); });

@@ -261,6 +261,10 @@ void Form::SetLabelColor(int controlId, COLORREF color) {
     decorations_.SetLabelColor(Item(controlId), color);
 }
 
+void Form::SetCaption(std::wstring_view caption) const {
+    SetWindowTextW(hwnd_, std::wstring(caption).c_str());
+}
+
 void Form::SetItemText(int controlId, std::wstring_view text) {
     Control(Item(controlId)).SetText(std::wstring(text));
 }

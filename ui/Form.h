@@ -57,7 +57,7 @@ public:
     void Hide() const { ShowWindow(hwnd_, SW_HIDE); }
     bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
     std::wstring Caption() const { return Control(hwnd_).Text(); }
-    void SetCaption(const std::wstring& caption) const { SetWindowTextW(hwnd_, caption.c_str()); }
+    void SetCaption(std::wstring_view caption) const;
     void CenterOnScreen() const;
 
     // The scenes, made at once or on demand (SceneHost).
