@@ -40,6 +40,10 @@ std::wstring FromUtf8(const char* text) {
 
 } // namespace
 
+void Throw(std::wstring_view message) {
+    throw Exception(std::wstring(message));
+}
+
 std::wstring MessageOf(const std::exception& error) {
     if (auto* own = dynamic_cast<const Exception*>(&error))
         return own->Message();

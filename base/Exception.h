@@ -4,6 +4,7 @@
 
 #include <exception>
 #include <string>
+#include <string_view>
 
 namespace base {
 
@@ -29,6 +30,10 @@ class EConvertError : public Exception {
 public:
     using Exception::Exception;
 };
+
+// Raises an Exception with the message. The raising code is made here once, not at every place
+// that raises one.
+[[noreturn]] void Throw(std::wstring_view message);
 
 // The message that the standard exception display shows for any error: an Exception's own, or
 // what() read as UTF-8 (the way errors of the layers above carry their message).

@@ -1,5 +1,6 @@
 #include "dialogs/AbrirDir.h"
 
+#include "dialogs/Aparencia.h"
 #include "dialogs/TextosDialogos.h"
 #include "fileops/AbrirAjuda.h"
 #include "fileops/Caminhos.h"
@@ -23,16 +24,6 @@ namespace kt {
 namespace {
 
 using namespace textos_diretorios;
-
-constexpr int kPontosRotulos = 8;
-constexpr int kIcone = 32;
-
-ui::Action Acao(std::wstring_view legenda, int glifo, ui::Action::Handler executar,
-                std::wstring_view dica = {}) {
-    ui::Action acao(Texto(legenda), executar, Texto(dica));
-    acao.SetGlyph(glifo);
-    return acao;
-}
 
 std::wstring SemDelimitador(std::wstring caminho) {
     while (caminho.size() > 3 && caminho.back() == L'\\')
@@ -83,20 +74,20 @@ TfrmAbrirDir::TfrmAbrirDir(TfrmNovaPasta& novaPasta)
 }
 
 void TfrmAbrirDir::CriarAcoes() {
-    NovaPasta = Acao(
+    NovaPasta = AcaoComGlifo(
         kNovaPasta, IDI_NOVA_PASTA, [this] { CriarPasta(); }, kDicaNovaPasta);
-    actExcluir = Acao(
+    actExcluir = AcaoComGlifo(
         kExcluir, IDI_EXCLUIR_PASTA, [this] { Excluir(); }, kDicaExcluir);
-    actMeusDocumentos = Acao(
+    actMeusDocumentos = AcaoComGlifo(
         kMeusDocumentos, IDI_MEUS_DOCUMENTOS, [this] { IrParaMeusDocumentos(); },
         kDicaMeusDocumentos);
-    actAbrir = Acao(kAbrir, IDI_CONCLUIDO, [this] { Abrir(); });
-    actCancelar = Acao(kCancelar, IDI_CANCELAR, [this] { Close(); });
-    acaoAjuda = Acao(kAjuda, IDI_SOBRE, [this] { AbrirAjuda(&ajuda_); });
+    actAbrir = AcaoComGlifo(kAbrir, IDI_CONCLUIDO, [this] { Abrir(); });
+    actCancelar = AcaoComGlifo(kCancelar, IDI_CANCELAR, [this] { Close(); });
+    acaoAjuda = AcaoComGlifo(kAjuda, IDI_SOBRE, [this] { AbrirAjuda(&ajuda_); });
 }
 
 void TfrmAbrirDir::PrepararControles() {
-    ui::Picture(Item(IDC_IconeDialogo)).SetIcon(ui::Glyphs::Icon(IDI_PASTA, Scale(kIcone)));
+    ui::Picture(Item(IDC_IconeDialogo)).SetIcon(ui::Glyphs::Icon(IDI_PASTA, Scale(kIconeDialogo)));
     SetLabelFont(IDC_lblDrive, kPontosRotulos, true);
     SetLabelFont(IDC_lblDiretorio, kPontosRotulos, true);
     Bind(IDC_bitAbrir, actAbrir);
@@ -156,8 +147,8 @@ void TfrmAbrirDir::AplicarOpcoes(std::int32_t opcoes) {
 }
 
 void TfrmAbrirDir::AplicarTextos(const std::wstring& titulo) {
-    ui::Label(Item(IDC_lblDiretorio)).SetText(Texto(kDiretorio));
-    ui::Label(Item(IDC_lblDrive)).SetText(Texto(kDrive));
+    SetItemText(IDC_lblDiretorio, kDiretorio);
+    SetItemText(IDC_lblDrive, kDrive);
     // Tested without its blanks, shown as given.
     SetCaption(Aparar(titulo).empty() ? Texto(kTituloPadrao) : titulo);
 }

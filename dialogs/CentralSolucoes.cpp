@@ -1,6 +1,7 @@
 #include "dialogs/CentralSolucoes.h"
 
 #include "base/Concat.h"
+#include "dialogs/Aparencia.h"
 #include "dialogs/TextosDialogos.h"
 #include "fileops/AbrirAjuda.h"
 #include "fileops/Caminhos.h"
@@ -20,8 +21,6 @@ namespace kt {
 
 namespace {
 
-// The framework's icon, in pixels at 96 dots per inch.
-constexpr int kIcone = 32;
 constexpr int kPontosTitulo = 14;
 constexpr int kPontosPrograma = 12;
 
@@ -70,7 +69,7 @@ enum class TDesfecho { Exibido, Ocupada };
 // On the main thread: the report, unless the window is already showing one.
 TDesfecho ExibirNaTarefaPrincipal(const TRelatorio& relatorio) {
     if (!g_janela)
-        throw base::Exception(L"A Central de Soluções não foi criada.");
+        base::Throw(L"A Central de Soluções não foi criada.");
     if (g_janela->Modal())
         return TDesfecho::Ocupada;
     g_janela->Preencher(relatorio);
@@ -99,13 +98,13 @@ TfrmCentralSolucoes::TfrmCentralSolucoes() : ui::Form(IDD_CENTRAL_SOLUCOES) {
     PreencherAjuda(ajudaPropria_, kContextoCentral);
     // The window keeps the focus of its last report; "&Continuar" gets it back each time it opens.
     SetActiveControl(IDC_bitContinuar);
-    SetCaption(Texto(textos_central::kTitulo));
+    SetCaption(textos_central::kTitulo);
 }
 
 void TfrmCentralSolucoes::PrepararControles() {
     SetLabelFont(IDC_Titulo, kPontosTitulo, true, true);
     SetLabelFont(IDC_lblPrograma, kPontosPrograma, true, true);
-    ui::Picture(Item(IDC_Icone)).SetIcon(ui::Glyphs::Icon(IDI_CENTRAL_SOLUCOES, Px(kIcone)));
+    ui::Picture(Item(IDC_Icone)).SetIcon(ui::Glyphs::Icon(IDI_CENTRAL_SOLUCOES, Px(kIconeDialogo)));
     ui::Picture(Item(IDC_IconePRG)).SetIcon(LoadIconW(nullptr, IDI_APPLICATION));
 
     ui::Action continuar(
@@ -118,9 +117,9 @@ void TfrmCentralSolucoes::PrepararControles() {
         Texto(textos_central::kDicaAjuda));
     ajuda.SetGlyph(IDI_SOBRE);
     Bind(IDC_bitAjuda, ajuda);
-    Bind(IDC_BitBtn1, ui::Action(
-                          Texto(textos_central::kSobre), [this] { AbrirAjuda(&ajudaPropria_); },
-                          Texto(textos_central::kDicaSobre)));
+    Bind(
+        IDC_BitBtn1, textos_central::kSobre, [this] { AbrirAjuda(&ajudaPropria_); },
+        textos_central::kDicaSobre);
 }
 
 void TfrmCentralSolucoes::PreencherLinha(int id, std::wstring_view prefixo, std::wstring_view valor,
@@ -152,10 +151,10 @@ void TfrmCentralSolucoes::Preencher(const TRelatorio& relatorio) {
         std::memcpy(&ajudaRelatorio_, relatorio.Ajuda, sizeof ajudaRelatorio_);
     ui::Button(Item(IDC_bitAjuda)).SetEnabled(ajudaRelatorio_.Tipo != kAjudaNenhuma);
 
-    ui::Button(Item(IDC_bitContinuar)).SetText(Texto(textos_central::kContinuar));
-    ui::Button(Item(IDC_bitAjuda)).SetText(Texto(textos_central::kAjuda));
-    SetCaption(Texto(textos_central::kTitulo));
-    ui::Label(Item(IDC_Titulo)).SetText(Texto(textos_central::kUtilitarios));
+    SetItemText(IDC_bitContinuar, textos_central::kContinuar);
+    SetItemText(IDC_bitAjuda, textos_central::kAjuda);
+    SetCaption(textos_central::kTitulo);
+    SetItemText(IDC_Titulo, textos_central::kUtilitarios);
 }
 
 // The height, in pixels, that the word-wrapped solution takes at its label's width.
@@ -214,7 +213,7 @@ void TfrmCentralSolucoes::Exibir() {
 
 TCentralSolucoesDoPrograma::TCentralSolucoesDoPrograma() {
     if (g_janela)
-        throw base::Exception(L"A Central de Soluções já foi criada.");
+        base::Throw(L"A Central de Soluções já foi criada.");
     janela_ = std::make_unique<TfrmCentralSolucoes>();
     g_janela = janela_.get();
 }

@@ -1,6 +1,7 @@
 #include "dialogs/Encontrar.h"
 
 #include "base/Concat.h"
+#include "dialogs/Aparencia.h"
 #include "dialogs/TextosDialogos.h"
 #include "fileops/AbrirAjuda.h"
 #include "fileops/Caminhos.h"
@@ -19,12 +20,8 @@
 
 namespace kt {
 
-namespace textos = textos_encontrar;
-
 namespace {
 
-constexpr int kPontos = 8;
-constexpr int kIcone = 32;
 // Room for the path that the file-open dialog hands back.
 constexpr DWORD kTamanhoEscolhido = 32768;
 
@@ -49,28 +46,29 @@ TfrmEncontrar::TfrmEncontrar(std::wstring_view caminho) : ui::Form(IDD_ENCONTRAR
     const std::wstring_view nulo(L"\0", 1);
     filtro_ = base::Concat({nome, nulo, nome, nulo});
 
-    ui::Edit(Item(IDC_txtArquivo)).SetText(Texto(caminho));
+    SetItemText(IDC_txtArquivo, caminho);
     ui::Picture(Item(IDC_imgSimboloEncontrar))
-        .SetIcon(ui::Glyphs::Icon(IDI_ENCONTRAR, ui::Form::Scale(kIcone)));
-    SetLabelFont(IDC_lblInstrucoes, kPontos, true);
-    SetLabelFont(IDC_lblLocal, kPontos, true);
-    ui::Label(Item(IDC_lblInstrucoes)).SetText(Texto(textos::kInstrucoes));
-    ui::Label(Item(IDC_lblLocal)).SetText(Texto(textos::kLocal));
-    SetCaption(Texto(textos::kTitulo));
+        .SetIcon(ui::Glyphs::Icon(IDI_ENCONTRAR, ui::Form::Scale(kIconeDialogo)));
+    SetLabelFont(IDC_lblInstrucoes, kPontosRotulos, true);
+    SetLabelFont(IDC_lblLocal, kPontosRotulos, true);
+    SetItemText(IDC_lblInstrucoes, textos_encontrar::kInstrucoes);
+    SetItemText(IDC_lblLocal, textos_encontrar::kLocal);
+    SetCaption(textos_encontrar::kTitulo);
 
-    Bind(IDC_Button1,
-         ui::Action(
-             Texto(textos::kProcurar), [this] { Procurar(); }, Texto(textos::kDicaProcurar)));
-    const auto grande = [this](int id, std::wstring_view titulo, int glifo, auto aoExecutar) {
-        ui::Action acao(Texto(titulo), aoExecutar);
-        acao.SetGlyph(glifo);
-        Bind(id, acao);
+    Bind(
+        IDC_Button1, textos_encontrar::kProcurar, [this] { Procurar(); },
+        textos_encontrar::kDicaProcurar);
+    const auto grande = [this](int id, std::wstring_view titulo, int glifo,
+                               ui::Action::Handler aoExecutar) {
+        Bind(id, AcaoComGlifo(titulo, glifo, aoExecutar));
     };
-    grande(IDC_bitAjudaEncontrar, textos::kAjuda, IDI_SOBRE, [this] { AbrirAjuda(&ajuda_); });
-    grande(IDC_bitIgnorar, textos::kIgnorar, IDI_IGNORAR, [this] { Responder(kEncontrarIgnorar); });
-    grande(IDC_bitContinuarEncontrar, textos::kContinuar, IDI_PROSSEGUIR,
+    grande(IDC_bitAjudaEncontrar, textos_encontrar::kAjuda, IDI_SOBRE,
+           [this] { AbrirAjuda(&ajuda_); });
+    grande(IDC_bitIgnorar, textos_encontrar::kIgnorar, IDI_IGNORAR,
+           [this] { Responder(kEncontrarIgnorar); });
+    grande(IDC_bitContinuarEncontrar, textos_encontrar::kContinuar, IDI_PROSSEGUIR,
            [this] { Responder(kEncontrarContinuar); });
-    grande(IDC_bitCancelarEncontrar, textos::kCancelar, IDI_CANCELAR,
+    grande(IDC_bitCancelarEncontrar, textos_encontrar::kCancelar, IDI_CANCELAR,
            [this] { Responder(kEncontrarCancelar); });
     SetActiveControl(IDC_Button1);
 }

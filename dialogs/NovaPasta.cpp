@@ -1,6 +1,7 @@
 #include "dialogs/NovaPasta.h"
 
 #include "base/Concat.h"
+#include "dialogs/Aparencia.h"
 #include "dialogs/TextosDialogos.h"
 #include "fileops/NomeDePasta.h"
 #include "fileops/RelatorioDeErro.h"
@@ -17,24 +18,18 @@ namespace {
 
 using namespace textos_diretorios;
 
-ui::Action Acao(std::wstring_view legenda, int glifo, ui::Action::Handler executar) {
-    ui::Action acao(Texto(legenda), executar);
-    acao.SetGlyph(glifo);
-    return acao;
-}
-
 } // namespace
 
 TfrmNovaPasta::TfrmNovaPasta() : ui::Form(IDD_NOVA_PASTA) {
-    SetCaption(Texto(kTituloNovaPasta));
-    ui::Label(Item(IDC_lblInstrucoes)).SetText(Texto(kInstrucoes));
-    Bind(IDC_bitCriar, Acao(kCriar, IDI_CONCLUIDO, [this] { Criar(); }));
-    Bind(IDC_bitCancelar, Acao(kCancelarNovaPasta, IDI_CANCELAR, [this] { Close(); }));
+    SetCaption(kTituloNovaPasta);
+    SetItemText(IDC_lblInstrucoes, kInstrucoes);
+    Bind(IDC_bitCriar, AcaoComGlifo(kCriar, IDI_CONCLUIDO, [this] { Criar(); }));
+    Bind(IDC_bitCancelar, AcaoComGlifo(kCancelarNovaPasta, IDI_CANCELAR, [this] { Close(); }));
     SetActiveControl(IDC_txtNome);
 }
 
 void TfrmNovaPasta::Perguntar(const std::wstring& diretorio) {
-    ui::Edit(Item(IDC_txtNome)).SetText(Texto(TextoFramework(ids::kNovaPasta)));
+    SetItemText(IDC_txtNome, TextoFramework(ids::kNovaPasta));
     diretorio_ = diretorio;
     CenterOnScreen();
     ShowModal();

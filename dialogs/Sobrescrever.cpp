@@ -1,6 +1,7 @@
 #include "dialogs/Sobrescrever.h"
 
 #include "base/Concat.h"
+#include "dialogs/Aparencia.h"
 #include "dialogs/TextosDialogos.h"
 #include "fileops/RelatorioDeErro.h"
 #include "fileops/TamanhoArquivo.h"
@@ -19,8 +20,6 @@
 
 namespace kt {
 
-namespace textos = textos_sobrescrever;
-
 namespace {
 
 // The rows of buttons, in pixels at 96 dots per inch.
@@ -28,14 +27,12 @@ constexpr int kLarguraBotao = 100;
 constexpr int kAlturaBotao = 25;
 constexpr int kEntreBotoes = 8;
 constexpr int kMargem = 8;
-constexpr int kIcone = 32;
-constexpr int kPontos = 8;
 
 bool EhConteiner(std::wstring_view nome) {
     const std::size_t ponto = nome.rfind(L'.');
     if (ponto == std::wstring_view::npos || nome.find_first_of(L"\\/", ponto) != nome.npos)
         return false;
-    return Minusculas(nome.substr(ponto)) == Minusculas(textos::kExtensaoConteiner);
+    return Minusculas(nome.substr(ponto)) == Minusculas(textos_sobrescrever::kExtensaoConteiner);
 }
 
 // A container's version is its header's; any other file's, its version resource. Each service
@@ -48,10 +45,10 @@ std::wstring LinhaDeVersao(const std::wstring& nome) {
         VerificarArquivoZLib(nome, &cabecalho);
         // A file too short for a header leaves it untouched: it has no version to show.
         if (std::memcmp(&cabecalho, &vazio, sizeof cabecalho) == 0)
-            return Texto(textos::kSemInformacoes);
+            return Texto(textos_sobrescrever::kSemInformacoes);
         std::memcpy(&versao, &cabecalho.Versao, sizeof versao);
     } else if (!LerVersaoArquivo(nome, false, &versao, nullptr)) {
-        return Texto(textos::kSemInformacoes);
+        return Texto(textos_sobrescrever::kSemInformacoes);
     }
     std::wstring texto;
     FormatarVersao(versao, texto, kTamanhoTextoCurto, false);
@@ -64,8 +61,8 @@ std::wstring LinhaDeTamanho(const std::wstring& nome) {
     if (tamanho < 0)
         return {};
     if (tamanho > 1023)
-        return base::Concat({base::Decimal(tamanho / 1024), textos::kKb});
-    return base::Concat({base::Decimal(tamanho), textos::kBytes});
+        return base::Concat({base::Decimal(tamanho / 1024), textos_sobrescrever::kKb});
+    return base::Concat({base::Decimal(tamanho), textos_sobrescrever::kBytes});
 }
 
 // The date of the file's last change, alone, in the system's short date format and local time.
@@ -104,29 +101,28 @@ TfrmSobrescrever::TfrmSobrescrever(std::uint8_t botoes) : ui::Form(IDD_SOBRESCRE
     Dispor(simTodos || naoTodos);
 
     ui::Picture(Item(IDC_imgSimbolo))
-        .SetIcon(ui::Glyphs::Icon(IDI_SOBRESCREVER, ui::Form::Scale(kIcone)));
+        .SetIcon(ui::Glyphs::Icon(IDI_SOBRESCREVER, ui::Form::Scale(kIconeDialogo)));
     for (int id : {IDC_lblDescricao, IDC_lblSubstituir, IDC_lblTam1, IDC_lblIdade1, IDC_lblVersao1,
                    IDC_lblPor, IDC_lblTam2, IDC_lblIdade2, IDC_lblVersao2})
-        SetLabelFont(id, kPontos, true);
-    SetCaption(Texto(textos::kTitulo));
-    ui::Label(Item(IDC_lblDescricao)).SetText(Texto(textos::kDescricao));
-    ui::Label(Item(IDC_lblSubstituir)).SetText(Texto(textos::kSubstituir));
-    ui::Label(Item(IDC_lblPor)).SetText(Texto(textos::kPor));
+        SetLabelFont(id, kPontosRotulos, true);
+    SetCaption(textos_sobrescrever::kTitulo);
+    SetItemText(IDC_lblDescricao, textos_sobrescrever::kDescricao);
+    SetItemText(IDC_lblSubstituir, textos_sobrescrever::kSubstituir);
+    SetItemText(IDC_lblPor, textos_sobrescrever::kPor);
     for (int id : {IDC_lblTam1, IDC_lblTam2})
-        ui::Label(Item(id)).SetText(Texto(textos::kTamanho));
+        SetItemText(id, textos_sobrescrever::kTamanho);
     for (int id : {IDC_lblIdade1, IDC_lblIdade2})
-        ui::Label(Item(id)).SetText(Texto(textos::kIdade));
+        SetItemText(id, textos_sobrescrever::kIdade);
     for (int id : {IDC_lblVersao1, IDC_lblVersao2})
-        ui::Label(Item(id)).SetText(Texto(textos::kVersao));
+        SetItemText(id, textos_sobrescrever::kVersao);
     for (int id : {IDC_lblVersaoPara, IDC_lblVersaoDe})
-        ui::Label(Item(id)).SetText(Texto(textos::kSemInformacoes));
+        SetItemText(id, textos_sobrescrever::kSemInformacoes);
 
-    Bind(IDC_bitSim, ui::Action(Texto(textos::kSim), [this] { Responder(kSobrescrever); }));
-    Bind(IDC_bitNao, ui::Action(Texto(textos::kNao), [this] { Responder(kManter); }));
-    Bind(IDC_bitSimTodos,
-         ui::Action(Texto(textos::kSimTodos), [this] { Responder(kSobrescreverTodos); }));
-    Bind(IDC_bitNaoTodos,
-         ui::Action(Texto(textos::kNaoTodos), [this] { Responder(kManterTodos); }));
+    Bind(IDC_bitSim, textos_sobrescrever::kSim, [this] { Responder(kSobrescrever); });
+    Bind(IDC_bitNao, textos_sobrescrever::kNao, [this] { Responder(kManter); });
+    Bind(IDC_bitSimTodos, textos_sobrescrever::kSimTodos,
+         [this] { Responder(kSobrescreverTodos); });
+    Bind(IDC_bitNaoTodos, textos_sobrescrever::kNaoTodos, [this] { Responder(kManterTodos); });
     SetActiveControl(IDC_bitSim);
 }
 
@@ -172,7 +168,7 @@ void TfrmSobrescrever::Preencher(std::wstring_view origem, std::wstring_view des
     const auto rotulo = [this](int id, const std::wstring& texto) {
         ui::Label(Item(id)).SetText(texto);
     };
-    ExecutarRelatando(ajuda, {}, base::Concat({de, textos::kE, para}), [&] {
+    ExecutarRelatando(ajuda, {}, base::Concat({de, textos_sobrescrever::kE, para}), [&] {
         rotulo(IDC_lblNomePara, para);
         SetHint(Item(IDC_lblNomePara), para);
         rotulo(IDC_lblNomeDe, de);

@@ -1,5 +1,6 @@
 #include "dialogs/TrocarDiscos.h"
 
+#include "dialogs/Aparencia.h"
 #include "dialogs/TextosDialogos.h"
 #include "fileops/Texto.h"
 #include "fileops/TextosFramework.h"
@@ -9,11 +10,7 @@
 
 namespace kt {
 
-namespace textos = textos_inserir_disco;
-
 namespace {
-
-constexpr int kPontos = 8;
 
 // Each "%s" of the model, from the left, takes the next value; the values are not searched.
 std::wstring Formatar(std::wstring_view modelo, std::initializer_list<std::wstring> valores) {
@@ -38,20 +35,21 @@ TfrmInserirDisco::TfrmInserirDisco(std::int32_t disco, std::wstring_view conjunt
     ui::Label(Item(IDC_lblInstrucoesDisco))
         .SetText(
             Formatar(TextoFramework(ids::kInsiraDisco), {base::Decimal(disco), Curta(conjunto)}));
-    SetCaption(Texto(textos::kTitulo));
+    SetCaption(textos_inserir_disco::kTitulo);
     for (int id : {IDC_bitCancelarDisco, IDC_bitProsseguir, IDC_bitNaoChecar})
-        SetLabelFont(id, kPontos, true);
-    Bind(IDC_bitCancelarDisco, ui::Action(Texto(textos::kCancelar), [this] { Cancelar(); }));
-    Bind(IDC_bitNaoChecar,
-         ui::Action(Texto(textos::kNaoChecar), [this] { Responder(kDiscoNaoChecar); }));
-    Bind(IDC_bitProsseguir,
-         ui::Action(Texto(textos::kProsseguir), [this] { Responder(kDiscoProsseguir); }));
+        SetLabelFont(id, kPontosRotulos, true);
+    Bind(IDC_bitCancelarDisco, textos_inserir_disco::kCancelar, [this] { Cancelar(); });
+    Bind(IDC_bitNaoChecar, textos_inserir_disco::kNaoChecar,
+         [this] { Responder(kDiscoNaoChecar); });
+    Bind(IDC_bitProsseguir, textos_inserir_disco::kProsseguir,
+         [this] { Responder(kDiscoProsseguir); });
     SetActiveControl(IDC_bitProsseguir);
 }
 
 void TfrmInserirDisco::Cancelar() {
     // No leaves the prompt as it was.
-    if (ui::Application::ShowMessageBox(pergunta_, Texto(textos::kConfirmacao), MB_YESNO) == IDYES)
+    if (ui::Application::ShowMessageBox(pergunta_, Texto(textos_inserir_disco::kConfirmacao),
+                                        MB_YESNO) == IDYES)
         Responder(kDiscoParar);
 }
 

@@ -25,6 +25,7 @@
 // complete on disk and the run goes to its end.
 #pragma once
 
+#include "base/InlineFunction.h"
 #include "fileops/Ajuda.h"
 #include "fileops/LinhasDescricao.h"
 #include "fileops/Progresso.h"
@@ -36,7 +37,6 @@
 #include <array>
 #include <cstdint>
 #include <exception>
-#include <functional>
 #include <set>
 #include <string>
 
@@ -79,7 +79,7 @@ protected:
 };
 
 // A product hook: takes the installation directory, ending in a path delimiter.
-using TGancho = std::function<void(const std::wstring& diretorio)>;
+using TGancho = base::InlineFunction<void(const std::wstring& diretorio)>;
 
 // What the worker reads of the wizard and the description, fixed when the run starts.
 struct TDadosDaCopia {

@@ -14,12 +14,12 @@
 // one outcome, what the window shows next; then the thread frees itself and the worker.
 #pragma once
 
+#include "base/InlineFunction.h"
 #include "base/Lock.h"
 #include "ui/Thread.h"
 
 #include <atomic>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -55,7 +55,7 @@ public:
     // Runs the worker on a thread of its own that frees itself, worker included, once the
     // notification has run on the main thread after Execute (the worker is still alive then).
     template <class T>
-    static T* Iniciar(std::unique_ptr<T> trabalho, std::function<void(T&)> aoTerminar);
+    static T* Iniciar(std::unique_ptr<T> trabalho, base::InlineFunction<void(T&)> aoTerminar);
 
     // Main thread: paints the snapshot on the page when it changed since it was last painted;
     // with soSeVencida, only once the eye could tell (40 ms after the last time).
@@ -111,13 +111,11 @@ private:
 };
 
 template <class T>
-T* TTrabalho::Iniciar(std::unique_ptr<T> trabalho, std::function<void(T&)> aoTerminar) {
+T* TTrabalho::Iniciar(std::unique_ptr<T> trabalho, base::InlineFunction<void(T&)> aoTerminar) {
     T* corpo = trabalho.get();
     auto* tarefa = new ui::Thread(std::move(trabalho));
     tarefa->SetFreeOnTerminate(true);
-    tarefa->OnTerminate = [corpo, aoTerminar = std::move(aoTerminar)](ui::Thread&) {
-        aoTerminar(*corpo);
-    };
+    tarefa->OnTerminate = [corpo, aoTerminar](ui::Thread&) { aoTerminar(*corpo); };
     tarefa->Start();
     return corpo;
 }

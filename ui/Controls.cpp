@@ -258,13 +258,13 @@ std::vector<char> ReadWholeFile(const std::wstring& path) {
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
     if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > 64 * 1024 * 1024)
-        throw base::Exception(base::Concat({L"Não foi possível abrir o arquivo \"", path, L"\"."}));
+        base::Throw(base::Concat({L"Não foi possível abrir o arquivo \"", path, L"\"."}));
     std::vector<char> bytes(static_cast<std::size_t>(size.QuadPart));
     DWORD read = 0;
     if (!bytes.empty() &&
         (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
          read != bytes.size()))
-        throw base::Exception(base::Concat({L"Não foi possível ler o arquivo \"", path, L"\"."}));
+        base::Throw(base::Concat({L"Não foi possível ler o arquivo \"", path, L"\"."}));
     return bytes;
 }
 
@@ -277,7 +277,7 @@ void RichEdit::LoadFromFile(const std::wstring& path) const {
     EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, ReadFromBuffer};
     SendMessageW(Handle(), EM_STREAMIN, rtf ? SF_RTF : SF_TEXT, reinterpret_cast<LPARAM>(&stream));
     if (stream.dwError != 0)
-        throw base::Exception(base::Concat({L"Não foi possível ler o arquivo \"", path, L"\"."}));
+        base::Throw(base::Concat({L"Não foi possível ler o arquivo \"", path, L"\"."}));
 }
 
 bool Animation::OpenFileCopyClip() const {

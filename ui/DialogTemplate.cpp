@@ -64,7 +64,7 @@ public:
     // Each control's entry starts on a DWORD boundary of the template.
     void AlignToDword() { Skip((4 - offset_ % 4) % 4); }
     [[noreturn]] void Fail() const {
-        throw base::Exception(base::Concat(
+        base::Throw(base::Concat(
             {L"O modelo da página ", base::Decimal(templateId_), L" não pôde ser lido."}));
     }
 

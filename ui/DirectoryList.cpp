@@ -15,7 +15,7 @@
 namespace ui {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
+constexpr UINT_PTR kDirectoryListSubclassId = 1;
 
 // The root of a full path: "C:\" or "\\server\share\"; empty when it has neither.
 std::wstring RootOf(const std::wstring& path) {
@@ -56,7 +56,7 @@ std::wstring FullPath(std::wstring path, const std::wstring& base) {
     const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
     std::wstring full(size, L'\0');
     if (size == 0 || GetFullPathNameW(path.c_str(), size, full.data(), nullptr) >= size)
-        throw base::Exception(base::Concat({L"O caminho \"", path, L"\" não é válido."}));
+        base::Throw(base::Concat({L"O caminho \"", path, L"\" não é válido."}));
     full.resize(wcslen(full.c_str()));
     if (const DWORD longSize = GetLongPathNameW(full.c_str(), nullptr, 0)) {
         std::wstring longer(longSize, L'\0');
@@ -81,7 +81,7 @@ std::vector<std::wstring> ReadSubdirectories(const std::wstring& directory) {
     const QuietDriveErrors quiet;
     const DWORD attributes = GetFileAttributesW(directory.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
-        throw base::Exception(base::Concat({L"O diretório \"", directory, L"\" não existe."}));
+        base::Throw(base::Concat({L"O diretório \"", directory, L"\" não existe."}));
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW found{};
     const base::UniqueFind search(FindFirstFileExW((WithDelimiter(directory) + L'*').c_str(),
@@ -91,8 +91,7 @@ std::vector<std::wstring> ReadSubdirectories(const std::wstring& directory) {
         // An empty root has not even "." and "..".
         if (GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_NO_MORE_FILES)
             return names;
-        throw base::Exception(
-            base::Concat({L"Não foi possível ler o diretório \"", directory, L"\"."}));
+        base::Throw(base::Concat({L"Não foi possível ler o diretório \"", directory, L"\"."}));
     }
     do {
         const std::wstring name = found.cFileName;
@@ -125,12 +124,13 @@ DirectoryList::DirectoryList(HWND listView) : handle_(listView) {
     column.cx = 1;
     ListView_InsertColumn(handle_, 0, &column);
     FitColumn();
-    SetWindowSubclass(handle_, &SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(handle_, &SubclassProc, kDirectoryListSubclassId,
+                      reinterpret_cast<DWORD_PTR>(this));
 }
 
 DirectoryList::~DirectoryList() {
     if (IsWindow(handle_))
-        RemoveWindowSubclass(handle_, &SubclassProc, kSubclassId);
+        RemoveWindowSubclass(handle_, &SubclassProc, kDirectoryListSubclassId);
 }
 
 bool DirectoryList::AtRoot() const {

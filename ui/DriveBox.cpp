@@ -11,7 +11,7 @@
 namespace ui {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
+constexpr UINT_PTR kDriveBoxSubclassId = 1;
 
 std::wstring RootOfDrive(wchar_t letter) {
     return std::wstring{letter, L':', L'\\'};
@@ -24,12 +24,13 @@ DriveBox::DriveBox(HWND comboBoxEx) : handle_(comboBoxEx) {
     SendMessageW(handle_, CBEM_SETIMAGELIST, 0,
                  reinterpret_cast<LPARAM>(ShellIcons::SmallImages()));
     Fill();
-    SetWindowSubclass(handle_, &SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(handle_, &SubclassProc, kDriveBoxSubclassId,
+                      reinterpret_cast<DWORD_PTR>(this));
 }
 
 DriveBox::~DriveBox() {
     if (IsWindow(handle_))
-        RemoveWindowSubclass(handle_, &SubclassProc, kSubclassId);
+        RemoveWindowSubclass(handle_, &SubclassProc, kDriveBoxSubclassId);
 }
 
 void DriveBox::Fill() {

@@ -83,7 +83,7 @@ Form::Form(int templateId, HWND owner)
     CreateDialogParamW(Application::Instance(), MAKEINTRESOURCEW(templateId), owner, &DialogProc,
                        reinterpret_cast<LPARAM>(this));
     if (!hwnd_)
-        throw base::Exception(
+        base::Throw(
             base::Concat({L"Não foi possível criar a janela ", base::Decimal(templateId), L"."}));
     scenes_.Attach(hwnd_);
     ShowWindow(hwnd_, SW_HIDE);
@@ -128,7 +128,7 @@ HWND Form::FindItem(int id) const {
 
 int Form::ShowModal() {
     if (modal_)
-        throw base::Exception(L"A janela já está sendo exibida.");
+        base::Throw(L"A janela já está sendo exibida.");
     // Owned by the form that was modal before it, so that it stays above that form, also when
     // another program has the foreground; the owner it had comes back afterwards.
     HWND above = Application::ActiveModalWindow();
@@ -176,7 +176,7 @@ int Form::ShowModal() {
             break;
         }
         if (got == -1)
-            throw base::Exception(L"Falha ao ler as mensagens da janela.");
+            base::Throw(L"Falha ao ler as mensagens da janela.");
         Application::DispatchOne(msg);
     }
     return modalResult_;
@@ -221,8 +221,7 @@ void Form::FocusFirstControl(HWND container) const {
 void Form::Bind(int controlId, const Action& action, bool imageOnly) {
     Button control(Item(controlId));
     if (!control.Handle())
-        throw base::Exception(
-            base::Concat({L"Controle ", base::Decimal(controlId), L" inexistente."}));
+        base::Throw(base::Concat({L"Controle ", base::Decimal(controlId), L" inexistente."}));
     actions_[controlId] = action;
     SetWindowTextW(control.Handle(), action.Caption().c_str());
     SetAccessibleName(control.Handle(),
@@ -234,6 +233,11 @@ void Form::Bind(int controlId, const Action& action, bool imageOnly) {
     SetHint(control.Handle(), action.Hint());
 }
 
+void Form::Bind(int controlId, std::wstring_view caption, Action::Handler onExecute,
+                std::wstring_view hint) {
+    Bind(controlId, Action(std::wstring(caption), onExecute, std::wstring(hint)));
+}
+
 const Action* Form::BoundAction(int controlId) const {
     auto found = actions_.find(controlId);
     return found == actions_.end() ? nullptr : &found->second;
@@ -242,8 +246,7 @@ const Action* Form::BoundAction(int controlId) const {
 void Form::SetOnRelease(int controlId, base::InlineFunction<void()> handler) {
     HWND control = Item(controlId);
     if (!control)
-        throw base::Exception(
-            base::Concat({L"Controle ", base::Decimal(controlId), L" inexistente."}));
+        base::Throw(base::Concat({L"Controle ", base::Decimal(controlId), L" inexistente."}));
     releaseWatches_.Set(control, handler);
 }
 
@@ -256,6 +259,14 @@ void Form::SetIcon(int iconResource) const {
 
 void Form::SetLabelColor(int controlId, COLORREF color) {
     decorations_.SetLabelColor(Item(controlId), color);
+}
+
+void Form::SetCaption(std::wstring_view caption) const {
+    SetWindowTextW(hwnd_, std::wstring(caption).c_str());
+}
+
+void Form::SetItemText(int controlId, std::wstring_view text) {
+    Control(Item(controlId)).SetText(std::wstring(text));
 }
 
 void Form::SetLabelFont(int controlId, int pointSize, bool bold, bool italic) {

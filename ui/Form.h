@@ -22,6 +22,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 
 namespace ui {
 
@@ -56,7 +57,7 @@ public:
     void Hide() const { ShowWindow(hwnd_, SW_HIDE); }
     bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
     std::wstring Caption() const { return Control(hwnd_).Text(); }
-    void SetCaption(const std::wstring& caption) const { SetWindowTextW(hwnd_, caption.c_str()); }
+    void SetCaption(std::wstring_view caption) const;
     void CenterOnScreen() const;
 
     // The scenes, made at once or on demand (SceneHost).
@@ -77,6 +78,9 @@ public:
     // caption as its window text, which screen readers read. A caption that is only a sign ("?",
     // "...") names nothing to a listener: screen readers read the hint as the control's name.
     void Bind(int controlId, const Action& action, bool imageOnly = false);
+    // The same with an action of a caption, a handler and a hint, and no glyph.
+    void Bind(int controlId, std::wstring_view caption, Action::Handler onExecute,
+              std::wstring_view hint = {});
     const Action* BoundAction(int controlId) const;
     // A command that no button carries (a toolbar button, a menu item) runs the action.
     void BindCommand(int commandId, const Action& action) { actions_[commandId] = action; }
@@ -92,6 +96,9 @@ public:
     // A tooltip with the text; an empty text removes it.
     void SetHint(HWND control, const std::wstring& text) { hints_.Set(hwnd_, control, text); }
     std::wstring Hint(HWND control) const { return hints_.Of(control); }
+
+    // Sets the control's text (Control::SetText) from a view, as the texts' constants are.
+    void SetItemText(int controlId, std::wstring_view text);
 
     // The control's look (Decorations): colour of a label's text, a font made from the form's own,
     // a solid background for a static control, a shadow under a label's text.

@@ -26,7 +26,7 @@ POINT KeyboardPoint(HWND control) {
 
 PopupMenu::PopupMenu() : menu_(CreatePopupMenu()) {
     if (!menu_)
-        throw base::Exception(L"Não foi possível criar o menu.");
+        base::Throw(L"Não foi possível criar o menu.");
 }
 
 void PopupMenu::Add(int commandId, const Action& action) {

@@ -118,7 +118,7 @@ HWND SceneHost::MakeScene(std::size_t index) {
     HWND window = CreateDialogParamW(Application::Instance(), MAKEINTRESOURCEW(templateId), form_,
                                      proc_, param_);
     if (!window)
-        throw base::Exception(
+        base::Throw(
             base::Concat({L"Não foi possível criar a página ", base::Decimal(templateId), L"."}));
     SetWindowLongPtrW(window, GWLP_ID, templateId);
     ForgetImageIds(window);

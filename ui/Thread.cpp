@@ -17,12 +17,12 @@ void ThreadBody::Synchronize(base::FunctionRef<void()> step) const {
 
 Thread::Thread(std::unique_ptr<ThreadBody> body) : body_(std::move(body)) {
     if (!body_)
-        throw base::Exception(L"A tarefa não tem corpo.");
+        base::Throw(L"A tarefa não tem corpo.");
     body_->thread_ = this;
     handle_.Reset(reinterpret_cast<HANDLE>(
         _beginthreadex(nullptr, 0, &Run, this, CREATE_SUSPENDED, &threadId_)));
     if (!handle_)
-        throw base::Exception(L"Não foi possível criar a tarefa.");
+        base::Throw(L"Não foi possível criar a tarefa.");
 }
 
 Thread::~Thread() {
@@ -43,7 +43,7 @@ void Thread::Start() {
 
 void Thread::WaitFor() {
     if (GetCurrentThreadId() == threadId_)
-        throw base::Exception(L"A tarefa não pode esperar por si mesma.");
+        base::Throw(L"A tarefa não pode esperar por si mesma.");
     HANDLE handle = handle_.Get();
     // The worker hands its steps over as sent messages: keep running them while waiting. A plain
     // wait wakes only for messages that arrived since the queue was last looked at, so one sent

@@ -28,8 +28,7 @@ TControleNV::TControleNV(HWND dono, const wchar_t* bitmapDoIcone)
     janela_.Reset(CreateWindowExW(0, kClasse, L"", WS_CHILD, 0, 0, kLado, kLado, dono, nullptr,
                                   ui::Application::Instance(), this));
     if (!janela_)
-        throw base::Exception(
-            base::Concat({L"Não foi possível criar o controle ", bitmapDoIcone, L"."}));
+        base::Throw(base::Concat({L"Não foi possível criar o controle ", bitmapDoIcone, L"."}));
 }
 
 LRESULT CALLBACK TControleNV::ProcedimentoDaJanela(HWND janela, UINT mensagem, WPARAM wParam,
