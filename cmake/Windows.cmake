@@ -229,7 +229,8 @@ set_tests_properties(Pontilha.Assinatura PROPERTIES FIXTURES_SETUP kt_assinado)
 # per-object constructor copies, texts joined by base::Concat (469,006 bytes). Each library
 # compiled as one unit (445,966 bytes); the program's own CRC-32 in place of zlib's, with its tables
 # (437,774 bytes). Errors raised, control texts and captions set and buttons bound by one call
-# each, the worker's end notice and the product hooks as base::InlineFunction (431,118 bytes).
+# each, the worker's end notice and the product hooks as base::InlineFunction (431,118 bytes). The
+# condition's sleepers on events of their own (431,630 bytes).
 set(KT_ORCAMENTO_SEM_PAYLOAD 444000)
 add_test(NAME Pontilha.TamanhoSemPayload
     COMMAND ${CMAKE_COMMAND} -DPROGRAMA=$<TARGET_FILE:kt_pontilha_sem_payload>
