@@ -173,21 +173,32 @@ void Segurar(DWORD processo, bool segurar) {
 
 } // namespace
 
-bool ProgramaEmTeste::MatarQuando(const std::function<bool()>& condicao, Prazo prazo) {
+bool ProgramaEmTeste::AgirQuando(const std::function<bool()>& condicao,
+                                 const std::function<void()>& acao, Prazo prazo) {
     const auto limite = std::chrono::steady_clock::now() + prazo;
     while (std::chrono::steady_clock::now() < limite) {
         if (condicao()) {
             Segurar(processo_, true);
-            if (condicao()) {
-                TerminateProcess(processoAberto_.Get(), 1);
-                WaitForSingleObject(processoAberto_.Get(), 5000);
-                return true;
-            }
+            const bool agiu = condicao();
+            if (agiu)
+                acao();
             Segurar(processo_, false);
+            if (agiu)
+                return true;
         }
         Sleep(1);
     }
     return false;
+}
+
+bool ProgramaEmTeste::MatarQuando(const std::function<bool()>& condicao, Prazo prazo) {
+    return AgirQuando(
+        condicao,
+        [this] {
+            TerminateProcess(processoAberto_.Get(), 1);
+            WaitForSingleObject(processoAberto_.Get(), 5000);
+        },
+        prazo);
 }
 
 bool ProgramaEmTeste::EsperarFim(DWORD& codigo, Prazo prazo) const {
