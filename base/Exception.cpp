@@ -1,6 +1,7 @@
 #include "base/Exception.h"
 
 #include <new>
+#include <string_view>
 
 namespace base {
 
@@ -45,9 +46,9 @@ void Throw(std::wstring_view message) {
 }
 
 std::wstring MessageOf(const std::exception& error) {
-    if (auto* own = dynamic_cast<const Exception*>(&error))
-        return own->Message();
-    if (dynamic_cast<const std::bad_alloc*>(&error))
+    if (error.what() == Exception::kWhat)
+        return static_cast<const Exception&>(error).Message();
+    if (std::string_view(error.what()) == std::bad_alloc().what())
         return L"Memória insuficiente.";
     return FromUtf8(error.what());
 }

@@ -12,7 +12,11 @@ class Exception : public std::exception {
 public:
     explicit Exception(std::wstring message = {}) : message_(std::move(message)) {}
     const std::wstring& Message() const { return message_; }
-    const char* what() const noexcept override { return "base::Exception"; }
+    // One text at one address for every Exception: MessageOf knows the program's own errors by the
+    // address, the program being built without run-time type information. An array, so that the
+    // address is the one variable's and not that of a copy of the literal in each object.
+    const char* what() const noexcept final { return kWhat; }
+    static constexpr char kWhat[] = "base::Exception";
 
 private:
     std::wstring message_;

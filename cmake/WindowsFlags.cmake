@@ -27,6 +27,10 @@ add_compile_options(-fno-ipa-sra)
 # makes one (a "C4"/"D4" body, for the complete and the base object both) local to every object,
 # which the linker cannot merge; std::wstring's copy and move alone were 46 of them.
 add_compile_options(-fno-declone-ctor-dtor)
+# No run-time type information: every polymorphic class carried its type's name and description
+# (8.7 KB), and nothing but the exceptions needs them, for which the compiler still makes them.
+# Tests and GoogleTest are built the same way, so that a class of the program can be derived there.
+add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-fno-rtti>)
 add_link_options(-Wl,--gc-sections)
 # Reproducible: two builds of one commit give the same bytes. The linker would put the time of the
 # link into the PE header (and the checksum over it); source and build paths stay out of the code.

@@ -1,5 +1,6 @@
 #include "tests/win/assistente/AssistenteEmTeste.h"
 
+#include "resources/AssistenteIds.h"
 #include "ui/Application.h"
 
 #include <atomic>
@@ -8,9 +9,12 @@
 namespace teste {
 namespace {
 
+// The wizard is the one window of the program that holds the banner.
 kt::TfrmAssistente* AssistenteAtivo() {
-    return dynamic_cast<kt::TfrmAssistente*>(
-        ui::Form::FromHandle(ui::Application::ActiveModalWindow()));
+    HWND janela = ui::Application::ActiveModalWindow();
+    if (!janela || !GetDlgItem(janela, IDC_imgFaixa))
+        return nullptr;
+    return static_cast<kt::TfrmAssistente*>(ui::Form::FromHandle(janela));
 }
 
 } // namespace

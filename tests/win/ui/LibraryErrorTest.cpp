@@ -20,9 +20,10 @@ std::wstring MensagemDoErro(void (*passo)()) {
         passo();
     } catch (const std::logic_error&) {
         ADD_FAILURE() << "the library's own type, which brings its string code in";
-    } catch (const std::exception& erro) {
-        EXPECT_NE(dynamic_cast<const base::LibraryError*>(&erro), nullptr);
+    } catch (const base::LibraryError& erro) {
         return base::MessageOf(erro);
+    } catch (const std::exception&) {
+        ADD_FAILURE() << "an error of another type";
     }
     return {};
 }
