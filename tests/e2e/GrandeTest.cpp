@@ -120,17 +120,12 @@ protected:
     }
 
     // The close question, asked by "&Sair" or by the close box, once the gauge shows `geral`.
-    // The click or the close goes in while the program is held at that point of the gauge, so that
-    // the copy cannot run to its end before the window takes it.
     HWND PerguntarAo(int geral, bool caixa, Amostrador& amostrador) {
-        EXPECT_TRUE(produto.AgirQuando([&] { return amostrador.Geral() >= geral; },
-                                       [&] {
-                                           if (caixa)
-                                               produto.FecharJanela();
-                                           else
-                                               produto.Clicar(IDC_BitBtn9);
-                                       },
-                                       60s));
+        EXPECT_TRUE(teste::EsperarAte([&] { return amostrador.Geral() >= geral; }, 60s));
+        if (caixa)
+            produto.FecharJanela();
+        else
+            produto.Clicar(IDC_BitBtn9);
         HWND pergunta = produto.EsperarCaixa(assistente::kConfirmacao);
         if (pergunta) {
             EXPECT_EQ(teste::TextoDaMensagem(pergunta), assistente::kCancelarInstalacao);

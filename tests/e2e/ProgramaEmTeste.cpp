@@ -13,6 +13,8 @@
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace e2e {
 namespace {
@@ -153,52 +155,50 @@ std::wstring ProgramaEmTeste::ResponderInformacao(Prazo prazo) {
 
 namespace {
 
-// Suspends or resumes every thread of the process.
-void Segurar(DWORD processo, bool segurar) {
-    const base::UniqueHandle fotografia(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
-    THREADENTRY32 tarefa{};
-    tarefa.dwSize = sizeof tarefa;
-    for (BOOL ha = Thread32First(fotografia.Get(), &tarefa); ha;
-         ha = Thread32Next(fotografia.Get(), &tarefa)) {
-        if (tarefa.th32OwnerProcessID != processo)
-            continue;
-        const base::UniqueHandle aberta(
-            OpenThread(THREAD_SUSPEND_RESUME, FALSE, tarefa.th32ThreadID));
-        if (segurar)
-            SuspendThread(aberta.Get());
-        else
-            ResumeThread(aberta.Get());
+// Every thread of the process held while it lives, and let go (exactly those it held) after.
+class TTarefasSeguras {
+public:
+    explicit TTarefasSeguras(DWORD processo) {
+        const base::UniqueHandle fotografia(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+        THREADENTRY32 tarefa{};
+        tarefa.dwSize = sizeof tarefa;
+        for (BOOL ha = Thread32First(fotografia.Get(), &tarefa); ha;
+             ha = Thread32Next(fotografia.Get(), &tarefa)) {
+            if (tarefa.th32OwnerProcessID != processo)
+                continue;
+            base::UniqueHandle aberta(
+                OpenThread(THREAD_SUSPEND_RESUME, FALSE, tarefa.th32ThreadID));
+            if (aberta && SuspendThread(aberta.Get()) != static_cast<DWORD>(-1))
+                seguras_.push_back(std::move(aberta));
+        }
     }
-}
+    ~TTarefasSeguras() {
+        for (const base::UniqueHandle& tarefa : seguras_)
+            ResumeThread(tarefa.Get());
+    }
+    TTarefasSeguras(const TTarefasSeguras&) = delete;
+    TTarefasSeguras& operator=(const TTarefasSeguras&) = delete;
+
+private:
+    std::vector<base::UniqueHandle> seguras_;
+};
 
 } // namespace
 
-bool ProgramaEmTeste::AgirQuando(const std::function<bool()>& condicao,
-                                 const std::function<void()>& acao, Prazo prazo) {
+bool ProgramaEmTeste::MatarQuando(const std::function<bool()>& condicao, Prazo prazo) {
     const auto limite = std::chrono::steady_clock::now() + prazo;
     while (std::chrono::steady_clock::now() < limite) {
         if (condicao()) {
-            Segurar(processo_, true);
-            const bool agiu = condicao();
-            if (agiu)
-                acao();
-            Segurar(processo_, false);
-            if (agiu)
+            const TTarefasSeguras seguras(processo_);
+            if (condicao()) {
+                TerminateProcess(processoAberto_.Get(), 1);
+                WaitForSingleObject(processoAberto_.Get(), 5000);
                 return true;
+            }
         }
         Sleep(1);
     }
     return false;
-}
-
-bool ProgramaEmTeste::MatarQuando(const std::function<bool()>& condicao, Prazo prazo) {
-    return AgirQuando(
-        condicao,
-        [this] {
-            TerminateProcess(processoAberto_.Get(), 1);
-            WaitForSingleObject(processoAberto_.Get(), 5000);
-        },
-        prazo);
 }
 
 bool ProgramaEmTeste::EsperarFim(DWORD& codigo, Prazo prazo) const {

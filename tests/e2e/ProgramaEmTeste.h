@@ -96,10 +96,6 @@ public:
     // holds: its threads are held while the condition is looked at once more. False when the
     // condition never held in time.
     bool MatarQuando(const std::function<bool()>& condicao, Prazo prazo = teste::kPrazoPadrao);
-    // As MatarQuando, but runs the action with the threads held and then lets them go: what the
-    // action posts (a click, a close) is what the program meets next, however loaded the machine.
-    bool AgirQuando(const std::function<bool()>& condicao, const std::function<void()>& acao,
-                    Prazo prazo = teste::kPrazoPadrao);
 
     // Waits for the program to end; answers whether it did, and its exit code.
     bool EsperarFim(DWORD& codigo, Prazo prazo = teste::kPrazoPadrao) const;
